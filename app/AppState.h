@@ -1,0 +1,70 @@
+#pragma once
+
+#include "app/FrameFields.h"
+
+#include <QImage>
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+// The working values the windows share. One instance lives in main() for
+// the whole run and is handed to every window by reference. Everything
+// starts zero or empty; the main window's creation sets the few fields that
+// start otherwise. Scratch fields are reused by several commands, which is
+// safe because commands are refused while loading and every dialog disables
+// the window that opened it.
+struct AppState {
+    // --- catalogue and start-up ---
+    // Catalogue item last clicked or reached by keyboard; -1 = none.
+    int32_t CurrentIndex = 0;
+    // Shared loop index: next file to load, item tested by the automatic
+    // selection or the inversion, item handled by the split batch.
+    int32_t WorkIndex = 0;
+    // Index of the last catalogue item; upper bound of the selection loops.
+    int32_t LastIndex = 0;
+    // 1 once the exit command has saved the settings.
+    int32_t ExitRequested = 0;
+    // Tolerance of the automatic selection; running number of the batch.
+    int32_t WorkNumber = 0;
+    // Shared scratch text (thumbnail size at opening, batch total, ...).
+    QString WorkText;
+    // Caption of the item under the last mouse press in the catalogue.
+    QString SavedCaption;
+    // Folder the catalogue shows, without a trailing separator.
+    QString CurrentFolder;
+    QString DefaultOpenFolder;
+    QString DefaultSaveFolder;
+    // Current directory at start-up; the settings file is written there.
+    QString StartFolder;
+    // Destination of the running split batch.
+    QString OutputFolder;
+    // Scratch pictures; each user creates and releases its own.
+    std::optional<QImage> ScratchPicture;
+    std::optional<QImage> ScratchBitmap;
+    std::optional<QImage> WorkBitmap;
+    // Item under the pointer at the last mouse press in the catalogue.
+    std::optional<int32_t> HitItem;
+
+    // --- notice box ---
+    // Window that gets control back when the notice box closes:
+    // 1 main, 2 open-folder dialog, 3 main after a batch, 4 rename,
+    // 5 settings, 8 folder chooser.
+    int32_t ReturnTo = 0;
+    // The notice box's left position before a batch widened it.
+    int32_t NoticeLeft = 0;
+
+    // --- split batch ---
+    // Centre strip removed on each side of the cut; 0 = none.
+    int32_t CentreWidth = 0;
+    // Second part of the image being split.
+    std::optional<QImage> ScratchBitmap2;
+
+    // --- trimming view ---
+    FrameFields Frame;
+
+    // --- number edits ---
+    int32_t ParsedNumber = 0;
+    int32_t ParseError = 0;
+    QString StepText;
+};
