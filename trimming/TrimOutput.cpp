@@ -1,0 +1,143 @@
+#include "trimming/TrimOutput.h"
+
+#include "imaging/FileCommit.h"
+#include "imaging/FileNames.h"
+#include "imaging/PictureIo.h"
+#include "imaging/Stretch.h"
+#include "trimming/TrimmingTexts.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <utility>
+
+namespace trimming {
+
+namespace {
+
+const QString kFileMissing = QStringLiteral("ファイルが見当たりません");
+const QString kEmptyFrame = QStringLiteral("範囲なし 処理不能");
+
+imaging::ImageError error(const QString& message) {
+    return imaging::ImageError{message};
+}
+
+bool isExistingFile(const QString& path) {
+    const QFileInfo info(path);
+    return info.exists() && info.isFile();
+}
+
+}  // namespace
+
+bool frameCornerInside(const FrameFields& frame) {
+    return frame.FrameLeft < frame.ImageWidth && frame.FrameTop < frame.ImageHeight;
+}
+
+QSize trimOutputSize(const FrameFields& frame) {
+    const int64_t right = int64_t{frame.FrameLeft} + frame.FrameWidth;
+    const int64_t bottom = int64_t{frame.FrameTop} + frame.FrameHeight;
+    const int64_t width =
+        right < frame.ImageWidth ? frame.FrameWidth : int64_t{frame.ImageWidth} - frame.FrameLeft;
+    const int64_t height = bottom < frame.ImageHeight ? frame.FrameHeight
+                                                      : int64_t{frame.ImageHeight} - frame.FrameTop;
+    // Both fit in 32 bits: the clipped branch is bounded by the image size.
+    return QSize(static_cast<int>(width), static_cast<int>(height));
+}
+
+imaging::Expected<QImage> cutFrame(const QImage& picture, const FrameFields& frame) {
+    FrameFields actual = frame;
+    actual.ImageWidth = picture.width();
+    actual.ImageHeight = picture.height();
+    if (frame.FrameLeft < 0 || frame.FrameTop < 0 || !frameCornerInside(actual)) {
+        return error(kOutOfRange);
+    }
+    if (frame.FrameWidth <= 0 || frame.FrameHeight <= 0) {
+        return error(kEmptyFrame);
+    }
+    const QSize size = trimOutputSize(actual);
+    const imaging::PixelRect region{frame.FrameLeft, frame.FrameTop, frame.FrameLeft + size.width(),
+                                    frame.FrameTop + size.height()};
+    QImage cut = imaging::copyRect(picture, region);
+    if (cut.isNull()) {
+        return error(QStringLiteral("メモリ不足 処理不能"));
+    }
+    return cut;
+}
+
+imaging::Expected<QByteArray> trimToBmp(const QString& sourcePath, const FrameFields& frame) {
+    if (!isExistingFile(sourcePath)) {
+        return error(kFileMissing);
+    }
+    auto picture = imaging::loadPicture(sourcePath);
+    if (!picture) {
+        return picture.error();
+    }
+    const auto cut = cutFrame(picture.value(), frame);
+    if (!cut) {
+        return cut.error();
+    }
+    return imaging::encodeBmp(cut.value());
+}
+
+QString trimmingFolderOf(const QString& currentFolder) {
+    return imaging::joinPath(currentFolder, kTrimmingFolderName);
+}
+
+QString trimOutputPath(const QString& currentFolder, const QString& caption,
+                       const QString& namingText) {
+    return imaging::joinPath(trimmingFolderOf(currentFolder),
+                             imaging::baseNameOf(caption) + namingSuffix(namingText));
+}
+
+QString copyOutputPath(const QString& currentFolder, const QString& caption) {
+    return imaging::joinPath(trimmingFolderOf(currentFolder), caption);
+}
+
+imaging::Status ensureTrimmingFolder(const QString& currentFolder) {
+    const QString folder = trimmingFolderOf(currentFolder);
+    if (!QFileInfo(folder).isDir() && !QDir(currentFolder).mkdir(kTrimmingFolderName)) {
+        return error(QStringLiteral("フォルダ trimming を作成できません"));
+    }
+    const QString resolved = QFileInfo(folder).canonicalFilePath();
+    if (resolved.isEmpty()) {
+        return error(QStringLiteral("フォルダ trimming を作成できません"));
+    }
+    if (resolved == QFileInfo(currentFolder).canonicalFilePath()) {
+        return error(QStringLiteral("trimming が元のフォルダを指しています 保存できません"));
+    }
+    return imaging::success();
+}
+
+imaging::Expected<QString> trimAndSave(const QString& currentFolder, const QString& caption,
+                                       const FrameFields& frame, const QString& namingText) {
+    const auto bytes = trimToBmp(imaging::joinPath(currentFolder, caption), frame);
+    if (!bytes) {
+        return bytes.error();
+    }
+    if (const auto folder = ensureTrimmingFolder(currentFolder); !folder) {
+        return folder.error();
+    }
+    QString target = trimOutputPath(currentFolder, caption, namingText);
+    if (const auto written = imaging::commitFile(target, bytes.value()); !written) {
+        return written.error();
+    }
+    return target;
+}
+
+imaging::Expected<QString> copyToTrimmingFolder(const QString& currentFolder,
+                                                const QString& caption) {
+    const QString source = imaging::joinPath(currentFolder, caption);
+    if (!isExistingFile(source)) {
+        return error(kFileMissing);
+    }
+    if (const auto folder = ensureTrimmingFolder(currentFolder); !folder) {
+        return folder.error();
+    }
+    QString target = copyOutputPath(currentFolder, caption);
+    if (const auto copied = imaging::copyFileReplacing(source, target); !copied) {
+        return copied.error();
+    }
+    return target;
+}
+
+}  // namespace trimming

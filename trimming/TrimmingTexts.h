@@ -1,0 +1,74 @@
+#pragma once
+
+#include "app/FrameFields.h"
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+namespace trimming {
+
+// Texts the trimming view shows. Several of them are also state: the two
+// switch panels and the message panel are compared character for character,
+// so every comparison goes through the constants here.
+
+// The view's title while it belongs to the catalogue:
+// " [ p001.jpg   4096x3072 ]     [ 枠位置 X:0 Y:0   範囲 4096x3072 ]".
+// Numbers in plain decimal, no padding.
+QString trimmingTitle(const QString& caption, const FrameFields& frame);
+
+// The title while the view previews a file of the open-folder dialog:
+// " [ " + name + "   " + width + "x" + height + " ]".
+QString previewTitle(const QString& name, int32_t width, int32_t height);
+
+// Status panel 0: "[1]-[6] 枠移動量 " + the step in decimal.
+QString stepPanelText(int32_t frameStep);
+
+// Status panel 1, the show-next switch. On is the start value.
+inline const QString kShowNextOn = QStringLiteral("[T] 次表示 有効");
+inline const QString kShowNextOff = QStringLiteral("[T] 次表示 無効");
+// T: the on text gives the off text; any other text gives the on text.
+QString toggledShowNext(const QString& panelText);
+
+// Status panel 2, the naming switch. "なし" is the start value.
+inline const QString kNamingPlain = QStringLiteral("[N] 元名+なし");
+inline const QString kNamingFirst = QStringLiteral("[N] 元名+_1");
+inline const QString kNamingSecond = QStringLiteral("[N] 元名+_2");
+// N: なし -> _1 -> _2 -> なし; any other text is returned unchanged.
+QString nextNaming(const QString& panelText);
+// The trim output's suffix for a naming text: ".bmp", "_1.bmp", "_2.bmp";
+// a text that is none of the three gives ".bmp".
+QString namingSuffix(const QString& panelText);
+
+// Message panel texts of the trim and copy sequence.
+inline const QString kTrimBusy = QStringLiteral("処理中");
+inline const QString kTrimDone = QStringLiteral("保存 OK");
+inline const QString kCopyBusy = QStringLiteral("コピー中");
+inline const QString kCopyDone = QStringLiteral("コピー OK");
+inline const QString kOutOfRange = QStringLiteral("範囲外 処理不能");
+
+// The twelve key-hint panels of the status bar, left to right, with their
+// start texts and widths in pixels. Panel 0's text is replaced by
+// stepPanelText at creation; panels 1 and 2 are the two switches.
+struct StatusPanel {
+    const char* text;  // UTF-8
+    int width;
+};
+inline constexpr int kStatusPanelCount = 12;
+inline constexpr std::array<StatusPanel, kStatusPanelCount> kStatusPanels{{
+    {"[1]-[6] 枠移動量 100", 118},
+    {"[T] 次表示 有効", 93},
+    {"[N] 元名+なし", 80},
+    {"[R] 枠リセット", 73},
+    {"[Z] 前", 40},
+    {"[X] 次", 40},
+    {"[W][A][S][D] 左上", 100},
+    {"[十字] 右下", 70},
+    {"[Shift+十字] 全", 87},
+    {"[Space] コピー", 80},
+    {"[Enter] トリミング", 90},
+    {"DblClick 閉じる", 50},
+}};
+
+}  // namespace trimming
