@@ -1,0 +1,140 @@
+#include "split/ItemWork.h"
+
+#include "imaging/FileNames.h"
+#include "imaging/PictureIo.h"
+#include "split/MarginRemoval.h"
+#include "split/Rotation.h"
+#include "split/SplitGeometry.h"
+
+#include <QFileInfo>
+#include <QImage>
+
+#include <utility>
+
+namespace split {
+
+namespace {
+
+QString outOfMemory() {
+    return QStringLiteral("メモリが足りません");
+}
+
+QString extensionFor(OutputFormat format) {
+    return format == OutputFormat::Bmp ? QStringLiteral(".bmp") : QStringLiteral(".jpg");
+}
+
+imaging::Expected<QByteArray> encode(const QImage& picture, const SplitOptions& options) {
+    if (options.format == OutputFormat::Bmp) {
+        return imaging::encodeBmp(picture);
+    }
+    return imaging::encodeJpeg(picture, options.jpegQuality);
+}
+
+// Margins, then the turn, as the options ask; nullopt when memory ran out.
+std::optional<QImage> finishPart(QImage part, const SplitOptions& options, bool allowTurn) {
+    if (options.removeMargins) {
+        part = removeMargins(part, options.marginThreshold, options.keptMargin);
+        if (part.isNull()) {
+            return std::nullopt;
+        }
+    }
+    if (allowTurn && options.turn) {
+        part = turnQuarter(part, options.turnDirection);
+        if (part.isNull()) {
+            return std::nullopt;
+        }
+    }
+    return part;
+}
+
+// Finishes and encodes one picture into `work`; false with the problem set
+// on failure.
+bool planWrite(QImage picture, const QString& targetPath, const SplitItem& item,
+               const SplitOptions& options, bool allowTurn, ItemWork& work) {
+    const auto finished = finishPart(std::move(picture), options, allowTurn);
+    if (!finished) {
+        work.problem = ItemProblem{outOfMemory(), item.caption};
+        return false;
+    }
+    auto bytes = encode(*finished, options);
+    if (!bytes) {
+        work.problem = ItemProblem{bytes.error().message, item.caption};
+        return false;
+    }
+    work.outputs.push_back(PlannedWrite{targetPath, std::move(bytes).value()});
+    return true;
+}
+
+void planSelected(const SplitItem& item, const SplitOptions& options, const QString& outputFolder,
+                  ItemWork& work) {
+    std::optional<SplitParts> parts;
+    {
+        // The decoded picture lives only until it is cut.
+        const auto picture = imaging::loadPicture(item.sourcePath);
+        if (!picture) {
+            work.problem = ItemProblem{picture.error().message, item.caption};
+            return;
+        }
+        auto cut = cutImage(*picture, options.direction, options.centreWidthInUse());
+        if (!cut) {
+            work.problem = ItemProblem{cut.error().message, item.caption};
+            return;
+        }
+        parts = std::move(cut).value();
+    }
+
+    const QString base = imaging::baseNameOf(item.caption);
+    const QString extension = extensionFor(options.format);
+    const QString firstPath = imaging::joinPath(outputFolder, base + "_1" + extension);
+    if (!planWrite(std::exchange(parts->first, QImage()), firstPath, item, options, true, work)) {
+        work.outputs.clear();
+        return;
+    }
+    if (parts->second) {
+        const QString secondPath = imaging::joinPath(outputFolder, base + "_2" + extension);
+        QImage second = std::move(*parts->second);
+        parts->second.reset();
+        if (!planWrite(std::move(second), secondPath, item, options, true, work)) {
+            work.outputs.clear();
+        }
+    }
+}
+
+void planResave(const SplitItem& item, const SplitOptions& options, const QString& outputFolder,
+                ItemWork& work) {
+    auto picture = imaging::loadPicture(item.sourcePath);
+    if (!picture) {
+        work.problem = ItemProblem{picture.error().message, item.caption};
+        return;
+    }
+    const QString target = imaging::joinPath(
+        outputFolder, imaging::baseNameOf(item.caption) + extensionFor(options.format));
+    planWrite(std::move(picture).value(), target, item, options, false, work);
+}
+
+}  // namespace
+
+ItemWork processItem(const SplitItem& item, const SplitOptions& options,
+                     const QString& outputFolder) {
+    ItemWork work;
+    if (!QFileInfo::exists(item.sourcePath)) {
+        return work;
+    }
+    if (item.selected) {
+        work.numberStep = 1;
+        planSelected(item, options, outputFolder, work);
+        return work;
+    }
+    if (options.copyUnselected) {
+        work.numberStep += 1;
+        work.outputs.push_back(
+            PlannedCopy{item.sourcePath, imaging::joinPath(outputFolder, item.caption)});
+    }
+    if (options.resaveUnselected) {
+        work.numberStep += 1;
+        planResave(item, options, outputFolder, work);
+    }
+    return work;
+}
+
+}  // namespace split

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "split/SplitOptions.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+#include <variant>
+#include <vector>
+
+namespace split {
+
+// One catalogue item as the batch sees it.
+struct SplitItem {
+    QString sourcePath;  // folder + file name
+    QString caption;     // the file name with its extension
+    bool selected = false;
+};
+
+// A file to write: the bytes are already encoded.
+struct PlannedWrite {
+    QString targetPath;
+    QByteArray bytes;
+};
+
+// A source file to copy unchanged.
+struct PlannedCopy {
+    QString sourcePath;
+    QString targetPath;
+};
+
+using PlannedOutput = std::variant<PlannedWrite, PlannedCopy>;
+
+// Why an item produced no (or not all) output: a message for the user and
+// the name of the file it concerns.
+struct ItemProblem {
+    QString message;
+    QString fileName;
+};
+
+// What one item of the batch asks to be written, in the order of writing.
+struct ItemWork {
+    std::vector<PlannedOutput> outputs;
+    std::optional<ItemProblem> problem;
+    // How much the batch's running number grows for this item: 1 for a
+    // selected image whose file exists (even when it cannot be decoded),
+    // 1 for each of copy and re-save of an unselected one whose file
+    // exists (also when the copy fails later), 0 for a missing file.
+    int numberStep = 0;
+};
+
+// The work of one item, without touching the output folder. Names are the
+// base name of the caption (everything from its last "." removed) plus
+// "_1"/"_2" and ".jpg"/".bmp", all in `outputFolder`.
+//
+// Selected item whose file exists: decode, cut (the centre width falls back
+// to 0 for this image alone when it does not fit), trim the margins of each
+// part when on, turn each part when on, encode as JPEG at the quality or as
+// BMP; "なし" gives one part, still named "_1". Any failure (undecodable
+// file, image too small to cut, memory, encoder) gives a problem and no
+// output at all for the item.
+//
+// Unselected item whose file exists: with copyUnselected a copy to
+// outputFolder/caption; with resaveUnselected base + ".jpg"/".bmp", margins
+// trimmed when on, never cut, never turned.
+//
+// Missing source file: nothing, number unchanged.
+//
+// Pure apart from reading the source file: safe to call from a worker
+// thread, several items at once.
+ItemWork processItem(const SplitItem& item, const SplitOptions& options,
+                     const QString& outputFolder);
+
+}  // namespace split

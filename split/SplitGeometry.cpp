@@ -1,0 +1,121 @@
+#include "split/SplitGeometry.h"
+
+#include <algorithm>
+
+namespace split {
+
+namespace {
+
+using imaging::ImageError;
+using imaging::PixelRect;
+
+ImageError tooSmall() {
+    return ImageError{QStringLiteral("画像が小さすぎて分割できません")};
+}
+
+ImageError outOfMemory() {
+    return ImageError{QStringLiteral("メモリが足りません")};
+}
+
+// The part of size `size` taken from `from`: 1:1 when the sizes agree,
+// otherwise scaled.
+std::optional<QImage> takePart(const QImage& picture, const PixelRect& from, QSize size) {
+    if (from == PixelRect{0, 0, picture.width(), picture.height()} && size == picture.size()) {
+        return picture;  // the whole image: share it instead of copying
+    }
+    if (from.width() == size.width() && from.height() == size.height()) {
+        QImage part = imaging::copyRect(picture, from);
+        if (part.isNull()) {
+            return std::nullopt;
+        }
+        return part;
+    }
+    QImage part = imaging::filledImage(size.width(), size.height(), qRgb(0, 0, 0));
+    if (part.isNull()) {
+        return std::nullopt;
+    }
+    imaging::stretchCopy(picture, from, part, PixelRect{0, 0, size.width(), size.height()});
+    return part;
+}
+
+}  // namespace
+
+imaging::Expected<SplitGeometry> splitGeometry(int width, int height, SplitDirection direction,
+                                               int centreWidth) {
+    if (width < 1 || height < 1) {
+        return tooSmall();
+    }
+    const int hw = width / 2;
+    const int hh = height / 2;
+    int c = std::max(centreWidth, 0);
+
+    SplitGeometry geometry;
+    switch (direction) {
+        case SplitDirection::Right:
+        case SplitDirection::Left: {
+            if (hw <= c) {
+                c = 0;
+            }
+            const PixelRect near{0, 0, hw - c, height};
+            const PixelRect far{hw + c, 0, width, height};
+            geometry.partSize = QSize(hw - c, height);
+            geometry.first = direction == SplitDirection::Right ? near : far;
+            geometry.second = direction == SplitDirection::Right ? far : near;
+            break;
+        }
+        case SplitDirection::Down:
+        case SplitDirection::Up: {
+            if (hh <= c) {
+                c = 0;
+            }
+            const PixelRect near{0, 0, width, hh - c};
+            const PixelRect far{0, hh + c, width, height};
+            geometry.partSize = QSize(width, hh - c);
+            geometry.first = direction == SplitDirection::Down ? near : far;
+            geometry.second = direction == SplitDirection::Down ? far : near;
+            break;
+        }
+        case SplitDirection::None:
+            c = 0;
+            geometry.partSize = QSize(width, height);
+            geometry.first = PixelRect{0, 0, width, height};
+            break;
+    }
+    geometry.centreWidth = c;
+    if (geometry.partSize.width() < 1 || geometry.partSize.height() < 1) {
+        return tooSmall();
+    }
+    return geometry;
+}
+
+imaging::Expected<SplitParts> cutImage(const QImage& picture, SplitDirection direction,
+                                       int centreWidth) {
+    const auto geometry = splitGeometry(picture.width(), picture.height(), direction, centreWidth);
+    if (!geometry) {
+        return geometry.error();
+    }
+    const QImage rgb = picture.format() == QImage::Format_RGB888
+                           ? picture
+                           : picture.convertToFormat(QImage::Format_RGB888);
+    if (rgb.isNull()) {
+        return outOfMemory();
+    }
+
+    SplitParts parts;
+    parts.centreWidth = geometry->centreWidth;
+    auto first = takePart(rgb, geometry->first, geometry->partSize);
+    if (!first) {
+        return outOfMemory();
+    }
+    parts.first = std::move(*first);
+    if (geometry->second) {
+        auto second = takePart(rgb, *geometry->second, geometry->partSize);
+        if (!second) {
+            return outOfMemory();
+        }
+        parts.second = std::move(*second);
+    }
+    return parts;
+}
+
+}  // namespace split
