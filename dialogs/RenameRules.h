@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+namespace dialogs {
+
+// Rules and texts of renaming a catalogue file.
+
+// Notice when a file of the new name already exists.
+inline const QString kNameTakenNotice = QStringLiteral("同名ファイルがあります");
+// Notice when the file to rename has disappeared.
+inline const QString kFileMissingNotice = QStringLiteral("ファイルが見当たりません");
+// Notice when the name is refused or the rename fails; its second line is
+// kForbiddenCharacterList.
+inline const QString kForbiddenNameNotice =
+    QStringLiteral("ファイル名に使えない文字が含まれてます");
+// The eleven characters the user is told to avoid, one space between each:
+// \ / : , ; * ? " < > and the full-width vertical line U+FF5C. That is 21
+// characters, 22 bytes in Shift-JIS where the last one takes two.
+inline const QString kForbiddenCharacterList = QStringLiteral("\\ / : , ; * ? \" < > \uFF5C");
+
+// True when `name` may be tried as a new file name in the catalogue's
+// folder. Refused: the empty name; names containing \ / : * ? " < > | or
+// the full-width ｜ (U+FF5C), or a control character (below U+0020, or
+// U+007F); names made only of blanks (spaces, tabs, the full-width space
+// and other Unicode white space); "." and "..". Comma and semicolon are
+// allowed although the notice lists them. The name is otherwise taken as
+// typed: no trimming, no extension added. Passing these rules does not
+// promise that the rename succeeds; the file system has the last word.
+bool isAcceptableNewName(const QString& name);
+
+}  // namespace dialogs
