@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+namespace catalogue {
+
+// Texts of the catalogue window's status bar. Panel 0 also serves as the
+// program's busy marker, so these exact texts are compared, not only shown.
+
+// Panel 0.
+inline const QString kLoadingText = QStringLiteral("読込中");
+inline const QString kLoadedText = QStringLiteral("読込完了");
+inline const QString kLoadInterruptedText = QStringLiteral("読込中断");
+inline const QString kSplittableText = QStringLiteral("分割可能");
+
+// True while thumbnails load: every command of the catalogue window is
+// inert then (only Esc, which stops the loading, works).
+bool isBusy(const QString& panel0Text);
+
+// Panel 1 when one item is current and selected:
+// " [No." + (index + 1) + "]" + two spaces + caption.
+QString currentItemText(int index, const QString& caption);
+
+// Panel 1 when several items are selected: " " + count + " ヶ所選択".
+QString selectedCountText(int count);
+
+// Panel 1 while loading the file at `index` (0-based) of `total`:
+// (index + 1) + "/" + total + "   [ESC]で中断".
+QString loadingProgressText(int index, int total);
+
+// Panel 1 after an automatic selection that met `count` (> 0) files it could
+// not read; those items kept their selection.
+QString unreadableFilesText(int count);
+
+}  // namespace catalogue
