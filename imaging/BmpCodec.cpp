@@ -1,1 +1,161 @@
-// placeholder
+#include "imaging/HeaderSizes.h"
+#include "imaging/PictureIo.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImageReader>
+
+#include <cstring>
+#include <mutex>
+
+// BMP input through Qt's reader (every variant Windows writes), BMP output
+// written by hand as the plain 24-bit form every program reads.
+
+namespace imaging {
+namespace {
+
+QString damagedBmp() {
+    return QStringLiteral("BMPファイルが壊れています");
+}
+
+// Qt refuses pictures above 256 MB by default; our own limit, checked
+// first, is the one that matters (kMaxPicturePixels at 32 bits per pixel).
+void raiseReaderAllocationLimit() {
+    static std::once_flag once;
+    std::call_once(once, [] { QImageReader::setAllocationLimit(2048); });
+}
+
+// A reader bound to the BMP handler alone, so a file of another format
+// that merely carries a ".bmp" name is not read as that format.
+void prepareReader(QImageReader& reader) {
+    raiseReaderAllocationLimit();
+    reader.setFormat("bmp");
+    reader.setAutoDetectImageFormat(false);
+    reader.setDecideFormatFromContent(false);
+}
+
+Expected<QSize> checkedSize(QImageReader& reader) {
+    if (!reader.canRead()) {
+        return ImageError{damagedBmp()};
+    }
+    const QSize size = reader.size();
+    if (!size.isValid() || size.isEmpty()) {
+        return ImageError{damagedBmp()};
+    }
+    if (const Status allowed = checkPictureSize(size.width(), size.height()); !allowed) {
+        return allowed.error();
+    }
+    return size;
+}
+
+void putLittleEndian(char* at, quint32 value, int byteCount) {
+    for (int i = 0; i < byteCount; ++i) {
+        at[i] = static_cast<char>((value >> (8 * i)) & 0xff);
+    }
+}
+
+}  // namespace
+
+Expected<QImage> decodeBmp(const QByteArray& bytes) {
+    if (bytes.isEmpty()) {
+        return ImageError{QStringLiteral("ファイルが空です")};
+    }
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    prepareReader(reader);
+    const auto size = checkedSize(reader);
+    if (!size) {
+        return size.error();
+    }
+    QImage picture;
+    if (!reader.read(&picture) || picture.isNull()) {
+        return ImageError{reader.error() == QImageReader::InvalidDataError ||
+                                  reader.error() == QImageReader::UnsupportedFormatError
+                              ? damagedBmp()
+                              : QStringLiteral("メモリが足りません")};
+    }
+    if (picture.format() != QImage::Format_RGB888) {
+        picture = picture.convertToFormat(QImage::Format_RGB888);
+        if (picture.isNull()) {
+            return ImageError{QStringLiteral("メモリが足りません")};
+        }
+    }
+    return picture;
+}
+
+Expected<QByteArray> encodeBmp(const QImage& picture) {
+    if (picture.isNull()) {
+        return ImageError{QStringLiteral("画像がありません")};
+    }
+    if (const Status allowed = checkPictureSize(picture.width(), picture.height()); !allowed) {
+        return allowed.error();
+    }
+    const QImage rgb = picture.format() == QImage::Format_RGB888
+                           ? picture
+                           : picture.convertToFormat(QImage::Format_RGB888);
+    if (rgb.isNull()) {
+        return ImageError{QStringLiteral("メモリが足りません")};
+    }
+    constexpr int kFileHeaderSize = 14;
+    constexpr int kInfoHeaderSize = 40;
+    constexpr int kPixelsPerMetre = 2835;
+    const qint64 width = rgb.width();
+    const qint64 height = rgb.height();
+    const qint64 stride = (width * 3 + 3) / 4 * 4;
+    const qint64 pixelBytes = stride * height;
+    const qint64 fileSize = kFileHeaderSize + kInfoHeaderSize + pixelBytes;
+    QByteArray bytes;
+    try {
+        bytes = QByteArray(fileSize, '\0');
+    } catch (const std::bad_alloc&) {
+        return ImageError{QStringLiteral("メモリが足りません")};
+    }
+    char* out = bytes.data();
+    // BITMAPFILEHEADER
+    out[0] = 'B';
+    out[1] = 'M';
+    putLittleEndian(out + 2, static_cast<quint32>(fileSize), 4);
+    putLittleEndian(out + 10, kFileHeaderSize + kInfoHeaderSize, 4);
+    // BITMAPINFOHEADER: bottom-up (positive height), one plane, 24 bits,
+    // BI_RGB, no palette.
+    char* info = out + kFileHeaderSize;
+    putLittleEndian(info, kInfoHeaderSize, 4);
+    putLittleEndian(info + 4, static_cast<quint32>(width), 4);
+    putLittleEndian(info + 8, static_cast<quint32>(height), 4);
+    putLittleEndian(info + 12, 1, 2);
+    putLittleEndian(info + 14, 24, 2);
+    putLittleEndian(info + 20, static_cast<quint32>(pixelBytes), 4);
+    putLittleEndian(info + 24, kPixelsPerMetre, 4);
+    putLittleEndian(info + 28, kPixelsPerMetre, 4);
+    // Rows bottom to top, pixels blue-green-red; the padding stays zero.
+    char* row = info + kInfoHeaderSize;
+    for (qint64 y = height - 1; y >= 0; --y, row += stride) {
+        const uchar* source = rgb.constScanLine(static_cast<int>(y));
+        for (qint64 x = 0; x < width; ++x) {
+            row[3 * x] = static_cast<char>(source[3 * x + 2]);
+            row[3 * x + 1] = static_cast<char>(source[3 * x + 1]);
+            row[3 * x + 2] = static_cast<char>(source[3 * x]);
+        }
+    }
+    return bytes;
+}
+
+namespace detail {
+
+Expected<QSize> readBmpFileSize(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return ImageError{QStringLiteral("ファイルを開けません")};
+    }
+    if (file.size() == 0) {
+        return ImageError{QStringLiteral("ファイルが空です")};
+    }
+    QImageReader reader(&file);
+    prepareReader(reader);
+    return checkedSize(reader);
+}
+
+}  // namespace detail
+}  // namespace imaging

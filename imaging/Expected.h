@@ -38,6 +38,8 @@ private:
 
 // Success or an error, for operations without a value.
 using Status = Expected<std::monostate>;
-inline Status success() { return Status(std::monostate{}); }
+inline Status success() {
+    return Status(std::monostate{});
+}
 
 }  // namespace imaging

@@ -5,13 +5,16 @@
 namespace imaging {
 
 // The name without its extension: everything from the last "." on is
-// removed; a name without a dot stays whole ("a.b.jpg" gives "a.b").
+// removed; a name without a dot stays whole ("a.b.jpg" gives "a.b"). Given a
+// path, only a dot after the last "/" counts ("x.d/a" has no extension).
 QString baseNameOf(const QString& fileName);
 
 // The extension from the last "." on, dot included, or empty.
 QString extensionOf(const QString& fileName);
 
-// Joins a folder and a file name with the platform separator.
+// Joins a folder and a file name with "/", Qt's separator on every
+// platform, without doubling one the folder already ends with ("/" and
+// "/a" + "b" give "/b" and "/a/b"); an empty folder gives the name.
 QString joinPath(const QString& folder, const QString& name);
 
 }  // namespace imaging

@@ -1,1 +1,82 @@
-// placeholder
+#include "imaging/PictureIo.h"
+
+#include "imaging/FileNames.h"
+#include "imaging/HeaderSizes.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace imaging {
+namespace {
+
+// The file's bytes, or the reason they cannot be had.
+Expected<QByteArray> readWholeFile(const QString& path) {
+    if (!QFileInfo::exists(path)) {
+        return ImageError{QStringLiteral("ファイルが見当たりません")};
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return ImageError{QStringLiteral("ファイルを開けません")};
+    }
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        return ImageError{QStringLiteral("ファイルを読めません")};
+    }
+    if (bytes.isEmpty()) {
+        return ImageError{QStringLiteral("ファイルが空です")};
+    }
+    return bytes;
+}
+
+ImageError unsupportedKind() {
+    return ImageError{QStringLiteral("対応していない形式です")};
+}
+
+}  // namespace
+
+Status checkPictureSize(qint64 width, qint64 height) {
+    if (width <= 0 || height <= 0) {
+        return ImageError{QStringLiteral("画像ファイルが壊れています")};
+    }
+    if (width > kMaxPictureSide || height > kMaxPictureSide || width * height > kMaxPicturePixels) {
+        return ImageError{QStringLiteral("画像が大きすぎます (%1x%2)").arg(width).arg(height)};
+    }
+    return success();
+}
+
+PictureKind pictureKindOf(const QString& fileName) {
+    const QString extension = extensionOf(fileName);
+    if (extension.compare(QLatin1String(".jpg"), Qt::CaseInsensitive) == 0) {
+        return PictureKind::Jpeg;
+    }
+    if (extension.compare(QLatin1String(".bmp"), Qt::CaseInsensitive) == 0) {
+        return PictureKind::Bmp;
+    }
+    return PictureKind::Unknown;
+}
+
+Expected<QImage> loadPicture(const QString& path) {
+    const PictureKind kind = pictureKindOf(path);
+    if (kind == PictureKind::Unknown) {
+        return unsupportedKind();
+    }
+    const auto bytes = readWholeFile(path);
+    if (!bytes) {
+        return bytes.error();
+    }
+    return kind == PictureKind::Jpeg ? decodeJpeg(*bytes) : decodeBmp(*bytes);
+}
+
+Expected<QSize> readPictureSize(const QString& path) {
+    const PictureKind kind = pictureKindOf(path);
+    if (kind == PictureKind::Unknown) {
+        return unsupportedKind();
+    }
+    if (!QFileInfo::exists(path)) {
+        return ImageError{QStringLiteral("ファイルが見当たりません")};
+    }
+    return kind == PictureKind::Jpeg ? detail::readJpegFileSize(path)
+                                     : detail::readBmpFileSize(path);
+}
+
+}  // namespace imaging

@@ -7,6 +7,8 @@
 #include <QSize>
 #include <QString>
 
+#include <vector>
+
 namespace imaging {
 
 // Every decoded picture is a QImage in Format_RGB888 (8-bit red, green,
@@ -14,6 +16,11 @@ namespace imaging {
 // memory is allocated, so a forged header cannot exhaust the machine.
 inline constexpr int kMaxPictureSide = 65500;
 inline constexpr qint64 kMaxPicturePixels = 400'000'000;
+
+// Success when a picture of this size is within the limits above, otherwise
+// the error "画像が大きすぎます (WxH)" (or a damaged-file error for sizes
+// below one pixel). Computed in 64 bits, so any header value is safe.
+Status checkPictureSize(qint64 width, qint64 height);
 
 enum class PictureKind { Unknown, Jpeg, Bmp };
 
@@ -31,9 +38,29 @@ Expected<QImage> loadPicture(const QString& path);
 // Same acceptance rules as loadPicture for the header itself.
 Expected<QSize> readPictureSize(const QString& path);
 
+// All functions here are reentrant: several threads may decode and encode
+// at once.
+
 // Decoders over bytes already in memory.
+//
+// A JPEG file whose compressed data end early or are damaged (libjpeg's
+// "premature end", "bad Huffman code" and similar warnings) is refused even
+// though libjpeg would hand out a picture with grey or garbled rows: a
+// damaged scan must not silently become a page of the output. Harmless
+// warnings (extra bytes between markers, unknown JFIF revision) are ignored.
 Expected<QImage> decodeJpeg(const QByteArray& bytes);
 Expected<QImage> decodeBmp(const QByteArray& bytes);
+
+// Selected rows of a JPEG picture: an RGB888 image of the picture's full
+// width and rows.size() rows whose row i equals row rows[i] of
+// decodeJpeg(bytes). `rows` must be ascending (repeats allowed) and inside
+// the picture. Rows in between are skipped without colour conversion where
+// libjpeg can, so a nearest-neighbour thumbnail costs a fraction of a full
+// decode. The file is accepted or refused exactly as by decodeJpeg.
+Expected<QImage> decodeJpegRows(const QByteArray& bytes, const std::vector<int>& rows);
+
+// The pixel size in a JPEG header, read without decoding pixels.
+Expected<QSize> jpegSize(const QByteArray& bytes);
 
 // JPEG output: 3-component RGB at 8 bits, jpeg_set_defaults, floating-point
 // DCT, jpeg_set_quality(quality, TRUE) with quality clamped to 0..100 (0 acts

@@ -1,0 +1,17 @@
+#pragma once
+
+// Header-only size readers behind readPictureSize. Internal to imaging/.
+
+#include "imaging/Expected.h"
+
+#include <QSize>
+#include <QString>
+
+namespace imaging::detail {
+
+// Read as little of the file as the header needs; the size is checked
+// against the picture limits like a decode would.
+Expected<QSize> readJpegFileSize(const QString& path);
+Expected<QSize> readBmpFileSize(const QString& path);
+
+}  // namespace imaging::detail

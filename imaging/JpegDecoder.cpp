@@ -1,0 +1,264 @@
+#include "imaging/HeaderSizes.h"
+#include "imaging/JpegErrorManager.h"
+#include "imaging/PictureIo.h"
+
+#include <QFile>
+
+#include <cstring>
+#include <memory>
+
+// JPEG input through the libjpeg API. Every function that calls libjpeg
+// keeps only plain locals, because libjpeg's error exit longjmps back into
+// it: C++ objects live in the caller's frame (DecodeTarget) and are touched
+// through small helpers that return before libjpeg runs again.
+
+namespace imaging {
+namespace {
+
+using detail::JpegErrorManager;
+
+// Which rows a decode delivers: all of them (rows == nullptr), or the
+// listed source rows, skipping the others where libjpeg can.
+struct RowRequest {
+    const int* rows = nullptr;
+    int count = 0;
+    bool skip = false;
+};
+
+// Results of one decode, owned by the caller.
+struct DecodeTarget {
+    QImage image;
+    QSize size;
+    QString error;
+};
+
+bool acceptSize(DecodeTarget* target, JDIMENSION width, JDIMENSION height) {
+    const Status allowed = checkPictureSize(width, height);
+    if (!allowed.ok()) {
+        target->error = allowed.error().message;
+        return false;
+    }
+    target->size = QSize(static_cast<int>(width), static_cast<int>(height));
+    return true;
+}
+
+bool acceptRows(DecodeTarget* target, const RowRequest& request, int height) {
+    int previous = 0;
+    for (int i = 0; i < request.count; ++i) {
+        const int row = request.rows[i];
+        if (row < previous || row >= height) {
+            target->error = QStringLiteral("読み込む行の指定が正しくありません");
+            return false;
+        }
+        previous = row;
+    }
+    return true;
+}
+
+bool allocatePicture(DecodeTarget* target, int width, int height) {
+    target->image = QImage(width, height, QImage::Format_RGB888);
+    if (target->image.isNull()) {
+        target->error = QStringLiteral("メモリが足りません");
+        return false;
+    }
+    return true;
+}
+
+void fail(DecodeTarget* target, const JpegErrorManager& errors) {
+    if (target->error.isEmpty()) {
+        target->error = detail::decodeErrorMessage(errors);
+    }
+    target->image = QImage();
+}
+
+// libjpeg hands CMYK out as stored. Adobe applications store it inverted
+// (0 = full ink) and mark the file with an APP14 "Adobe" segment; other
+// writers store plain ink amounts.
+void cmykToRgb(const JSAMPLE* cmyk, uchar* rgb, JDIMENSION width, bool adobeInverted) {
+    for (JDIMENSION x = 0; x < width; ++x, cmyk += 4, rgb += 3) {
+        // Ink left out of 255 for each channel, then R = C' * K' / 255.
+        const int k = adobeInverted ? cmyk[3] : 255 - cmyk[3];
+        for (int channel = 0; channel < 3; ++channel) {
+            const int c = adobeInverted ? cmyk[channel] : 255 - cmyk[channel];
+            rgb[channel] = static_cast<uchar>((c * k + 127) / 255);
+        }
+    }
+}
+
+// Reads the next scanline into `out` (RGB, width * 3 bytes); `cmykRow`
+// is scratch for CMYK pictures. False when libjpeg delivered nothing.
+bool readRow(j_decompress_ptr cinfo, uchar* out, JSAMPROW cmykRow) {
+    if (cinfo->out_color_space == JCS_CMYK) {
+        if (jpeg_read_scanlines(cinfo, &cmykRow, 1) != 1) {
+            return false;
+        }
+        cmykToRgb(cmykRow, out, cinfo->output_width, cinfo->saw_Adobe_marker);
+        return true;
+    }
+    JSAMPROW row = out;
+    return jpeg_read_scanlines(cinfo, &row, 1) == 1;
+}
+
+// Moves to source row `wanted` (not before the current one).
+bool advanceTo(j_decompress_ptr cinfo, JDIMENSION wanted, bool skip, uchar* scratch,
+               JSAMPROW cmykRow) {
+    if (skip && wanted > cinfo->output_scanline) {
+        jpeg_skip_scanlines(cinfo, wanted - cinfo->output_scanline);
+    }
+    while (cinfo->output_scanline < wanted) {
+        if (!readRow(cinfo, scratch, cmykRow)) {
+            return false;
+        }
+    }
+    return cinfo->output_scanline == wanted;
+}
+
+bool runDecode(const QByteArray& bytes, const RowRequest& request, DecodeTarget* target) {
+    jpeg_decompress_struct cinfo;
+    JpegErrorManager errors;
+    jpeg_progress_mgr monitor;
+    cinfo.err = detail::installErrorManager(errors);
+    if (setjmp(errors.jump)) {
+        jpeg_destroy_decompress(&cinfo);
+        fail(target, errors);
+        return false;
+    }
+    jpeg_create_decompress(&cinfo);
+    detail::installScanLimit(&cinfo, monitor);
+    jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(bytes.constData()),
+                 static_cast<unsigned long>(bytes.size()));
+    jpeg_read_header(&cinfo, TRUE);
+    // Refuse forged sizes before libjpeg or we allocate anything large.
+    if (!acceptSize(target, cinfo.image_width, cinfo.image_height) ||
+        (request.rows != nullptr &&
+         !acceptRows(target, request, static_cast<int>(cinfo.image_height)))) {
+        jpeg_destroy_decompress(&cinfo);
+        return false;
+    }
+    const bool cmyk = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
+    cinfo.out_color_space = cmyk ? JCS_CMYK : JCS_RGB;  // YCCK arrives as CMYK
+    jpeg_start_decompress(&cinfo);
+
+    const JDIMENSION width = cinfo.output_width;
+    const JDIMENSION height = cinfo.output_height;
+    const int outputRows = request.rows != nullptr ? request.count : static_cast<int>(height);
+    if (!allocatePicture(target, static_cast<int>(width), outputRows)) {
+        jpeg_destroy_decompress(&cinfo);
+        return false;
+    }
+    JSAMPARRAY scratch = (*cinfo.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&cinfo),
+                                                    JPOOL_IMAGE, width * 4, 2);
+    bool complete = true;
+    for (int i = 0; i < outputRows && complete; ++i) {
+        uchar* out = target->image.scanLine(i);
+        const int wanted = request.rows != nullptr ? request.rows[i] : i;
+        if (i > 0 && request.rows != nullptr && wanted == request.rows[i - 1]) {
+            std::memcpy(out, target->image.constScanLine(i - 1), width * 3);
+            continue;
+        }
+        complete = advanceTo(&cinfo, static_cast<JDIMENSION>(wanted), request.skip, scratch[0],
+                             scratch[1]) &&
+                   readRow(&cinfo, out, scratch[1]);
+    }
+    // Decode the rest as well (skipping to the last row costs little), so a
+    // damaged or cut-off tail is refused exactly as by a full decode.
+    if (complete && cinfo.output_scanline < height) {
+        complete = advanceTo(&cinfo, height - 1, request.skip, scratch[0], scratch[1]) &&
+                   readRow(&cinfo, scratch[0], scratch[1]);
+    }
+    if (!complete) {
+        jpeg_destroy_decompress(&cinfo);
+        fail(target, errors);
+        return false;
+    }
+    jpeg_finish_decompress(&cinfo);
+    jpeg_destroy_decompress(&cinfo);
+    if (errors.dataLossWarning != 0) {
+        fail(target, errors);
+        return false;
+    }
+    return true;
+}
+
+// Reads only the header, from memory or from an open file.
+bool runHeaderRead(const QByteArray* bytes, FILE* file, DecodeTarget* target) {
+    jpeg_decompress_struct cinfo;
+    JpegErrorManager errors;
+    cinfo.err = detail::installErrorManager(errors);
+    if (setjmp(errors.jump)) {
+        jpeg_destroy_decompress(&cinfo);
+        fail(target, errors);
+        return false;
+    }
+    jpeg_create_decompress(&cinfo);
+    if (bytes != nullptr) {
+        jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(bytes->constData()),
+                     static_cast<unsigned long>(bytes->size()));
+    } else {
+        jpeg_stdio_src(&cinfo, file);
+    }
+    jpeg_read_header(&cinfo, TRUE);
+    const bool accepted = acceptSize(target, cinfo.image_width, cinfo.image_height);
+    jpeg_destroy_decompress(&cinfo);
+    return accepted;
+}
+
+Expected<QImage> decodeWith(const QByteArray& bytes, const RowRequest& request) {
+    DecodeTarget target;
+    if (!runDecode(bytes, request, &target)) {
+        return ImageError{target.error};
+    }
+    return std::move(target.image);
+}
+
+Expected<QSize> sizeResult(bool ok, const DecodeTarget& target) {
+    if (!ok) {
+        return ImageError{target.error};
+    }
+    return target.size;
+}
+
+}  // namespace
+
+Expected<QImage> decodeJpeg(const QByteArray& bytes) {
+    return decodeWith(bytes, RowRequest{});
+}
+
+Expected<QImage> decodeJpegRows(const QByteArray& bytes, const std::vector<int>& rows) {
+    if (rows.empty()) {
+        return ImageError{QStringLiteral("読み込む行の指定が正しくありません")};
+    }
+    RowRequest request{rows.data(), static_cast<int>(rows.size()), true};
+    auto picked = decodeWith(bytes, request);
+    if (picked.ok()) {
+        return picked;
+    }
+    // jpeg_skip_scanlines refuses some decoder set-ups; reading every row
+    // gives the same pixels, only slower. A damaged file fails both ways.
+    request.skip = false;
+    return decodeWith(bytes, request);
+}
+
+Expected<QSize> jpegSize(const QByteArray& bytes) {
+    DecodeTarget target;
+    const bool ok = runHeaderRead(&bytes, nullptr, &target);
+    return sizeResult(ok, target);
+}
+
+namespace detail {
+
+// Header of a JPEG file read through stdio, so only the first few
+// kilobytes are read however large the file is.
+Expected<QSize> readJpegFileSize(const QString& path) {
+    const std::unique_ptr<FILE, int (*)(FILE*)> file(
+        std::fopen(QFile::encodeName(path).constData(), "rb"), &std::fclose);
+    if (!file) {
+        return ImageError{QStringLiteral("ファイルを開けません")};
+    }
+    DecodeTarget target;
+    const bool ok = runHeaderRead(nullptr, file.get(), &target);
+    return sizeResult(ok, target);
+}
+
+}  // namespace detail
+}  // namespace imaging

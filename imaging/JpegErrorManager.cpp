@@ -1,0 +1,84 @@
+#include "imaging/JpegErrorManager.h"
+
+#include <jerror.h>
+
+namespace imaging::detail {
+namespace {
+
+[[noreturn]] void jumpToDriver(j_common_ptr cinfo) {
+    auto* manager = reinterpret_cast<JpegErrorManager*>(cinfo->err);
+    manager->errorCode = cinfo->err->msg_code;
+    std::longjmp(manager->jump, 1);
+}
+
+// Warnings have level -1; higher levels are trace output, dropped unless a
+// warning says pixels were lost.
+void noteMessage(j_common_ptr cinfo, int level) {
+    if (level >= 0) {
+        return;
+    }
+    auto* manager = reinterpret_cast<JpegErrorManager*>(cinfo->err);
+    ++cinfo->err->num_warnings;
+    const int code = cinfo->err->msg_code;
+    const bool lost = code == JWRN_JPEG_EOF || code == JWRN_HIT_MARKER ||
+                      code == JWRN_HUFF_BAD_CODE || code == JWRN_ARITH_BAD_CODE ||
+                      code == JWRN_MUST_RESYNC;
+    if (lost && manager->dataLossWarning == 0) {
+        manager->dataLossWarning = code;
+    }
+}
+
+void silence(j_common_ptr) {}
+
+void stopAfterTooManyScans(j_common_ptr cinfo) {
+    const auto* dinfo = reinterpret_cast<j_decompress_ptr>(cinfo);
+    if (dinfo->is_decompressor && dinfo->input_scan_number > kMaxProgressiveScans) {
+        ERREXIT(cinfo, JERR_BAD_PROGRESSION);
+    }
+}
+
+}  // namespace
+
+jpeg_error_mgr* installErrorManager(JpegErrorManager& manager) {
+    jpeg_std_error(&manager.pub);
+    manager.pub.error_exit = jumpToDriver;
+    manager.pub.emit_message = noteMessage;
+    manager.pub.output_message = silence;
+    manager.errorCode = 0;
+    manager.dataLossWarning = 0;
+    return &manager.pub;
+}
+
+void installScanLimit(j_decompress_ptr cinfo, jpeg_progress_mgr& monitor) {
+    monitor.progress_monitor = stopAfterTooManyScans;
+    cinfo->progress = &monitor;
+}
+
+QString decodeErrorMessage(const JpegErrorManager& manager) {
+    if (manager.errorCode == 0 && manager.dataLossWarning == JWRN_JPEG_EOF) {
+        return QStringLiteral("JPEGファイルが途中で切れています");
+    }
+    switch (manager.errorCode) {
+        case 0:
+            break;
+        case JERR_INPUT_EMPTY:
+            return QStringLiteral("ファイルが空です");
+        case JERR_NO_SOI:
+            return QStringLiteral("JPEGファイルではありません");
+        case JERR_OUT_OF_MEMORY:
+        case JERR_VIRTUAL_BUG:
+            return QStringLiteral("メモリが足りません");
+        case JERR_BAD_PRECISION:
+        case JERR_CCIR601_NOTIMPL:
+        case JERR_NOT_COMPILED:
+        case JERR_CONVERSION_NOTIMPL:
+            return QStringLiteral("対応していないJPEG形式です");
+        case JERR_IMAGE_TOO_BIG:
+            return QStringLiteral("画像が大きすぎます");
+        default:
+            break;
+    }
+    return QStringLiteral("JPEGファイルが壊れています");
+}
+
+}  // namespace imaging::detail

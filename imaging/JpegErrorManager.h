@@ -1,0 +1,38 @@
+#pragma once
+
+// libjpeg glue shared by the JPEG decoder and encoder. Internal to imaging/.
+
+#include <csetjmp>
+#include <cstdio>
+
+#include <jpeglib.h>
+
+#include <QString>
+
+namespace imaging::detail {
+
+// libjpeg's error manager extended with the jump target of the function
+// that drives libjpeg. error_exit longjmps there (libjpeg must never call
+// exit()), messages never reach stderr, and warnings that mean lost pixel
+// data are remembered so that a damaged file can be refused.
+struct JpegErrorManager {
+    jpeg_error_mgr pub;  // first member: libjpeg sees a jpeg_error_mgr*
+    std::jmp_buf jump;
+    int errorCode = 0;        // libjpeg's message code of the fatal error
+    int dataLossWarning = 0;  // first warning that means lost pixels, or 0
+};
+
+// Points `cinfo->err` at `manager` and installs the handlers above.
+jpeg_error_mgr* installErrorManager(JpegErrorManager& manager);
+
+// Progressive files may hold any number of scans; one with thousands of
+// tiny scans would keep the decoder busy for minutes. This monitor stops
+// decoding after kMaxProgressiveScans.
+inline constexpr int kMaxProgressiveScans = 1000;
+void installScanLimit(j_decompress_ptr cinfo, jpeg_progress_mgr& monitor);
+
+// The user's message for a failed decode or encode, from the manager's
+// state after the jump (or after a warning that lost data).
+QString decodeErrorMessage(const JpegErrorManager& manager);
+
+}  // namespace imaging::detail
