@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// How the program's windows look and behave as windows.
+
+// The program's font: "ＭＳ Ｐゴシック" 12 pixels high, with Noto Sans CJK JP
+// where the Windows font is not installed.
+void applyFormFont(QWidget& window);
+
+// A font of the same families with another pixel height.
+void setPixelFont(QWidget& widget, int pixelHeight);
+
+enum class CloseButton { Shown, Hidden };
+
+// A fixed-size dialog window with only a title bar (and a close button
+// when shown). Windows without a close button must also ignore closeEvent.
+void makeDialogWindow(QWidget& window, int clientWidth, int clientHeight, CloseButton close);
+
+// Names a control for tools and screen readers: objectName = designer name,
+// accessible name = what the user sees as its caption (or the designer name).
+template <typename Widget>
+Widget* named(Widget* widget, const QString& designerName, const QString& accessibleName = {});
+
+// Window position as the settings file keeps it: the frame's top-left.
+int windowLeft(const QWidget& window);
+int windowTop(const QWidget& window);
+void placeWindow(QWidget& window, int left, int top);
+// Outer size of the main window (frame included) and its restoration.
+int windowOuterWidth(const QWidget& window);
+int windowOuterHeight(const QWidget& window);
+void resizeOuter(QWidget& window, int outerWidth, int outerHeight);
+
+void setAccessibleNames(QWidget& widget, const QString& designerName, const QString& accessibleName);
+
+template <typename Widget>
+Widget* named(Widget* widget, const QString& designerName, const QString& accessibleName) {
+    setAccessibleNames(*widget, designerName, accessibleName);
+    return widget;
+}

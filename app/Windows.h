@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QString>
+
+class QImage;
+class QListWidget;
+class QWidget;
+class TForm1;
+class TForm2;
+class TForm3;
+class TForm4;
+class TForm5;
+class TForm6;
+class TForm7;
+class TForm8;
+
+// Windows reach windows of their own or a lower layer through their classes
+// (dialogs below trimming below split below catalogue). A window of a lower
+// layer reaches one of a higher layer only through these small ports.
+
+// The main window as the dialogs, the trimming view and the split dialog see it.
+class MainWindowPort {
+public:
+    virtual QWidget& window() = 0;
+    // The catalogue list: item i is file i of the current folder.
+    virtual QListWidget& ListView1() = 0;
+    virtual QString statusText(int panel) const = 0;
+    virtual void setStatusText(int panel, const QString& text) = 0;
+    // Number of thumbnails in the catalogue's image list.
+    virtual int thumbnailCount() const = 0;
+    // Opens or reloads the trimming view on the current item.
+    virtual void ListView1DblClick() = 0;
+    // Empties the catalogue, sizes the thumbnails and starts the loader for
+    // `fileCount` files of the open-folder dialog's list.
+    virtual void beginLoading(int thumbnailSize, int fileCount) = 0;
+
+protected:
+    ~MainWindowPort() = default;
+};
+
+// The trimming view as the dialogs see it.
+class TrimmingViewPort {
+public:
+    virtual QWidget& window() = 0;
+    // Closes the view (the picture's double-click).
+    virtual void Image1DblClick() = 0;
+    // Shows `path` as the open-folder dialog's preview titled with `name`.
+    // False, with a message for the user, when the picture cannot be read.
+    virtual bool showPreview(const QString& path, const QString& name, QString* error) = 0;
+
+protected:
+    ~TrimmingViewPort() = default;
+};
+
+// The split dialog as the notice box and the folder chooser see it.
+class SplitDialogPort {
+public:
+    virtual QWidget& window() = 0;
+    // Stops a running batch before its next item.
+    virtual void stopBatch() = 0;
+    // The destination folder box.
+    virtual void setDestination(const QString& folder) = 0;
+
+protected:
+    ~SplitDialogPort() = default;
+};
+
+// The eight windows, filled by the program in creation order. Concrete
+// pointers may only be used where that window's header may be included
+// (its own layer or above); the ports serve the layers below.
+struct Windows {
+    TForm1* Form1 = nullptr;
+    TForm7* Form7 = nullptr;
+    TForm3* Form3 = nullptr;
+    TForm4* Form4 = nullptr;
+    TForm5* Form5 = nullptr;
+    TForm6* Form6 = nullptr;
+    TForm2* Form2 = nullptr;
+    TForm8* Form8 = nullptr;
+
+    MainWindowPort* main = nullptr;
+    TrimmingViewPort* trimming = nullptr;
+    SplitDialogPort* split = nullptr;
+};

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QListWidget>
+
+// The catalogue's list: large icons, several items selectable, captions
+// editable in place. It reports mouse presses and key releases after it
+// has applied them to its own selection.
+class CatalogueList : public QListWidget {
+    Q_OBJECT
+public:
+    explicit CatalogueList(QWidget* parent);
+
+signals:
+    void pressed(QPoint position);
+    void keyReleased(int key, Qt::KeyboardModifiers modifiers);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+};

@@ -1,0 +1,144 @@
+#include "catalogue/TForm1.h"
+
+#include "app/AppState.h"
+#include "app/FormLook.h"
+#include "app/Hints.h"
+#include "app/NumberEdit.h"
+#include "catalogue/CatalogueList.h"
+#include "dialogs/TForm5.h"
+#include "dialogs/TForm6.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTimer>
+
+TForm1::TForm1(AppState& state, Windows& windows) : state_(state), windows_(windows) {
+    setAccessibleNames(*this, QStringLiteral("Form1"), QStringLiteral("Quillfold"));
+    setWindowTitle(QStringLiteral("Quillfold"));
+    applyFormFont(*this);
+    resize(kDesignedWidth, kDesignedHeight);
+    placeWindow(*this, 0, -1);
+
+    List = named(new CatalogueList(this), QStringLiteral("ListView1"));
+    setCentralWidget(List);
+    buildMenu();
+    buildStatusBar();
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(10);
+    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    Timer2 = new QTimer(this);
+    Timer2->setObjectName(QStringLiteral("Timer2"));
+    Timer2->setInterval(100);
+    connect(Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
+
+    connect(List, &CatalogueList::pressed, this, &TForm1::ListView1MouseDown);
+    connect(List, &CatalogueList::keyReleased, this, &TForm1::ListView1KeyUp);
+    connect(List, &QListWidget::itemChanged, this, &TForm1::ListView1Changing);
+    connect(List, &QListWidget::itemDoubleClicked, this, [this] { ListView1DblClick(); });
+
+    FormCreate();
+}
+
+void TForm1::buildMenu() {
+    struct Command {
+        QAction** action;
+        const char* name;
+        const char* caption;
+        Qt::Key shortcut;
+        void (TForm1::*handler)();
+    };
+    auto addMenu = [this](QMenu** menu, const char* name, const char* caption,
+                          std::initializer_list<Command> commands) {
+        *menu = menuBar()->addMenu(QString::fromUtf8(caption));
+        (*menu)->setObjectName(QString::fromLatin1(name));
+        for (const Command& command : commands) {
+            QAction* action = (*menu)->addAction(QString::fromUtf8(command.caption));
+            action->setObjectName(QString::fromLatin1(command.name));
+            if (command.shortcut != Qt::Key_unknown) {
+                // Plain letters, active while the main window has the focus.
+                action->setShortcut(QKeySequence(command.shortcut));
+                action->setShortcutContext(Qt::WindowShortcut);
+            }
+            connect(action, &QAction::triggered, this, command.handler);
+            *command.action = action;
+        }
+    };
+    addMenu(&Open1, "Open1", "ファイル(&F)",
+            {{&Folder1, "Folder1", "開く(&O)", Qt::Key_O, &TForm1::Folder1Click},
+             {&SyuuRyou, "SyuuRyou", "終了(&X)", Qt::Key_X, &TForm1::SyuuRyouClick}});
+    addMenu(&Riname, "Riname", "編集(&E)",
+            {{&G1, "G1", "自動選択(&G)", Qt::Key_G, &TForm1::G1Click},
+             {&HANTEN, "HANTEN", "選択反転(&H)", Qt::Key_H, &TForm1::HANTENClick},
+             {&Ikkatu, "Ikkatu", "分割(&B)", Qt::Key_B, &TForm1::IkkatuClick},
+             {&Kobetu, "Kobetu", "リネーム(&R)", Qt::Key_R, &TForm1::KobetuClick}});
+    addMenu(&Hyouzi, "Hyouzi", "ツール(&T)",
+            {{&Settei, "Settei", "設定(&C)", Qt::Key_C, &TForm1::SetteiClick}});
+    addMenu(&N1, "N1", "ヘルプ(&H)",
+            {{&VERSION, "VERSION", "バージョン情報(&A)", Qt::Key_unknown, &TForm1::VERSIONClick}});
+}
+
+void TForm1::buildStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setAccessibleName(QStringLiteral("StatusBar1"));
+    bar->setSizeGripEnabled(true);
+    StatusPanel0 = named(new QLabel(bar), QStringLiteral("StatusPanel0"));
+    StatusPanel0->setFixedWidth(80);
+    StatusPanel0->setAlignment(Qt::AlignCenter);
+    StatusPanel0->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    StatusPanel1 = named(new QLabel(bar), QStringLiteral("StatusPanel1"));
+    StatusPanel1->setMinimumWidth(120);
+    StatusPanel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    bar->addWidget(StatusPanel0);
+    // The last panel takes the rest of the bar, so long file names stay readable.
+    bar->addWidget(StatusPanel1, 1);
+}
+
+void TForm1::FormCreate() {
+    // Owned by the window; installs the program-wide hint times.
+    new HintTimes(this);
+    state_.CurrentIndex = -1;
+    state_.ExitRequested = 0;
+    state_.Frame.FrameStep = 5;
+    Timer2->start();
+}
+
+QListWidget& TForm1::ListView1() { return *List; }
+
+QString TForm1::statusText(int panel) const {
+    return panel == 0 ? StatusPanel0->text() : StatusPanel1->text();
+}
+
+void TForm1::setStatusText(int panel, const QString& text) {
+    (panel == 0 ? StatusPanel0 : StatusPanel1)->setText(text);
+}
+
+int TForm1::thumbnailCount() const {
+    // Every loading step adds one thumbnail and one item together, so the
+    // thumbnails are the items' icons.
+    return List->count();
+}
+
+bool TForm1::isBusy() const { return StatusPanel0->text() == QStringLiteral("読込中"); }
+
+void TForm1::SetteiClick() {
+    if (isBusy()) return;
+    TForm5& settings = *windows_.Form5;
+    state_.WorkText = settings.Edit1->text();
+    setEnabled(false);
+    settings.show();
+    settings.raise();
+    settings.activateWindow();
+    settings.Button1->setFocus();
+}
+
+void TForm1::VERSIONClick() {
+    if (isBusy()) return;
+    windows_.Form6->notify(1, this, QStringLiteral("Quillfold Ver1.5"),
+                           QStringLiteral("(C) 2026 Quillfold developers, MIT License"));
+}

@@ -1,0 +1,100 @@
+#pragma once
+
+#include "app/Windows.h"
+
+#include <QMainWindow>
+
+class CatalogueList;
+class QAction;
+class QLabel;
+class QListWidgetItem;
+class QMenu;
+class QTimer;
+struct AppState;
+struct SettingsParse;
+struct SettingsRecord;
+
+// The main window: the thumbnail catalogue of the current folder, its
+// selection and status bar, and the menu through which every command starts.
+class TForm1 : public QMainWindow, public MainWindowPort {
+    Q_OBJECT
+public:
+    static constexpr int kDesignedWidth = 1024;
+    static constexpr int kDesignedHeight = 765;
+
+    TForm1(AppState& state, Windows& windows);
+
+    // --- the port other windows use ---
+    QWidget& window() override { return *this; }
+    QListWidget& ListView1() override;
+    QString statusText(int panel) const override;
+    void setStatusText(int panel, const QString& text) override;
+    int thumbnailCount() const override;
+    void ListView1DblClick() override;
+    void beginLoading(int thumbnailSize, int fileCount) override;
+
+    // While thumbnails load, every command of the window is inert.
+    bool isBusy() const;
+
+    // --- start-up and exit ---
+    void FormCreate();
+    void Timer2Timer();
+    // Writes Quillfold.ini into the start folder; false when it could not.
+    bool saveSettings();
+    SettingsRecord currentSettings() const;
+    void SyuuRyouClick();
+
+    // --- menu commands ---
+    void Folder1Click();
+    void G1Click();
+    void HANTENClick();
+    void IkkatuClick();
+    void KobetuClick();
+    void SetteiClick();
+    void VERSIONClick();
+
+    // --- thumbnail loading ---
+    void Timer1Timer();
+    void abortLoading();
+
+    // --- selection ---
+    void ListView1MouseDown(QPoint position);
+    void ListView1KeyUp(int key, Qt::KeyboardModifiers modifiers);
+    void ListView1Changing(QListWidgetItem* item);
+
+    CatalogueList* List = nullptr;
+    QLabel* StatusPanel0 = nullptr;
+    QLabel* StatusPanel1 = nullptr;
+    QTimer* Timer1 = nullptr;
+    QTimer* Timer2 = nullptr;
+
+    QMenu* Open1 = nullptr;
+    QAction* Folder1 = nullptr;
+    QAction* SyuuRyou = nullptr;
+    QMenu* Riname = nullptr;
+    QAction* G1 = nullptr;
+    QAction* HANTEN = nullptr;
+    QAction* Ikkatu = nullptr;
+    QAction* Kobetu = nullptr;
+    QMenu* Hyouzi = nullptr;
+    QAction* Settei = nullptr;
+    QMenu* N1 = nullptr;
+    QAction* VERSION = nullptr;
+
+signals:
+    // The main window has closed: the program ends.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenu();
+    void buildStatusBar();
+    void applySettingsNumber(int line, int32_t value);
+    void applySettingsTexts(const SettingsParse& parsed);
+    void closeOtherWindows();
+
+    AppState& state_;
+    Windows& windows_;
+};

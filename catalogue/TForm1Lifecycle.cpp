@@ -1,0 +1,174 @@
+// Start-up, settings file and exit of the main window.
+#include "catalogue/TForm1.h"
+
+#include "app/AppState.h"
+#include "app/FormLook.h"
+#include "app/NumberEdit.h"
+#include "app/SettingsRecord.h"
+#include "dialogs/TForm2.h"
+#include "dialogs/TForm4.h"
+#include "dialogs/TForm5.h"
+#include "dialogs/TForm6.h"
+#include "dialogs/TForm8.h"
+#include "imaging/FileCommit.h"
+#include "imaging/FileNames.h"
+#include "split/TForm3.h"
+#include "trimming/TForm7.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QTimer>
+
+#include <array>
+
+namespace {
+
+const QString kSettingsName = QStringLiteral("Quillfold.ini");
+const QString kSoundName = QStringLiteral("KANRYOU.WAV");
+
+// Windows 2 to 8, whose top and left the settings keep, in class order.
+std::array<QWidget*, 7> placedWindows(const Windows& w) {
+    return {w.Form2, w.Form3, w.Form4, w.Form5, w.Form6, w.Form7, w.Form8};
+}
+
+// The six option boxes of lines 19 to 24.
+std::array<QLineEdit*, 6> optionBoxes(const Windows& w) {
+    return {w.Form3->Edit2, w.Form3->Edit3, w.Form3->Edit4,
+            w.Form3->Edit5, w.Form5->Edit1, w.Form5->Edit2};
+}
+
+bool isFolder(const QString& path) { return !path.isEmpty() && QFileInfo(path).isDir(); }
+
+// Closes a window through its own close handling; windows that refuse to
+// close (they have no close button) are hidden.
+void closeWindow(QWidget& window) {
+    if (!window.close()) window.hide();
+}
+
+}  // namespace
+
+void TForm1::applySettingsNumber(int line, int32_t value) {
+    // Lines 1-4: the main window's top, left, width, height; then top and
+    // left of windows 2 to 8.
+    if (line <= 4) {
+        switch (line) {
+            case 1: placeWindow(*this, windowLeft(*this), value); break;
+            case 2: placeWindow(*this, value, windowTop(*this)); break;
+            case 3: resizeOuter(*this, value, windowOuterHeight(*this)); break;
+            default: resizeOuter(*this, windowOuterWidth(*this), value); break;
+        }
+        return;
+    }
+    QWidget& target = *placedWindows(windows_)[static_cast<size_t>((line - 5) / 2)];
+    if ((line - 5) % 2 == 0) {
+        placeWindow(target, windowLeft(target), value);
+    } else {
+        placeWindow(target, value, windowTop(target));
+    }
+}
+
+void TForm1::applySettingsTexts(const SettingsParse& parsed) {
+    const auto boxes = optionBoxes(windows_);
+    for (size_t i = 0; i < boxes.size(); ++i) {
+        state_.WorkText = parsed.texts[i];
+        // Runs the box's change handling, as typing would.
+        boxes[i]->setText(state_.WorkText);
+    }
+    state_.WorkText = parsed.texts[6];
+    if (isFolder(state_.WorkText)) {
+        windows_.Form2->selectFolder(state_.WorkText);
+        state_.DefaultOpenFolder = state_.WorkText;
+    }
+    state_.WorkText = parsed.texts[7];
+    if (isFolder(state_.WorkText)) {
+        windows_.Form8->selectFolder(state_.WorkText);
+        windows_.Form3->Edit1->setText(state_.WorkText);
+        state_.DefaultSaveFolder = state_.WorkText;
+    }
+}
+
+void TForm1::Timer2Timer() {
+    state_.StartFolder = QDir::currentPath();
+    QFile file(kSettingsName);
+    if (QFileInfo(kSettingsName).isFile() && file.open(QIODevice::ReadOnly)) {
+        const SettingsParse parsed = parseSettings(file.readAll());
+        file.close();
+        for (size_t i = 0; i < parsed.numbers.size(); ++i) {
+            state_.CurrentIndex = parsed.numbers[i];
+            applySettingsNumber(static_cast<int>(i) + 1, state_.CurrentIndex);
+        }
+        if (parsed.complete()) {
+            applySettingsTexts(parsed);
+        } else {
+            // The values before the damaged line stay; the rest keep their
+            // designed values and the file is rewritten at exit.
+            windows_.Form6->notify(1, this, QStringLiteral("設定ファイルが壊れています"),
+                                   QStringLiteral("%1 の %2 行目以降は読み込みません")
+                                       .arg(kSettingsName)
+                                       .arg(*parsed.badLine));
+        }
+    }
+    state_.CurrentIndex = -1;
+    if (QFileInfo(kSoundName).isFile()) {
+        windows_.Form3->openCompletionSound(QStringLiteral("./") + kSoundName);
+    }
+    Timer2->stop();
+}
+
+SettingsRecord TForm1::currentSettings() const {
+    SettingsRecord record;
+    record.numbers[0] = windowTop(*this);
+    record.numbers[1] = windowLeft(*this);
+    record.numbers[2] = windowOuterWidth(*this);
+    record.numbers[3] = windowOuterHeight(*this);
+    size_t n = 4;
+    for (QWidget* window : placedWindows(windows_)) {
+        record.numbers[n++] = windowTop(*window);
+        record.numbers[n++] = windowLeft(*window);
+    }
+    const auto boxes = optionBoxes(windows_);
+    for (size_t i = 0; i < boxes.size(); ++i) record.texts[i] = boxes[i]->text();
+    record.texts[6] = state_.DefaultOpenFolder;
+    record.texts[7] = state_.DefaultSaveFolder;
+    return record;
+}
+
+bool TForm1::saveSettings() {
+    // Written beside a temporary name and renamed into place: a failed save
+    // leaves the previous settings file as it was.
+    const QString folder = state_.StartFolder.isEmpty() ? QDir::currentPath() : state_.StartFolder;
+    return imaging::commitFile(imaging::joinPath(folder, kSettingsName),
+                               formatSettings(currentSettings()))
+        .ok();
+}
+
+void TForm1::closeOtherWindows() {
+    closeWindow(*windows_.Form7);
+    closeWindow(*windows_.Form6);
+    closeWindow(*windows_.Form5);
+    closeWindow(*windows_.Form4);
+    closeWindow(*windows_.Form3);
+    closeWindow(*windows_.Form2);
+}
+
+void TForm1::SyuuRyouClick() {
+    if (isBusy()) return;
+    saveSettings();
+    state_.ExitRequested = 1;
+    closeOtherWindows();
+    close();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    if (state_.ExitRequested != 1) {
+        saveSettings();
+        closeOtherWindows();
+    }
+    Timer1->stop();
+    Timer2->stop();
+    event->accept();
+    emit closed();
+}
