@@ -1,0 +1,27 @@
+#include "catalogue/StatusTexts.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(StatusTexts, PanelTexts) {
+    EXPECT_EQ(catalogue::currentItemText(11, "IMG_0012.jpg"), QString(" [No.12]  IMG_0012.jpg"));
+    EXPECT_EQ(catalogue::currentItemText(0, "a.jpg"), QString(" [No.1]  a.jpg"));
+    EXPECT_EQ(catalogue::selectedCountText(25), QString(" 25 ヶ所選択"));
+    EXPECT_EQ(catalogue::loadingProgressText(4, 120), QString("5/120   [ESC]で中断"));
+    EXPECT_EQ(catalogue::loadingProgressText(0, 1), QString("1/1   [ESC]で中断"));
+}
+
+TEST(StatusTexts, OnlyTheLoadingTextMeansBusy) {
+    EXPECT_EQ(catalogue::kLoadingText, QString("読込中"));
+    EXPECT_EQ(catalogue::kLoadedText, QString("読込完了"));
+    EXPECT_EQ(catalogue::kLoadInterruptedText, QString("読込中断"));
+    EXPECT_EQ(catalogue::kSplittableText, QString("分割可能"));
+    EXPECT_TRUE(catalogue::isBusy("読込中"));
+    for (const QString& idle : {catalogue::kLoadedText, catalogue::kLoadInterruptedText,
+                                catalogue::kSplittableText, QString(), QString("読込中 ")}) {
+        EXPECT_FALSE(catalogue::isBusy(idle)) << idle.toStdString();
+    }
+}
+
+}  // namespace
