@@ -1,5 +1,7 @@
 #include "trimming/ViewFit.h"
 
+#include "tests/trimming/Printers.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>

@@ -1,5 +1,7 @@
 #include "trimming/ViewRenderer.h"
 
+#include "tests/trimming/Printers.h"
+
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -41,6 +43,23 @@ TEST(RenderView, DownscaleAveragesAreasSoFineDetailBecomesGrey) {
     const int grey = qRed(view.pixel(50, 50));
     EXPECT_GT(grey, 100);
     EXPECT_LT(grey, 155);
+}
+
+TEST(RenderView, LargeReductionKeepsAUniformPictureExactToItsEdges) {
+    // 1003 x 701 does not divide into whole blocks: the partial blocks at
+    // the right and bottom must average only the pixels they hold.
+    QImage picture(1003, 701, QImage::Format_RGB888);
+    picture.fill(qRgb(90, 160, 230));
+    const ViewFit fit = fitImage(1003, 701, 100, 100);
+    ASSERT_EQ(fit, (ViewFit{0, 15, 100, 69, true}));
+    const QImage view = renderView(picture, 100, 100, fit);
+    for (int y = 15; y < 15 + 69; ++y) {
+        for (int x = 0; x < 100; ++x) {
+            ASSERT_EQ(rgbAt(view, x, y), qRgb(90, 160, 230) & 0xFFFFFF) << x << ", " << y;
+        }
+    }
+    EXPECT_EQ(rgbAt(view, 50, 14), 0u);
+    EXPECT_EQ(rgbAt(view, 50, 84), 0u);
 }
 
 TEST(RenderView, NegativeOffsetCutsBothSides) {
