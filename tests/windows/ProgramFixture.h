@@ -1,0 +1,71 @@
+#pragma once
+
+#include "app/Program.h"
+
+#include <QString>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+class TForm1;
+class TForm2;
+class TForm3;
+class TForm4;
+class TForm5;
+class TForm6;
+class TForm7;
+class TForm8;
+
+// Runs the whole program for one test: the current directory is a fresh
+// temporary folder (where Quillfold.ini is read and written), the eight
+// windows are created in order, the main window is shown and the start-up
+// step has run.
+class ProgramFixture : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Starts the program; tests that prepare the start folder first (a
+    // settings file, a sound file) call it themselves after setting
+    // `startAutomatically` to false in their constructor.
+    void startProgram();
+    // Waits until `condition` holds, processing events; false after a timeout.
+    template <typename Condition>
+    bool waitFor(Condition condition, int timeoutMs = 5000);
+
+    QString startFolder() const { return start_.path(); }
+    QString pathInStart(const QString& name) const;
+
+    AppState& state() { return program_->state; }
+    TForm1& form1() { return *program_->windows.Form1; }
+    TForm2& form2() { return *program_->windows.Form2; }
+    TForm3& form3() { return *program_->windows.Form3; }
+    TForm4& form4() { return *program_->windows.Form4; }
+    TForm5& form5() { return *program_->windows.Form5; }
+    TForm6& form6() { return *program_->windows.Form6; }
+    TForm7& form7() { return *program_->windows.Form7; }
+    TForm8& form8() { return *program_->windows.Form8; }
+
+    // The notice box's message, second line, and its OK button pressed.
+    QString noticeText();
+    QString noticeLine();
+    bool noticeShown();
+    void pressNoticeOk();
+
+    bool startAutomatically = true;
+    std::unique_ptr<Program> program_;
+
+private:
+    QTemporaryDir start_;
+    QString previousFolder_;
+};
+
+bool waitUntil(const std::function<bool()>& condition, int timeoutMs);
+
+template <typename Condition>
+bool ProgramFixture::waitFor(Condition condition, int timeoutMs) {
+    return waitUntil(condition, timeoutMs);
+}
