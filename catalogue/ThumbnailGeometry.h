@@ -22,6 +22,10 @@ namespace catalogue {
 //   dh = S, dw = trunc((W / H) * S). The rectangle's top-left corner is
 //   (trunc((S - dw) / 2), trunc((S - dh) / 2)).
 // A very thin picture can get dw or dh 0: nothing of it is drawn.
+// Where (H / W) * S is mathematically a whole number, the rounded double
+// quotient can fall just below it and give one pixel less (a few in a
+// hundred thousand sizes); the rule is kept as stated so that every machine
+// draws the same thumbnail.
 struct ThumbnailPlan {
     // The size the picture is first reduced to, when slow reading applies.
     std::optional<QSize> reducedSize;

@@ -36,10 +36,7 @@ TEST(RenameRules, RefusesEmptyBlankAndDotNames) {
     EXPECT_TRUE(isAcceptableNewName("..."));
 }
 
-TEST(RenameRules, NoticeTexts) {
-    EXPECT_EQ(dialogs::kNameTakenNotice, QString("同名ファイルがあります"));
-    EXPECT_EQ(dialogs::kFileMissingNotice, QString("ファイルが見当たりません"));
-    EXPECT_EQ(dialogs::kForbiddenNameNotice, QString("ファイル名に使えない文字が含まれてます"));
+TEST(RenameRules, CharacterListOfTheNotice) {
     const QStringList characters = dialogs::kForbiddenCharacterList.split(' ');
     EXPECT_EQ(characters, QStringList({"\\", "/", ":", ",", ";", "*", "?", "\"", "<", ">",
                                        QString(QChar(0xFF5C))}));
