@@ -5,6 +5,7 @@
 #include "app/Hints.h"
 #include "app/NumberEdit.h"
 #include "catalogue/CatalogueList.h"
+#include "catalogue/StatusTexts.h"
 #include "dialogs/TForm5.h"
 #include "dialogs/TForm6.h"
 
@@ -124,7 +125,7 @@ int TForm1::thumbnailCount() const {
     return List->count();
 }
 
-bool TForm1::isBusy() const { return StatusPanel0->text() == QStringLiteral("読込中"); }
+bool TForm1::isBusy() const { return catalogue::isBusy(StatusPanel0->text()); }
 
 void TForm1::SetteiClick() {
     if (isBusy()) return;
