@@ -1,0 +1,61 @@
+#include "app/AppState.h"
+#include "app/NumberEdit.h"
+
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class NumberEditTest : public ::testing::Test {
+protected:
+    AppState state;
+    NumberEdit edit{state, 255, 4, nullptr};
+};
+
+TEST_F(NumberEditTest, TypingKeepsAnIntegerInRange) {
+    QTest::keyClicks(&edit, "300");
+    EXPECT_EQ(edit.text(), "255");
+    edit.clear();
+    QTest::keyClicks(&edit, "-");
+    EXPECT_EQ(edit.text(), "");
+    QTest::keyClicks(&edit, "12a");
+    EXPECT_EQ(edit.text(), "");
+    QTest::keyClicks(&edit, "1234");
+    EXPECT_EQ(edit.text(), "255");
+}
+
+TEST_F(NumberEditTest, TypingStopsAtTheMaximumLengthButProgramTextsAreNotCut) {
+    NumberEdit wide(state, 99999, 4, nullptr);
+    QTest::keyClicks(&wide, "12345");
+    EXPECT_EQ(wide.text(), "1234");
+    wide.setText("00042");
+    EXPECT_EQ(wide.text(), "00042");
+}
+
+TEST_F(NumberEditTest, ProgramTextsRunTheSameChangeHandling) {
+    edit.setText("-7");
+    EXPECT_EQ(edit.text(), "0");
+    edit.setText("x");
+    EXPECT_EQ(edit.text(), "");
+    edit.setText("$FF");
+    EXPECT_EQ(edit.text(), "$FF");
+    EXPECT_EQ(state.ParsedNumber, 255);
+    EXPECT_EQ(state.ParseError, 0);
+}
+
+TEST_F(NumberEditTest, StepsRecordTheirTextAndClampOvershoot) {
+    edit.setText("250");
+    edit.step(StepDirection::Up, "-10", 255);
+    EXPECT_EQ(edit.text(), "255");
+    EXPECT_EQ(state.StepText, "250");
+    edit.clear();
+    edit.step(StepDirection::Down, "265", 0);
+    EXPECT_EQ(edit.text(), "255");
+    EXPECT_EQ(state.StepText, "265");
+    edit.setText("5");
+    edit.step(StepDirection::Down, "265", 0);
+    EXPECT_EQ(edit.text(), "0");
+}
+
+}  // namespace
