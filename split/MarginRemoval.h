@@ -25,9 +25,9 @@ namespace split {
 // empty box.
 imaging::PixelRect marginBox(const QImage& picture, int threshold, int keep);
 
-// The marginBox of `picture` copied out 1:1 as a new RGB888 image (the
-// picture itself, shared, when the box is the whole image). A null result
-// means memory ran out.
+// The marginBox of `picture` as an RGB888 image with the same pixels. It
+// shares the source's pixel memory (see sharedCrop) instead of copying, so
+// trimming costs only the scan. A null result means memory ran out.
 QImage removeMargins(const QImage& picture, int threshold, int keep);
 
 }  // namespace split

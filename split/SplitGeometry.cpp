@@ -1,5 +1,7 @@
 #include "split/SplitGeometry.h"
 
+#include "split/SharedCrop.h"
+
 #include <algorithm>
 
 namespace split {
@@ -20,11 +22,8 @@ ImageError outOfMemory() {
 // The part of size `size` taken from `from`: 1:1 when the sizes agree,
 // otherwise scaled.
 std::optional<QImage> takePart(const QImage& picture, const PixelRect& from, QSize size) {
-    if (from == PixelRect{0, 0, picture.width(), picture.height()} && size == picture.size()) {
-        return picture;  // the whole image: share it instead of copying
-    }
     if (from.width() == size.width() && from.height() == size.height()) {
-        QImage part = imaging::copyRect(picture, from);
+        QImage part = sharedCrop(picture, from);
         if (part.isNull()) {
             return std::nullopt;
         }

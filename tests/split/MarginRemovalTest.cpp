@@ -165,7 +165,7 @@ TEST(MarginBox, EqualsTheLiteralScansOnRandomPictures) {
         return std::uniform_int_distribution<int>(low, high)(random);
     };
     for (int round = 0; round < 400; ++round) {
-        const int width = uniform(1, 40);
+        const int width = uniform(1, 90);
         const int height = uniform(1, 40);
         const int bg = uniform(0, 255);
         QImage picture(width, height, QImage::Format_RGB888);
