@@ -1,3 +1,4 @@
+#include "imaging/BmpHeader.h"
 #include "imaging/HeaderSizes.h"
 #include "imaging/PictureIo.h"
 
@@ -8,8 +9,9 @@
 #include <cstring>
 #include <mutex>
 
-// BMP input through Qt's reader (every variant Windows writes), BMP output
-// written by hand as the plain 24-bit form every program reads.
+// BMP input through Qt's reader (every variant Windows writes) after our
+// own check of the header, BMP output written by hand as the plain 24-bit
+// form every program reads.
 
 namespace imaging {
 namespace {
@@ -25,27 +27,18 @@ void raiseReaderAllocationLimit() {
     std::call_once(once, [] { QImageReader::setAllocationLimit(2048); });
 }
 
-// A reader bound to the BMP handler alone, so a file of another format
-// that merely carries a ".bmp" name is not read as that format.
-void prepareReader(QImageReader& reader) {
-    raiseReaderAllocationLimit();
-    reader.setFormat("bmp");
-    reader.setAutoDetectImageFormat(false);
-    reader.setDecideFormatFromContent(false);
-}
-
-Expected<QSize> checkedSize(QImageReader& reader) {
-    if (!reader.canRead()) {
-        return ImageError{damagedBmp()};
+// The header of a file starting with these bytes, if its picture is
+// within the picture limits.
+Expected<detail::BmpHeader> checkedHeader(const QByteArray& start) {
+    const auto header = detail::parseBmpHeader(start);
+    if (!header) {
+        return ImageError{start.startsWith("BM") ? damagedBmp()
+                                                 : QStringLiteral("BMPファイルではありません")};
     }
-    const QSize size = reader.size();
-    if (!size.isValid() || size.isEmpty()) {
-        return ImageError{damagedBmp()};
-    }
-    if (const Status allowed = checkPictureSize(size.width(), size.height()); !allowed) {
+    if (const Status allowed = checkPictureSize(header->width, header->height); !allowed) {
         return allowed.error();
     }
-    return size;
+    return *header;
 }
 
 void putLittleEndian(char* at, quint32 value, int byteCount) {
@@ -60,21 +53,25 @@ Expected<QImage> decodeBmp(const QByteArray& bytes) {
     if (bytes.isEmpty()) {
         return ImageError{QStringLiteral("ファイルが空です")};
     }
+    const auto header = checkedHeader(bytes);
+    if (!header) {
+        return header.error();
+    }
+    if (bytes.size() < header->minimumFileSize()) {
+        return ImageError{QStringLiteral("BMPファイルが途中で切れています")};
+    }
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    prepareReader(reader);
-    const auto size = checkedSize(reader);
-    if (!size) {
-        return size.error();
-    }
+    raiseReaderAllocationLimit();
+    // Bound to the BMP handler alone, so a file of another format that
+    // merely carries a ".bmp" name is not read as that format.
+    QImageReader reader(&buffer, "bmp");
+    reader.setAutoDetectImageFormat(false);
+    reader.setDecideFormatFromContent(false);
     QImage picture;
     if (!reader.read(&picture) || picture.isNull()) {
-        return ImageError{reader.error() == QImageReader::InvalidDataError ||
-                                  reader.error() == QImageReader::UnsupportedFormatError
-                              ? damagedBmp()
-                              : QStringLiteral("メモリが足りません")};
+        return ImageError{damagedBmp()};
     }
     if (picture.format() != QImage::Format_RGB888) {
         picture = picture.convertToFormat(QImage::Format_RGB888);
@@ -152,9 +149,11 @@ Expected<QSize> readBmpFileSize(const QString& path) {
     if (file.size() == 0) {
         return ImageError{QStringLiteral("ファイルが空です")};
     }
-    QImageReader reader(&file);
-    prepareReader(reader);
-    return checkedSize(reader);
+    const auto header = checkedHeader(file.read(detail::kBmpHeaderBytes));
+    if (!header) {
+        return header.error();
+    }
+    return QSize(static_cast<int>(header->width), static_cast<int>(header->height));
 }
 
 }  // namespace detail

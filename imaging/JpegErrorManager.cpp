@@ -26,6 +26,9 @@ void noteMessage(j_common_ptr cinfo, int level) {
     if (lost && manager->dataLossWarning == 0) {
         manager->dataLossWarning = code;
     }
+    if (code == JWRN_JPEG_EOF) {
+        manager->reachedEnd = true;
+    }
 }
 
 void silence(j_common_ptr) {}
@@ -46,6 +49,7 @@ jpeg_error_mgr* installErrorManager(JpegErrorManager& manager) {
     manager.pub.output_message = silence;
     manager.errorCode = 0;
     manager.dataLossWarning = 0;
+    manager.reachedEnd = false;
     return &manager.pub;
 }
 
@@ -55,7 +59,9 @@ void installScanLimit(j_decompress_ptr cinfo, jpeg_progress_mgr& monitor) {
 }
 
 QString decodeErrorMessage(const JpegErrorManager& manager) {
-    if (manager.errorCode == 0 && manager.dataLossWarning == JWRN_JPEG_EOF) {
+    // A cut-off file often fails later for another reason (a missing
+    // marker); the cut is what the user can act on.
+    if (manager.reachedEnd && manager.errorCode != JERR_INPUT_EMPTY) {
         return QStringLiteral("JPEGファイルが途中で切れています");
     }
     switch (manager.errorCode) {

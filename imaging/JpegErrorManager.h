@@ -20,6 +20,7 @@ struct JpegErrorManager {
     std::jmp_buf jump;
     int errorCode = 0;        // libjpeg's message code of the fatal error
     int dataLossWarning = 0;  // first warning that means lost pixels, or 0
+    bool reachedEnd = false;  // the data ended before the picture did
 };
 
 // Points `cinfo->err` at `manager` and installs the handlers above.
