@@ -1,0 +1,234 @@
+// Start-up settings, the sound, and the two ways the program ends.
+#include "tests/windows/ProgramFixture.h"
+
+#include "app/Cp932.h"
+#include "app/FormLook.h"
+#include "app/NumberEdit.h"
+#include "app/SettingsRecord.h"
+#include "catalogue/TForm1.h"
+#include "dialogs/TForm2.h"
+#include "dialogs/TForm5.h"
+#include "dialogs/TForm6.h"
+#include "dialogs/TForm8.h"
+#include "split/TForm3.h"
+#include "tests/support/TestFiles.h"
+#include "trimming/TForm7.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+using testing_support::readBytes;
+using testing_support::writeBytes;
+
+QList<QByteArray> settingsLines(const QString& path) {
+    const QByteArray bytes = readBytes(path);
+    EXPECT_TRUE(bytes.endsWith("\r\n"));
+    QList<QByteArray> lines = bytes.split('\n');
+    lines.removeLast();
+    for (QByteArray& line : lines) {
+        EXPECT_TRUE(line.endsWith('\r'));
+        line.chop(1);
+    }
+    return lines;
+}
+
+class StartupExit : public ProgramFixture {
+protected:
+    QString settingsPath() const { return pathInStart("Quillfold.ini"); }
+    void exitByMenu() { form1().SyuuRyou->trigger(); }
+};
+
+TEST_F(StartupExit, FirstExitWritesTheDesignedSettings) {
+    ASSERT_FALSE(QFile::exists(settingsPath()));
+    EXPECT_EQ(state().CurrentIndex, -1);
+    EXPECT_EQ(state().Frame.FrameStep, 5);
+    EXPECT_EQ(state().StartFolder, QDir::currentPath());
+    QSignalSpy closed(&form1(), &TForm1::closed);
+
+    exitByMenu();
+
+    EXPECT_EQ(closed.count(), 1);
+    EXPECT_FALSE(form1().isVisible());
+    EXPECT_EQ(state().ExitRequested, 1);
+    const QList<QByteArray> lines = settingsLines(settingsPath());
+    const QList<QByteArray> expected = {"-1",  "0",   "1024", "765", "125", "174", "141",
+                                        "280", "261", "340",  "216", "399", "264", "384",
+                                        "190", "4",   "157",  "336", "80",  "100", "0",
+                                        "20",  "80",  "10",   "",    ""};
+    EXPECT_EQ(lines, expected);
+}
+
+TEST_F(StartupExit, ExitThroughTheMenuWritesOnceAndTheCloseThatFollowsWritesNothing) {
+    exitByMenu();
+    ASSERT_TRUE(QFile::remove(settingsPath()));
+    // The close handling after the exit command must not save again.
+    form1().close();
+    EXPECT_FALSE(QFile::exists(settingsPath()));
+}
+
+TEST_F(StartupExit, ClosingTheMainWindowSavesAndClosesTheOthers) {
+    form5().show();
+    form1().close();
+    EXPECT_TRUE(QFile::exists(settingsPath()));
+    EXPECT_FALSE(form5().isVisible());
+    EXPECT_EQ(state().ExitRequested, 0);
+}
+
+TEST_F(StartupExit, ExitIsRefusedWhileLoadingButClosingStillSaves) {
+    form1().setStatusText(0, QStringLiteral("読込中"));
+    exitByMenu();
+    EXPECT_TRUE(form1().isVisible());
+    EXPECT_FALSE(QFile::exists(settingsPath()));
+    form1().close();
+    EXPECT_TRUE(QFile::exists(settingsPath()));
+}
+
+TEST_F(StartupExit, AFailedSaveLeavesNoFileAndTheProgramStillEnds) {
+    state().StartFolder = pathInStart("gone/away");
+    QSignalSpy closed(&form1(), &TForm1::closed);
+    exitByMenu();
+    EXPECT_EQ(closed.count(), 1);
+    EXPECT_FALSE(QFile::exists(pathInStart("gone")));
+    EXPECT_TRUE(QDir(startFolder()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+}
+
+TEST_F(StartupExit, AFailedSaveKeepsThePreviousSettingsFile) {
+    // A folder in the way of the rename: the write fails after the data
+    // were produced.
+    const QString blocked = pathInStart("blocked");
+    ASSERT_TRUE(QDir().mkpath(blocked + "/Quillfold.ini/inner"));
+    state().StartFolder = blocked;
+    EXPECT_FALSE(form1().saveSettings());
+    EXPECT_TRUE(QFileInfo(blocked + "/Quillfold.ini/inner").isDir());
+    EXPECT_EQ(QDir(blocked).entryList(QDir::Files | QDir::Hidden).size(), 0);
+}
+
+class PreparedSettings : public StartupExit {
+protected:
+    PreparedSettings() { startAutomatically = false; }
+
+    void startWith(const QByteArray& content) {
+        writeBytes(settingsPath(), content);
+        startProgram();
+    }
+};
+
+TEST_F(PreparedSettings, UnusualValuesAreAppliedAndWrittenBackAsTheBoxesHoldThem) {
+    const QString openFolder = pathInStart("本の山");
+    ASSERT_TRUE(QDir().mkpath(openFolder));
+    QByteArray content = "-30\r\n-1920\r\n900\r\n700\r\n";
+    for (int line = 5; line <= 18; ++line) content += QByteArray::number(-line) + "\r\n";
+    content += "300\r\n"    // quality above 100
+               "abc\r\n"    // threshold that is not a number
+               "00042\r\n"  // kept margin longer than the box's maximum length
+               "$10\r\n"    // centre width in hexadecimal
+               "-5\r\n"     // thumbnail size below 0
+               "\r\n";      // empty tolerance
+    content += encodeCp932(openFolder).value() + "\r\n";
+    content += encodeCp932(pathInStart("deleted")).value() + "\r\n";
+    startWith(content);
+
+    EXPECT_EQ(windowTop(form1()), -30);
+    EXPECT_EQ(windowLeft(form1()), -1920);
+    EXPECT_EQ(windowOuterWidth(form1()), 900);
+    EXPECT_EQ(windowOuterHeight(form1()), 700);
+    EXPECT_EQ(windowTop(form2()), -5);
+    EXPECT_EQ(windowLeft(form8()), -18);
+    EXPECT_EQ(form3().Edit2->text(), "100");
+    EXPECT_EQ(form3().Edit3->text(), "");
+    EXPECT_EQ(form3().Edit4->text(), "00042");
+    EXPECT_EQ(form3().Edit5->text(), "$10");
+    EXPECT_EQ(form5().Edit1->text(), "0");
+    EXPECT_EQ(form5().Edit2->text(), "");
+    EXPECT_EQ(state().DefaultOpenFolder, openFolder);
+    EXPECT_EQ(state().DefaultSaveFolder, "");
+    EXPECT_EQ(form3().Edit1->text(), "");
+    EXPECT_EQ(state().CurrentIndex, -1);
+
+    form1().SyuuRyou->trigger();
+    const QList<QByteArray> lines = settingsLines(settingsPath());
+    ASSERT_EQ(lines.size(), 26);
+    EXPECT_EQ(lines[0], "-30");
+    EXPECT_EQ(lines[1], "-1920");
+    EXPECT_EQ(lines[2], "900");
+    EXPECT_EQ(lines[3], "700");
+    EXPECT_EQ(lines[4], "-5");
+    EXPECT_EQ(lines[17], "-18");
+    EXPECT_EQ(lines.mid(18, 6), (QList<QByteArray>{"100", "", "00042", "$10", "0", ""}));
+    EXPECT_EQ(decodeCp932(lines[24]), openFolder);
+    EXPECT_EQ(lines[25], "");
+}
+
+TEST_F(PreparedSettings, DefaultSaveFolderFillsTheDestinationBox) {
+    const QString saveFolder = pathInStart("out");
+    ASSERT_TRUE(QDir().mkpath(saveFolder));
+    SettingsRecord record = designedSettings();
+    record.texts[7] = saveFolder;
+    startWith(formatSettings(record));
+    EXPECT_EQ(state().DefaultSaveFolder, saveFolder);
+    EXPECT_EQ(form3().Edit1->text(), saveFolder);
+}
+
+TEST_F(PreparedSettings, ShortFileEmptiesTheBoxesItDoesNotReach) {
+    startWith("10\r\n20\r\n");
+    EXPECT_EQ(windowTop(form1()), 10);
+    EXPECT_EQ(windowLeft(form1()), 20);
+    EXPECT_EQ(form3().Edit2->text(), "");
+    EXPECT_EQ(form5().Edit1->text(), "");
+    EXPECT_EQ(form5().Edit2->text(), "");
+}
+
+TEST_F(PreparedSettings, ADamagedNumberLineStopsReadingOnceAndTheProgramStaysUsable) {
+    startWith("10\r\n20\r\nwide\r\n700\r\n1\r\n2\r\n");
+    EXPECT_FALSE(form1().Timer2->isActive());
+    EXPECT_EQ(state().CurrentIndex, -1);
+    EXPECT_EQ(windowTop(form1()), 10);
+    EXPECT_EQ(windowLeft(form1()), 20);
+    EXPECT_EQ(windowOuterWidth(form1()), TForm1::kDesignedWidth);
+    EXPECT_EQ(windowTop(form2()), 125);
+    EXPECT_EQ(form3().Edit2->text(), "80");
+    ASSERT_TRUE(noticeShown());
+    EXPECT_FALSE(form1().isEnabled());
+    pressNoticeOk();
+    EXPECT_TRUE(form1().isEnabled());
+    // The start-up step is not repeated.
+    QTest::qWait(250);
+    EXPECT_FALSE(noticeShown());
+
+    form1().SyuuRyou->trigger();
+    const QList<QByteArray> lines = settingsLines(settingsPath());
+    ASSERT_EQ(lines.size(), 26);
+    EXPECT_EQ(lines[2], "1024");
+    EXPECT_EQ(lines[18], "80");
+}
+
+TEST_F(PreparedSettings, TheCompletionSoundIsOpenedOnlyWhenItsFileExists) {
+    startWith(formatSettings(designedSettings()));
+    EXPECT_FALSE(form3().completionSoundOpened());
+}
+
+TEST_F(PreparedSettings, ASoundFileInTheStartFolderIsOpened) {
+    // A minimal PCM WAV file: 44-byte header and a few silent samples.
+    QByteArray wav("RIFF", 4);
+    const auto little = [](quint32 v, int bytes) {
+        QByteArray out;
+        for (int i = 0; i < bytes; ++i) out += static_cast<char>(v >> (8 * i));
+        return out;
+    };
+    const auto le32 = [&](quint32 v) { return little(v, 4); };
+    const auto le16 = [&](quint16 v) { return little(v, 2); };
+    wav += le32(36 + 8) + "WAVEfmt " + le32(16) + le16(1) + le16(1) + le32(8000) + le32(16000) +
+           le16(2) + le16(16) + "data" + le32(8) + QByteArray(8, '\0');
+    writeBytes(pathInStart("KANRYOU.WAV"), wav);
+    startProgram();
+    EXPECT_TRUE(form3().completionSoundOpened());
+}
+
+}  // namespace
