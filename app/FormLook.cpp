@@ -1,8 +1,8 @@
 #include "app/FormLook.h"
 
 #include <QFont>
-#include <algorithm>
 #include <QWidget>
+#include <algorithm>
 
 namespace {
 
@@ -15,13 +15,18 @@ QFont programFont(int pixelHeight) {
 
 }  // namespace
 
-void applyFormFont(QWidget& window) { window.setFont(programFont(12)); }
+void applyFormFont(QWidget& window) {
+    window.setFont(programFont(12));
+}
 
-void setPixelFont(QWidget& widget, int pixelHeight) { widget.setFont(programFont(pixelHeight)); }
+void setPixelFont(QWidget& widget, int pixelHeight) {
+    widget.setFont(programFont(pixelHeight));
+}
 
 void makeDialogWindow(QWidget& window, int clientWidth, int clientHeight, CloseButton close) {
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-    if (close == CloseButton::Shown) flags |= Qt::WindowCloseButtonHint;
+    if (close == CloseButton::Shown)
+        flags |= Qt::WindowCloseButtonHint;
     window.setWindowFlags(flags);
     window.setFixedSize(clientWidth, clientHeight);
     applyFormFont(window);
@@ -33,16 +38,24 @@ void setAccessibleNames(QWidget& widget, const QString& designerName,
     widget.setAccessibleName(accessibleName.isEmpty() ? designerName : accessibleName);
 }
 
-int windowLeft(const QWidget& window) { return window.frameGeometry().x(); }
-int windowTop(const QWidget& window) { return window.frameGeometry().y(); }
+int windowLeft(const QWidget& window) {
+    return window.frameGeometry().x();
+}
+int windowTop(const QWidget& window) {
+    return window.frameGeometry().y();
+}
 
 void placeWindow(QWidget& window, int left, int top) {
     // move() places a top-level window by its frame.
     window.move(left, top);
 }
 
-int windowOuterWidth(const QWidget& window) { return window.frameGeometry().width(); }
-int windowOuterHeight(const QWidget& window) { return window.frameGeometry().height(); }
+int windowOuterWidth(const QWidget& window) {
+    return window.frameGeometry().width();
+}
+int windowOuterHeight(const QWidget& window) {
+    return window.frameGeometry().height();
+}
 
 void resizeOuter(QWidget& window, int outerWidth, int outerHeight) {
     const int frameWidth = window.frameGeometry().width() - window.width();

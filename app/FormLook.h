@@ -33,7 +33,8 @@ int windowOuterWidth(const QWidget& window);
 int windowOuterHeight(const QWidget& window);
 void resizeOuter(QWidget& window, int outerWidth, int outerHeight);
 
-void setAccessibleNames(QWidget& widget, const QString& designerName, const QString& accessibleName);
+void setAccessibleNames(QWidget& widget, const QString& designerName,
+                        const QString& accessibleName);
 
 template <typename Widget>
 Widget* named(Widget* widget, const QString& designerName, const QString& accessibleName) {

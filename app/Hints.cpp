@@ -14,7 +14,8 @@ class HintStyle : public QProxyStyle {
 public:
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* returnData) const override {
-        if (hint == SH_ToolTip_WakeUpDelay) return HintTimes::kWakeUpMs;
+        if (hint == SH_ToolTip_WakeUpDelay)
+            return HintTimes::kWakeUpMs;
         return QProxyStyle::styleHint(hint, option, widget, returnData);
     }
 };
@@ -33,9 +34,11 @@ HintTimes::HintTimes(QObject* parent) : QObject(parent) {
 }
 
 bool HintTimes::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::ToolTip || !watched->isWidgetType()) return false;
+    if (event->type() != QEvent::ToolTip || !watched->isWidgetType())
+        return false;
     auto* widget = static_cast<QWidget*>(watched);
-    if (widget->toolTip().isEmpty()) return false;
+    if (widget->toolTip().isEmpty())
+        return false;
     const auto* help = static_cast<QHelpEvent*>(event);
     QToolTip::showText(help->globalPos(), widget->toolTip(), widget, {}, kShowMs);
     return true;

@@ -32,7 +32,8 @@ void NumberEdit::textChange(const QString& text) {
     const NumberParse parsed = parseNumber(text);
     state_.ParsedNumber = parsed.value;
     state_.ParseError = parsed.errorPos;
-    if (const auto corrected = correctedNumberText(text, upperBound_)) setText(*corrected);
+    if (const auto corrected = correctedNumberText(text, upperBound_))
+        setText(*corrected);
 }
 
 void NumberEdit::step(StepDirection direction, const QString& emptyAs, int32_t limit) {

@@ -12,18 +12,22 @@ public:
 
     // nullopt when the token is not a decimal integer.
     std::optional<int32_t> readNumber() {
-        while (pos_ < bytes_.size() && static_cast<unsigned char>(bytes_[pos_]) <= ' ') ++pos_;
+        while (pos_ < bytes_.size() && static_cast<unsigned char>(bytes_[pos_]) <= ' ')
+            ++pos_;
         const qsizetype start = pos_;
-        while (pos_ < bytes_.size() && static_cast<unsigned char>(bytes_[pos_]) > ' ') ++pos_;
+        while (pos_ < bytes_.size() && static_cast<unsigned char>(bytes_[pos_]) > ' ')
+            ++pos_;
         const QByteArray token = bytes_.mid(start, pos_ - start);
         skipRestOfLine();
-        if (token.isEmpty()) return 0;  // past the end of the file
+        if (token.isEmpty())
+            return 0;  // past the end of the file
         return decimal(token);
     }
 
     QByteArray readLine() {
         const qsizetype start = pos_;
-        while (pos_ < bytes_.size() && bytes_[pos_] != '\r' && bytes_[pos_] != '\n') ++pos_;
+        while (pos_ < bytes_.size() && bytes_[pos_] != '\r' && bytes_[pos_] != '\n')
+            ++pos_;
         const QByteArray line = bytes_.mid(start, pos_ - start);
         skipLineEnd();
         return line;
@@ -31,13 +35,16 @@ public:
 
 private:
     void skipRestOfLine() {
-        while (pos_ < bytes_.size() && bytes_[pos_] != '\r' && bytes_[pos_] != '\n') ++pos_;
+        while (pos_ < bytes_.size() && bytes_[pos_] != '\r' && bytes_[pos_] != '\n')
+            ++pos_;
         skipLineEnd();
     }
 
     void skipLineEnd() {
-        if (pos_ < bytes_.size() && bytes_[pos_] == '\r') ++pos_;
-        if (pos_ < bytes_.size() && bytes_[pos_] == '\n') ++pos_;
+        if (pos_ < bytes_.size() && bytes_[pos_] == '\r')
+            ++pos_;
+        if (pos_ < bytes_.size() && bytes_[pos_] == '\n')
+            ++pos_;
     }
 
     static std::optional<int32_t> decimal(const QByteArray& token) {
@@ -47,13 +54,16 @@ private:
             negative = token[0] == '-';
             ++i;
         }
-        if (i == token.size()) return std::nullopt;
+        if (i == token.size())
+            return std::nullopt;
         const int64_t limit = negative ? 2147483648LL : 2147483647LL;
         int64_t magnitude = 0;
         for (; i < token.size(); ++i) {
-            if (token[i] < '0' || token[i] > '9') return std::nullopt;
+            if (token[i] < '0' || token[i] > '9')
+                return std::nullopt;
             magnitude = magnitude * 10 + (token[i] - '0');
-            if (magnitude > limit) return std::nullopt;
+            if (magnitude > limit)
+                return std::nullopt;
         }
         return static_cast<int32_t>(negative ? -magnitude : magnitude);
     }
@@ -75,7 +85,8 @@ SettingsParse parseSettings(const QByteArray& bytes) {
         }
         result.numbers.push_back(*number);
     }
-    for (QString& text : result.texts) text = decodeCp932(reader.readLine());
+    for (QString& text : result.texts)
+        text = decodeCp932(reader.readLine());
     return result;
 }
 
@@ -94,9 +105,10 @@ QByteArray formatSettings(const SettingsRecord& record) {
 
 SettingsRecord designedSettings() {
     SettingsRecord record;
-    record.numbers = {-1, 0, 1024, 765, 125, 174, 141, 280, 261, 340, 216, 399, 264, 384, 190, 4, 157, 336};
-    record.texts = {QStringLiteral("80"), QStringLiteral("100"), QStringLiteral("0"),
-                    QStringLiteral("20"), QStringLiteral("80"),  QStringLiteral("10"),
-                    QString(),            QString()};
+    record.numbers = {-1,  0,   1024, 765, 125, 174, 141, 280, 261,
+                      340, 216, 399,  264, 384, 190, 4,   157, 336};
+    record.texts = {
+        QStringLiteral("80"), QStringLiteral("100"), QStringLiteral("0"), QStringLiteral("20"),
+        QStringLiteral("80"), QStringLiteral("10"),  QString(),           QString()};
     return record;
 }

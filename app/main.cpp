@@ -10,8 +10,8 @@ int main(int argc, char** argv) {
     application.setQuitOnLastWindowClosed(false);
 
     Program program;
-    QObject::connect(program.windows.Form1, &TForm1::closed, &application,
-                     &QCoreApplication::quit, Qt::QueuedConnection);
+    QObject::connect(program.windows.Form1, &TForm1::closed, &application, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
     program.windows.Form1->show();
     return application.exec();
 }

@@ -20,6 +20,7 @@ void CatalogueList::mousePressEvent(QMouseEvent* event) {
 
 void CatalogueList::keyReleaseEvent(QKeyEvent* event) {
     QListWidget::keyReleaseEvent(event);
-    if (event->isAutoRepeat()) return;
+    if (event->isAutoRepeat())
+        return;
     emit keyReleased(event->key(), event->modifiers());
 }

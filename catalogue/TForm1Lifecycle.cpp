@@ -40,12 +40,15 @@ std::array<QLineEdit*, 6> optionBoxes(const Windows& w) {
             w.Form3->Edit5, w.Form5->Edit1, w.Form5->Edit2};
 }
 
-bool isFolder(const QString& path) { return !path.isEmpty() && QFileInfo(path).isDir(); }
+bool isFolder(const QString& path) {
+    return !path.isEmpty() && QFileInfo(path).isDir();
+}
 
 // Closes a window through its own close handling; windows that refuse to
 // close (they have no close button) are hidden.
 void closeWindow(QWidget& window) {
-    if (!window.close()) window.hide();
+    if (!window.close())
+        window.hide();
 }
 
 }  // namespace
@@ -55,10 +58,18 @@ void TForm1::applySettingsNumber(int line, int32_t value) {
     // left of windows 2 to 8.
     if (line <= 4) {
         switch (line) {
-            case 1: placeWindow(*this, windowLeft(*this), value); break;
-            case 2: placeWindow(*this, value, windowTop(*this)); break;
-            case 3: resizeOuter(*this, value, windowOuterHeight(*this)); break;
-            default: resizeOuter(*this, windowOuterWidth(*this), value); break;
+            case 1:
+                placeWindow(*this, windowLeft(*this), value);
+                break;
+            case 2:
+                placeWindow(*this, value, windowTop(*this));
+                break;
+            case 3:
+                resizeOuter(*this, value, windowOuterHeight(*this));
+                break;
+            default:
+                resizeOuter(*this, windowOuterWidth(*this), value);
+                break;
         }
         return;
     }
@@ -130,7 +141,8 @@ SettingsRecord TForm1::currentSettings() const {
         record.numbers[n++] = windowLeft(*window);
     }
     const auto boxes = optionBoxes(windows_);
-    for (size_t i = 0; i < boxes.size(); ++i) record.texts[i] = boxes[i]->text();
+    for (size_t i = 0; i < boxes.size(); ++i)
+        record.texts[i] = boxes[i]->text();
     record.texts[6] = state_.DefaultOpenFolder;
     record.texts[7] = state_.DefaultSaveFolder;
     return record;
@@ -155,7 +167,8 @@ void TForm1::closeOtherWindows() {
 }
 
 void TForm1::SyuuRyouClick() {
-    if (isBusy()) return;
+    if (isBusy())
+        return;
     saveSettings();
     state_.ExitRequested = 1;
     closeOtherWindows();

@@ -51,7 +51,9 @@ void TForm6::resizeEvent(QResizeEvent* event) {
     layoutControls();
 }
 
-void TForm6::closeEvent(QCloseEvent* event) { event->ignore(); }
+void TForm6::closeEvent(QCloseEvent* event) {
+    event->ignore();
+}
 
 void TForm6::setOuterWidth(int width) {
     const int frame = frameGeometry().width() - this->width();
@@ -62,8 +64,10 @@ void TForm6::notify(int returnTo, QWidget* caller, const QString& message,
                     const std::optional<QString>& secondLine) {
     state_.ReturnTo = returnTo;
     Panel1->setText(message);
-    if (secondLine) Label1->setText(*secondLine);
-    if (caller) caller->setEnabled(false);
+    if (secondLine)
+        Label1->setText(*secondLine);
+    if (caller)
+        caller->setEnabled(false);
     show();
     raise();
     activateWindow();
@@ -75,11 +79,13 @@ void TForm6::Button1Click() {
     const int code = state_.ReturnTo;
     if (code == 1) {
         windows_.main->window().setEnabled(true);
-        if (windows_.trimming->window().isVisible()) windows_.trimming->Image1DblClick();
+        if (windows_.trimming->window().isVisible())
+            windows_.trimming->Image1DblClick();
     }
     if (code == 2) {
         windows_.Form2->setEnabled(true);
-        if (windows_.trimming->window().isVisible()) windows_.trimming->Image1DblClick();
+        if (windows_.trimming->window().isVisible())
+            windows_.trimming->Image1DblClick();
     }
     if (code == 3) {
         windows_.main->window().setEnabled(true);
@@ -93,8 +99,11 @@ void TForm6::Button1Click() {
         }
         windows_.split->stopBatch();
     }
-    if (code == 4) windows_.Form4->setEnabled(true);
-    if (code == 5) windows_.Form5->setEnabled(true);
-    if (code == 8) windows_.Form8->setEnabled(true);
+    if (code == 4)
+        windows_.Form4->setEnabled(true);
+    if (code == 5)
+        windows_.Form5->setEnabled(true);
+    if (code == 8)
+        windows_.Form8->setEnabled(true);
     Label1->clear();
 }

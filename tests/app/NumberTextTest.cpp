@@ -12,11 +12,20 @@ struct ParseCase {
 
 TEST(NumberParse, ReadsDecimalAndHexadecimalLikeTheBoxesDo) {
     const ParseCase cases[] = {
-        {"12", 12, 0},        {"  12", 12, 0},          {"-5", -5, 0},
-        {"+7", 7, 0},         {"0", 0, 0},              {"007", 7, 0},
-        {"$FF", 255, 0},      {"0x1f", 31, 0},          {"X10", 16, 0},
-        {"x10", 16, 0},       {"-$10", -16, 0},         {"$FFFFFFFF", -1, 0},
-        {"2147483647", 2147483647, 0}, {"-2147483648", INT32_MIN, 0},
+        {"12", 12, 0},
+        {"  12", 12, 0},
+        {"-5", -5, 0},
+        {"+7", 7, 0},
+        {"0", 0, 0},
+        {"007", 7, 0},
+        {"$FF", 255, 0},
+        {"0x1f", 31, 0},
+        {"X10", 16, 0},
+        {"x10", 16, 0},
+        {"-$10", -16, 0},
+        {"$FFFFFFFF", -1, 0},
+        {"2147483647", 2147483647, 0},
+        {"-2147483648", INT32_MIN, 0},
     };
     for (const ParseCase& c : cases) {
         const NumberParse parsed = parseNumber(QString::fromUtf8(c.text));
@@ -27,10 +36,9 @@ TEST(NumberParse, ReadsDecimalAndHexadecimalLikeTheBoxesDo) {
 
 TEST(NumberParse, ReportsThePositionOfTheFirstCharacterThatDidNotConvert) {
     const ParseCase cases[] = {
-        {"", 0, 1},     {"-", 0, 2},          {"+", 0, 2},         {"  ", 0, 3},
-        {"$", 0, 2},    {"0x", 0, 3},         {"12a", 0, 3},       {"1 2", 0, 2},
-        {"12 ", 0, 3},  {"a", 0, 1},          {"$G", 0, 2},        {"2147483648", 0, 10},
-        {"$123456789", 0, 10},                {"１", 0, 1},
+        {"", 0, 1},   {"-", 0, 2},           {"+", 0, 2},           {"  ", 0, 3},  {"$", 0, 2},
+        {"0x", 0, 3}, {"12a", 0, 3},         {"1 2", 0, 2},         {"12 ", 0, 3}, {"a", 0, 1},
+        {"$G", 0, 2}, {"2147483648", 0, 10}, {"$123456789", 0, 10}, {"１", 0, 1},
     };
     for (const ParseCase& c : cases) {
         const NumberParse parsed = parseNumber(QString::fromUtf8(c.text));

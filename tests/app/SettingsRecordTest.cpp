@@ -11,7 +11,8 @@ QList<QByteArray> linesOf(const QByteArray& bytes) {
     QList<QByteArray> lines = bytes.split('\n');
     EXPECT_TRUE(lines.last().isEmpty()) << "the last line must end with a line end";
     lines.removeLast();
-    for (const QByteArray& line : lines) EXPECT_TRUE(line.endsWith('\r'));
+    for (const QByteArray& line : lines)
+        EXPECT_TRUE(line.endsWith('\r'));
     return lines;
 }
 
@@ -42,8 +43,10 @@ TEST(SettingsFile, RoundTripKeepsEveryValue) {
     const SettingsParse parsed = parseSettings(formatSettings(record));
     ASSERT_TRUE(parsed.complete());
     ASSERT_EQ(parsed.numbers.size(), 18u);
-    for (int i = 0; i < 18; ++i) EXPECT_EQ(parsed.numbers[i], record.numbers[i]) << i;
-    for (int i = 0; i < 8; ++i) EXPECT_EQ(parsed.texts[i], record.texts[i]) << i;
+    for (int i = 0; i < 18; ++i)
+        EXPECT_EQ(parsed.numbers[i], record.numbers[i]) << i;
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(parsed.texts[i], record.texts[i]) << i;
 }
 
 TEST(SettingsFile, TextsAreShiftJis) {
@@ -78,12 +81,14 @@ TEST(SettingsFile, ShortFileReadsZerosAndEmptyTexts) {
     EXPECT_EQ(parsed.numbers[2], 700);
     EXPECT_EQ(parsed.numbers[3], 0);
     EXPECT_EQ(parsed.numbers[17], 0);
-    for (const QString& text : parsed.texts) EXPECT_TRUE(text.isEmpty());
+    for (const QString& text : parsed.texts)
+        EXPECT_TRUE(text.isEmpty());
 }
 
 TEST(SettingsFile, NumbersSkipBlanksAndLineEndsAndIgnoreTheRestOfTheirLine) {
     QByteArray bytes = "  7 trailing words\n\r\n\t-8\n";
-    for (int i = 0; i < 16; ++i) bytes += "1\n";
+    for (int i = 0; i < 16; ++i)
+        bytes += "1\n";
     bytes += "abc\nsecond\n";
     const SettingsParse parsed = parseSettings(bytes);
     ASSERT_TRUE(parsed.complete());
@@ -95,8 +100,8 @@ TEST(SettingsFile, NumbersSkipBlanksAndLineEndsAndIgnoreTheRestOfTheirLine) {
 }
 
 TEST(SettingsFile, ReadingStopsAtTheFirstNumberThatIsNotAnInteger) {
-    for (const QByteArray& bad : {QByteArray("1x"), QByteArray("$10"), QByteArray("-"),
-                                  QByteArray("99999999999")}) {
+    for (const QByteArray& bad :
+         {QByteArray("1x"), QByteArray("$10"), QByteArray("-"), QByteArray("99999999999")}) {
         const SettingsParse parsed = parseSettings("10\r\n20\r\n30\r\n40\r\n" + bad + "\r\n6\r\n");
         EXPECT_FALSE(parsed.complete()) << bad.toStdString();
         EXPECT_EQ(parsed.badLine, 5);

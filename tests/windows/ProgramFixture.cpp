@@ -17,7 +17,8 @@ void ProgramFixture::SetUp() {
     ASSERT_TRUE(start_.isValid());
     previousFolder_ = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(start_.path()));
-    if (startAutomatically) startProgram();
+    if (startAutomatically)
+        startProgram();
 }
 
 void ProgramFixture::TearDown() {
@@ -36,9 +37,15 @@ QString ProgramFixture::pathInStart(const QString& name) const {
     return QDir(start_.path()).filePath(name);
 }
 
-QString ProgramFixture::noticeText() { return form6().Panel1->text(); }
-QString ProgramFixture::noticeLine() { return form6().Label1->text(); }
-bool ProgramFixture::noticeShown() { return form6().isVisible(); }
+QString ProgramFixture::noticeText() {
+    return form6().Panel1->text();
+}
+QString ProgramFixture::noticeLine() {
+    return form6().Label1->text();
+}
+bool ProgramFixture::noticeShown() {
+    return form6().isVisible();
+}
 
 void ProgramFixture::pressNoticeOk() {
     ASSERT_TRUE(form6().isVisible());

@@ -26,7 +26,8 @@ TEST_F(MainMenu, CaptionsAndShortcutsAreAsDesigned) {
         {form1().Settei, "C"},  {form1().VERSION, ""},
     };
     for (const auto& [action, key] : shortcuts) {
-        EXPECT_EQ(action->shortcut().toString(), QString::fromLatin1(key)) << action->text().toStdString();
+        EXPECT_EQ(action->shortcut().toString(), QString::fromLatin1(key))
+            << action->text().toStdString();
     }
     EXPECT_EQ(form1().Kobetu->text(), "リネーム(&R)");
     EXPECT_EQ(form1().VERSION->text(), "バージョン情報(&A)");

@@ -25,7 +25,8 @@ TEST_F(NoticeBox, OkEnablesTheWindowItsCodeNamesAndClearsTheSecondLine) {
         int code;
         QWidget* window;
     };
-    const Case cases[] = {{1, &form1()}, {2, &form2()}, {4, &form4()}, {5, &form5()}, {8, &form8()}};
+    const Case cases[] = {
+        {1, &form1()}, {2, &form2()}, {4, &form4()}, {5, &form5()}, {8, &form8()}};
     for (const Case& c : cases) {
         c.window->show();
         form6().notify(c.code, c.window, QStringLiteral("message %1").arg(c.code),

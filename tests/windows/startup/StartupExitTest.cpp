@@ -58,10 +58,9 @@ TEST_F(StartupExit, FirstExitWritesTheDesignedSettings) {
     EXPECT_FALSE(form1().isVisible());
     EXPECT_EQ(state().ExitRequested, 1);
     const QList<QByteArray> lines = settingsLines(settingsPath());
-    const QList<QByteArray> expected = {"-1",  "0",   "1024", "765", "125", "174", "141",
-                                        "280", "261", "340",  "216", "399", "264", "384",
-                                        "190", "4",   "157",  "336", "80",  "100", "0",
-                                        "20",  "80",  "10",   "",    ""};
+    const QList<QByteArray> expected = {
+        "-1",  "0",   "1024", "765", "125", "174", "141", "280", "261", "340", "216", "399", "264",
+        "384", "190", "4",    "157", "336", "80",  "100", "0",   "20",  "80",  "10",  "",    ""};
     EXPECT_EQ(lines, expected);
 }
 
@@ -124,13 +123,15 @@ TEST_F(PreparedSettings, UnusualValuesAreAppliedAndWrittenBackAsTheBoxesHoldThem
     const QString openFolder = pathInStart("本の山");
     ASSERT_TRUE(QDir().mkpath(openFolder));
     QByteArray content = "-30\r\n-1920\r\n900\r\n700\r\n";
-    for (int line = 5; line <= 18; ++line) content += QByteArray::number(-line) + "\r\n";
-    content += "300\r\n"    // quality above 100
-               "abc\r\n"    // threshold that is not a number
-               "00042\r\n"  // kept margin longer than the box's maximum length
-               "$10\r\n"    // centre width in hexadecimal
-               "-5\r\n"     // thumbnail size below 0
-               "\r\n";      // empty tolerance
+    for (int line = 5; line <= 18; ++line)
+        content += QByteArray::number(-line) + "\r\n";
+    content +=
+        "300\r\n"    // quality above 100
+        "abc\r\n"    // threshold that is not a number
+        "00042\r\n"  // kept margin longer than the box's maximum length
+        "$10\r\n"    // centre width in hexadecimal
+        "-5\r\n"     // thumbnail size below 0
+        "\r\n";      // empty tolerance
     content += encodeCp932(openFolder).value() + "\r\n";
     content += encodeCp932(pathInStart("deleted")).value() + "\r\n";
     startWith(content);
@@ -219,7 +220,8 @@ TEST_F(PreparedSettings, ASoundFileInTheStartFolderIsOpened) {
     QByteArray wav("RIFF", 4);
     const auto little = [](quint32 v, int bytes) {
         QByteArray out;
-        for (int i = 0; i < bytes; ++i) out += static_cast<char>(v >> (8 * i));
+        for (int i = 0; i < bytes; ++i)
+            out += static_cast<char>(v >> (8 * i));
         return out;
     };
     const auto le32 = [&](quint32 v) { return little(v, 4); };
