@@ -4,7 +4,9 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <cstring>
+#include <limits>
 #include <memory>
 
 // JPEG input through the libjpeg API. Every function that calls libjpeg
@@ -39,6 +41,27 @@ bool acceptSize(DecodeTarget* target, JDIMENSION width, JDIMENSION height) {
         return false;
     }
     target->size = QSize(static_cast<int>(width), static_cast<int>(height));
+    return true;
+}
+
+// Huffman coding spends at least one bit on every block of a component, so
+// data shorter than that cannot hold the picture the header declares: a cut
+// or forged file is refused before a picture of that size is allocated.
+// (Arithmetic coding can go below one bit per block and is not checked.)
+bool acceptDataLength(DecodeTarget* target, j_decompress_ptr cinfo, qint64 byteCount) {
+    if (cinfo->arith_code) {
+        return true;
+    }
+    qint64 fewestBlocks = std::numeric_limits<qint64>::max();
+    for (int i = 0; i < cinfo->num_components; ++i) {
+        const jpeg_component_info& component = cinfo->comp_info[i];
+        fewestBlocks = std::min(fewestBlocks, static_cast<qint64>(component.width_in_blocks) *
+                                                  component.height_in_blocks);
+    }
+    if (byteCount * 8 < fewestBlocks) {
+        target->error = QStringLiteral("JPEGファイルが途中で切れています");
+        return false;
+    }
     return true;
 }
 
@@ -130,6 +153,7 @@ bool runDecode(const QByteArray& bytes, const RowRequest& request, DecodeTarget*
     jpeg_read_header(&cinfo, TRUE);
     // Refuse forged sizes before libjpeg or we allocate anything large.
     if (!acceptSize(target, cinfo.image_width, cinfo.image_height) ||
+        !acceptDataLength(target, &cinfo, bytes.size()) ||
         (request.rows != nullptr &&
          !acceptRows(target, request, static_cast<int>(cinfo.image_height)))) {
         jpeg_destroy_decompress(&cinfo);

@@ -263,8 +263,20 @@ TEST(JpegReader, RefusesForgedSizesBeforeDecoding) {
     EXPECT_EQ(messageOf(imaging::decodeJpegRows(huge, {0, 1})), "画像が大きすぎます (65000x65000)");
     // Within the side limit but above the pixel limit.
     EXPECT_FALSE(decodeJpeg(jpeg_samples::withDeclaredSize(small, 30000, 20000)).ok());
+    // Within every limit, but far too little data for 400 million pixels.
+    EXPECT_EQ(messageOf(decodeJpeg(jpeg_samples::withDeclaredSize(small, 20000, 20000))),
+              "JPEGファイルが途中で切れています");
     // A zero height is a broken header.
     EXPECT_FALSE(decodeJpeg(jpeg_samples::withDeclaredSize(small, 16, 0)).ok());
+}
+
+TEST(JpegReader, AcceptsLargeBlankPagesThatCompressToAlmostNothing) {
+    QImage page(3000, 2000, QImage::Format_RGB888);
+    page.fill(Qt::white);
+    const QByteArray file = encoded(page, 50);
+    const QImage back = decoded(file);
+    ASSERT_EQ(back.size(), QSize(3000, 2000));
+    EXPECT_EQ(back.pixel(2999, 1999), qRgb(255, 255, 255));
 }
 
 TEST(JpegReader, StopsOnEndlessProgressiveScans) {
