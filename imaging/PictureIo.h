@@ -14,6 +14,8 @@ namespace imaging {
 // Every decoded picture is a QImage in Format_RGB888 (8-bit red, green,
 // blue per pixel). Pictures above these limits are refused before any pixel
 // memory is allocated, so a forged header cannot exhaust the machine.
+// All functions here are reentrant: several threads may decode and encode
+// at once.
 inline constexpr int kMaxPictureSide = 65500;
 inline constexpr qint64 kMaxPicturePixels = 400'000'000;
 
@@ -37,9 +39,6 @@ Expected<QImage> loadPicture(const QString& path);
 // The pixel size stored in the file's header, without decoding the pixels.
 // Same acceptance rules as loadPicture for the header itself.
 Expected<QSize> readPictureSize(const QString& path);
-
-// All functions here are reentrant: several threads may decode and encode
-// at once.
 
 // Decoders over bytes already in memory.
 //
