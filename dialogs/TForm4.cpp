@@ -3,16 +3,129 @@
 #include "app/AppState.h"
 #include "app/FormLook.h"
 #include "app/Windows.h"
+#include "catalogue/StatusTexts.h"
+#include "dialogs/RenameCheck.h"
+#include "dialogs/RenameRules.h"
+#include "dialogs/TForm6.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+constexpr int kClientWidth = 314;
+constexpr int kClientHeight = 88;
+constexpr int kNoticeCode = 4;
+}  // namespace
 
 TForm4::TForm4(AppState& state, Windows& windows) : state_(state), windows_(windows) {
     setAccessibleNames(*this, QStringLiteral("Form4"), QStringLiteral("リネーム"));
-    makeDialogWindow(*this, 314, 88, CloseButton::Shown);
+    makeDialogWindow(*this, kClientWidth, kClientHeight, CloseButton::Shown);
     setWindowTitle(QStringLiteral("リネーム"));
+
+    // One line: a file name has no line breaks, and Enter means OK.
+    Memo1 = named(new QLineEdit(QStringLiteral("Memo1"), this), QStringLiteral("Memo1"));
+    Memo1->setMaxLength(kMaxNameLength);
+    setPixelFont(*Memo1, 15);
+    Memo1->installEventFilter(this);
+
+    Button1 = named(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("Button1"),
+                    QStringLiteral("OK"));
+    Button1->setGeometry(72, 48, 75, 25);
+    Button2 = named(new QPushButton(QStringLiteral("キャンセル"), this), QStringLiteral("Button2"),
+                    QStringLiteral("キャンセル"));
+    Button2->setGeometry(168, 48, 75, 25);
+
+    connect(Button1, &QPushButton::clicked, this, &TForm4::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TForm4::Button2Click);
+    layoutControls();
+}
+
+void TForm4::layoutControls() {
+    // The name box stretches with the window's width.
+    Memo1->setGeometry(8, 8, width() - (kClientWidth - 298), 23);
+}
+
+void TForm4::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    layoutControls();
+}
+
+bool TForm4::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Memo1 && event->type() == QEvent::KeyPress) {
+        if (Memo1KeyDown(static_cast<QKeyEvent*>(event)->key()))
+            return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool TForm4::Memo1KeyDown(int key) {
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        Button1Click();
+        return true;
+    }
+    if (key == Qt::Key_Escape) {
+        closeDialog();
+        return true;
+    }
+    return false;
+}
+
+void TForm4::closeDialog() {
+    hide();
+    QWidget& main = windows_.main->window();
+    main.setEnabled(true);
+    main.activateWindow();
+}
+
+void TForm4::Button2Click() {
+    closeDialog();
 }
 
 void TForm4::closeEvent(QCloseEvent* event) {
+    // Under a notice only the notice's OK leads on.
+    if (!isEnabled()) {
+        event->ignore();
+        return;
+    }
     windows_.main->window().setEnabled(true);
     event->accept();
+}
+
+void TForm4::Button1Click() {
+    const QString newName = Memo1->text();
+    if (newName.isEmpty())
+        return;
+    TForm6& notice = *windows_.Form6;
+    QListWidgetItem* item = windows_.main->ListView1().item(state_.CurrentIndex);
+    const QString oldName = item ? item->text() : QString();
+
+    const dialogs::RenameCheck check = dialogs::checkRename(state_.CurrentFolder, oldName, newName);
+    if (check.nameRefused) {
+        notice.notify(kNoticeCode, this, dialogs::kForbiddenNameNotice,
+                      dialogs::kForbiddenCharacterList);
+        return;
+    }
+    // Both of these may show in one pass; the box then reads the second.
+    if (check.nameTaken)
+        notice.notify(kNoticeCode, this, dialogs::kNameTakenNotice);
+    if (check.fileMissing)
+        notice.notify(kNoticeCode, this, dialogs::kFileMissingNotice);
+    if (!check.ready())
+        return;
+
+    if (const auto failure = dialogs::renameChecked(state_.CurrentFolder, oldName, newName)) {
+        notice.notify(kNoticeCode, this, *failure,
+                      *failure == dialogs::kForbiddenNameNotice
+                          ? std::optional<QString>(dialogs::kForbiddenCharacterList)
+                          : std::nullopt);
+        return;
+    }
+    // The caption changes while the main window is still disabled, so the
+    // catalogue takes it as a rename and not as an edit in place.
+    item->setText(newName);
+    windows_.main->setStatusText(1, catalogue::currentItemText(state_.CurrentIndex, newName));
+    closeDialog();
 }
