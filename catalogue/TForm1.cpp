@@ -40,6 +40,8 @@ TForm1::TForm1(AppState& state, Windows& windows) : state_(state), windows_(wind
     connect(List, &CatalogueList::pressed, this, &TForm1::ListView1MouseDown);
     connect(List, &CatalogueList::keyReleased, this, &TForm1::ListView1KeyUp);
     connect(List, &QListWidget::itemChanged, this, &TForm1::ListView1Changing);
+    connect(List->model(), &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex&, int first, int last) { rememberCaptions(first, last); });
     connect(List, &QListWidget::itemDoubleClicked, this, [this] { ListView1DblClick(); });
 
     FormCreate();

@@ -94,6 +94,11 @@ private:
     void applySettingsNumber(int line, int32_t value);
     void applySettingsTexts(const SettingsParse& parsed);
     void closeOtherWindows();
+    // Selection: panel texts for the current item, or nothing current.
+    void showCurrentItem();
+    void clearCurrentItem();
+    // Notes the captions of newly added items, so that an edit in place can be undone.
+    void rememberCaptions(int first, int last);
 
     AppState& state_;
     Windows& windows_;

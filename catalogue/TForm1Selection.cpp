@@ -1,0 +1,143 @@
+// Selection in the catalogue: the current item, the status bar, select all,
+// invert, and the refusal of caption edits in place.
+#include "catalogue/TForm1.h"
+
+#include "app/AppState.h"
+#include "catalogue/CatalogueList.h"
+#include "catalogue/StatusTexts.h"
+#include "dialogs/TForm4.h"
+#include "dialogs/TForm6.h"
+
+#include <QItemSelection>
+#include <QItemSelectionModel>
+
+namespace {
+
+// The caption an item had when it was last set by the program (loading or
+// the rename dialog). A caption edited in place is put back to it.
+constexpr int kAcceptedCaptionRole = Qt::UserRole + 1;
+
+const QString kNoEditInPlace = QStringLiteral("この方法でリネームはできません");
+
+int selectedCount(const QListWidget& list) {
+    return static_cast<int>(list.selectionModel()->selectedIndexes().size());
+}
+
+// Row of the lowest-numbered selected item, or -1.
+int lowestSelectedRow(const QListWidget& list) {
+    int lowest = -1;
+    for (const QModelIndex& index : list.selectionModel()->selectedIndexes()) {
+        if (lowest < 0 || index.row() < lowest)
+            lowest = index.row();
+    }
+    return lowest;
+}
+
+}  // namespace
+
+void TForm1::showCurrentItem() {
+    setStatusText(0, catalogue::kSplittableText);
+    const int count = selectedCount(*List);
+    if (count == 1) {
+        const QListWidgetItem* current = List->item(state_.CurrentIndex);
+        setStatusText(1, catalogue::currentItemText(state_.CurrentIndex,
+                                                    current ? current->text() : QString()));
+    } else if (count > 1) {
+        setStatusText(1, catalogue::selectedCountText(count));
+    }
+    // With nothing selected panel 1 keeps what it showed.
+}
+
+void TForm1::clearCurrentItem() {
+    state_.CurrentIndex = -1;
+    setStatusText(0, QString());
+    setStatusText(1, QString());
+    List->selectionModel()->clearCurrentIndex();
+}
+
+void TForm1::ListView1MouseDown(QPoint position) {
+    if (isBusy())
+        return;
+    const QListWidgetItem* hit = List->itemAt(position);
+    if (hit) {
+        state_.HitItem = List->row(hit);
+        state_.CurrentIndex = List->row(hit);
+        state_.SavedCaption = hit->text();
+        showCurrentItem();
+    } else {
+        state_.HitItem.reset();
+        clearCurrentItem();
+    }
+}
+
+void TForm1::ListView1KeyUp(int key, Qt::KeyboardModifiers modifiers) {
+    if (isBusy() && key == Qt::Key_Escape)
+        abortLoading();
+    if (isBusy())
+        return;
+    if (modifiers.testFlag(Qt::ControlModifier) && key == Qt::Key_A)
+        List->selectAll();
+    if (key == Qt::Key_Escape)
+        return;
+    const int lowest = lowestSelectedRow(*List);
+    if (lowest >= 0) {
+        state_.CurrentIndex = lowest;
+        showCurrentItem();
+    } else {
+        clearCurrentItem();
+    }
+}
+
+void TForm1::rememberCaptions(int first, int last) {
+    for (int row = first; row <= last; ++row) {
+        if (QListWidgetItem* item = List->item(row)) {
+            item->setData(kAcceptedCaptionRole, item->text());
+        }
+    }
+}
+
+void TForm1::ListView1Changing(QListWidgetItem* item) {
+    if (!item)
+        return;
+    const QVariant accepted = item->data(kAcceptedCaptionRole);
+    const QString before = accepted.isValid() ? accepted.toString() : state_.SavedCaption;
+    // Icons, flags and the caption put back below leave the text as it was.
+    if (item->text() == before)
+        return;
+    // The loader (busy) and the rename dialog (main window disabled under
+    // it) set captions that name the files.
+    const bool renameDialogAtWork = !isEnabled() && windows_.Form4->isVisible();
+    if (isBusy() || renameDialogAtWork) {
+        item->setData(kAcceptedCaptionRole, item->text());
+        return;
+    }
+    // Any other change is an edit in place, which would leave the caption
+    // naming no file: the caption goes back (this handler runs again and
+    // finds the text unchanged).
+    item->setText(before);
+    // An edit that ends because another dialog disabled the window is
+    // undone quietly: that dialog, not a notice, has the window now.
+    if (isEnabled())
+        windows_.Form6->notify(1, this, kNoEditInPlace);
+}
+
+void TForm1::HANTENClick() {
+    if (isBusy() || List->count() == 0)
+        return;
+    const int last = List->count() - 1;
+    QItemSelectionModel& selection = *List->selectionModel();
+    // The last item the inversion selects becomes the focused one: the
+    // highest-numbered item not selected now.
+    int focus = -1;
+    for (int row = last; row >= 0 && focus < 0; --row) {
+        if (!selection.isSelected(List->model()->index(row, 0)))
+            focus = row;
+    }
+    // One toggle over the whole list, instead of 9999 single changes.
+    selection.select(QItemSelection(List->model()->index(0, 0), List->model()->index(last, 0)),
+                     QItemSelectionModel::Toggle);
+    if (focus >= 0) {
+        selection.setCurrentIndex(List->model()->index(focus, 0), QItemSelectionModel::NoUpdate);
+    }
+    state_.WorkIndex = last + 1;
+}
