@@ -6,4 +6,3 @@ void TForm1::IkkatuClick() {}
 void TForm1::Timer1Timer() {}
 void TForm1::abortLoading() {}
 void TForm1::beginLoading(int, int) {}
-void TForm1::ListView1DblClick() {}

@@ -1,27 +1,239 @@
+// Creation, showing and closing of the trimming view.
 #include "trimming/TForm7.h"
 
 #include "app/AppState.h"
 #include "app/FormLook.h"
+#include "dialogs/TForm2.h"
+#include "imaging/PictureIo.h"
+#include "trimming/FrameMapping.h"
+#include "trimming/TrimRequest.h"
+#include "trimming/ViewFit.h"
+#include "trimming/ViewPicture.h"
+#include "trimming/ViewRenderer.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kDesignedClientWidth = 1010;
+constexpr int kDesignedClientHeight = 552;
+constexpr int kStatusBarHeight = 19;
+constexpr int kPanelWidth = 200;
+constexpr int kPanelHeight = 60;
+
+QRect screenGeometry(const QWidget& window) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        screen = window.screen();
+    }
+    return screen != nullptr ? screen->geometry() : QRect(0, 0, 1024, 768);
+}
+
+}  // namespace
 
 TForm7::TForm7(AppState& state, Windows& windows) : state_(state), windows_(windows) {
     setAccessibleNames(*this, QStringLiteral("Form7"), QStringLiteral("Form7"));
+    // A title bar without a close button: double-clicking the picture closes.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     applyFormFont(*this);
-    resize(1010, 552);
+    setFocusPolicy(Qt::StrongFocus);
+    QPalette grey = palette();
+    grey.setColor(QPalette::Window, Qt::gray);
+    setPalette(grey);
+    setAutoFillBackground(true);
+    resize(kDesignedClientWidth, kDesignedClientHeight);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    Image1 = named(new ViewPicture(this), QStringLiteral("Image1"));
+    layout->addWidget(Image1, 1);
+    buildStatusBar();
+    layout->addWidget(StatusBar1);
+
+    Panel1 = named(new QLabel(this), QStringLiteral("Panel1"));
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Panel1->setLineWidth(2);
+    Panel1->setAlignment(Qt::AlignCenter);
+    Panel1->setWordWrap(true);
+    Panel1->setAutoFillBackground(true);
+    Panel1->resize(kPanelWidth, kPanelHeight);
+    Panel1->hide();
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(10);
+    connect(Timer1, &QTimer::timeout, this, &TForm7::Timer1Timer);
+
+    resizeFollower_ = new QTimer(this);
+    resizeFollower_->setSingleShot(true);
+    resizeFollower_->setInterval(0);
+    connect(resizeFollower_, &QTimer::timeout, this, &TForm7::followResize);
+    connect(Image1, &ViewPicture::resized, resizeFollower_, qOverload<>(&QTimer::start));
+    connect(Image1, &ViewPicture::doubleClicked, this, &TForm7::Image1DblClick);
+
+    FormCreate();
+}
+
+void TForm7::buildStatusBar() {
+    StatusBar1 = named(new QStatusBar(this), QStringLiteral("StatusBar1"));
+    StatusBar1->setSizeGripEnabled(false);
+    StatusBar1->setFixedHeight(kStatusBarHeight);
+    for (int panel = 0; panel < trimming::kStatusPanelCount; ++panel) {
+        const trimming::StatusPanel& design = trimming::kStatusPanels[panel];
+        auto* label = named(new QLabel(QString::fromUtf8(design.text), StatusBar1),
+                            QStringLiteral("StatusPanel%1").arg(panel));
+        label->setFixedWidth(design.width);
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        StatusBar1->addWidget(label);
+        StatusPanels[panel] = label;
+    }
+}
+
+void TForm7::FormCreate() {
+    // The message panel stays where the designed window's centre puts it.
+    Panel1->move(windowOuterWidth(*this) / 2 - kPanelWidth / 2,
+                 windowOuterHeight(*this) / 2 - kPanelHeight / 2);
+    StatusPanels[0]->setText(trimming::stepPanelText(state_.Frame.FrameStep));
+    setWindowTitle(QString());
+}
+
+QString TForm7::statusText(int panel) const {
+    return StatusPanels.at(panel)->text();
 }
 
 void TForm7::closeEvent(QCloseEvent* event) {
     event->ignore();
 }
 
-void TForm7::Image1DblClick() {
-    hide();
-    if (state_.ReturnTo == 1)
-        windows_.main->window().setEnabled(true);
+void TForm7::hideEvent(QHideEvent* event) {
+    pressedKeys_.clear();
+    QWidget::hideEvent(event);
 }
 
-bool TForm7::showPreview(const QString&, const QString&, QString*) {
-    return false;
+void TForm7::showOnScreen() {
+    const QRect screen = screenGeometry(*this);
+    resizeOuter(*this, screen.width(), screen.height() - 3);
+    if (!isVisible() || !isMaximized()) {
+        showMaximized();
+    }
+    raise();
+    activateWindow();
+    setFocus(Qt::OtherFocusReason);
+    // The picture area's size is read right after this.
+    layout()->activate();
+}
+
+trimming::ViewFit TForm7::renderPicture(const QImage& picture) {
+    layout()->activate();
+    const QSize area = Image1->size();
+    const trimming::ViewFit fit =
+        trimming::fitImage(picture.width(), picture.height(), area.width(), area.height());
+    Image1->setPicture(trimming::renderView(picture, area.width(), area.height(), fit));
+    return fit;
+}
+
+bool TForm7::showItem(const QString& path, const QString& caption, QString* error) {
+    const auto picture = imaging::loadPicture(path);
+    if (!picture) {
+        if (error != nullptr) {
+            *error = picture.error().message;
+        }
+        return false;
+    }
+    placeWindow(*this, 0, 0);
+    StatusBar1->show();
+    showOnScreen();
+    const trimming::ViewFit fit = renderPicture(picture.value());
+    const bool startWhole = windowTitle().isEmpty();
+    trimming::showImage(state_.Frame, picture->width(), picture->height(), fit, startWhole);
+    mode_ = Mode::Item;
+    shownPath_ = path;
+    shownName_ = caption;
+    drawFrame();
+    refreshTitle();
+    return true;
+}
+
+bool TForm7::showPreview(const QString& path, const QString& name, QString* error) {
+    const auto picture = imaging::loadPicture(path);
+    if (!picture) {
+        if (error != nullptr) {
+            *error = picture.error().message;
+        }
+        return false;
+    }
+    StatusBar1->hide();
+    showOnScreen();
+    trimming::recordPreviewFit(state_.Frame, renderPicture(picture.value()));
+    mode_ = Mode::Preview;
+    shownPath_ = path;
+    shownName_ = name;
+    setWindowTitle(trimming::previewTitle(name, picture->width(), picture->height()));
+    return true;
+}
+
+void TForm7::followResize() {
+    if (mode_ == Mode::Hidden || !isVisible() || Image1->picture().size() == Image1->size()) {
+        return;
+    }
+    const auto picture = imaging::loadPicture(shownPath_);
+    if (!picture) {
+        // The file went away meanwhile: the picture stays as it was drawn.
+        return;
+    }
+    if (mode_ == Mode::Preview) {
+        trimming::recordPreviewFit(state_.Frame, renderPicture(picture.value()));
+        return;
+    }
+    const bool frameShown = Image1->outlineShown();
+    const trimming::ViewFit fit = renderPicture(picture.value());
+    trimming::showImage(state_.Frame, picture->width(), picture->height(), fit, false);
+    if (frameShown) {
+        drawFrame();
+    }
+}
+
+void TForm7::drawFrame() {
+    const FrameFields& frame = state_.Frame;
+    Image1->toggleOutline(
+        {frame.ViewFrameLeft, frame.ViewFrameTop, frame.ViewFrameWidth, frame.ViewFrameHeight});
+}
+
+void TForm7::eraseFrame() {
+    const FrameFields& frame = state_.Frame;
+    const ViewPicture::Outline outline{frame.ViewFrameLeft, frame.ViewFrameTop,
+                                       frame.ViewFrameWidth, frame.ViewFrameHeight};
+    if (Image1->outlines().contains(outline)) {
+        Image1->toggleOutline(outline);
+    }
+}
+
+void TForm7::refreshTitle() {
+    setWindowTitle(trimming::trimmingTitle(shownName_, state_.Frame));
+}
+
+void TForm7::Image1DblClick() {
+    // A request whose file is not written yet is dropped with the view; one
+    // that has written it runs on to its end (without showing a next image).
+    if (Timer1->isActive() && !trimming::survivesClosing(Panel1->text(), Timer1->interval())) {
+        Timer1->stop();
+        Panel1->hide();
+    }
+    Image1->clearPicture();
+    mode_ = Mode::Hidden;
+    hide();
+    if (state_.ReturnTo == 1) {
+        windows_.main->window().setEnabled(true);
+    }
+    if (state_.ReturnTo == 2) {
+        StatusBar1->show();
+        windows_.Form2->setEnabled(true);
+    }
 }

@@ -1,0 +1,43 @@
+// Opening the trimming view on the current catalogue item.
+#include "catalogue/TForm1.h"
+
+#include "app/AppState.h"
+#include "catalogue/CatalogueList.h"
+#include "dialogs/TForm6.h"
+#include "imaging/FileNames.h"
+#include "trimming/ListSelection.h"
+#include "trimming/TForm7.h"
+
+#include <QFileInfo>
+
+namespace {
+
+const QString kFileMissing = QStringLiteral("ファイルが見当たりません");
+
+}  // namespace
+
+void TForm1::ListView1DblClick() {
+    if (isBusy() || listItemIndex(*List) < 0) {
+        return;
+    }
+    const QListWidgetItem* item =
+        state_.CurrentIndex >= 0 ? List->item(state_.CurrentIndex) : nullptr;
+    if (item == nullptr) {
+        return;
+    }
+    const QString caption = item->text();
+    const QString path = imaging::joinPath(state_.CurrentFolder, caption);
+    // An open view keeps its previous picture (its frame already erased by
+    // the step that got here) until the notice's OK closes it.
+    if (!QFileInfo(path).isFile()) {
+        windows_.Form6->notify(1, this, kFileMissing);
+        return;
+    }
+    QString error;
+    if (!windows_.Form7->showItem(path, caption, &error)) {
+        windows_.Form6->notify(1, this, error);
+        return;
+    }
+    setEnabled(false);
+    state_.ReturnTo = 1;
+}

@@ -1,0 +1,107 @@
+// The trimming view's keyboard: key-down moves and resizes the frame (on
+// every auto-repeat), key-up does what happens once per press.
+#include "trimming/TForm7.h"
+
+#include "app/AppState.h"
+#include "dialogs/TForm2.h"
+#include "trimming/FrameKeys.h"
+#include "trimming/FrameMapping.h"
+#include "trimming/ListSelection.h"
+#include "trimming/StepTarget.h"
+#include "trimming/TrimRequest.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+
+namespace {
+
+bool isEnter(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+}  // namespace
+
+void TForm7::keyPressEvent(QKeyEvent* event) {
+    if (!event->isAutoRepeat()) {
+        pressedKeys_.insert(event->key());
+    }
+    FormKeyDown(event->key(), event->modifiers());
+    event->accept();
+}
+
+void TForm7::keyReleaseEvent(QKeyEvent* event) {
+    event->accept();
+    // Held keys send releases with every repeat; only the real one counts.
+    if (event->isAutoRepeat() || !pressedKeys_.remove(event->key())) {
+        return;
+    }
+    FormKeyUp(event->key(), event->modifiers());
+}
+
+void TForm7::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
+    if (state_.ReturnTo != 1) {
+        return;
+    }
+    if (const auto frameKey = trimming::frameKeyOf(key)) {
+        FrameFields moved = state_.Frame;
+        if (trimming::applyFrameKey(moved, *frameKey, modifiers.testFlag(Qt::ShiftModifier))) {
+            eraseFrame();
+            state_.Frame = moved;
+            drawFrame();
+        }
+    }
+    refreshTitle();
+}
+
+void TForm7::FormKeyUp(int key, Qt::KeyboardModifiers modifiers) {
+    if (key == Qt::Key_X || key == Qt::Key_Z) {
+        const int direction = key == Qt::Key_X ? 1 : -1;
+        if (state_.ReturnTo == 1) {
+            stepCatalogue(direction);
+        } else if (state_.ReturnTo == 2) {
+            stepPreview(direction);
+        }
+    }
+    if (state_.ReturnTo != 1) {
+        return;
+    }
+    FrameFields& frame = state_.Frame;
+    if (key == Qt::Key_R) {
+        eraseFrame();
+        trimming::startWholeImage(frame);
+        drawFrame();
+    }
+    if (const auto step = trimming::frameStepForKey(key, modifiers)) {
+        frame.FrameStep = *step;
+    }
+    StatusPanels[0]->setText(trimming::stepPanelText(frame.FrameStep));
+    if (key == Qt::Key_T) {
+        StatusPanels[1]->setText(trimming::toggledShowNext(StatusPanels[1]->text()));
+    }
+    if (key == Qt::Key_N) {
+        StatusPanels[2]->setText(trimming::nextNaming(StatusPanels[2]->text()));
+    }
+    if (isEnter(key)) {
+        startSequence(trimming::trimStart(frame));
+    }
+    if (key == Qt::Key_Space) {
+        startSequence(trimming::copyStart());
+    }
+    refreshTitle();
+}
+
+void TForm7::stepCatalogue(int direction) {
+    QListWidget& list = windows_.main->ListView1();
+    const auto target = trimming::stepTarget(listItemIndex(list), state_.CurrentIndex,
+                                             windows_.main->thumbnailCount(), direction);
+    if (!target) {
+        return;
+    }
+    eraseFrame();
+    state_.CurrentIndex = *target;
+    selectOnly(list, *target);
+    windows_.main->ListView1DblClick();
+}
+
+void TForm7::stepPreview(int) {}
