@@ -10,6 +10,7 @@
 
 #include <QItemSelection>
 #include <QItemSelectionModel>
+#include <QTimer>
 
 namespace {
 
@@ -115,10 +116,13 @@ void TForm1::ListView1Changing(QListWidgetItem* item) {
     // naming no file: the caption goes back (this handler runs again and
     // finds the text unchanged).
     item->setText(before);
-    // An edit that ends because another dialog disabled the window is
-    // undone quietly: that dialog, not a notice, has the window now.
-    if (isEnabled())
-        windows_.Form6->notify(1, this, kNoEditInPlace);
+    // The notice follows once the editor has closed. An edit that ends
+    // because the window closes, or because another dialog disabled it, is
+    // undone quietly: nobody would answer the notice then.
+    QTimer::singleShot(0, this, [this] {
+        if (isVisible() && isEnabled())
+            windows_.Form6->notify(1, this, kNoEditInPlace);
+    });
 }
 
 void TForm1::HANTENClick() {
