@@ -2,19 +2,208 @@
 
 #include "app/AppState.h"
 #include "app/FormLook.h"
+#include "app/Hints.h"
+#include "app/NumberEdit.h"
 #include "app/Windows.h"
+#include "dialogs/FolderListing.h"
+#include "dialogs/FolderTree.h"
+#include "dialogs/TForm5.h"
+#include "dialogs/TForm6.h"
+#include "dialogs/ThumbnailSide.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include <array>
+
+namespace {
+
+// The report view's columns and their normal widths.
+const std::array<int, 3> kColumnWidths = {200, 64, 100};
+
+QTreeWidgetItem* listEntry(const QDir& folder, const QString& name) {
+    const QFileInfo info(folder.filePath(name));
+    const qint64 kilobytes = (info.size() + 1023) / 1024;
+    return new QTreeWidgetItem(
+        QStringList{name, QString::number(kilobytes) + QStringLiteral(" KB"),
+                    info.lastModified().toString(QStringLiteral("yyyy/MM/dd HH:mm"))});
+}
+
+}  // namespace
 
 TForm2::TForm2(AppState& state, Windows& windows) : state_(state), windows_(windows) {
     setAccessibleNames(*this, QStringLiteral("Form2"), QStringLiteral("開く"));
     makeDialogWindow(*this, 680, 428, CloseButton::Shown);
     setWindowTitle(QStringLiteral("開く"));
+
+    ShellTreeView1 = named(new FolderTree(this), QStringLiteral("ShellTreeView1"));
+    ShellTreeView1->setGeometry(8, 8, 281, 409);
+
+    ShellListView1 = named(new QTreeWidget(this), QStringLiteral("ShellListView1"));
+    ShellListView1->setGeometry(296, 32, 377, 353);
+    ShellListView1->setHeaderLabels(
+        {QStringLiteral("名前"), QStringLiteral("サイズ"), QStringLiteral("更新日時")});
+    ShellListView1->setRootIsDecorated(false);
+    ShellListView1->setUniformRowHeights(true);
+    ShellListView1->setSelectionMode(QAbstractItemView::SingleSelection);
+    ShellListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // The entries keep the listing's natural order: item i is file i of the catalogue.
+    ShellListView1->setSortingEnabled(false);
+    ShellListView1->header()->setSectionsClickable(false);
+    ShellListView1->header()->setDefaultAlignment(Qt::AlignLeft);
+
+    Label1 = named(new QLabel(QStringLiteral("0"), this), QStringLiteral("Label1"));
+    Label1->setGeometry(488, 8, 185, 16);
+    Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    setPixelFont(*Label1, 16);
+
+    Button3 = named(new QPushButton(QStringLiteral("デフォルトに設定"), this),
+                    QStringLiteral("Button3"), QStringLiteral("デフォルトに設定"));
+    Button3->setGeometry(296, 8, 97, 17);
+    Button1 = named(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("Button1"),
+                    QStringLiteral("OK"));
+    Button1->setGeometry(304, 392, 73, 25);
+    Button2 = named(new QPushButton(QStringLiteral("キャンセル"), this), QStringLiteral("Button2"),
+                    QStringLiteral("キャンセル"));
+    Button2->setGeometry(392, 392, 75, 25);
+    CheckBox2 = named(new QCheckBox(QStringLiteral("低速読み"), this), QStringLiteral("CheckBox2"),
+                      QStringLiteral("低速読み"));
+    CheckBox2->setGeometry(512, 400, 73, 17);
+    CheckBox1 = named(new QCheckBox(QStringLiteral("ヒント表示"), this),
+                      QStringLiteral("CheckBox1"), QStringLiteral("ヒント表示"));
+    CheckBox1->setGeometry(600, 400, 73, 17);
+    CheckBox1->setChecked(true);
+
+    connect(ShellTreeView1, &FolderTree::folderChanged, this, &TForm2::ShellTreeView1Change);
+    connect(ShellTreeView1, &FolderTree::keyReleased, this, &TForm2::ShellTreeView1KeyUp);
+    connect(ShellListView1, &QTreeWidget::itemDoubleClicked, this,
+            [this] { ShellListView1DblClick(); });
+    connect(CheckBox1, &QCheckBox::toggled, this, &TForm2::CheckBox1Click);
+    connect(Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TForm2::Button2Click);
+    connect(Button3, &QPushButton::clicked, this, &TForm2::Button3Click);
+
+    FormCreate();
+}
+
+void TForm2::FormCreate() {
+    setHint(*Button3, QStringLiteral("このフォルダを起動時に\r\n開く様にします"));
+    setHint(*CheckBox2,
+            QStringLiteral(
+                "大きいサイズの画像が\r\nサムネイル表示されない時に\r\nチェックしてみて下さい"));
+    setHint(*ShellListView1,
+            QStringLiteral(
+                "ダブルクリックで表示します\r\n表示中\r\n[→][X]キー 次へ\r\n[←][Z]キー 戻る"));
+    // Narrow until the list first shows a folder, which sets the normal widths.
+    ShellListView1->setColumnWidth(0, 1);
+}
+
+void TForm2::selectFolder(const QString& folder) {
+    ShellTreeView1->selectFolder(folder);
+}
+
+void TForm2::refresh() {
+    ShellTreeView1->reload();
+}
+
+QString TForm2::entryPath(int entry) const {
+    if (folder_.isEmpty() || entry < 0 || entry >= fileCount())
+        return {};
+    return QDir(folder_).filePath(files_.at(entry));
+}
+
+int TForm2::selectedIndex() const {
+    const QList<QTreeWidgetItem*> selected = ShellListView1->selectedItems();
+    return selected.isEmpty() ? -1 : ShellListView1->indexOfTopLevelItem(selected.front());
+}
+
+void TForm2::setSelectedIndex(int entry) {
+    QTreeWidgetItem* const item = ShellListView1->topLevelItem(entry);
+    if (item == nullptr)
+        return;
+    ShellListView1->setCurrentItem(item);
+    ShellListView1->scrollToItem(item);
+}
+
+bool TForm2::slowReading() const {
+    return CheckBox2->isChecked();
+}
+
+void TForm2::fillList(const QString& folder) {
+    folder_ = folder;
+    files_ = dialogs::listPictureFiles(folder);
+    ShellListView1->clear();
+    const QDir dir(folder);
+    QList<QTreeWidgetItem*> entries;
+    entries.reserve(files_.size());
+    for (const QString& name : files_)
+        entries.push_back(listEntry(dir, name));
+    ShellListView1->addTopLevelItems(entries);
+    for (size_t column = 0; column < kColumnWidths.size(); ++column) {
+        ShellListView1->setColumnWidth(static_cast<int>(column), kColumnWidths[column]);
+    }
+}
+
+void TForm2::ShellTreeView1Change(const QString& folder) {
+    fillList(folder);
+    Label1->setText(QString::number(fileCount()) + QStringLiteral(" Files"));
+}
+
+void TForm2::ShellTreeView1KeyUp(int key) {
+    if (key == Qt::Key_F5)
+        ShellTreeView1->reload();
+}
+
+void TForm2::CheckBox1Click() {
+    const bool shown = CheckBox1->isChecked();
+    showHint(*ShellListView1, shown);
+    showHint(*CheckBox2, shown);
+    showHint(*Button3, shown);
+}
+
+void TForm2::Button3Click() {
+    state_.DefaultOpenFolder = ShellTreeView1->selectedFolder();
+    windows_.Form6->notify(2, this, QStringLiteral("設定しました"));
+}
+
+void TForm2::Button1Click() {
+    const int count = fileCount();
+    if (count > kMaxFiles) {
+        windows_.Form6->notify(2, this, QStringLiteral("開けるファイル数は9999までです"));
+        return;
+    }
+    // Without a selected folder there is nothing to open either.
+    if (count == 0 || folder_.isEmpty())
+        return;
+
+    state_.WorkText = windows_.Form5->Edit1->text();
+    state_.StepText = state_.WorkText;
+    const int side = dialogs::thumbnailSideOf(state_.WorkText);
+    state_.CurrentFolder = folder_;
+    returnToMainWindow();
+    // An empty title makes the trimming view start its frame anew.
+    windows_.trimming->window().setWindowTitle(QString());
+    state_.WorkIndex = 0;
+    windows_.main->beginLoading(side, count);
+}
+
+void TForm2::Button2Click() {
+    returnToMainWindow();
+}
+
+void TForm2::returnToMainWindow() {
+    hide();
+    windows_.main->window().setEnabled(true);
 }
 
 void TForm2::closeEvent(QCloseEvent* event) {
     windows_.main->window().setEnabled(true);
     event->accept();
 }
-
-void TForm2::selectFolder(const QString&) {}

@@ -35,10 +35,10 @@ TForm5::TForm5(AppState& state, Windows& windows) : state_(state), windows_(wind
     setWindowTitle(QStringLiteral("設定"));
 
     Panel1 = groupPanel(this, QStringLiteral("Panel1"), 16, 8);
-    setHint(*Panel1, QStringLiteral(
-                         "サムネイルの大きさ変更は\r\n次回ファイルを開き直した時から有効です"));
-    Label1 = named(new QLabel(QStringLiteral("サムネイルの大きさ"), Panel1),
-                   QStringLiteral("Label1"));
+    setHint(*Panel1,
+            QStringLiteral("サムネイルの大きさ変更は\r\n次回ファイルを開き直した時から有効です"));
+    Label1 =
+        named(new QLabel(QStringLiteral("サムネイルの大きさ"), Panel1), QStringLiteral("Label1"));
     Label1->move(8, 8);
     Edit1 = named(new NumberEdit(state_, kMaxThumbnail, 3, Panel1), QStringLiteral("Edit1"),
                   QStringLiteral("サムネイルの大きさ"));
@@ -79,14 +79,18 @@ TForm5::TForm5(AppState& state, Windows& windows) : state_(state), windows_(wind
 }
 
 // The dialog has no close button; OK or cancel is the way out.
-void TForm5::closeEvent(QCloseEvent* event) { event->ignore(); }
+void TForm5::closeEvent(QCloseEvent* event) {
+    event->ignore();
+}
 
 void TForm5::closeDialog() {
     hide();
     windows_.main->window().setEnabled(true);
 }
 
-void TForm5::Button3Click() { Edit1->step(StepDirection::Up, state_.WorkText, kMaxThumbnail); }
+void TForm5::Button3Click() {
+    Edit1->step(StepDirection::Up, state_.WorkText, kMaxThumbnail);
+}
 
 void TForm5::Button4Click() {
     Edit1->step(StepDirection::Down, state_.WorkText, kMinThumbnail);
@@ -96,10 +100,13 @@ void TForm5::Button5Click() {
     Edit2->step(StepDirection::Up, QStringLiteral("-10"), kMaxTolerance);
 }
 
-void TForm5::Button6Click() { Edit2->step(StepDirection::Down, QStringLiteral("1000"), 0); }
+void TForm5::Button6Click() {
+    Edit2->step(StepDirection::Down, QStringLiteral("1000"), 0);
+}
 
 void TForm5::Button1Click() {
-    if (Edit2->text().isEmpty()) Edit2->setText(QStringLiteral("10"));
+    if (Edit2->text().isEmpty())
+        Edit2->setText(QStringLiteral("10"));
     int32_t size = 0;
     if (Edit1->text().isEmpty()) {
         Edit1->setText(state_.WorkText);

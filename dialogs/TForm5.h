@@ -1,5 +1,7 @@
 #pragma once
 
+#include "dialogs/ThumbnailSide.h"
+
 #include <QWidget>
 
 class NumberEdit;
@@ -14,8 +16,8 @@ struct Windows;
 class TForm5 : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kMinThumbnail = 20;
-    static constexpr int kMaxThumbnail = 150;
+    static constexpr int kMinThumbnail = dialogs::kMinThumbnailSide;
+    static constexpr int kMaxThumbnail = dialogs::kMaxThumbnailSide;
     static constexpr int kMaxTolerance = 990;
 
     TForm5(AppState& state, Windows& windows);

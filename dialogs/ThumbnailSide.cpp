@@ -1,0 +1,15 @@
+#include "dialogs/ThumbnailSide.h"
+
+#include "app/NumberText.h"
+
+namespace dialogs {
+
+int thumbnailSideOf(const QString& sizeText) {
+    const NumberParse parsed = parseNumber(sizeText);
+    if (!parsed.ok() || parsed.value < kMinThumbnailSide || parsed.value > kMaxThumbnailSide) {
+        return kDesignedThumbnailSide;
+    }
+    return parsed.value;
+}
+
+}  // namespace dialogs
