@@ -3,6 +3,7 @@
 #include "app/Windows.h"
 
 #include <QMainWindow>
+#include <QStringList>
 
 class CatalogueList;
 class QAction;
@@ -13,6 +14,9 @@ class QTimer;
 struct AppState;
 struct SettingsParse;
 struct SettingsRecord;
+namespace catalogue {
+class ThumbnailQueue;
+}
 
 // The main window: the thumbnail catalogue of the current folder, its
 // selection and status bar, and the menu through which every command starts.
@@ -100,6 +104,13 @@ private:
     // Notes the captions of newly added items, so that an edit in place can be undone.
     void rememberCaptions(int first, int last);
 
+    // Thumbnail loading: the end of a loading, with panel 0's text.
+    void endLoading(const QString& panel0Text);
+
     AppState& state_;
     Windows& windows_;
+    // The files of the loading in progress, read ahead off the window's thread.
+    catalogue::ThumbnailQueue* loading_ = nullptr;
+    // Files of the last loading that could not be read.
+    QStringList unreadable_;
 };

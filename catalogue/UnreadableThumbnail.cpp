@@ -1,0 +1,55 @@
+#include "catalogue/UnreadableThumbnail.h"
+
+#include "imaging/Stretch.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace catalogue {
+
+namespace {
+
+constexpr QRgb kSquareGrey = qRgb(176, 176, 176);
+constexpr QRgb kCrossGrey = qRgb(96, 96, 96);
+constexpr qsizetype kNamesShown = 3;
+
+void setPixel(QImage& image, int x, int y, QRgb colour) {
+    uchar* pixel = image.scanLine(y) + 3 * x;
+    pixel[0] = static_cast<uchar>(qRed(colour));
+    pixel[1] = static_cast<uchar>(qGreen(colour));
+    pixel[2] = static_cast<uchar>(qBlue(colour));
+}
+
+}  // namespace
+
+QImage unreadableThumbnail(int side, QRgb background) {
+    QImage thumbnail = imaging::filledImage(side, side, background);
+    if (thumbnail.isNull())
+        return thumbnail;
+    const int margin = side / 8;
+    const int inner = side - 2 * margin;
+    const int thickness = std::max(1, side / 40);
+    for (int y = 0; y < inner; ++y) {
+        for (int x = 0; x < inner; ++x) {
+            const bool onCross =
+                std::abs(x - y) < thickness || std::abs(x + y - (inner - 1)) < thickness;
+            setPixel(thumbnail, margin + x, margin + y, onCross ? kCrossGrey : kSquareGrey);
+        }
+    }
+    return thumbnail;
+}
+
+QString unreadableLoadText(const QStringList& names) {
+    if (names.isEmpty())
+        return {};
+    QString text = QStringLiteral(" 読めないファイル ") + QString::number(names.size()) +
+                   QStringLiteral(" 件: ") +
+                   names.first(std::min(names.size(), kNamesShown)).join(QStringLiteral(", "));
+    if (names.size() > kNamesShown) {
+        text += QStringLiteral(" ほか ") + QString::number(names.size() - kNamesShown) +
+                QStringLiteral(" 件");
+    }
+    return text;
+}
+
+}  // namespace catalogue
