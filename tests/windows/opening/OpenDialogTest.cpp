@@ -1,0 +1,231 @@
+// The open-folder dialog: its file list, the count, hints, set as default,
+// OK's limits and refusals, cancel and close.
+#include "tests/windows/opening/OpeningFixture.h"
+
+#include "app/AppState.h"
+#include "app/NumberEdit.h"
+#include "app/SettingsRecord.h"
+#include "catalogue/CatalogueList.h"
+#include "catalogue/TForm1.h"
+#include "dialogs/FolderTree.h"
+#include "dialogs/TForm2.h"
+#include "dialogs/TForm5.h"
+#include "tests/support/TestFiles.h"
+#include "trimming/TForm7.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+namespace {
+
+using OpenDialog = OpeningFixture;
+
+QStringList listed(TForm2& dialog) {
+    QStringList names;
+    for (int row = 0; row < dialog.ShellListView1->topLevelItemCount(); ++row) {
+        names.push_back(dialog.ShellListView1->topLevelItem(row)->text(0));
+    }
+    return names;
+}
+
+TEST_F(OpenDialog, ListsJpgAndBmpFilesInNaturalOrder) {
+    for (const char* name :
+         {"A.JPG", "b.jpg", "c.jpeg", "d.bmp", "e.png", "jpg", "p10.Bmp", "p2.jpg"}) {
+        writeEmpty(QString::fromLatin1(name));
+    }
+    ASSERT_TRUE(QDir(folder()).mkdir(QStringLiteral("sub.jpg")));
+    openDialogOn(folder());
+    EXPECT_EQ(listed(form2()), QStringList({"A.JPG", "b.jpg", "d.bmp", "p2.jpg", "p10.Bmp"}));
+    EXPECT_EQ(form2().Label1->text(), "5 Files");
+    EXPECT_EQ(form2().entryPath(3), QDir(folder()).filePath("p2.jpg"));
+}
+
+TEST_F(OpenDialog, CountsTheFourFileExample) {
+    for (const char* name : {"A.JPG", "b.jpg", "c.jpeg", "d.bmp"}) {
+        writeEmpty(QString::fromLatin1(name));
+    }
+    // Until a folder is shown the label keeps its designed "0".
+    EXPECT_EQ(form2().Label1->text(), "0");
+    openDialogOn(folder());
+    EXPECT_EQ(form2().Label1->text(), "3 Files");
+}
+
+TEST_F(OpenDialog, OpensOverTheDisabledMainWindowWithTheTreeFocused) {
+    form1().Folder1->trigger();
+    EXPECT_TRUE(form2().isVisible());
+    EXPECT_FALSE(form1().isEnabled());
+    EXPECT_EQ(form2().windowTitle(), "開く");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form2()));
+    EXPECT_TRUE(form2().ShellTreeView1->hasFocus());
+    // Something is always selected at first: the home folder.
+    EXPECT_EQ(form2().listedFolder(), QDir::toNativeSeparators(QDir::homePath()));
+}
+
+TEST_F(OpenDialog, TheListIsASnapshotReadAgainOnF5AndAtTheNextOpening) {
+    writeEmpty(QStringLiteral("p1.jpg"));
+    openDialogOn(folder());
+    writeEmpty(QStringLiteral("p2.jpg"));
+    QTest::qWait(100);
+    EXPECT_EQ(form2().fileCount(), 1);
+    QTest::keyClick(form2().ShellTreeView1, Qt::Key_F5);
+    EXPECT_EQ(form2().fileCount(), 2);
+    EXPECT_EQ(form2().Label1->text(), "2 Files");
+
+    writeEmpty(QStringLiteral("p3.jpg"));
+    QTest::mouseClick(form2().Button2, Qt::LeftButton);
+    form1().Folder1->trigger();
+    EXPECT_EQ(form2().listedFolder(), folder());
+    EXPECT_EQ(form2().Label1->text(), "3 Files");
+}
+
+TEST_F(OpenDialog, HintsFollowTheirCheckBox) {
+    EXPECT_TRUE(form2().CheckBox1->isChecked());
+    EXPECT_FALSE(form2().CheckBox2->isChecked());
+    EXPECT_EQ(form2().Button3->toolTip(), "このフォルダを起動時に\n開く様にします");
+    EXPECT_EQ(form2().CheckBox2->toolTip(),
+              "大きいサイズの画像が\nサムネイル表示されない時に\nチェックしてみて下さい");
+    EXPECT_EQ(form2().ShellListView1->toolTip(),
+              "ダブルクリックで表示します\n表示中\n[→][X]キー 次へ\n[←][Z]キー 戻る");
+    QTest::mouseClick(form2().CheckBox1, Qt::LeftButton);
+    EXPECT_TRUE(form2().Button3->toolTip().isEmpty());
+    EXPECT_TRUE(form2().CheckBox2->toolTip().isEmpty());
+    EXPECT_TRUE(form2().ShellListView1->toolTip().isEmpty());
+    QTest::mouseClick(form2().CheckBox1, Qt::LeftButton);
+    EXPECT_EQ(form2().Button3->toolTip(), "このフォルダを起動時に\n開く様にします");
+}
+
+TEST_F(OpenDialog, SetAsDefaultRemembersTheFolderWithANotice) {
+    openDialogOn(folder());
+    QTest::mouseClick(form2().Button3, Qt::LeftButton);
+    ASSERT_TRUE(noticeShown());
+    EXPECT_EQ(noticeText(), "設定しました");
+    EXPECT_EQ(state().ReturnTo, 2);
+    EXPECT_FALSE(form2().isEnabled());
+    EXPECT_EQ(state().DefaultOpenFolder, folder());
+    pressNoticeOk();
+    EXPECT_TRUE(form2().isEnabled());
+    EXPECT_TRUE(form2().isVisible());
+}
+
+TEST_F(OpenDialog, CancelAndCloseLeaveTheCatalogueAsItWas) {
+    openDialogOn(folder());
+    QTest::mouseClick(form2().Button2, Qt::LeftButton);
+    EXPECT_FALSE(form2().isVisible());
+    EXPECT_TRUE(form1().isEnabled());
+    openDialogOn(folder());
+    form2().close();
+    EXPECT_FALSE(form2().isVisible());
+    EXPECT_TRUE(form1().isEnabled());
+    EXPECT_EQ(panel(0), "");
+    EXPECT_EQ(state().CurrentFolder, "");
+}
+
+TEST_F(OpenDialog, OkWithoutFilesOrWithoutAFolderDoesNothing) {
+    openDialogOn(folder());
+    QTest::mouseClick(form2().Button1, Qt::LeftButton);
+    EXPECT_TRUE(form2().isVisible());
+    EXPECT_FALSE(noticeShown());
+    EXPECT_EQ(panel(0), "");
+
+    writeEmpty(QStringLiteral("p1.jpg"));
+    QTest::keyClick(form2().ShellTreeView1, Qt::Key_F5);
+    form2().ShellTreeView1->selectionModel()->clearSelection();
+    EXPECT_EQ(form2().ShellTreeView1->selectedFolder(), "");
+    EXPECT_EQ(form2().fileCount(), 0);
+    QTest::mouseClick(form2().Button1, Qt::LeftButton);
+    EXPECT_TRUE(form2().isVisible());
+    EXPECT_FALSE(noticeShown());
+    EXPECT_EQ(state().CurrentFolder, "");
+}
+
+TEST_F(OpenDialog, AtMost9999FilesCanBeOpened) {
+    for (int n = 0; n < 10000; ++n)
+        writeEmpty(QStringLiteral("f%1.jpg").arg(n));
+    openDialogOn(folder());
+    EXPECT_EQ(form2().Label1->text(), "10000 Files");
+    QTest::mouseClick(form2().Button1, Qt::LeftButton);
+    ASSERT_TRUE(noticeShown());
+    EXPECT_EQ(noticeText(), "開けるファイル数は9999までです");
+    EXPECT_EQ(state().ReturnTo, 2);
+    EXPECT_FALSE(form2().isEnabled());
+    pressNoticeOk();
+    EXPECT_TRUE(form2().isVisible());
+    EXPECT_EQ(panel(0), "");
+
+    ASSERT_TRUE(QFile::remove(file(QStringLiteral("f0.jpg"))));
+    QTest::keyClick(form2().ShellTreeView1, Qt::Key_F5);
+    EXPECT_EQ(form2().Label1->text(), "9999 Files");
+    QTest::mouseClick(form2().Button1, Qt::LeftButton);
+    EXPECT_FALSE(noticeShown());
+    EXPECT_FALSE(form2().isVisible());
+    EXPECT_EQ(panel(0), "読込中");
+    EXPECT_EQ(state().CurrentFolder, folder());
+    form1().abortLoading();
+    EXPECT_EQ(panel(0), "読込中断");
+}
+
+TEST_F(OpenDialog, OkHandsTheFolderAndTheThumbnailSizeToTheLoader) {
+    writeBmp(QStringLiteral("p1.bmp"), testing_support::patternImage(30, 20));
+    form5().Edit1->setText(QStringLiteral("100"));
+    form7().setWindowTitle(QStringLiteral("p9.jpg"));
+    openDialogOn(folder());
+    QTest::mouseClick(form2().Button1, Qt::LeftButton);
+    EXPECT_EQ(state().WorkText, "100");
+    EXPECT_EQ(state().StepText, "100");
+    EXPECT_EQ(state().CurrentFolder, folder());
+    EXPECT_TRUE(form7().windowTitle().isEmpty());
+    EXPECT_TRUE(form1().isEnabled());
+    EXPECT_EQ(form1().List->iconSize(), QSize(100, 100));
+    EXPECT_EQ(form1().List->gridSize(), QSize(120, 120));
+    waitUntilLoaded();
+    EXPECT_EQ(thumbnail(0).size(), QSize(100, 100));
+}
+
+TEST_F(OpenDialog, ASizeThatIsNotANumberOpensWithTheDesigned80) {
+    writeBmp(QStringLiteral("p1.bmp"), testing_support::patternImage(30, 20));
+    form5().Edit1->setText(QString());
+    startLoading(folder());
+    EXPECT_EQ(form1().List->iconSize(), QSize(80, 80));
+    EXPECT_EQ(form1().List->gridSize(), QSize(100, 100));
+    waitUntilLoaded();
+}
+
+// Start-up with a settings file naming the folder to open.
+class OpenDialogDefault : public OpeningFixture {
+protected:
+    OpenDialogDefault() { startAutomatically = false; }
+
+    void startWithOpenFolder(const QString& openFolder) {
+        SettingsRecord record = designedSettings();
+        record.texts[6] = openFolder;
+        testing_support::writeBytes(pathInStart(QStringLiteral("Quillfold.ini")),
+                                    formatSettings(record));
+        startProgram();
+    }
+};
+
+TEST_F(OpenDialogDefault, AnExistingDefaultIsShownAtTheFirstOpening) {
+    writeEmpty(QStringLiteral("p1.jpg"));
+    startWithOpenFolder(folder());
+    EXPECT_EQ(state().DefaultOpenFolder, folder());
+    form1().Folder1->trigger();
+    EXPECT_EQ(form2().ShellTreeView1->selectedFolder(), folder());
+    EXPECT_EQ(form2().Label1->text(), "1 Files");
+}
+
+TEST_F(OpenDialogDefault, AMissingDefaultLeavesTheHomeFolderSelected) {
+    startWithOpenFolder(file(QStringLiteral("gone")));
+    EXPECT_EQ(state().DefaultOpenFolder, "");
+    form1().Folder1->trigger();
+    EXPECT_EQ(form2().ShellTreeView1->selectedFolder(), QDir::toNativeSeparators(QDir::homePath()));
+}
+
+}  // namespace

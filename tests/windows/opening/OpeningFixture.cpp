@@ -1,0 +1,95 @@
+#include "tests/windows/opening/OpeningFixture.h"
+
+#include "catalogue/CatalogueList.h"
+#include "catalogue/TForm1.h"
+#include "dialogs/FolderTree.h"
+#include "dialogs/TForm2.h"
+#include "tests/support/TestFiles.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+void OpeningFixture::SetUp() {
+    ASSERT_TRUE(files_.isValid());
+    ProgramFixture::SetUp();
+}
+
+QString OpeningFixture::file(const QString& name) const {
+    return QDir(files_.path()).filePath(name);
+}
+
+void OpeningFixture::writeEmpty(const QString& name) const {
+    QFile created(file(name));
+    ASSERT_TRUE(created.open(QIODevice::WriteOnly)) << name.toStdString();
+}
+
+void OpeningFixture::writeJpeg(const QString& name, const QImage& picture) const {
+    testing_support::writeJpeg(file(name), picture, 90);
+}
+
+void OpeningFixture::writeBmp(const QString& name, const QImage& picture) const {
+    testing_support::writeBmp(file(name), picture);
+}
+
+void OpeningFixture::openDialogOn(const QString& folderToOpen) {
+    form1().Folder1->trigger();
+    ASSERT_TRUE(form2().isVisible());
+    ASSERT_TRUE(form2().ShellTreeView1->selectFolder(folderToOpen));
+    ASSERT_EQ(form2().listedFolder(), folderToOpen);
+}
+
+void OpeningFixture::startLoading(const QString& folderToOpen) {
+    openDialogOn(folderToOpen);
+    QTest::mouseClick(form2().Button1, Qt::LeftButton);
+    ASSERT_FALSE(form2().isVisible());
+    ASSERT_EQ(panel(0), "読込中");
+}
+
+bool OpeningFixture::loadingEnded() {
+    return !form1().Timer1->isActive();
+}
+
+void OpeningFixture::waitUntilLoaded() {
+    ASSERT_TRUE(waitFor([this] { return loadingEnded(); }, 20000));
+}
+
+QString OpeningFixture::panel(int index) {
+    return form1().statusText(index);
+}
+
+int OpeningFixture::itemCount() {
+    return form1().List->count();
+}
+
+QString OpeningFixture::caption(int item) {
+    return form1().List->item(item)->text();
+}
+
+QStringList OpeningFixture::captions() {
+    QStringList all;
+    for (int item = 0; item < itemCount(); ++item)
+        all.push_back(caption(item));
+    return all;
+}
+
+int OpeningFixture::selectedCount() {
+    return static_cast<int>(form1().List->selectedItems().size());
+}
+
+QImage OpeningFixture::thumbnail(int item) {
+    CatalogueList& list = *form1().List;
+    return list.item(item)
+        ->icon()
+        .pixmap(list.iconSize())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB888);
+}
+
+QRgb OpeningFixture::background() {
+    return form1().List->palette().color(QPalette::Base).rgb();
+}
