@@ -1,4 +1,28 @@
 // The open-folder dialog's preview of the selected file.
 #include "dialogs/TForm2.h"
 
-void TForm2::ShellListView1DblClick() {}
+#include "app/AppState.h"
+#include "app/Windows.h"
+#include "dialogs/TForm6.h"
+
+#include <QFileInfo>
+
+void TForm2::ShellListView1DblClick() {
+    const int entry = selectedIndex();
+    if (entry < 0) {
+        return;
+    }
+    const QString path = entryPath(entry);
+    // An open preview keeps its previous picture until the notice's OK closes it.
+    if (!QFileInfo(path).isFile()) {
+        windows_.Form6->notify(2, this, QStringLiteral("ファイルが見当たりません"));
+        return;
+    }
+    QString error;
+    if (!windows_.trimming->showPreview(path, fileName(entry), &error)) {
+        windows_.Form6->notify(2, this, error);
+        return;
+    }
+    setEnabled(false);
+    state_.ReturnTo = 2;
+}

@@ -52,6 +52,9 @@ TForm7::TForm7(AppState& state, Windows& windows) : state_(state), windows_(wind
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
+    // The twelve hint panels are wider than a small screen: they are cut at
+    // the right rather than widening the window past the screen.
+    layout->setSizeConstraint(QLayout::SetNoConstraint);
     Image1 = named(new ViewPicture(this), QStringLiteral("Image1"));
     layout->addWidget(Image1, 1);
     buildStatusBar();
@@ -117,9 +120,15 @@ void TForm7::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
 }
 
-void TForm7::showOnScreen() {
-    const QRect screen = screenGeometry(*this);
-    resizeOuter(*this, screen.width(), screen.height() - 3);
+void TForm7::showOnScreen(bool fromOrigin) {
+    // The view opens maximised; these bounds only count where it is not.
+    if (!isMaximized()) {
+        if (fromOrigin) {
+            placeWindow(*this, 0, 0);
+        }
+        const QRect screen = screenGeometry(*this);
+        resizeOuter(*this, screen.width(), screen.height() - 3);
+    }
     if (!isVisible() || !isMaximized()) {
         showMaximized();
     }
@@ -147,9 +156,8 @@ bool TForm7::showItem(const QString& path, const QString& caption, QString* erro
         }
         return false;
     }
-    placeWindow(*this, 0, 0);
     StatusBar1->show();
-    showOnScreen();
+    showOnScreen(true);
     const trimming::ViewFit fit = renderPicture(picture.value());
     const bool startWhole = windowTitle().isEmpty();
     trimming::showImage(state_.Frame, picture->width(), picture->height(), fit, startWhole);
@@ -170,7 +178,7 @@ bool TForm7::showPreview(const QString& path, const QString& name, QString* erro
         return false;
     }
     StatusBar1->hide();
-    showOnScreen();
+    showOnScreen(false);
     trimming::recordPreviewFit(state_.Frame, renderPicture(picture.value()));
     mode_ = Mode::Preview;
     shownPath_ = path;

@@ -72,7 +72,9 @@ private:
     enum class Mode { Hidden, Item, Preview };
 
     void buildStatusBar();
-    void showOnScreen();
+    // Shows the view maximised with the keyboard; the catalogue places it
+    // at the screen's origin, the preview leaves its position.
+    void showOnScreen(bool fromOrigin);
     // Renders the decoded picture for the picture area's current size and
     // returns where it went.
     trimming::ViewFit renderPicture(const QImage& picture);

@@ -104,4 +104,13 @@ void TForm7::stepCatalogue(int direction) {
     windows_.main->ListView1DblClick();
 }
 
-void TForm7::stepPreview(int) {}
+void TForm7::stepPreview(int direction) {
+    TForm2& dialog = *windows_.Form2;
+    const int entry = dialog.selectedIndex();
+    const auto target = trimming::stepTarget(entry, entry, dialog.fileCount(), direction);
+    if (!target) {
+        return;
+    }
+    dialog.setSelectedIndex(*target);
+    dialog.ShellListView1DblClick();
+}

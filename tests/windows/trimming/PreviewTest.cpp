@@ -1,0 +1,121 @@
+// The open-folder dialog's preview in the trimming view.
+#include "tests/windows/trimming/TrimmingFixture.h"
+
+#include "catalogue/TForm1.h"
+#include "dialogs/TForm2.h"
+#include "trimming/TForm7.h"
+#include "trimming/ViewPicture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QStatusBar>
+#include <QTest>
+#include <QTreeWidget>
+
+namespace {
+
+class Preview : public TrimmingFixture {
+protected:
+    void SetUp() override {
+        TrimmingFixture::SetUp();
+        writePicture(QStringLiteral("a.b.bmp"), pattern(40, 30));
+        writePicture(QStringLiteral("p2.bmp"), pattern(1000, 200));
+        writePicture(QStringLiteral("p3.jpg"), pattern(30, 50));
+        openDialog();
+    }
+};
+
+TEST_F(Preview, StepsThroughTheDialogsListAndClosesBackToIt) {
+    const FrameFields before = state().Frame;
+    doubleClickEntry(0);
+    waitForView();
+    EXPECT_EQ(title(), QStringLiteral(" [ a.b.bmp   40x30 ]"));
+    EXPECT_FALSE(form7().StatusBar1->isVisible());
+    EXPECT_FALSE(form2().isEnabled());
+    EXPECT_EQ(state().ReturnTo, 2);
+    EXPECT_FALSE(form7().Image1->outlineShown());
+    const trimming::ViewFit small = fitInView(40, 30);
+    EXPECT_EQ(form7().Image1->picture().pixel(small.left + 3, small.top + 4),
+              pattern(40, 30).pixel(3, 4));
+
+    key(Qt::Key_Z);
+    EXPECT_EQ(form2().selectedIndex(), 0);
+    key(Qt::Key_X);
+    waitForView();
+    EXPECT_EQ(title(), QStringLiteral(" [ p2.bmp   1000x200 ]"));
+    EXPECT_EQ(form2().selectedIndex(), 1);
+    key(Qt::Key_X);
+    EXPECT_EQ(title(), QStringLiteral(" [ p3.jpg   30x50 ]"));
+    key(Qt::Key_X);
+    EXPECT_EQ(form2().selectedIndex(), 2);
+    key(Qt::Key_Z);
+    EXPECT_EQ(title(), QStringLiteral(" [ p2.bmp   1000x200 ]"));
+
+    // Only X, Z and the double-click work here.
+    const QString status0 = form7().statusText(0);
+    for (int k : {Qt::Key_W, Qt::Key_Right, Qt::Key_Return, Qt::Key_Space, Qt::Key_T, Qt::Key_3}) {
+        key(k);
+    }
+    EXPECT_EQ(title(), QStringLiteral(" [ p2.bmp   1000x200 ]"));
+    EXPECT_EQ(form7().statusText(0), status0);
+    EXPECT_EQ(form7().statusText(1), QStringLiteral("[T] 次表示 有効"));
+    EXPECT_FALSE(form7().Panel1->isVisible());
+    EXPECT_FALSE(QDir(pictures_.path() + QStringLiteral("/trimming")).exists());
+
+    // The frame model is left alone, but for the scaled picture's size.
+    const trimming::ViewFit wide = fitInView(1000, 200);
+    FrameFields expected = before;
+    expected.ViewImageWidth = wide.width;
+    expected.ViewImageHeight = wide.height;
+    EXPECT_EQ(state().Frame, expected);
+
+    doubleClickPicture();
+    EXPECT_FALSE(form7().isVisible());
+    EXPECT_TRUE(form7().StatusBar1->isVisibleTo(&form7()));
+    EXPECT_TRUE(form2().isEnabled());
+    EXPECT_TRUE(form2().isVisible());
+    EXPECT_EQ(form2().selectedIndex(), 1);
+    EXPECT_FALSE(form1().isEnabled());
+}
+
+TEST_F(Preview, MissingFileGivesANoticeForTheDialog) {
+    ASSERT_TRUE(QFile::remove(picturePath(QStringLiteral("a.b.bmp"))));
+    doubleClickEntry(0);
+    ASSERT_TRUE(noticeShown());
+    EXPECT_EQ(noticeText(), QStringLiteral("ファイルが見当たりません"));
+    EXPECT_EQ(state().ReturnTo, 2);
+    EXPECT_FALSE(form7().isVisible());
+    EXPECT_FALSE(form2().isEnabled());
+    pressNoticeOk();
+    EXPECT_TRUE(form2().isEnabled());
+
+    // While stepping: the preview stays until OK closes it.
+    doubleClickEntry(1);
+    waitForView();
+    ASSERT_TRUE(QFile::remove(picturePath(QStringLiteral("p3.jpg"))));
+    key(Qt::Key_X);
+    ASSERT_TRUE(noticeShown());
+    EXPECT_TRUE(form7().isVisible());
+    EXPECT_EQ(title(), QStringLiteral(" [ p2.bmp   1000x200 ]"));
+    pressNoticeOk();
+    EXPECT_FALSE(form7().isVisible());
+    EXPECT_TRUE(form7().StatusBar1->isVisibleTo(&form7()));
+    EXPECT_TRUE(form2().isEnabled());
+}
+
+TEST_F(Preview, UndecodableFileGivesTheDecodersMessage) {
+    QFile bad(picturePath(QStringLiteral("p3.jpg")));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    bad.write("not a jpeg at all");
+    bad.close();
+    doubleClickEntry(2);
+    ASSERT_TRUE(noticeShown());
+    EXPECT_FALSE(noticeText().isEmpty());
+    EXPECT_NE(noticeText(), QStringLiteral("ファイルが見当たりません"));
+    EXPECT_FALSE(form7().isVisible());
+    pressNoticeOk();
+    EXPECT_TRUE(form2().isEnabled());
+}
+
+}  // namespace

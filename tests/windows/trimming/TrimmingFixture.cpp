@@ -1,0 +1,146 @@
+#include "tests/windows/trimming/TrimmingFixture.h"
+
+#include "catalogue/CatalogueList.h"
+#include "catalogue/TForm1.h"
+#include "dialogs/TForm2.h"
+#include "tests/support/TestFiles.h"
+#include "trimming/TForm7.h"
+#include "trimming/ViewPicture.h"
+
+#include <QAction>
+#include <QDir>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QTreeWidget>
+
+namespace {
+
+// What a widget receives from a double-click: a click, then the double-click.
+void doubleClick(QWidget* widget, QPoint position) {
+    QTest::mouseClick(widget, Qt::LeftButton, {}, position);
+    QTest::mouseDClick(widget, Qt::LeftButton, {}, position);
+}
+
+}  // namespace
+
+void TrimmingFixture::SetUp() {
+    ASSERT_TRUE(pictures_.isValid());
+    ProgramFixture::SetUp();
+}
+
+QString TrimmingFixture::picturePath(const QString& name) const {
+    return QDir(pictures_.path()).filePath(name);
+}
+
+QImage TrimmingFixture::pattern(int width, int height) {
+    return testing_support::patternImage(width, height);
+}
+
+void TrimmingFixture::writePicture(const QString& name, const QImage& picture) const {
+    if (name.endsWith(QStringLiteral(".jpg"))) {
+        testing_support::writeJpeg(picturePath(name), picture);
+    } else {
+        testing_support::writeBmp(picturePath(name), picture);
+    }
+}
+
+void TrimmingFixture::openDialog() {
+    form1().Folder1->trigger();
+    ASSERT_TRUE(form2().isVisible());
+    form2().selectFolder(pictures_.path());
+    ASSERT_TRUE(waitFor([&] { return form2().listedFolder() == pictures_.path(); }));
+}
+
+void TrimmingFixture::loadFolder() {
+    openDialog();
+    QTest::mouseClick(form2().Button1, Qt::LeftButton);
+    ASSERT_TRUE(waitFor([&] { return form1().statusText(0) == QStringLiteral("読込完了"); }))
+        << form1().statusText(0).toStdString();
+    ASSERT_EQ(catalogue().count(), form2().fileCount());
+}
+
+QListWidget& TrimmingFixture::catalogue() {
+    return *form1().List;
+}
+
+void TrimmingFixture::doubleClickItem(int row) {
+    QListWidgetItem* item = catalogue().item(row);
+    ASSERT_NE(item, nullptr);
+    catalogue().scrollToItem(item);
+    const QPoint centre = catalogue().visualItemRect(item).center();
+    doubleClick(catalogue().viewport(), centre);
+}
+
+void TrimmingFixture::doubleClickEntry(int entry) {
+    QTreeWidgetItem* item = form2().ShellListView1->topLevelItem(entry);
+    ASSERT_NE(item, nullptr);
+    form2().ShellListView1->scrollToItem(item);
+    const QPoint centre = form2().ShellListView1->visualItemRect(item).center();
+    doubleClick(form2().ShellListView1->viewport(), centre);
+}
+
+void TrimmingFixture::doubleClickPicture() {
+    doubleClick(form7().Image1, QPoint(5, 5));
+}
+
+bool TrimmingFixture::viewSettled() {
+    const TForm7& view = form7();
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return view.isVisible() && view.isMaximized() &&
+           view.frameGeometry().size() == screen->availableGeometry().size() &&
+           view.Image1->picture().size() == view.Image1->size();
+}
+
+void TrimmingFixture::waitForView() {
+    ASSERT_TRUE(waitFor([this] { return viewSettled(); }))
+        << "visible " << form7().isVisible() << " maximised " << form7().isMaximized() << " frame "
+        << form7().frameGeometry().width() << "x" << form7().frameGeometry().height() << " picture "
+        << form7().Image1->picture().width() << " area " << form7().Image1->width() << " notice "
+        << noticeShown() << " main " << form1().isEnabled();
+    // Let a pending re-layout run, so the picture is final.
+    QTest::qWait(20);
+    ASSERT_TRUE(viewSettled());
+}
+
+void TrimmingFixture::key(int qtKey, Qt::KeyboardModifiers modifiers) {
+    QTest::keyClick(&form7(), static_cast<Qt::Key>(qtKey), modifiers);
+}
+
+void TrimmingFixture::holdKey(int qtKey, int repeats) {
+    auto send = [&](QEvent::Type type, bool repeat) {
+        QKeyEvent event(type, qtKey, Qt::NoModifier, QString(), repeat);
+        QCoreApplication::sendEvent(&form7(), &event);
+    };
+    send(QEvent::KeyPress, false);
+    for (int n = 0; n < repeats; ++n) {
+        send(QEvent::KeyRelease, true);
+        send(QEvent::KeyPress, true);
+    }
+    send(QEvent::KeyRelease, false);
+}
+
+QString TrimmingFixture::title() {
+    return form7().windowTitle();
+}
+QString TrimmingFixture::panel1Text() {
+    return form7().Panel1->text();
+}
+bool TrimmingFixture::panel1Shown() {
+    return form7().Panel1->isVisible();
+}
+QString TrimmingFixture::viewStatus(int panel) {
+    return form7().statusText(panel);
+}
+
+trimming::ViewFit TrimmingFixture::fitInView(int width, int height) {
+    const QSize area = form7().Image1->size();
+    return trimming::fitImage(width, height, area.width(), area.height());
+}
+
+QString TrimmingFixture::trimmingFile(const QString& name) const {
+    return QDir(pictures_.path()).filePath(QStringLiteral("trimming/") + name);
+}

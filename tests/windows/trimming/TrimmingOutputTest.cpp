@@ -1,0 +1,216 @@
+// Enter and Space in the trimming view: the files written into the
+// folder's "trimming" subfolder, the message panel, show-next and closing.
+#include "tests/windows/trimming/TrimmingFixture.h"
+
+#include "catalogue/TForm1.h"
+#include "dialogs/TForm2.h"
+#include "imaging/PictureIo.h"
+#include "tests/support/TestFiles.h"
+#include "trimming/TForm7.h"
+#include "trimming/ViewPicture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+class TrimmingOutput : public TrimmingFixture {
+protected:
+    void SetUp() override {
+        TrimmingFixture::SetUp();
+        writePicture(QStringLiteral("a.b.bmp"), pattern(40, 30));
+        writePicture(QStringLiteral("p2.bmp"), pattern(1000, 200));
+        writePicture(QStringLiteral("p3.jpg"), pattern(30, 50));
+        loadFolder();
+    }
+
+    // Waits for the panel's confirmation and for the request to end.
+    void waitForRequest(const QString& doneText) {
+        ASSERT_TRUE(waitFor([&] { return panel1Text() == doneText; }))
+            << panel1Text().toStdString();
+        ASSERT_TRUE(waitFor([&] { return !panel1Shown(); }));
+        EXPECT_FALSE(form7().Timer1->isActive());
+    }
+
+    QStringList trimmingFiles() {
+        return QDir(pictures_.path() + QStringLiteral("/trimming")).entryList(QDir::Files);
+    }
+
+    // `written` is exactly the region of `source` at (left, top).
+    static ::testing::AssertionResult sameRegion(const QString& written, const QImage& source,
+                                                 int left, int top, QSize size) {
+        const auto picture = imaging::loadPicture(written);
+        if (!picture) {
+            return ::testing::AssertionFailure() << picture.error().message.toStdString();
+        }
+        if (picture->size() != size) {
+            return ::testing::AssertionFailure()
+                   << "size " << picture->width() << "x" << picture->height();
+        }
+        for (int y = 0; y < size.height(); ++y) {
+            for (int x = 0; x < size.width(); ++x) {
+                if (picture->pixel(x, y) != source.pixel(left + x, top + y)) {
+                    return ::testing::AssertionFailure() << "pixel " << x << ", " << y;
+                }
+            }
+        }
+        return ::testing::AssertionSuccess();
+    }
+};
+
+TEST_F(TrimmingOutput, EnterCutsTheFramePastTheEdgesUnderEachNamingMode) {
+    doubleClickItem(0);
+    waitForView();
+    key(Qt::Key_T);
+    key(Qt::Key_D);
+    key(Qt::Key_D);
+    key(Qt::Key_S);
+    key(Qt::Key_Right);
+    key(Qt::Key_Right);
+    key(Qt::Key_Down);
+    key(Qt::Key_Down);
+    ASSERT_TRUE(title().endsWith(QStringLiteral("[ 枠位置 X:10 Y:5   範囲 40x35 ]")));
+
+    key(Qt::Key_Return);
+    EXPECT_TRUE(panel1Shown());
+    EXPECT_EQ(panel1Text(), QStringLiteral("処理中"));
+    waitForRequest(QStringLiteral("保存 OK"));
+    const QImage source = pattern(40, 30);
+    EXPECT_TRUE(sameRegion(trimmingFile(QStringLiteral("a.b.bmp")), source, 10, 5, QSize(30, 25)));
+
+    key(Qt::Key_N);
+    key(Qt::Key_Enter, Qt::KeypadModifier);
+    waitForRequest(QStringLiteral("保存 OK"));
+    key(Qt::Key_N);
+    key(Qt::Key_Return);
+    waitForRequest(QStringLiteral("保存 OK"));
+    EXPECT_EQ(trimmingFiles(), (QStringList{QStringLiteral("a.b.bmp"), QStringLiteral("a.b_1.bmp"),
+                                            QStringLiteral("a.b_2.bmp")}));
+    EXPECT_TRUE(
+        sameRegion(trimmingFile(QStringLiteral("a.b_2.bmp")), source, 10, 5, QSize(30, 25)));
+
+    // Show-next off: the same picture stays, with its frame.
+    EXPECT_EQ(state().CurrentIndex, 0);
+    EXPECT_TRUE(title().startsWith(QStringLiteral(" [ a.b.bmp ")));
+    EXPECT_TRUE(form7().Image1->outlineShown());
+}
+
+TEST_F(TrimmingOutput, SavingStepsToTheNextPictureUntilTheLast) {
+    doubleClickItem(0);
+    waitForView();
+    key(Qt::Key_Return);
+    waitForRequest(QStringLiteral("保存 OK"));
+    // The first frame is the whole picture: a copy of all of it.
+    EXPECT_TRUE(
+        sameRegion(trimmingFile(QStringLiteral("a.b.bmp")), pattern(40, 30), 0, 0, QSize(40, 30)));
+    EXPECT_EQ(state().CurrentIndex, 1);
+    EXPECT_TRUE(title().startsWith(QStringLiteral(" [ p2.bmp ")));
+    EXPECT_TRUE(catalogue().item(1)->isSelected());
+    EXPECT_FALSE(catalogue().item(0)->isSelected());
+
+    // Space copies the file as it is, name and bytes.
+    key(Qt::Key_X);
+    key(Qt::Key_Space);
+    EXPECT_EQ(panel1Text(), QStringLiteral("コピー中"));
+    waitForRequest(QStringLiteral("コピー OK"));
+    const QString copy = trimmingFile(QStringLiteral("p3.jpg"));
+    EXPECT_EQ(testing_support::readBytes(copy),
+              testing_support::readBytes(picturePath(QStringLiteral("p3.jpg"))));
+    // The last picture stays.
+    EXPECT_EQ(state().CurrentIndex, 2);
+    EXPECT_TRUE(form7().isVisible());
+}
+
+TEST_F(TrimmingOutput, FrameCornerOutsideTheSmallerPictureIsRefused) {
+    doubleClickItem(1);
+    waitForView();
+    key(Qt::Key_3);
+    key(Qt::Key_Right, Qt::ShiftModifier);
+    key(Qt::Key_Z);
+    ASSERT_TRUE(title().endsWith(QStringLiteral("[ 枠位置 X:50 Y:0   範囲 1000x200 ]")));
+    key(Qt::Key_Return);
+    EXPECT_EQ(panel1Text(), QStringLiteral("範囲外 処理不能"));
+    EXPECT_TRUE(panel1Shown());
+    EXPECT_EQ(form7().Timer1->interval(), 2000);
+    ASSERT_TRUE(waitFor([&] { return !panel1Shown(); }));
+    EXPECT_FALSE(form7().Timer1->isActive());
+    EXPECT_FALSE(QFileInfo::exists(pictures_.path() + QStringLiteral("/trimming")));
+}
+
+TEST_F(TrimmingOutput, ZeroFrameAfterAPreviewWritesNothing) {
+    // The preview sets the title, so the first catalogue showing keeps the
+    // frame the program started with: none.
+    const QString folder = state().CurrentFolder;
+    openDialog();
+    doubleClickEntry(0);
+    waitForView();
+    doubleClickPicture();
+    QTest::mouseClick(form2().Button2, Qt::LeftButton);
+    EXPECT_EQ(state().CurrentFolder, folder);
+    EXPECT_EQ(catalogue().count(), 3);
+
+    doubleClickItem(0);
+    waitForView();
+    EXPECT_TRUE(title().endsWith(QStringLiteral("[ 枠位置 X:0 Y:0   範囲 0x0 ]")));
+    key(Qt::Key_Return);
+    EXPECT_EQ(panel1Text(), QStringLiteral("範囲外 処理不能"));
+    ASSERT_TRUE(waitFor([&] { return !panel1Shown(); }));
+    EXPECT_TRUE(trimmingFiles().isEmpty());
+}
+
+TEST_F(TrimmingOutput, ClosingDropsARequestNotYetWritten) {
+    doubleClickItem(0);
+    waitForView();
+    key(Qt::Key_Return);
+    doubleClickPicture();
+    EXPECT_FALSE(form7().Timer1->isActive());
+    EXPECT_FALSE(panel1Shown());
+    QTest::qWait(50);
+    EXPECT_TRUE(trimmingFiles().isEmpty());
+    EXPECT_TRUE(form1().isEnabled());
+}
+
+TEST_F(TrimmingOutput, ClosingAfterTheWriteFinishesWithoutReopening) {
+    doubleClickItem(0);
+    waitForView();
+    key(Qt::Key_Space);
+    ASSERT_TRUE(waitFor([&] { return form7().Timer1->interval() == 301; }));
+    EXPECT_EQ(trimmingFiles(), QStringList{QStringLiteral("a.b.bmp")});
+    doubleClickPicture();
+    ASSERT_TRUE(waitFor([&] { return !form7().Timer1->isActive(); }));
+    EXPECT_EQ(panel1Text(), QStringLiteral("コピー OK"));
+    EXPECT_FALSE(form7().isVisible());
+    EXPECT_EQ(state().CurrentIndex, 0);
+    EXPECT_TRUE(form1().isEnabled());
+}
+
+TEST_F(TrimmingOutput, FailuresEndTheRequestWithTheirMessage) {
+    doubleClickItem(0);
+    waitForView();
+    QFile damaged(picturePath(QStringLiteral("a.b.bmp")));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    damaged.write("BM cut short");
+    damaged.close();
+    key(Qt::Key_Return);
+    ASSERT_TRUE(waitFor([&] { return form7().Timer1->interval() == 2000; }));
+    EXPECT_TRUE(panel1Shown());
+    EXPECT_NE(panel1Text(), QStringLiteral("処理中"));
+    EXPECT_FALSE(panel1Text().isEmpty());
+
+    ASSERT_TRUE(QFile::remove(picturePath(QStringLiteral("a.b.bmp"))));
+    key(Qt::Key_Space);
+    ASSERT_TRUE(
+        waitFor([&] { return panel1Text() == QStringLiteral("ファイルが見当たりません"); }));
+    ASSERT_TRUE(waitFor([&] { return !panel1Shown(); }));
+    EXPECT_FALSE(form7().Timer1->isActive());
+    EXPECT_TRUE(trimmingFiles().isEmpty());
+    EXPECT_EQ(state().CurrentIndex, 0);
+}
+
+}  // namespace

@@ -1,0 +1,269 @@
+// Opening, stepping, closing and the frame keys of the trimming view.
+#include "tests/windows/trimming/TrimmingFixture.h"
+
+#include "catalogue/TForm1.h"
+#include "dialogs/TForm2.h"
+#include "trimming/TForm7.h"
+#include "trimming/ViewPicture.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTest>
+
+namespace {
+
+class TrimmingView : public TrimmingFixture {
+protected:
+    void SetUp() override {
+        TrimmingFixture::SetUp();
+        writePicture(QStringLiteral("a.b.bmp"), pattern(40, 30));
+        writePicture(QStringLiteral("p2.bmp"), pattern(1000, 200));
+        writePicture(QStringLiteral("p3.jpg"), pattern(30, 50));
+        loadFolder();
+    }
+
+    // The frame's part of the title.
+    QString framePart() { return title().mid(title().indexOf(QStringLiteral("     [ 枠位置"))); }
+
+    // The one outline drawn is where the frame model puts it.
+    ::testing::AssertionResult outlineAtFrame() {
+        const FrameFields& f = state().Frame;
+        const ViewPicture::Outline expected{f.ViewFrameLeft, f.ViewFrameTop, f.ViewFrameWidth,
+                                            f.ViewFrameHeight};
+        const QList<ViewPicture::Outline> drawn = form7().Image1->outlines();
+        if (drawn.size() == 1 && drawn.front() == expected) {
+            return ::testing::AssertionSuccess();
+        }
+        return ::testing::AssertionFailure() << drawn.size() << " outlines drawn";
+    }
+
+    std::vector<int> selectedRows() {
+        std::vector<int> rows;
+        for (int row = 0; row < catalogue().count(); ++row) {
+            if (catalogue().item(row)->isSelected()) {
+                rows.push_back(row);
+            }
+        }
+        return rows;
+    }
+};
+
+TEST_F(TrimmingView, DoubleClickShowsThePictureWithTheWholeFrameAndTitle) {
+    doubleClickItem(0);
+    waitForView();
+    EXPECT_EQ(title(), QStringLiteral(" [ a.b.bmp   40x30 ]     [ 枠位置 X:0 Y:0   範囲 40x30 ]"));
+    EXPECT_FALSE(form1().isEnabled());
+    EXPECT_EQ(state().ReturnTo, 1);
+    EXPECT_EQ(QApplication::focusWidget(), &form7());
+
+    // A small picture is centred at its own size; the frame is the picture.
+    const trimming::ViewFit fit = fitInView(40, 30);
+    ASSERT_FALSE(fit.scaled);
+    const QImage& shown = form7().Image1->picture();
+    const QImage source = pattern(40, 30);
+    EXPECT_EQ(shown.pixel(fit.left + 5, fit.top + 7), source.pixel(5, 7));
+    EXPECT_EQ(shown.pixel(fit.left - 1, fit.top), qRgb(0, 0, 0));
+    EXPECT_TRUE(outlineAtFrame());
+    EXPECT_EQ(state().Frame.ViewFrameLeft, fit.left);
+    EXPECT_EQ(state().Frame.ViewFrameWidth, 40);
+    // The outline inverts every other pixel along the edge.
+    const int dotX = (fit.left + fit.top) % 2 == 0 ? fit.left + 2 : fit.left + 1;
+    EXPECT_EQ(shown.pixel(dotX, fit.top), source.pixel(dotX - fit.left, 0) ^ 0x00FFFFFFu);
+    EXPECT_EQ(shown.pixel(dotX + 1, fit.top), source.pixel(dotX + 1 - fit.left, 0));
+
+    EXPECT_TRUE(form7().StatusBar1->isVisible());
+    EXPECT_EQ(viewStatus(0), QStringLiteral("[1]-[6] 枠移動量 5"));
+    EXPECT_EQ(viewStatus(1), QStringLiteral("[T] 次表示 有効"));
+    EXPECT_EQ(viewStatus(2), QStringLiteral("[N] 元名+なし"));
+    EXPECT_EQ(viewStatus(11), QStringLiteral("DblClick 閉じる"));
+    EXPECT_FALSE(panel1Shown());
+
+    doubleClickPicture();
+    EXPECT_FALSE(form7().isVisible());
+    EXPECT_TRUE(form1().isEnabled());
+    EXPECT_TRUE(form7().Image1->picture().isNull());
+}
+
+TEST_F(TrimmingView, FrameIsKeptAcrossPicturesAndStartsAnewAfterAFolderOpening) {
+    doubleClickItem(0);
+    waitForView();
+    key(Qt::Key_S);
+    doubleClickPicture();
+
+    // A wide picture too large for the view fills its width; the frame
+    // keeps its place in image pixels.
+    doubleClickItem(1);
+    waitForView();
+    EXPECT_EQ(title(),
+              QStringLiteral(" [ p2.bmp   1000x200 ]     [ 枠位置 X:0 Y:5   範囲 40x25 ]"));
+    const trimming::ViewFit fit = fitInView(1000, 200);
+    ASSERT_TRUE(fit.scaled);
+    EXPECT_EQ(state().Frame.ViewImageWidth, fit.width);
+    EXPECT_EQ(state().Frame.ViewFrameWidth, trimming::scaledTrunc(40, 1000, fit.width));
+    EXPECT_EQ(state().Frame.ViewFrameTop, trimming::scaledTrunc(5, 200, fit.height) + fit.top);
+    EXPECT_TRUE(outlineAtFrame());
+    doubleClickPicture();
+
+    loadFolder();
+    doubleClickItem(1);
+    waitForView();
+    EXPECT_EQ(framePart(), QStringLiteral("     [ 枠位置 X:0 Y:0   範囲 1000x200 ]"));
+}
+
+TEST_F(TrimmingView, FrameKeysMoveAndResizeTheFrame) {
+    doubleClickItem(0);
+    waitForView();
+    auto expectFrame = [this](const char* text) {
+        EXPECT_EQ(framePart(), QStringLiteral("     [ 枠位置 ") + QString::fromUtf8(text) + " ]");
+        EXPECT_TRUE(outlineAtFrame());
+    };
+    key(Qt::Key_W);
+    expectFrame("X:0 Y:0   範囲 40x30");
+    key(Qt::Key_S);
+    expectFrame("X:0 Y:5   範囲 40x25");
+    key(Qt::Key_D);
+    expectFrame("X:5 Y:5   範囲 35x25");
+    key(Qt::Key_Up);
+    key(Qt::Key_Left);
+    expectFrame("X:5 Y:5   範囲 30x20");
+    key(Qt::Key_Down);
+    key(Qt::Key_Right);
+    expectFrame("X:5 Y:5   範囲 35x25");
+    key(Qt::Key_Down, Qt::ShiftModifier);
+    key(Qt::Key_Right, Qt::ShiftModifier);
+    expectFrame("X:10 Y:10   範囲 35x25");
+    key(Qt::Key_Up, Qt::ShiftModifier);
+    key(Qt::Key_Left, Qt::ShiftModifier);
+    expectFrame("X:5 Y:5   範囲 35x25");
+    // Shift with a letter acts as the letter; Ctrl with an arrow as the arrow.
+    key(Qt::Key_W, Qt::ShiftModifier);
+    key(Qt::Key_A);
+    expectFrame("X:0 Y:0   範囲 40x30");
+    key(Qt::Key_Down, Qt::ControlModifier);
+    expectFrame("X:0 Y:0   範囲 40x35");
+
+    // Step 50: moving the corner out of the picture is refused, growing is not.
+    key(Qt::Key_3);
+    EXPECT_EQ(viewStatus(0), QStringLiteral("[1]-[6] 枠移動量 50"));
+    key(Qt::Key_Right, Qt::ShiftModifier);
+    key(Qt::Key_Right);
+    expectFrame("X:0 Y:0   範囲 90x35");
+    key(Qt::Key_4);
+    EXPECT_EQ(viewStatus(0), QStringLiteral("[1]-[6] 枠移動量 2"));
+    key(Qt::Key_6, Qt::KeypadModifier);
+    EXPECT_EQ(viewStatus(0), QStringLiteral("[1]-[6] 枠移動量 2"));
+    EXPECT_EQ(state().Frame.FrameStep, 2);
+
+    key(Qt::Key_R);
+    expectFrame("X:0 Y:0   範囲 40x30");
+
+    key(Qt::Key_T);
+    EXPECT_EQ(viewStatus(1), QStringLiteral("[T] 次表示 無効"));
+    key(Qt::Key_T);
+    EXPECT_EQ(viewStatus(1), QStringLiteral("[T] 次表示 有効"));
+    key(Qt::Key_N);
+    EXPECT_EQ(viewStatus(2), QStringLiteral("[N] 元名+_1"));
+    key(Qt::Key_N);
+    EXPECT_EQ(viewStatus(2), QStringLiteral("[N] 元名+_2"));
+    key(Qt::Key_N);
+    EXPECT_EQ(viewStatus(2), QStringLiteral("[N] 元名+なし"));
+}
+
+TEST_F(TrimmingView, HeldKeysRepeatMovesButStepOnce) {
+    doubleClickItem(0);
+    waitForView();
+    holdKey(Qt::Key_S, 2);
+    EXPECT_EQ(framePart(), QStringLiteral("     [ 枠位置 X:0 Y:15   範囲 40x15 ]"));
+    holdKey(Qt::Key_X, 3);
+    EXPECT_EQ(state().CurrentIndex, 1);
+    EXPECT_TRUE(title().startsWith(QStringLiteral(" [ p2.bmp ")));
+}
+
+TEST_F(TrimmingView, XAndZStepThroughTheCatalogueWithoutWrapping) {
+    doubleClickItem(0);
+    waitForView();
+    key(Qt::Key_S);
+    key(Qt::Key_Z);
+    EXPECT_EQ(state().CurrentIndex, 0);
+    EXPECT_TRUE(outlineAtFrame());
+
+    key(Qt::Key_X);
+    waitForView();
+    EXPECT_EQ(title(),
+              QStringLiteral(" [ p2.bmp   1000x200 ]     [ 枠位置 X:0 Y:5   範囲 40x25 ]"));
+    EXPECT_EQ(selectedRows(), std::vector<int>{1});
+    key(Qt::Key_X);
+    EXPECT_EQ(title(), QStringLiteral(" [ p3.jpg   30x50 ]     [ 枠位置 X:0 Y:5   範囲 40x25 ]"));
+    key(Qt::Key_X);
+    EXPECT_EQ(state().CurrentIndex, 2);
+    EXPECT_TRUE(outlineAtFrame());
+    key(Qt::Key_Z);
+    EXPECT_EQ(state().CurrentIndex, 1);
+    EXPECT_EQ(selectedRows(), std::vector<int>{1});
+    EXPECT_TRUE(title().startsWith(QStringLiteral(" [ p2.bmp ")));
+    EXPECT_FALSE(form1().isEnabled());
+}
+
+TEST_F(TrimmingView, MissingFileKeepsThePreviousPictureUntilTheNoticeCloses) {
+    doubleClickItem(0);
+    waitForView();
+    const QImage before = form7().Image1->picture();
+    ASSERT_TRUE(QFile::remove(picturePath(QStringLiteral("p2.bmp"))));
+    key(Qt::Key_X);
+    ASSERT_TRUE(noticeShown());
+    EXPECT_EQ(noticeText(), QStringLiteral("ファイルが見当たりません"));
+    EXPECT_TRUE(form7().isVisible());
+    EXPECT_FALSE(form7().Image1->outlineShown());
+    EXPECT_EQ(state().CurrentIndex, 1);
+    pressNoticeOk();
+    EXPECT_FALSE(form7().isVisible());
+    EXPECT_TRUE(form1().isEnabled());
+
+    // Straight from the catalogue: the notice alone.
+    doubleClickItem(1);
+    ASSERT_TRUE(noticeShown());
+    EXPECT_FALSE(form7().isVisible());
+    EXPECT_FALSE(form1().isEnabled());
+    pressNoticeOk();
+    EXPECT_TRUE(form1().isEnabled());
+}
+
+TEST_F(TrimmingView, UndecodableFileGivesItsMessageAndTheProgramStaysUsable) {
+    QFile bad(picturePath(QStringLiteral("p2.bmp")));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    bad.write("BM this is not a bitmap");
+    bad.close();
+
+    doubleClickItem(1);
+    ASSERT_TRUE(noticeShown());
+    EXPECT_FALSE(noticeText().isEmpty());
+    EXPECT_NE(noticeText(), QStringLiteral("ファイルが見当たりません"));
+    EXPECT_FALSE(form7().isVisible());
+    pressNoticeOk();
+    EXPECT_TRUE(form1().isEnabled());
+
+    doubleClickItem(0);
+    waitForView();
+    key(Qt::Key_X);
+    ASSERT_TRUE(noticeShown());
+    EXPECT_TRUE(form7().isVisible());
+    EXPECT_TRUE(title().startsWith(QStringLiteral(" [ a.b.bmp ")));
+    pressNoticeOk();
+    EXPECT_FALSE(form7().isVisible());
+    EXPECT_TRUE(form1().isEnabled());
+}
+
+TEST_F(TrimmingView, DoubleClickWhileLoadingDoesNothing) {
+    openDialog();
+    QTest::mouseClick(form2().Button1, Qt::LeftButton);
+    ASSERT_EQ(form1().statusText(0), QStringLiteral("読込中"));
+    form1().ListView1DblClick();
+    EXPECT_FALSE(form7().isVisible());
+    EXPECT_FALSE(noticeShown());
+    ASSERT_TRUE(waitFor([&] { return form1().statusText(0) == QStringLiteral("読込完了"); }));
+}
+
+}  // namespace
