@@ -8,10 +8,13 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -52,6 +55,9 @@ protected:
 };
 
 TEST_F(TrimmingView, DoubleClickShowsThePictureWithTheWholeFrameAndTitle) {
+    EXPECT_TRUE(title().isEmpty());
+    // Placed once, at the designed window's centre.
+    EXPECT_EQ(form7().Panel1->geometry(), QRect(1010 / 2 - 100, 552 / 2 - 30, 200, 60));
     doubleClickItem(0);
     waitForView();
     EXPECT_EQ(title(), QStringLiteral(" [ a.b.bmp   40x30 ]     [ 枠位置 X:0 Y:0   範囲 40x30 ]"));
@@ -180,6 +186,12 @@ TEST_F(TrimmingView, HeldKeysRepeatMovesButStepOnce) {
     holdKey(Qt::Key_X, 3);
     EXPECT_EQ(state().CurrentIndex, 1);
     EXPECT_TRUE(title().startsWith(QStringLiteral(" [ p2.bmp ")));
+
+    // The release of a key pressed in another window does nothing here.
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier);
+    QCoreApplication::sendEvent(&form7(), &release);
+    EXPECT_FALSE(panel1Shown());
+    EXPECT_FALSE(form7().Timer1->isActive());
 }
 
 TEST_F(TrimmingView, XAndZStepThroughTheCatalogueWithoutWrapping) {
