@@ -2,91 +2,563 @@
 
 #include "app/AppState.h"
 #include "app/FormLook.h"
+#include "app/Hints.h"
 #include "app/NumberEdit.h"
+#include "app/NumberText.h"
+#include "dialogs/TForm6.h"
+#include "dialogs/TForm8.h"
+#include "imaging/FileNames.h"
+#include "split/BatchProgress.h"
+#include "split/DialogPictures.h"
+#include "split/MarginRemoval.h"
+#include "split/OutputFolder.h"
+#include "split/RadioGroup.h"
+#include "split/Rotation.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QFrame>
+#include <QGroupBox>
+#include <QItemSelectionModel>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPixmap>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSoundEffect>
 #include <QTimer>
 #include <QUrl>
 
 namespace {
 
-struct NumberBox {
-    const char* name;
-    const char* label;
-    int32_t bound;
-    const char* text;
-};
+constexpr int kClientWidth = 473;
+constexpr int kClientHeight = 454;
+constexpr int kNoCutItem = 4;
+constexpr int kBmpItem = 1;
 
-// Quality, threshold, kept margin and centre width, in that order.
-constexpr NumberBox kNumberBoxes[] = {
-    {"Edit2", "圧縮率", 100, "80"},
-    {"Edit3", "余白のしきい値", 255, "100"},
-    {"Edit4", "残す余白幅", 9999, "0"},
-    {"Edit5", "除去する中心幅", 9999, "20"},
-};
+// The texts an empty number edit gets back when a batch starts.
+const QString kDefaultQuality = QStringLiteral("80");
+const QString kDefaultThreshold = QStringLiteral("100");
+const QString kDefaultKeptMargin = QStringLiteral("0");
+const QString kDefaultCentreWidth = QStringLiteral("20");
 
-QPushButton* arrowButton(QWidget* parent, int number, const QString& caption) {
-    return named(new QPushButton(caption, parent), QStringLiteral("Button%1").arg(number), caption);
+// An empty box steps from just outside its range: up gives 0, down the bound.
+const QString kEmptyStepsUpFrom = QStringLiteral("-10");
+
+QFrame* groupPanel(QWidget* parent, const QString& name, const QRect& geometry) {
+    auto* panel = named(new QFrame(parent), name);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setGeometry(geometry);
+    return panel;
+}
+
+QCheckBox* checkBox(QWidget* parent, const QString& name, const QString& caption,
+                    const QRect& geometry, bool checked) {
+    auto* box = named(new QCheckBox(caption, parent), name, caption);
+    box->setGeometry(geometry);
+    box->setChecked(checked);
+    return box;
+}
+
+QLabel* label(QWidget* parent, const QString& name, const QString& caption, QPoint at) {
+    auto* text = named(new QLabel(caption, parent), name, caption);
+    text->move(at);
+    return text;
+}
+
+NumberEdit* numberEdit(AppState& state, QWidget* parent, const QString& name,
+                       const QString& caption, int32_t bound, const QString& text, QPoint at) {
+    auto* edit = named(new NumberEdit(state, bound, 4, parent), name, caption);
+    edit->setGeometry(at.x(), at.y(), 41, 21);
+    edit->setText(text);
+    return edit;
+}
+
+QPushButton* arrowButton(QWidget* parent, const QString& name, const QString& caption, QPoint at) {
+    auto* button = named(new QPushButton(caption, parent), name, caption);
+    button->setGeometry(at.x(), at.y(), 33, 17);
+    return button;
+}
+
+QLabel* picture(QWidget* parent, const QString& name, const QImage& image, QPoint at) {
+    auto* area = named(new QLabel(parent), name);
+    area->setPixmap(QPixmap::fromImage(image));
+    area->setGeometry(at.x(), at.y(), image.width(), image.height());
+    return area;
+}
+
+int32_t numberIn(const QLineEdit& edit) {
+    return parseNumber(edit.text()).value;
 }
 
 }  // namespace
 
+TForm3::Batch::Batch(const split::SplitOptions& options, const QString& outputFolder,
+                     const QStringList& sourcePaths)
+    : options(options), sources(sourcePaths), prefetch(options, outputFolder) {}
+
 TForm3::TForm3(AppState& state, Windows& windows) : state_(state), windows_(windows) {
     setAccessibleNames(*this, QStringLiteral("Form3"), QStringLiteral("分割"));
-    makeDialogWindow(*this, 473, 454, CloseButton::Shown);
+    makeDialogWindow(*this, kClientWidth, kClientHeight, CloseButton::Shown);
     setWindowTitle(QStringLiteral("分割"));
 
-    Edit1 = named(new QLineEdit(this), QStringLiteral("Edit1"), QStringLiteral("保存先フォルダ"));
-    Edit1->setGeometry(16, 32, 360, 21);
-    Button3 = named(new QPushButton(QStringLiteral("参 照"), this), QStringLiteral("Button3"),
-                    QStringLiteral("参 照"));
-    Button3->setGeometry(384, 30, 73, 25);
-
-    NumberEdit** edits[] = {&Edit2, &Edit3, &Edit4, &Edit5};
-    QPushButton** buttons[] = {&Button4, &Button5, &Button6,  &Button7,
-                               &Button8, &Button9, &Button10, &Button11};
-    for (int i = 0; i < 4; ++i) {
-        const NumberBox& box = kNumberBoxes[i];
-        NumberEdit* edit = named(new NumberEdit(state_, box.bound, 4, this),
-                                 QString::fromLatin1(box.name), QString::fromUtf8(box.label));
-        edit->setText(QString::fromLatin1(box.text));
-        edit->setGeometry(16, 80 + 40 * i, 41, 21);
-        *edits[i] = edit;
-        QPushButton* up = arrowButton(this, 4 + 2 * i, QStringLiteral("↑"));
-        QPushButton* down = arrowButton(this, 5 + 2 * i, QStringLiteral("↓"));
-        up->setGeometry(64, 80 + 40 * i, 33, 17);
-        down->setGeometry(97, 80 + 40 * i, 33, 17);
-        *buttons[2 * i] = up;
-        *buttons[2 * i + 1] = down;
-        // Empty boxes step from just outside their range: up gives 0, down
-        // gives the bound.
-        const QString belowZero = QStringLiteral("-10");
-        const QString aboveBound = QString::number(box.bound + 10);
-        connect(up, &QPushButton::clicked, this, [edit, belowZero] {
-            edit->step(StepDirection::Up, belowZero, edit->upperBound());
-        });
-        connect(down, &QPushButton::clicked, this,
-                [edit, aboveBound] { edit->step(StepDirection::Down, aboveBound, 0); });
-    }
+    buildDestination();
+    buildOptionChecks();
+    buildSplitMethod();
+    buildQuality();
+    buildCentre();
+    buildMargins();
+    buildTurn();
+    buildButtons();
 
     MediaPlayer1 = new QSoundEffect(this);
     MediaPlayer1->setObjectName(QStringLiteral("MediaPlayer1"));
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(10);
+
+    connectHandlers();
+    FormCreate();
+}
+
+TForm3::~TForm3() = default;
+
+void TForm3::buildDestination() {
+    Label1 = label(this, QStringLiteral("Label1"), QStringLiteral("保存先フォルダ"), {16, 10});
+    Edit1 = named(new QLineEdit(this), QStringLiteral("Edit1"), QStringLiteral("保存先フォルダ"));
+    Edit1->setGeometry(16, 28, 360, 21);
+    Button3 = named(new QPushButton(QStringLiteral("参 照"), this), QStringLiteral("Button3"),
+                    QStringLiteral("参 照"));
+    Button3->setGeometry(384, 26, 73, 25);
+}
+
+void TForm3::buildOptionChecks() {
+    CheckBox1 =
+        checkBox(this, QStringLiteral("CheckBox1"),
+                 QStringLiteral("保存先に元と同名のフォルダを作る"), {16, 60, 300, 17}, true);
+    CheckBox2 = checkBox(this, QStringLiteral("CheckBox2"),
+                         QStringLiteral("非選択ファイルもコピーする"), {16, 82, 300, 17}, true);
+    CheckBox3 = checkBox(this, QStringLiteral("CheckBox3"),
+                         QStringLiteral("非選択ファイルも新規保存する"), {16, 104, 300, 17}, false);
+    CheckBox8 = checkBox(this, QStringLiteral("CheckBox8"), QStringLiteral("完了時に音を鳴らす"),
+                         {16, 126, 300, 17}, true);
+}
+
+void TForm3::buildSplitMethod() {
+    RadioGroup1 =
+        named(new RadioGroup(QStringLiteral("分割方法"),
+                             {QStringLiteral(" →"), QStringLiteral(" ↓"), QStringLiteral(" ←"),
+                              QStringLiteral(" ↑"), QStringLiteral("なし")},
+                             3, QRect(16, 150, 310, 78), this),
+              QStringLiteral("RadioGroup1"), QStringLiteral("分割方法"));
+    RadioGroup1->setItemIndex(static_cast<int>(split::SplitDirection::Left));
+    // Each arrow has the page order it gives beside it.
+    const auto beside = [this](int item) {
+        const QRect cell = RadioGroup1->itemCell(item);
+        return QPoint(cell.x() + 40, cell.y() + 1);
+    };
+    using split::SplitDirection;
+    Image1 = picture(RadioGroup1, QStringLiteral("Image1"), pageOrderPicture(SplitDirection::Right),
+                     beside(0));
+    Image3 = picture(RadioGroup1, QStringLiteral("Image3"), pageOrderPicture(SplitDirection::Down),
+                     beside(1) - QPoint(0, 8));
+    Image2 = picture(RadioGroup1, QStringLiteral("Image2"), pageOrderPicture(SplitDirection::Left),
+                     beside(2));
+    Image4 = picture(RadioGroup1, QStringLiteral("Image4"), pageOrderPicture(SplitDirection::Up),
+                     beside(3) - QPoint(0, 8));
+
+    RadioGroup2 = named(new RadioGroup(QStringLiteral("保存ファイル形式"),
+                                       {QStringLiteral("JPG"), QStringLiteral("BMP")}, 1,
+                                       QRect(336, 150, 121, 78), this),
+                        QStringLiteral("RadioGroup2"), QStringLiteral("保存ファイル形式"));
+    RadioGroup2->setItemIndex(static_cast<int>(split::OutputFormat::Jpeg));
+}
+
+void TForm3::buildQuality() {
+    Panel2 = named(new QGroupBox(QStringLiteral("圧縮率"), this), QStringLiteral("Panel2"),
+                   QStringLiteral("圧縮率"));
+    Panel2->setGeometry(336, 58, 121, 80);
+    Edit2 = numberEdit(state_, Panel2, QStringLiteral("Edit2"), QStringLiteral("圧縮率"), 100,
+                       kDefaultQuality, {10, 34});
+    Button4 = arrowButton(Panel2, QStringLiteral("Button4"), QStringLiteral("↑"), {54, 36});
+    Button5 = arrowButton(Panel2, QStringLiteral("Button5"), QStringLiteral("↓"), {87, 36});
+}
+
+void TForm3::buildCentre() {
+    Panel8 = groupPanel(this, QStringLiteral("Panel8"), {16, 238, 441, 40});
+    CheckBox5 = checkBox(Panel8, QStringLiteral("CheckBox5"), QStringLiteral("中心除去する"),
+                         {10, 11, 130, 17}, false);
+    Label4 = label(Panel8, QStringLiteral("Label4"), QStringLiteral("除去する中心幅"), {170, 13});
+    Edit5 = numberEdit(state_, Panel8, QStringLiteral("Edit5"), QStringLiteral("除去する中心幅"),
+                       9999, kDefaultCentreWidth, {276, 9});
+    Button10 = arrowButton(Panel8, QStringLiteral("Button10"), QStringLiteral("↑"), {322, 11});
+    Button11 = arrowButton(Panel8, QStringLiteral("Button11"), QStringLiteral("↓"), {355, 11});
+    for (QWidget* control : {static_cast<QWidget*>(Edit5), static_cast<QWidget*>(Button10),
+                             static_cast<QWidget*>(Button11)}) {
+        control->setEnabled(false);
+    }
+}
+
+void TForm3::buildMargins() {
+    Panel7 = groupPanel(this, QStringLiteral("Panel7"), {16, 286, 441, 72});
+    CheckBox4 = checkBox(Panel7, QStringLiteral("CheckBox4"), QStringLiteral("余白除去する"),
+                         {10, 8, 130, 17}, false);
+    Label2 = label(Panel7, QStringLiteral("Label2"), QStringLiteral("余白のしきい値"), {30, 41});
+    Edit3 = numberEdit(state_, Panel7, QStringLiteral("Edit3"), QStringLiteral("余白のしきい値"),
+                       255, kDefaultThreshold, {120, 37});
+    Button6 = arrowButton(Panel7, QStringLiteral("Button6"), QStringLiteral("↑"), {166, 39});
+    Button7 = arrowButton(Panel7, QStringLiteral("Button7"), QStringLiteral("↓"), {199, 39});
+    Label3 = label(Panel7, QStringLiteral("Label3"), QStringLiteral("残す余白幅"), {246, 41});
+    Edit4 = numberEdit(state_, Panel7, QStringLiteral("Edit4"), QStringLiteral("残す余白幅"), 9999,
+                       kDefaultKeptMargin, {320, 37});
+    Button8 = arrowButton(Panel7, QStringLiteral("Button8"), QStringLiteral("↑"), {366, 39});
+    Button9 = arrowButton(Panel7, QStringLiteral("Button9"), QStringLiteral("↓"), {399, 39});
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{Edit3, Button6, Button7, Edit4, Button8, Button9}) {
+        control->setEnabled(false);
+    }
+}
+
+void TForm3::buildTurn() {
+    Panel9 = groupPanel(this, QStringLiteral("Panel9"), {16, 366, 441, 36});
+    CheckBox6 = checkBox(Panel9, QStringLiteral("CheckBox6"), QStringLiteral("90度回転する"),
+                         {10, 9, 130, 17}, false);
+    RadioButton1 = named(new QRadioButton(QStringLiteral("L"), Panel9),
+                         QStringLiteral("RadioButton1"), QStringLiteral("L"));
+    RadioButton1->setGeometry(170, 9, 36, 17);
+    RadioButton1->setChecked(true);
+    Image5 = picture(Panel9, QStringLiteral("Image5"), turnPicture(split::TurnDirection::Left),
+                     {208, 4});
+    RadioButton2 = named(new QRadioButton(QStringLiteral("R"), Panel9),
+                         QStringLiteral("RadioButton2"), QStringLiteral("R"));
+    RadioButton2->setGeometry(260, 9, 36, 17);
+    Image6 = picture(Panel9, QStringLiteral("Image6"), turnPicture(split::TurnDirection::Right),
+                     {298, 4});
+    RadioButton1->setEnabled(false);
+    RadioButton2->setEnabled(false);
+}
+
+void TForm3::buildButtons() {
+    CheckBox7 = checkBox(this, QStringLiteral("CheckBox7"), QStringLiteral("ヒント表示"),
+                         {16, 418, 120, 17}, true);
+    Button1 = named(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("Button1"),
+                    QStringLiteral("OK"));
+    Button1->setGeometry(296, 414, 75, 25);
+    Button2 = named(new QPushButton(QStringLiteral("キャンセル"), this), QStringLiteral("Button2"),
+                    QStringLiteral("キャンセル"));
+    Button2->setGeometry(382, 414, 75, 25);
+}
+
+void TForm3::connectHandlers() {
+    connect(Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TForm3::Button2Click);
+    connect(Button3, &QPushButton::clicked, this, &TForm3::Button3Click);
+    connect(Button4, &QPushButton::clicked, this, &TForm3::Button4Click);
+    connect(Button5, &QPushButton::clicked, this, &TForm3::Button5Click);
+    connect(Button6, &QPushButton::clicked, this, &TForm3::Button6Click);
+    connect(Button7, &QPushButton::clicked, this, &TForm3::Button7Click);
+    connect(Button8, &QPushButton::clicked, this, &TForm3::Button8Click);
+    connect(Button9, &QPushButton::clicked, this, &TForm3::Button9Click);
+    connect(Button10, &QPushButton::clicked, this, &TForm3::Button10Click);
+    connect(Button11, &QPushButton::clicked, this, &TForm3::Button11Click);
+    // Check boxes and groups react to every change of state, also one the
+    // program makes (as CheckBox5 when "なし" is chosen).
+    connect(CheckBox2, &QCheckBox::toggled, this, &TForm3::CheckBox2Click);
+    connect(CheckBox3, &QCheckBox::toggled, this, &TForm3::CheckBox3Click);
+    connect(CheckBox4, &QCheckBox::toggled, this, &TForm3::CheckBox4Click);
+    connect(CheckBox5, &QCheckBox::toggled, this, &TForm3::CheckBox5Click);
+    connect(CheckBox6, &QCheckBox::toggled, this, &TForm3::CheckBox6Click);
+    connect(CheckBox7, &QCheckBox::toggled, this, &TForm3::CheckBox7Click);
+    connect(RadioGroup1, &RadioGroup::itemChosen, this, &TForm3::RadioGroup1Click);
+    connect(RadioGroup2, &RadioGroup::itemChosen, this, &TForm3::RadioGroup2Click);
+    connect(Timer1, &QTimer::timeout, this, &TForm3::Timer1Timer);
+}
+
+void TForm3::FormCreate() {
+    setHint(*CheckBox1, QStringLiteral("同名のフォルダを作り、その中にコピーします"));
+    setHint(*CheckBox2, QStringLiteral("非選択ファイルを\r\n単純にコピーします、処理はしません"));
+    setHint(*CheckBox3, QStringLiteral("非選択ファイルも処理します\r\n｢分割｣と｢中心除去｣はしま"
+                                       "せん\r\n｢回転｣と｢余白除去｣は可能です"));
+    setHint(*RadioGroup1, QStringLiteral("１から２の順で分割します"));
+    setHint(*Panel8, QStringLiteral("ページ間の谷間を除去します\r\n余白除去の精度が上がります"));
+    setHint(*Panel7, QStringLiteral("ページ左上の色で余白除去します\r\nしきい値を上げると色範囲が"
+                                    "広がります\r\n写真や文字のギリギリの所まで除去したくない場合"
+                                    "は\r\n残す余白幅を設定します"));
+}
+
+// --- closing the dialog ---
+
+void TForm3::showDialogClosed() {
+    QWidget& main = windows_.main->window();
+    main.setEnabled(true);
+    // The item the status bar names becomes the list's current item again
+    // and is selected; the other selected items stay selected. With no
+    // current item (-1) the selection is left as it is rather than cleared,
+    // so cancelling never throws away the user's marks.
+    QListWidget& list = windows_.main->ListView1();
+    if (state_.CurrentIndex >= 0 && state_.CurrentIndex < list.count()) {
+        list.selectionModel()->setCurrentIndex(list.model()->index(state_.CurrentIndex, 0),
+                                               QItemSelectionModel::Select);
+    }
+}
+
+void TForm3::Button2Click() {
+    hide();
+    showDialogClosed();
 }
 
 void TForm3::closeEvent(QCloseEvent* event) {
-    windows_.main->window().setEnabled(true);
+    showDialogClosed();
     event->accept();
+}
+
+void TForm3::Button3Click() {
+    windows_.Form8->openFor(*this);
+}
+
+// --- options ---
+
+void TForm3::Button4Click() {
+    Edit2->step(StepDirection::Up, kEmptyStepsUpFrom, 100);
+}
+void TForm3::Button5Click() {
+    Edit2->step(StepDirection::Down, QStringLiteral("110"), 0);
+}
+void TForm3::Button6Click() {
+    Edit3->step(StepDirection::Up, kEmptyStepsUpFrom, 255);
+}
+void TForm3::Button7Click() {
+    Edit3->step(StepDirection::Down, QStringLiteral("265"), 0);
+}
+void TForm3::Button8Click() {
+    Edit4->step(StepDirection::Up, kEmptyStepsUpFrom, 9999);
+}
+void TForm3::Button9Click() {
+    Edit4->step(StepDirection::Down, QStringLiteral("10009"), 0);
+}
+void TForm3::Button10Click() {
+    Edit5->step(StepDirection::Up, kEmptyStepsUpFrom, 9999);
+}
+void TForm3::Button11Click() {
+    Edit5->step(StepDirection::Down, QStringLiteral("10009"), 0);
+}
+
+void TForm3::CheckBox2Click() {
+    if (CheckBox2->isChecked())
+        CheckBox3->setChecked(false);
+}
+
+void TForm3::CheckBox3Click() {
+    if (CheckBox3->isChecked())
+        CheckBox2->setChecked(false);
+}
+
+void TForm3::CheckBox4Click() {
+    const bool on = CheckBox4->isChecked();
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{Edit3, Button6, Button7, Edit4, Button8, Button9}) {
+        control->setEnabled(on);
+    }
+}
+
+void TForm3::CheckBox5Click() {
+    const bool on = CheckBox5->isChecked();
+    for (QWidget* control : std::initializer_list<QWidget*>{Edit5, Button10, Button11}) {
+        control->setEnabled(on);
+    }
+}
+
+void TForm3::CheckBox6Click() {
+    const bool on = CheckBox6->isChecked();
+    RadioButton1->setEnabled(on);
+    RadioButton2->setEnabled(on);
+}
+
+void TForm3::CheckBox7Click() {
+    const bool on = CheckBox7->isChecked();
+    for (QWidget* control : std::initializer_list<QWidget*>{CheckBox1, CheckBox2, CheckBox3,
+                                                            RadioGroup1, Panel8, Panel7}) {
+        showHint(*control, on);
+    }
+}
+
+void TForm3::RadioGroup1Click() {
+    if (RadioGroup1->itemIndex() == kNoCutItem) {
+        CheckBox5->setChecked(false);
+        CheckBox5->setEnabled(false);
+    } else {
+        CheckBox5->setEnabled(true);
+    }
+}
+
+void TForm3::RadioGroup2Click() {
+    const bool jpeg = RadioGroup2->itemIndex() != kBmpItem;
+    Edit2->setEnabled(jpeg);
+    Button4->setEnabled(jpeg);
+    Button5->setEnabled(jpeg);
+}
+
+split::SplitOptions TForm3::optionsFromControls() const {
+    split::SplitOptions options;
+    options.destination = Edit1->text();
+    options.sourceNamedSubfolder = CheckBox1->isChecked();
+    options.copyUnselected = CheckBox2->isChecked();
+    options.resaveUnselected = CheckBox3->isChecked();
+    options.soundOnCompletion = CheckBox8->isChecked();
+    options.direction = static_cast<split::SplitDirection>(RadioGroup1->itemIndex());
+    options.removeCentre = CheckBox5->isChecked();
+    options.centreWidth = numberIn(*Edit5);
+    options.removeMargins = CheckBox4->isChecked();
+    options.marginThreshold = numberIn(*Edit3);
+    options.keptMargin = numberIn(*Edit4);
+    options.turn = CheckBox6->isChecked();
+    options.turnDirection =
+        RadioButton2->isChecked() ? split::TurnDirection::Right : split::TurnDirection::Left;
+    options.format =
+        RadioGroup2->itemIndex() == kBmpItem ? split::OutputFormat::Bmp : split::OutputFormat::Jpeg;
+    options.jpegQuality = numberIn(*Edit2);
+    return options;
+}
+
+// --- margin removal and quarter turn of one part ---
+
+void TForm3::YOHAKU(int PartNumber) {
+    std::optional<QImage>& part = PartNumber == 1 ? state_.ScratchBitmap : state_.ScratchBitmap2;
+    if (!part)
+        return;
+    QImage trimmed = split::removeMargins(*part, numberIn(*Edit3), numberIn(*Edit4));
+    // Out of memory leaves the part as it was.
+    if (!trimmed.isNull())
+        part = std::move(trimmed);
+}
+
+void TForm3::KAITEN(int PartNumber) {
+    std::optional<QImage>& part = PartNumber == 1 ? state_.ScratchBitmap : state_.ScratchBitmap2;
+    if (!part)
+        return;
+    const auto direction =
+        RadioButton2->isChecked() ? split::TurnDirection::Right : split::TurnDirection::Left;
+    QImage turned = split::turnQuarter(*part, direction);
+    if (!turned.isNull())
+        part = std::move(turned);
+}
+
+// --- the batch ---
+
+void TForm3::restoreDefaultTexts() {
+    if (Edit2->text().isEmpty())
+        Edit2->setText(kDefaultQuality);
+    if (Edit3->text().isEmpty())
+        Edit3->setText(kDefaultThreshold);
+    if (Edit4->text().isEmpty())
+        Edit4->setText(kDefaultKeptMargin);
+    if (Edit5->text().isEmpty())
+        Edit5->setText(kDefaultCentreWidth);
+}
+
+split::SplitItem TForm3::catalogueItem(int index) const {
+    const QListWidgetItem* item = windows_.main->ListView1().item(index);
+    const QString caption = item ? item->text() : QString();
+    return split::SplitItem{imaging::joinPath(state_.CurrentFolder, caption), caption,
+                            item && item->isSelected()};
+}
+
+int TForm3::lastCatalogueIndex() const {
+    return windows_.main->ListView1().count() - 1;
+}
+
+void TForm3::prefetchFrom(int index) {
+    if (index <= lastCatalogueIndex())
+        batch_->prefetch.start(index, catalogueItem(index));
+}
+
+void TForm3::Button1Click() {
+    restoreDefaultTexts();
+    state_.CentreWidth = CheckBox5->isChecked() ? numberIn(*Edit5) : 0;
+    if (!QFileInfo(Edit1->text()).isDir())
+        return;
+
+    const split::SplitOptions options = optionsFromControls();
+    if (options.sourceNamedSubfolder) {
+        state_.WorkText = split::lastFolderName(state_.CurrentFolder);
+        state_.OutputFolder = split::outputFolderFor(Edit1->text(), state_.CurrentFolder, true);
+        // A folder that cannot be made shows up as failed writes.
+        split::ensureFolder(state_.OutputFolder);
+    } else {
+        state_.OutputFolder = Edit1->text();
+    }
+
+    const QListWidget& list = windows_.main->ListView1();
+    const int selected = static_cast<int>(list.selectedItems().size());
+    state_.WorkText = QString::number(split::batchTotal(list.count(), selected, options));
+    state_.ReturnTo = 3;
+    state_.WorkIndex = 0;
+    state_.WorkNumber = 1;
+
+    QStringList sources;
+    for (int i = 0; i < list.count(); ++i)
+        sources << catalogueItem(i).sourcePath;
+    batch_ = std::make_unique<Batch>(options, state_.OutputFolder, sources);
+    prefetchFrom(0);
+
+    TForm6& notice = *windows_.Form6;
+    notice.Button1->setText(QStringLiteral("キャンセル"));
+    notice.Button1->setAccessibleName(QStringLiteral("キャンセル"));
+    notice.notify(3, nullptr, QStringLiteral("処理中"),
+                  QStringLiteral("%1 / %2").arg(state_.WorkNumber).arg(state_.WorkText));
+    hide();
+    Timer1->start();
+}
+
+void TForm3::Timer1Timer() {
+    if (!batch_) {
+        Timer1->stop();
+        return;
+    }
+    const int index = state_.WorkIndex;
+    if (!batch_->prefetch.started(index))
+        prefetchFrom(index);
+    std::optional<split::ItemWork> work = batch_->prefetch.take(index);
+    // Still being worked on: look again at the next tick.
+    if (!work)
+        return;
+    prefetchFrom(index + 1);
+
+    const split::CommitReport report = split::commitItem(*work, batch_->sources);
+    batch_->failures.record(*work, report);
+    state_.WorkNumber += work->numberStep;
+    if (const auto line = split::progressLine(state_.WorkNumber, state_.WorkText.toInt())) {
+        windows_.Form6->Label1->setText(*line);
+    }
+    ++state_.WorkIndex;
+    if (state_.WorkIndex > lastCatalogueIndex())
+        finishBatch();
+}
+
+void TForm3::finishBatch() {
+    if (batch_->options.soundOnCompletion && completionSoundOpened()) {
+        MediaPlayer1->stop();
+        MediaPlayer1->play();
+    }
+    TForm6& notice = *windows_.Form6;
+    const split::BatchFailures& failures = batch_->failures;
+    notice.Panel1->setText(split::completionMessage(failures.count()));
+    notice.Label1->setText(failures.count() > 0 ? failures.firstFileName() : QString());
+    notice.Button1->setText(QStringLiteral("OK"));
+    notice.Button1->setAccessibleName(QStringLiteral("OK"));
+    state_.NoticeLeft = windowLeft(notice);
+    placeWindow(notice, windowLeft(notice) - windowOuterWidth(notice), windowTop(notice));
+    notice.setOuterWidth(TForm6::kBatchEndWidth);
+    notice.Button1->setFocus();
+    stopBatch();
 }
 
 void TForm3::stopBatch() {
     Timer1->stop();
+    // Work started for the next item is dropped unwritten.
+    batch_.reset();
 }
 
 void TForm3::setDestination(const QString& folder) {

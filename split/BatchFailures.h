@@ -1,0 +1,31 @@
+#pragma once
+
+#include "split/ItemCommit.h"
+#include "split/ItemWork.h"
+
+#include <QString>
+
+namespace split {
+
+// The items of a batch that did not come out whole, for the end notice. An
+// item counts once, whether its file could not be read or one or more of
+// its outputs could not be written.
+class BatchFailures {
+public:
+    void record(const ItemWork& work, const CommitReport& report);
+
+    int count() const { return count_; }
+    // The file the first failure concerns: the source that could not be
+    // read, or the output that could not be written.
+    const QString& firstFileName() const { return firstFileName_; }
+
+private:
+    int count_ = 0;
+    QString firstFileName_;
+};
+
+// The end notice's message: "完了", followed by how many items failed when
+// any did.
+QString completionMessage(int failedCount);
+
+}  // namespace split

@@ -1,0 +1,57 @@
+#include "split/RadioGroup.h"
+
+#include <QButtonGroup>
+#include <QRadioButton>
+
+#include <algorithm>
+
+namespace {
+constexpr int kInnerLeft = 10;
+constexpr int kInnerTop = 18;
+constexpr int kRowHeight = 26;
+}  // namespace
+
+RadioGroup::RadioGroup(const QString& caption, const QStringList& items, int columns,
+                       const QRect& geometry, QWidget* parent)
+    : QGroupBox(caption, parent),
+      group_(new QButtonGroup(this)),
+      count_(static_cast<int>(items.size())),
+      columns_(std::max(1, columns)) {
+    setGeometry(geometry);
+    for (int i = 0; i < items.size(); ++i) {
+        auto* button = new QRadioButton(items[i], this);
+        button->setAccessibleName(items[i].trimmed());
+        const QRect cell = itemCell(i);
+        button->setGeometry(cell.x(), cell.y(), std::min(button->sizeHint().width(), cell.width()),
+                            std::min(button->sizeHint().height(), cell.height()));
+        group_->addButton(button, i);
+        items_.push_back(button);
+    }
+    connect(group_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked)
+            emit itemChosen(id);
+    });
+}
+
+int RadioGroup::itemIndex() const {
+    return group_->checkedId();
+}
+
+void RadioGroup::setItemIndex(int index) {
+    if (QAbstractButton* button = group_->button(index))
+        button->setChecked(true);
+}
+
+QRadioButton* RadioGroup::item(int index) const {
+    return index >= 0 && index < static_cast<int>(items_.size())
+               ? items_[static_cast<size_t>(index)]
+               : nullptr;
+}
+
+QRect RadioGroup::itemCell(int index) const {
+    const int count = std::max(1, itemCount());
+    const int rows = (count + columns_ - 1) / columns_;
+    const int columnWidth = (width() - 2 * kInnerLeft) / columns_;
+    return QRect(kInnerLeft + (index / rows) * columnWidth, kInnerTop + (index % rows) * kRowHeight,
+                 columnWidth, kRowHeight);
+}
