@@ -1,0 +1,73 @@
+#include "split/ItemPrefetch.h"
+
+#include "tests/support/TestFiles.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace split {
+namespace {
+
+class ItemPrefetchTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(root_.isValid());
+        testing_support::writeBmp(root_.filePath("a.bmp"), testing_support::patternImage(30, 20));
+        testing_support::writeBmp(root_.filePath("b.bmp"), testing_support::patternImage(10, 20));
+        options_.format = OutputFormat::Bmp;
+    }
+    SplitItem item(const QString& name) const { return {root_.filePath(name), name, true}; }
+
+    // Takes the work of `index`, waiting while it runs.
+    std::optional<ItemWork> waitAndTake(ItemPrefetch& prefetch, int index) {
+        std::optional<ItemWork> work;
+        (void)QTest::qWaitFor([&] { return (work = prefetch.take(index)).has_value(); }, 5000);
+        return work;
+    }
+
+    QTemporaryDir root_;
+    SplitOptions options_;
+};
+
+TEST_F(ItemPrefetchTest, HandsOutTheWorkOnlyForItsOwnIndex) {
+    ItemPrefetch prefetch(options_, root_.filePath("out"));
+    EXPECT_FALSE(prefetch.started(0));
+    EXPECT_FALSE(prefetch.take(0).has_value());
+
+    prefetch.start(4, item("a.bmp"));
+    EXPECT_TRUE(prefetch.started(4));
+    EXPECT_FALSE(prefetch.started(3));
+    EXPECT_FALSE(prefetch.take(3).has_value());
+
+    const auto work = waitAndTake(prefetch, 4);
+    ASSERT_TRUE(work.has_value());
+    EXPECT_EQ(work->outputs.size(), 2u);
+    EXPECT_EQ(work->numberStep, 1);
+    // Taken once: the next item must be started anew.
+    EXPECT_FALSE(prefetch.started(4));
+    EXPECT_FALSE(prefetch.take(4).has_value());
+    // Nothing was written: the work only plans.
+    EXPECT_FALSE(QDir(root_.filePath("out")).exists());
+}
+
+TEST_F(ItemPrefetchTest, StartingAnotherItemOrDroppingDiscardsTheWorkInProgress) {
+    ItemPrefetch prefetch(options_, root_.filePath("out"));
+    prefetch.start(0, item("a.bmp"));
+    prefetch.start(1, item("b.bmp"));
+    EXPECT_FALSE(prefetch.started(0));
+    const auto work = waitAndTake(prefetch, 1);
+    ASSERT_TRUE(work.has_value());
+    ASSERT_EQ(work->outputs.size(), 2u);
+    EXPECT_TRUE(std::get<PlannedWrite>(work->outputs[0]).targetPath.endsWith("b_1.bmp"));
+
+    prefetch.start(2, item("a.bmp"));
+    prefetch.drop();
+    EXPECT_FALSE(prefetch.started(2));
+    EXPECT_FALSE(prefetch.take(2).has_value());
+}
+
+}  // namespace
+}  // namespace split

@@ -1,0 +1,231 @@
+#include "tests/windows/splitting/SplitFixture.h"
+
+#include "app/AppState.h"
+#include "app/FormLook.h"
+#include "app/NumberEdit.h"
+#include "catalogue/CatalogueList.h"
+#include "catalogue/TForm1.h"
+#include "dialogs/TForm6.h"
+#include "split/RadioGroup.h"
+#include "split/TForm3.h"
+#include "tests/support/TestFiles.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSoundEffect>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdlib>
+
+namespace {
+
+using testing_support::patternImage;
+using testing_support::readBytes;
+
+class SplitBatchTest : public SplitFixture {
+protected:
+    // Spreads p1.jpg ... pN.jpg, 40 x 30.
+    void loadSpreads(int count, const QString& extension = ".jpg") {
+        Pictures pictures;
+        for (int n = 1; n <= count; ++n) {
+            pictures.emplace_back(QStringLiteral("p%1").arg(n) + extension, patternImage(40, 30));
+        }
+        loadBook(pictures);
+    }
+    QString book1Output() const { return QDir(out_).filePath("book1"); }
+    QString outputPath(const QString& name) const { return QDir(book1Output()).filePath(name); }
+    static void click(QAbstractButton* button) {
+        QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(4, 4));
+    }
+    static bool isJpeg(const QByteArray& bytes) { return bytes.startsWith("\xFF\xD8"); }
+    static bool isBmp(const QByteArray& bytes) { return bytes.startsWith("BM"); }
+};
+
+TEST_F(SplitBatchTest, SelectedSpreadsBecomePagesWithTheProgressCounting) {
+    loadSpreads(5);
+    keyInList(Qt::Key_A, Qt::ControlModifier);
+    openSplitDialog();
+    const int leftBefore = windowLeft(form6());
+    pressOk(out_);
+    const int widthBefore = windowOuterWidth(form6());
+    EXPECT_EQ(noticeText(), QStringLiteral("処理中"));
+    EXPECT_EQ(noticeLine(), QStringLiteral("1 / 5"));
+    EXPECT_EQ(form6().Button1->text(), QStringLiteral("キャンセル"));
+    EXPECT_EQ(form6().focusWidget(), form6().Button1);
+    EXPECT_FALSE(form1().isEnabled());
+    EXPECT_EQ(state().ReturnTo, 3);
+    EXPECT_EQ(state().OutputFolder, book1Output());
+    EXPECT_TRUE(QFileInfo(book1Output()).isDir());
+
+    takeTimerOver();
+    QStringList lines;
+    for (int item = 0; item < 4; ++item) {
+        stepItem();
+        lines << noticeLine();
+    }
+    EXPECT_EQ(lines, (QStringList{"2 / 5", "3 / 5", "4 / 5", "5 / 5"}));
+    EXPECT_EQ(noticeText(), QStringLiteral("処理中"));
+    stepItem();
+
+    EXPECT_EQ(noticeText(), QStringLiteral("完了"));
+    EXPECT_EQ(noticeLine(), QString());
+    EXPECT_EQ(form6().Button1->text(), QStringLiteral("OK"));
+    EXPECT_EQ(windowOuterWidth(form6()), TForm6::kBatchEndWidth);
+    EXPECT_EQ(windowLeft(form6()), leftBefore - widthBefore);
+    EXPECT_EQ(state().NoticeLeft, leftBefore);
+    EXPECT_FALSE(form3().Timer1->isActive());
+    // No sound file was opened at start-up: the end is silent.
+    EXPECT_FALSE(form3().completionSoundOpened());
+    EXPECT_FALSE(form3().MediaPlayer1->isPlaying());
+
+    QStringList expected;
+    for (int n = 1; n <= 5; ++n)
+        expected << QStringLiteral("p%1_1.jpg").arg(n) << QStringLiteral("p%1_2.jpg").arg(n);
+    expected.sort();
+    EXPECT_EQ(filesIn(book1Output()), expected);
+    // " ←": the right half is the first page.
+    const QImage first = loadOutput(outputPath("p3_1.jpg"));
+    EXPECT_EQ(first.size(), QSize(20, 30));
+    EXPECT_TRUE(isJpeg(readBytes(outputPath("p3_2.jpg"))));
+
+    pressNoticeOk();
+    EXPECT_TRUE(form1().isEnabled());
+    EXPECT_EQ(windowOuterWidth(form6()), TForm6::kNormalWidth);
+    EXPECT_EQ(windowLeft(form6()), leftBefore);
+    EXPECT_FALSE(form3().isVisible());
+}
+
+TEST_F(SplitBatchTest, CancelAfterTheThirdImageWritesNothingMore) {
+    loadSpreads(5, ".bmp");
+    keyInList(Qt::Key_A, Qt::ControlModifier);
+    openSplitDialog();
+    click(form3().RadioGroup2->item(1));
+    pressOk(out_);
+    takeTimerOver();
+    for (int item = 0; item < 3; ++item)
+        stepItem();
+    EXPECT_EQ(noticeLine(), QStringLiteral("4 / 5"));
+
+    // The fourth image may already be in work; cancel drops it.
+    click(form6().Button1);
+    EXPECT_FALSE(noticeShown());
+    EXPECT_TRUE(form1().isEnabled());
+    EXPECT_FALSE(form3().Timer1->isActive());
+    EXPECT_FALSE(form3().batchRunning());
+    EXPECT_EQ(form6().Button1->text(), QStringLiteral("OK"));
+    QTest::qWait(200);
+    EXPECT_EQ(filesIn(book1Output()), (QStringList{"p1_1.bmp", "p1_2.bmp", "p2_1.bmp", "p2_2.bmp",
+                                                   "p3_1.bmp", "p3_2.bmp"}));
+    EXPECT_TRUE(isBmp(readBytes(outputPath("p1_1.bmp"))));
+
+    // The main window works again: a new batch runs to its end.
+    openSplitDialog();
+    pressOk(out_);
+    runToEnd();
+    EXPECT_EQ(filesIn(book1Output()).size(), 10);
+}
+
+TEST_F(SplitBatchTest, UnselectedImagesAreCopiedUnchanged) {
+    loadSpreads(4);
+    selectRows({0, 2});
+    openSplitDialog();
+    pressOk(out_);
+    // Copying unselected files counts every item.
+    EXPECT_EQ(noticeLine(), QStringLiteral("1 / 4"));
+    runToEnd();
+    EXPECT_EQ(noticeText(), QStringLiteral("完了"));
+    EXPECT_EQ(filesIn(book1Output()),
+              (QStringList{"p1_1.jpg", "p1_2.jpg", "p2.jpg", "p3_1.jpg", "p3_2.jpg", "p4.jpg"}));
+    EXPECT_EQ(readBytes(outputPath("p2.jpg")), readBytes(QDir(book_).filePath("p2.jpg")));
+}
+
+TEST_F(SplitBatchTest, WithoutTheSubfolderAndWithoutUnselectedTheTotalIsTheSelection) {
+    loadSpreads(4);
+    selectRows({1, 3});
+    openSplitDialog();
+    click(form3().CheckBox1);
+    click(form3().CheckBox2);
+    pressOk(out_);
+    EXPECT_EQ(noticeLine(), QStringLiteral("1 / 2"));
+    EXPECT_EQ(state().OutputFolder, out_);
+    runToEnd();
+    EXPECT_EQ(filesIn(out_), (QStringList{"p2_1.jpg", "p2_2.jpg", "p4_1.jpg", "p4_2.jpg"}));
+}
+
+TEST_F(SplitBatchTest, ACorruptFileIsSkippedAndCountedAtTheEnd) {
+    loadSpreads(3);
+    keyInList(Qt::Key_A, Qt::ControlModifier);
+    // The file goes bad after it was listed.
+    testing_support::writeBytes(QDir(book_).filePath("p2.jpg"), QByteArray("\xFF\xD8garbage", 9));
+    openSplitDialog();
+    pressOk(out_);
+    runToEnd();
+    EXPECT_EQ(noticeText(), QStringLiteral("完了（1件は処理できませんでした）"));
+    EXPECT_EQ(noticeLine(), QStringLiteral("p2.jpg"));
+    EXPECT_EQ(filesIn(book1Output()),
+              (QStringList{"p1_1.jpg", "p1_2.jpg", "p3_1.jpg", "p3_2.jpg"}));
+    pressNoticeOk();
+    EXPECT_TRUE(form1().isEnabled());
+    EXPECT_EQ(noticeLine(), QString());
+}
+
+TEST_F(SplitBatchTest, NoSourceFileIsEverReplaced) {
+    // Output folder = source folder, and a name that collides with a page.
+    const Pictures pictures = {{"a.bmp", patternImage(40, 30)},
+                               {"a_1.bmp", patternImage(20, 30)},
+                               {"b.bmp", patternImage(40, 30)}};
+    loadBook(pictures);
+    std::vector<QByteArray> before;
+    for (const auto& [name, picture] : pictures)
+        before.push_back(readBytes(QDir(book_).filePath(name)));
+
+    selectRows({rowOf("a.bmp")});
+    openSplitDialog();
+    click(form3().CheckBox1);  // no subfolder: write into the source folder
+    click(form3().CheckBox3);  // save unselected files anew
+    click(form3().RadioGroup2->item(1));
+    pressOk(book_);
+    runToEnd();
+    // a_1.bmp (a page of a.bmp), a_1.bmp and b.bmp saved anew: all refused.
+    EXPECT_EQ(noticeText(), QStringLiteral("完了（3件は処理できませんでした）"));
+    EXPECT_EQ(noticeLine(), QStringLiteral("a_1.bmp"));
+    EXPECT_EQ(filesIn(book_), (QStringList{"a.bmp", "a_1.bmp", "a_2.bmp", "b.bmp"}));
+    for (size_t i = 0; i < pictures.size(); ++i) {
+        EXPECT_EQ(readBytes(QDir(book_).filePath(pictures[i].first)), before[i])
+            << pictures[i].first.toStdString();
+    }
+    pressNoticeOk();
+
+    // Copies onto themselves are left alone, not counted as failures.
+    openSplitDialog();
+    click(form3().CheckBox2);
+    pressOk(book_);
+    runToEnd();
+    EXPECT_EQ(noticeText(), QStringLiteral("完了（1件は処理できませんでした）"));
+    EXPECT_EQ(noticeLine(), QStringLiteral("a_1.bmp"));
+    for (size_t i = 0; i < pictures.size(); ++i) {
+        EXPECT_EQ(readBytes(QDir(book_).filePath(pictures[i].first)), before[i]);
+    }
+}
+
+TEST_F(SplitBatchTest, NoCutWithTurnWritesOneTurnedPage) {
+    loadSpreads(2, ".bmp");
+    selectRows({0});
+    openSplitDialog();
+    click(form3().RadioGroup1->item(4));
+    click(form3().CheckBox6);
+    click(form3().RadioGroup2->item(1));
+    click(form3().CheckBox2);
+    pressOk(out_);
+    runToEnd();
+    EXPECT_EQ(filesIn(book1Output()), QStringList{"p1_1.bmp"});
+    EXPECT_EQ(loadOutput(outputPath("p1_1.bmp")).size(), QSize(30, 40));
+}
+
+}  // namespace

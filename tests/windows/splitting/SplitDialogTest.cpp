@@ -1,0 +1,275 @@
+#include "tests/windows/splitting/SplitFixture.h"
+
+#include "app/AppState.h"
+#include "app/NumberEdit.h"
+#include "catalogue/CatalogueList.h"
+#include "catalogue/TForm1.h"
+#include "dialogs/TForm6.h"
+#include "dialogs/TForm8.h"
+#include "split/RadioGroup.h"
+#include "split/TForm3.h"
+#include "tests/support/TestFiles.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+using Rows = std::vector<int>;
+
+class SplitDialogTest : public SplitFixture {
+protected:
+    void loadFive() {
+        Pictures pictures;
+        for (int n = 1; n <= 5; ++n) {
+            pictures.emplace_back(QStringLiteral("p%1.jpg").arg(n),
+                                  testing_support::patternImage(12, 8));
+        }
+        loadBook(pictures);
+    }
+    // Types into a box as a user does: the old text selected and replaced.
+    static void typeInto(QLineEdit* edit, const QString& text) {
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, text);
+    }
+    static void click(QAbstractButton* button) {
+        QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(4, 4));
+    }
+};
+
+TEST_F(SplitDialogTest, OpensOnlyWithASelectionAndFocusesCancel) {
+    loadFive();
+    QTest::keyClick(&form1(), Qt::Key_B);
+    EXPECT_FALSE(form3().isVisible());
+    EXPECT_TRUE(form1().isEnabled());
+
+    selectRows({1, 3});
+    openSplitDialog();
+    EXPECT_EQ(form3().focusWidget(), form3().Button2);
+    EXPECT_EQ(form3().windowTitle(), QStringLiteral("分割"));
+    EXPECT_EQ(form3().size(), QSize(473, 454));
+}
+
+TEST_F(SplitDialogTest, ControlsStartWithTheirDesignedValues) {
+    TForm3& d = form3();
+    EXPECT_TRUE(d.CheckBox1->isChecked());
+    EXPECT_TRUE(d.CheckBox2->isChecked());
+    EXPECT_FALSE(d.CheckBox3->isChecked());
+    EXPECT_TRUE(d.CheckBox8->isChecked());
+    EXPECT_TRUE(d.CheckBox7->isChecked());
+    EXPECT_EQ(d.RadioGroup1->itemIndex(), 2);
+    EXPECT_EQ(d.RadioGroup1->item(2)->text(), QStringLiteral(" ←"));
+    EXPECT_EQ(d.RadioGroup1->item(4)->text(), QStringLiteral("なし"));
+    // Three columns filled top to bottom: → ↓ | ← ↑ | なし.
+    EXPECT_EQ(d.RadioGroup1->item(1)->x(), d.RadioGroup1->item(0)->x());
+    EXPECT_GT(d.RadioGroup1->item(1)->y(), d.RadioGroup1->item(0)->y());
+    EXPECT_GT(d.RadioGroup1->item(2)->x(), d.RadioGroup1->item(0)->x());
+    EXPECT_GT(d.RadioGroup1->item(4)->x(), d.RadioGroup1->item(2)->x());
+    EXPECT_EQ(d.RadioGroup2->itemIndex(), 0);
+    EXPECT_EQ(d.Edit2->text(), QStringLiteral("80"));
+    EXPECT_EQ(d.Edit3->text(), QStringLiteral("100"));
+    EXPECT_EQ(d.Edit4->text(), QStringLiteral("0"));
+    EXPECT_EQ(d.Edit5->text(), QStringLiteral("20"));
+    EXPECT_TRUE(d.Edit2->isEnabled());
+    EXPECT_FALSE(d.Edit3->isEnabled());
+    EXPECT_FALSE(d.Edit4->isEnabled());
+    EXPECT_FALSE(d.Edit5->isEnabled());
+    EXPECT_FALSE(d.Button10->isEnabled());
+    EXPECT_TRUE(d.RadioButton1->isChecked());
+    EXPECT_FALSE(d.RadioButton1->isEnabled());
+    EXPECT_FALSE(d.RadioButton2->isEnabled());
+    EXPECT_EQ(d.Edit2->accessibleName(), QStringLiteral("圧縮率"));
+    EXPECT_EQ(d.Panel2->objectName(), QStringLiteral("Panel2"));
+    // The page-order and turn pictures are drawn.
+    for (QLabel* image : {d.Image1, d.Image2, d.Image3, d.Image4, d.Image5, d.Image6}) {
+        EXPECT_FALSE(image->pixmap().isNull()) << image->objectName().toStdString();
+    }
+    EXPECT_GT(d.Image1->width(), d.Image1->height());
+    EXPECT_GT(d.Image3->height(), d.Image3->width());
+    EXPECT_NE(d.Image1->pixmap().toImage(), d.Image2->pixmap().toImage());
+    EXPECT_NE(d.Image5->pixmap().toImage(), d.Image6->pixmap().toImage());
+}
+
+TEST_F(SplitDialogTest, NumberEditsKeepAnIntegerInRange) {
+    TForm3& d = form3();
+    d.show();
+    click(d.CheckBox4);
+    ASSERT_TRUE(d.Edit3->isEnabled());
+
+    typeInto(d.Edit3, "300");
+    EXPECT_EQ(d.Edit3->text(), QStringLiteral("255"));
+    typeInto(d.Edit3, "a");
+    EXPECT_EQ(d.Edit3->text(), QString());
+    typeInto(d.Edit3, "-");
+    EXPECT_EQ(d.Edit3->text(), QString());
+
+    typeInto(d.Edit4, "12345");
+    EXPECT_EQ(d.Edit4->text(), QStringLiteral("1234"));
+
+    // Pasted whole, a negative number becomes 0.
+    d.Edit4->selectAll();
+    d.Edit4->insert(QStringLiteral("-5"));
+    EXPECT_EQ(d.Edit4->text(), QStringLiteral("0"));
+}
+
+TEST_F(SplitDialogTest, ArrowsStepByTenWithinTheRange) {
+    TForm3& d = form3();
+    d.show();
+    typeInto(d.Edit2, "95");
+    click(d.Button4);
+    EXPECT_EQ(d.Edit2->text(), QStringLiteral("100"));
+    click(d.Button4);
+    EXPECT_EQ(d.Edit2->text(), QStringLiteral("100"));
+    typeInto(d.Edit2, "5");
+    click(d.Button5);
+    EXPECT_EQ(d.Edit2->text(), QStringLiteral("0"));
+    typeInto(d.Edit2, "");
+    click(d.Button5);
+    EXPECT_EQ(d.Edit2->text(), QStringLiteral("100"));
+
+    click(d.CheckBox5);
+    typeInto(d.Edit5, "");
+    click(d.Button10);
+    EXPECT_EQ(d.Edit5->text(), QStringLiteral("0"));
+    typeInto(d.Edit5, "");
+    click(d.Button11);
+    EXPECT_EQ(d.Edit5->text(), QStringLiteral("9999"));
+
+    click(d.CheckBox4);
+    typeInto(d.Edit3, "250");
+    click(d.Button6);
+    EXPECT_EQ(d.Edit3->text(), QStringLiteral("255"));
+    click(d.Button7);
+    EXPECT_EQ(d.Edit3->text(), QStringLiteral("245"));
+}
+
+TEST_F(SplitDialogTest, CheckBoxesAndGroupsEnableWhatTheyGovern) {
+    TForm3& d = form3();
+    d.show();
+    click(d.CheckBox3);
+    EXPECT_TRUE(d.CheckBox3->isChecked());
+    EXPECT_FALSE(d.CheckBox2->isChecked());
+    click(d.CheckBox2);
+    EXPECT_TRUE(d.CheckBox2->isChecked());
+    EXPECT_FALSE(d.CheckBox3->isChecked());
+    click(d.CheckBox2);
+    EXPECT_FALSE(d.CheckBox2->isChecked());
+    EXPECT_FALSE(d.CheckBox3->isChecked());
+
+    click(d.CheckBox4);
+    for (QWidget* w : std::initializer_list<QWidget*>{d.Edit3, d.Button6, d.Button7, d.Edit4,
+                                                      d.Button8, d.Button9}) {
+        EXPECT_TRUE(w->isEnabled()) << w->objectName().toStdString();
+    }
+    click(d.CheckBox6);
+    EXPECT_TRUE(d.RadioButton1->isEnabled());
+    EXPECT_TRUE(d.RadioButton2->isEnabled());
+
+    // "なし" unticks and disables the centre removal.
+    click(d.CheckBox5);
+    EXPECT_TRUE(d.Edit5->isEnabled());
+    click(d.RadioGroup1->item(4));
+    EXPECT_FALSE(d.CheckBox5->isChecked());
+    EXPECT_FALSE(d.CheckBox5->isEnabled());
+    EXPECT_FALSE(d.Edit5->isEnabled());
+    EXPECT_FALSE(d.Button10->isEnabled());
+    EXPECT_FALSE(d.Button11->isEnabled());
+    // An arrow enables it again, still off.
+    click(d.RadioGroup1->item(0));
+    EXPECT_TRUE(d.CheckBox5->isEnabled());
+    EXPECT_FALSE(d.CheckBox5->isChecked());
+    EXPECT_FALSE(d.Edit5->isEnabled());
+
+    click(d.RadioGroup2->item(1));
+    EXPECT_FALSE(d.Edit2->isEnabled());
+    EXPECT_FALSE(d.Button4->isEnabled());
+    EXPECT_FALSE(d.Button5->isEnabled());
+    click(d.RadioGroup2->item(0));
+    EXPECT_TRUE(d.Edit2->isEnabled());
+    EXPECT_TRUE(d.Button4->isEnabled());
+}
+
+TEST_F(SplitDialogTest, HintsShowWhileCheckBox7IsOn) {
+    TForm3& d = form3();
+    d.show();
+    const std::vector<QWidget*> hinted = {d.CheckBox1,   d.CheckBox2, d.CheckBox3,
+                                          d.RadioGroup1, d.Panel8,    d.Panel7};
+    EXPECT_EQ(d.CheckBox2->toolTip(),
+              QStringLiteral("非選択ファイルを\n単純にコピーします、処理はしません"));
+    EXPECT_EQ(d.Panel7->toolTip().count('\n'), 3);
+    for (QWidget* w : hinted)
+        EXPECT_FALSE(w->toolTip().isEmpty()) << w->objectName().toStdString();
+
+    click(d.CheckBox7);
+    for (QWidget* w : hinted)
+        EXPECT_TRUE(w->toolTip().isEmpty()) << w->objectName().toStdString();
+    EXPECT_TRUE(d.Edit1->toolTip().isEmpty());
+
+    click(d.CheckBox7);
+    EXPECT_EQ(d.RadioGroup1->toolTip(), QStringLiteral("１から２の順で分割します"));
+}
+
+TEST_F(SplitDialogTest, CancelAndCloseGiveTheMainWindowBackWithItsCurrentItem) {
+    loadFive();
+    clickItem(3);
+    keyInList(Qt::Key_A, Qt::ControlModifier);
+    ASSERT_EQ(state().CurrentIndex, 0);
+    ASSERT_EQ(selectedRows(), (Rows{0, 1, 2, 3, 4}));
+    openSplitDialog();
+    click(form3().Button2);
+    EXPECT_FALSE(form3().isVisible());
+    EXPECT_TRUE(form1().isEnabled());
+    EXPECT_EQ(focusedRow(), 0);
+    EXPECT_EQ(selectedRows(), (Rows{0, 1, 2, 3, 4}));
+
+    // No current item: the marks stay as they are.
+    clickItem(2);
+    QTest::mouseClick(list().viewport(), Qt::LeftButton, Qt::NoModifier, emptyPoint());
+    ASSERT_EQ(state().CurrentIndex, -1);
+    form1().HANTEN->trigger();
+    const Rows inverted = selectedRows();
+    ASSERT_FALSE(inverted.empty());
+    openSplitDialog();
+    form3().close();
+    EXPECT_TRUE(form1().isEnabled());
+    EXPECT_EQ(selectedRows(), inverted);
+}
+
+TEST_F(SplitDialogTest, BrowseOpensTheFolderChooserOverTheDialog) {
+    loadFive();
+    selectRows({0});
+    openSplitDialog();
+    click(form3().Button3);
+    EXPECT_TRUE(form8().isVisible());
+    EXPECT_FALSE(form3().isEnabled());
+    click(form8().Button2);
+    EXPECT_FALSE(form8().isVisible());
+    EXPECT_TRUE(form3().isEnabled());
+}
+
+TEST_F(SplitDialogTest, OkWithAMissingDestinationOnlyRestoresEmptyEdits) {
+    loadFive();
+    selectRows({0});
+    openSplitDialog();
+    form3().Edit2->clear();
+    form3().Edit5->clear();
+    form3().Edit1->setText(pathInStart("no such folder"));
+    click(form3().Button1);
+    EXPECT_TRUE(form3().isVisible());
+    EXPECT_FALSE(noticeShown());
+    EXPECT_FALSE(form3().Timer1->isActive());
+    EXPECT_EQ(form3().Edit2->text(), QStringLiteral("80"));
+    EXPECT_EQ(form3().Edit5->text(), QStringLiteral("20"));
+    EXPECT_FALSE(QFileInfo::exists(pathInStart("no such folder")));
+}
+
+}  // namespace
