@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QWidget>
+#include <QWindow>
 #include <algorithm>
 
 namespace {
@@ -60,5 +61,14 @@ int windowOuterHeight(const QWidget& window) {
 void resizeOuter(QWidget& window, int outerWidth, int outerHeight) {
     const int frameWidth = window.frameGeometry().width() - window.width();
     const int frameHeight = window.frameGeometry().height() - window.height();
+    const QPoint frameTopLeft = window.frameGeometry().topLeft();
     window.resize(std::max(0, outerWidth - frameWidth), std::max(0, outerHeight - frameHeight));
+    // Some platforms keep a resized window's client area on the screen and
+    // so shift a window that lies partly above or left of it; the frame
+    // stays where it was.
+    if (QWindow* handle = window.windowHandle()) {
+        handle->setFramePosition(frameTopLeft);
+    } else {
+        window.move(frameTopLeft);
+    }
 }

@@ -1,5 +1,6 @@
 #include "app/Program.h"
 
+#include "app/FormLook.h"
 #include "catalogue/TForm1.h"
 #include "dialogs/TForm2.h"
 #include "dialogs/TForm4.h"
@@ -29,6 +30,15 @@ Program::Program() {
     windows.Form2 = form2_.get();
     form8_ = std::make_unique<TForm8>(state, windows);
     windows.Form8 = form8_.get();
+
+    // Designed placements, before the settings file moves them.
+    placeWindow(*form2_, 174, 125);
+    placeWindow(*form3_, 280, 141);
+    placeWindow(*form4_, 340, 261);
+    placeWindow(*form5_, 399, 216);
+    placeWindow(*form6_, 384, 264);
+    placeWindow(*form7_, 4, 190);
+    placeWindow(*form8_, 336, 157);
 }
 
 Program::~Program() {

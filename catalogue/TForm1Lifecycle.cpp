@@ -102,6 +102,9 @@ void TForm1::applySettingsTexts(const SettingsParse& parsed) {
 }
 
 void TForm1::Timer2Timer() {
+    // The designed outer size, now that the window's frame is known.
+    if (isVisible() && !isMaximized())
+        resizeOuter(*this, kDesignedWidth, kDesignedHeight);
     state_.StartFolder = QDir::currentPath();
     QFile file(kSettingsName);
     if (QFileInfo(kSettingsName).isFile() && file.open(QIODevice::ReadOnly)) {
