@@ -97,7 +97,9 @@ int32_t numberIn(const QLineEdit& edit) {
 
 TForm3::Batch::Batch(const split::SplitOptions& options, const QString& outputFolder,
                      const QStringList& sourcePaths)
-    : options(options), sources(sourcePaths), prefetch(options, outputFolder) {}
+    : options(options),
+      sources(sourcePaths),
+      prefetch(options, outputFolder, split::ItemPrefetch::defaultDepth()) {}
 
 TForm3::TForm3(AppState& state, Windows& windows) : state_(state), windows_(windows) {
     setAccessibleNames(*this, QStringLiteral("Form3"), QStringLiteral("分割"));
@@ -469,9 +471,9 @@ int TForm3::lastCatalogueIndex() const {
     return windows_.main->ListView1().count() - 1;
 }
 
-void TForm3::prefetchFrom(int index) {
-    if (index <= lastCatalogueIndex())
-        batch_->prefetch.start(index, catalogueItem(index));
+void TForm3::workAheadFrom(int index) {
+    batch_->prefetch.keepAhead(index, lastCatalogueIndex(),
+                               [this](int item) { return catalogueItem(item); });
 }
 
 void TForm3::Button1Click() {
@@ -501,7 +503,7 @@ void TForm3::Button1Click() {
     for (int i = 0; i < list.count(); ++i)
         sources << catalogueItem(i).sourcePath;
     batch_ = std::make_unique<Batch>(options, state_.OutputFolder, sources);
-    prefetchFrom(0);
+    workAheadFrom(0);
 
     TForm6& notice = *windows_.Form6;
     notice.Button1->setText(QStringLiteral("キャンセル"));
@@ -518,13 +520,12 @@ void TForm3::Timer1Timer() {
         return;
     }
     const int index = state_.WorkIndex;
-    if (!batch_->prefetch.started(index))
-        prefetchFrom(index);
+    workAheadFrom(index);
     std::optional<split::ItemWork> work = batch_->prefetch.take(index);
     // Still being worked on: look again at the next tick.
     if (!work)
         return;
-    prefetchFrom(index + 1);
+    workAheadFrom(index + 1);
 
     const split::CommitReport report = split::commitItem(*work, batch_->sources);
     batch_->failures.record(*work, report);

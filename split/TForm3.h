@@ -154,7 +154,8 @@ private:
     void showDialogClosed();
     split::SplitItem catalogueItem(int index) const;
     int lastCatalogueIndex() const;
-    void prefetchFrom(int index);
+    // Keeps the items from `index` on in work on worker threads.
+    void workAheadFrom(int index);
     void finishBatch();
 
     AppState& state_;

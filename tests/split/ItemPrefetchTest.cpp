@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace split {
 namespace {
 
@@ -33,7 +35,7 @@ protected:
 };
 
 TEST_F(ItemPrefetchTest, HandsOutTheWorkOnlyForItsOwnIndex) {
-    ItemPrefetch prefetch(options_, root_.filePath("out"));
+    ItemPrefetch prefetch(options_, root_.filePath("out"), 1);
     EXPECT_FALSE(prefetch.started(0));
     EXPECT_FALSE(prefetch.take(0).has_value());
 
@@ -53,11 +55,30 @@ TEST_F(ItemPrefetchTest, HandsOutTheWorkOnlyForItsOwnIndex) {
     EXPECT_FALSE(QDir(root_.filePath("out")).exists());
 }
 
-TEST_F(ItemPrefetchTest, StartingAnotherItemOrDroppingDiscardsTheWorkInProgress) {
-    ItemPrefetch prefetch(options_, root_.filePath("out"));
-    prefetch.start(0, item("a.bmp"));
-    prefetch.start(1, item("b.bmp"));
+TEST_F(ItemPrefetchTest, KeepsTheNextItemsInWorkUpToItsDepth) {
+    ItemPrefetch prefetch(options_, root_.filePath("out"), 2);
+    std::vector<int> read;
+    const auto itemAt = [&](int index) {
+        read.push_back(index);
+        return item(index % 2 == 0 ? "a.bmp" : "b.bmp");
+    };
+    prefetch.keepAhead(0, 4, itemAt);
+    EXPECT_EQ(read, (std::vector<int>{0, 1}));
+    prefetch.keepAhead(0, 4, itemAt);
+    EXPECT_EQ(read, (std::vector<int>{0, 1}));
+    // Moving on drops item 0 and starts item 2; never past the last item.
+    prefetch.keepAhead(1, 2, itemAt);
+    EXPECT_EQ(read, (std::vector<int>{0, 1, 2}));
     EXPECT_FALSE(prefetch.started(0));
+    prefetch.keepAhead(2, 2, itemAt);
+    EXPECT_EQ(read, (std::vector<int>{0, 1, 2}));
+    EXPECT_FALSE(prefetch.started(1));
+    EXPECT_TRUE(prefetch.started(2));
+}
+
+TEST_F(ItemPrefetchTest, DroppingDiscardsTheWorkInProgress) {
+    ItemPrefetch prefetch(options_, root_.filePath("out"), 1);
+    prefetch.start(1, item("b.bmp"));
     const auto work = waitAndTake(prefetch, 1);
     ASSERT_TRUE(work.has_value());
     ASSERT_EQ(work->outputs.size(), 2u);
