@@ -229,3 +229,46 @@ TEST_F(SplitBatchTest, NoCutWithTurnWritesOneTurnedPage) {
 }
 
 }  // namespace
+
+namespace {
+
+// A minimal PCM WAV file: 44-byte header and a few silent samples.
+QByteArray silentWav() {
+    const auto little = [](quint32 v, int bytes) {
+        QByteArray out;
+        for (int i = 0; i < bytes; ++i)
+            out += static_cast<char>(v >> (8 * i));
+        return out;
+    };
+    return QByteArray("RIFF") + little(44, 4) + "WAVEfmt " + little(16, 4) + little(1, 2) +
+           little(1, 2) + little(8000, 4) + little(16000, 4) + little(2, 2) + little(16, 2) +
+           "data" + little(8, 4) + QByteArray(8, '\0');
+}
+
+class SplitSoundTest : public SplitFixture {
+protected:
+    SplitSoundTest() { startAutomatically = false; }
+};
+
+TEST_F(SplitSoundTest, TheCompletionSoundPlaysOnlyWhenTicked) {
+    testing_support::writeBytes(pathInStart("KANRYOU.WAV"), silentWav());
+    startProgram();
+    ASSERT_TRUE(form3().completionSoundOpened());
+    loadBook({{"p1.bmp", patternImage(20, 10)}});
+    selectRows({0});
+    openSplitDialog();
+    QTest::mouseClick(form3().CheckBox8, Qt::LeftButton, Qt::NoModifier, QPoint(4, 4));
+    pressOk(out_);
+    runToEnd();
+    EXPECT_FALSE(form3().MediaPlayer1->isPlaying());
+    pressNoticeOk();
+
+    openSplitDialog();
+    QTest::mouseClick(form3().CheckBox8, Qt::LeftButton, Qt::NoModifier, QPoint(4, 4));
+    pressOk(out_);
+    runToEnd();
+    EXPECT_TRUE(form3().MediaPlayer1->isPlaying());
+    EXPECT_EQ(noticeText(), QStringLiteral("完了"));
+}
+
+}  // namespace

@@ -272,4 +272,38 @@ TEST_F(SplitDialogTest, OkWithAMissingDestinationOnlyRestoresEmptyEdits) {
     EXPECT_FALSE(QFileInfo::exists(pathInStart("no such folder")));
 }
 
+TEST_F(SplitDialogTest, MarginRemovalAndTurnWorkOnTheNamedPartWithTheDialogsValues) {
+    TForm3& d = form3();
+    d.show();
+    QImage page(40, 30, QImage::Format_RGB888);
+    page.fill(Qt::white);
+    for (int y = 10; y < 14; ++y) {
+        for (int x = 5; x < 11; ++x)
+            page.setPixel(x, y, qRgb(0, 0, 0));
+    }
+    state().ScratchBitmap2 = page;
+    click(d.CheckBox4);
+    typeInto(d.Edit4, "2");
+    d.YOHAKU(2);
+    ASSERT_TRUE(state().ScratchBitmap2.has_value());
+    EXPECT_EQ(state().ScratchBitmap2->size(), QSize(10, 8));
+    EXPECT_FALSE(state().ScratchBitmap.has_value());
+
+    // 3 x 2 with rows (a b c) (d e f): "R" gives rows (d a) (e b) (f c).
+    QImage small(3, 2, QImage::Format_RGB888);
+    for (int i = 0; i < 6; ++i)
+        small.setPixel(i % 3, i / 3, qRgb(i, i, i));
+    state().ScratchBitmap = small;
+    click(d.CheckBox6);
+    click(d.RadioButton2);
+    d.KAITEN(1);
+    ASSERT_EQ(state().ScratchBitmap->size(), QSize(2, 3));
+    EXPECT_EQ(qRed(state().ScratchBitmap->pixel(0, 0)), 3);
+    EXPECT_EQ(qRed(state().ScratchBitmap->pixel(1, 0)), 0);
+    EXPECT_EQ(qRed(state().ScratchBitmap->pixel(0, 2)), 5);
+    click(d.RadioButton1);
+    d.KAITEN(1);
+    EXPECT_EQ(state().ScratchBitmap->convertToFormat(QImage::Format_RGB888), small);
+}
+
 }  // namespace
