@@ -1,0 +1,95 @@
+#include "tests/windows/selection/CatalogueFixture.h"
+
+#include "app/AppState.h"
+#include "app/NumberEdit.h"
+#include "catalogue/CatalogueList.h"
+#include "catalogue/StatusTexts.h"
+#include "catalogue/TForm1.h"
+#include "dialogs/TForm5.h"
+#include "tests/support/TestFiles.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+
+namespace {
+
+using Rows = std::vector<int>;
+
+// Catalogue order is the natural order of the names.
+enum Item { Sample, Match, TooWide, Portrait, SameSize, Corrupt, ItemCount };
+
+class AutoSelectWindowTest : public CatalogueFixture {
+protected:
+    void SetUp() override {
+        CatalogueFixture::SetUp();
+        folder_ = makeFolder("book");
+        writeSizedJpeg(path("a_sample.jpg"), {2480, 1748});
+        writeSizedJpeg(path("b_match.jpg"), {2490, 1738});  // both differences exactly 10
+        writeSizedJpeg(path("c_wide.jpg"), {2491, 1748});
+        writeSizedJpeg(path("d_portrait.jpg"), {1748, 2480});
+        writeSizedJpeg(path("e_same.jpg"), {2480, 1748});
+        testing_support::writeBytes(path("f_corrupt.jpg"), "not a picture");
+        loadFolder(folder_);
+        ASSERT_EQ(list().count(), ItemCount);
+    }
+    QString path(const QString& name) const { return QDir(folder_).filePath(name); }
+    // Selects only the sample and runs the command. (A click on an item
+    // that is already selected among others would start a caption edit.)
+    Rows autoSelect(int sample) {
+        clickEmptySpace();
+        clickItem(sample);
+        form1().G1->trigger();
+        EXPECT_TRUE(form1().isEnabled() || noticeShown());
+        return selectedRows();
+    }
+    QString folder_;
+};
+
+TEST_F(AutoSelectWindowTest, SelectsWithinTheToleranceBothBoundsIncluded) {
+    EXPECT_EQ(autoSelect(Sample), (Rows{Sample, Match, SameSize}));
+    EXPECT_EQ(state().CurrentIndex, Sample);
+    EXPECT_EQ(focusedRow(), Sample);
+    EXPECT_EQ(panel(1), catalogue::unreadableFilesText(1));
+    EXPECT_EQ(autoSelect(Portrait), (Rows{Portrait}));
+
+    form5().Edit2->setText("0");
+    EXPECT_EQ(autoSelect(Match), (Rows{Match}));
+    EXPECT_EQ(autoSelect(SameSize), (Rows{Sample, SameSize}));
+    form5().Edit2->setText("");  // acts as the designed 10
+    EXPECT_EQ(autoSelect(Sample), (Rows{Sample, Match, SameSize}));
+}
+
+TEST_F(AutoSelectWindowTest, SampleMustBeOneReadableSelectedPicture) {
+    clickItem(3);
+    clickItem(4, Qt::ControlModifier);
+    form1().G1->trigger();
+    EXPECT_EQ(noticeText(), QStringLiteral("見本を１つ選択して下さい。"));
+    EXPECT_FALSE(form1().isEnabled());
+    pressNoticeOk();
+    EXPECT_EQ(selectedRows(), (Rows{3, 4}));
+
+    EXPECT_EQ(autoSelect(Corrupt), Rows{Corrupt});
+    EXPECT_EQ(noticeText(), QStringLiteral("見本の画像を読み込めません"));
+    pressNoticeOk();
+    EXPECT_TRUE(form1().isEnabled());
+
+    // The selected picture is the sample, even when another item is current.
+    clickItem(Sample);
+    clickItem(TooWide, Qt::ControlModifier);
+    clickItem(TooWide, Qt::ControlModifier);
+    ASSERT_EQ(state().CurrentIndex, TooWide);
+    form1().G1->trigger();
+    EXPECT_EQ(selectedRows(), (Rows{Sample, Match, SameSize}));
+}
+
+TEST_F(AutoSelectWindowTest, MissingFilesChangeNothing) {
+    ASSERT_TRUE(QFile::remove(path("a_sample.jpg")));
+    EXPECT_EQ(autoSelect(Sample), Rows{Sample});
+    EXPECT_FALSE(noticeShown());
+    ASSERT_TRUE(QFile::remove(path("b_match.jpg")));
+    EXPECT_EQ(autoSelect(SameSize), Rows{SameSize});
+    EXPECT_TRUE(form1().isEnabled());
+}
+
+}  // namespace

@@ -1,0 +1,137 @@
+#include "tests/windows/selection/CatalogueFixture.h"
+
+#include "app/AppState.h"
+#include "catalogue/CatalogueList.h"
+#include "catalogue/TForm1.h"
+#include "dialogs/TForm4.h"
+#include "tests/support/TestFiles.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+using Rows = std::vector<int>;
+using testing_support::readBytes;
+
+class RenameDialogTest : public CatalogueFixture {
+protected:
+    void SetUp() override {
+        CatalogueFixture::SetUp();
+        loadFolder(folder_ = makeFolder("pages", 5));
+        clickItem(3);
+        clickItem(2, Qt::ControlModifier);  // item 2 current, 2 and 3 selected
+    }
+    QString path(const QString& name) const { return QDir(folder_).filePath(name); }
+
+    // R pressed in the list; its release goes to the dialog that opens.
+    void openRename() {
+        QTest::keyPress(&list(), Qt::Key_R);
+        ASSERT_TRUE(form4().isVisible());
+    }
+    // Types over the name, one key event per character of any script.
+    void typeName(const QString& name) {
+        form4().Memo1->selectAll();
+        for (const QChar c : name) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(form4().Memo1, &press);
+        }
+    }
+    void pressOk() { QTest::mouseClick(form4().Button1, Qt::LeftButton); }
+    // The notice `text` is shown over the dialog; its OK gives the dialog
+    // back with the typed name, and nothing was renamed.
+    void expectRefused(const QString& text, const QString& typed) {
+        EXPECT_EQ(noticeText(), text) << typed.toStdString();
+        EXPECT_FALSE(form4().isEnabled());
+        pressNoticeOk();
+        EXPECT_TRUE(form4().isVisible() && form4().isEnabled());
+        EXPECT_FALSE(form1().isEnabled());
+        EXPECT_EQ(form4().Memo1->text(), typed);
+        EXPECT_EQ(item(2).text(), QStringLiteral("p03.jpg"));
+        EXPECT_EQ(QDir(folder_).entryList(QDir::Files).size(), folderFiles_);
+    }
+
+    QString folder_;
+    qsizetype folderFiles_ = 5;
+};
+
+TEST_F(RenameDialogTest, RenamesTheFileAndOnlyTheCurrentCaption) {
+    const QByteArray contents = readBytes(path("p03.jpg"));
+    openRename();
+    EXPECT_EQ(form4().Memo1->text(), QStringLiteral("p03.jpg"));
+    EXPECT_EQ(form4().focusWidget(), form4().Memo1);
+    EXPECT_FALSE(form1().isEnabled());
+    typeName("第3章 扉.jpg");
+    pressOk();
+    EXPECT_FALSE(noticeShown());
+    EXPECT_FALSE(form4().isVisible());
+    EXPECT_TRUE(form1().isEnabled());
+    EXPECT_FALSE(QFileInfo::exists(path("p03.jpg")));
+    EXPECT_EQ(readBytes(path("第3章 扉.jpg")), contents);
+    EXPECT_EQ(item(2).text(), QStringLiteral("第3章 扉.jpg"));
+    EXPECT_EQ(item(3).text(), QStringLiteral("p04.jpg"));
+    EXPECT_EQ(panel(1), QStringLiteral(" [No.3]  第3章 扉.jpg"));
+    EXPECT_EQ(state().CurrentIndex, 2);
+    EXPECT_EQ(selectedRows(), (Rows{2, 3}));
+}
+
+TEST_F(RenameDialogTest, EnterIsOkWhileEscCancelAndCloseRenameNothing) {
+    openRename();
+    typeName("p99.jpg");
+    QTest::keyClick(form4().Memo1, Qt::Key_Escape);
+    openRename();
+    QTest::mouseClick(form4().Button2, Qt::LeftButton);
+    openRename();
+    form4().close();
+    EXPECT_TRUE(form1().isEnabled());
+    EXPECT_TRUE(QFileInfo::exists(path("p03.jpg")));
+
+    openRename();
+    EXPECT_EQ(form4().Memo1->text(), QStringLiteral("p03.jpg"));
+    typeName("p99.jpg");
+    QTest::keyClick(form4().Memo1, Qt::Key_Return);
+    EXPECT_FALSE(form4().isVisible());
+    EXPECT_TRUE(QFileInfo::exists(path("p99.jpg")));
+}
+
+TEST_F(RenameDialogTest, NoticesInTheirOrder) {
+    openRename();
+    form4().Memo1->clear();
+    pressOk();  // empty: nothing at all
+    EXPECT_FALSE(noticeShown());
+
+    typeName("p03.jpg");
+    pressOk();
+    expectRefused(QStringLiteral("同名ファイルがあります"), "p03.jpg");
+    const QByteArray other = readBytes(path("p04.jpg"));
+    typeName("p04.jpg");
+    pressOk();
+    expectRefused(QStringLiteral("同名ファイルがあります"), "p04.jpg");
+    EXPECT_EQ(readBytes(path("p04.jpg")), other);
+
+    for (const QString& name : {QString("a:b.jpg"), QString("../p01.jpg"), QString("a|b.jpg"),
+                                QString("a\uFF5Cb.jpg"), QString("   "), QString("..")}) {
+        typeName(name);
+        pressOk();
+        EXPECT_EQ(noticeLine(), QStringLiteral("\\ / : , ; * ? \" < > \uFF5C"));
+        expectRefused(QStringLiteral("ファイル名に使えない文字が含まれてます"), name);
+    }
+
+    ASSERT_TRUE(QFile::remove(path("p03.jpg")));
+    folderFiles_ = 4;
+    typeName("new.jpg");
+    pressOk();
+    expectRefused(QStringLiteral("ファイルが見当たりません"), "new.jpg");
+    typeName("p04.jpg");  // taken and missing: the second notice shows
+    pressOk();
+    expectRefused(QStringLiteral("ファイルが見当たりません"), "p04.jpg");
+    EXPECT_FALSE(noticeShown());
+}
+
+}  // namespace
