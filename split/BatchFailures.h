@@ -8,15 +8,17 @@
 namespace split {
 
 // The items of a batch that did not come out whole, for the end notice. An
-// item counts once, whether its file could not be read or one or more of
-// its outputs could not be written.
+// item counts once, whether its file had gone, could not be read, or one or
+// more of its outputs could not be written. An item that asks for nothing
+// (unselected, neither copied nor saved anew) never fails.
 class BatchFailures {
 public:
-    void record(const ItemWork& work, const CommitReport& report);
+    void record(const SplitItem& item, const SplitOptions& options, const ItemWork& work,
+                const CommitReport& report);
 
     int count() const { return count_; }
-    // The file the first failure concerns: the source that could not be
-    // read, or the output that could not be written.
+    // The file the first failure concerns: the source that had gone or
+    // could not be read, or the output that could not be written.
     const QString& firstFileName() const { return firstFileName_; }
 
 private:

@@ -292,7 +292,7 @@ void TForm3::FormCreate() {
 
 // --- closing the dialog ---
 
-void TForm3::showDialogClosed() {
+void TForm3::returnToMainWindow() {
     QWidget& main = windows_.main->window();
     main.setEnabled(true);
     // The item the status bar names becomes the list's current item again
@@ -308,11 +308,11 @@ void TForm3::showDialogClosed() {
 
 void TForm3::Button2Click() {
     hide();
-    showDialogClosed();
+    returnToMainWindow();
 }
 
 void TForm3::closeEvent(QCloseEvent* event) {
-    showDialogClosed();
+    returnToMainWindow();
     event->accept();
 }
 
@@ -528,7 +528,7 @@ void TForm3::Timer1Timer() {
     workAheadFrom(index + 1);
 
     const split::CommitReport report = split::commitItem(*work, batch_->sources);
-    batch_->failures.record(*work, report);
+    batch_->failures.record(catalogueItem(index), batch_->options, *work, report);
     state_.WorkNumber += work->numberStep;
     if (const auto line = split::progressLine(state_.WorkNumber, state_.WorkText.toInt())) {
         windows_.Form6->Label1->setText(*line);

@@ -151,7 +151,7 @@ private:
     void connectHandlers();
 
     void restoreDefaultTexts();
-    void showDialogClosed();
+    void returnToMainWindow();
     split::SplitItem catalogueItem(int index) const;
     int lastCatalogueIndex() const;
     // Keeps the items from `index` on in work on worker threads.

@@ -12,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -173,6 +174,25 @@ TEST_F(SplitBatchTest, ACorruptFileIsSkippedAndCountedAtTheEnd) {
     pressNoticeOk();
     EXPECT_TRUE(form1().isEnabled());
     EXPECT_EQ(noticeLine(), QString());
+}
+
+TEST_F(SplitBatchTest, AFileThatHasGoneIsSkippedWithoutCountingAndReported) {
+    loadSpreads(3);
+    keyInList(Qt::Key_A, Qt::ControlModifier);
+    ASSERT_TRUE(QFile::remove(QDir(book_).filePath("p2.jpg")));
+    openSplitDialog();
+    pressOk(out_);
+    takeTimerOver();
+    stepItem();
+    EXPECT_EQ(noticeLine(), QStringLiteral("2 / 3"));
+    stepItem();
+    // The running number did not move on: the line stops short.
+    EXPECT_EQ(noticeLine(), QStringLiteral("2 / 3"));
+    stepItem();
+    EXPECT_EQ(noticeText(), QStringLiteral("完了（1件は処理できませんでした）"));
+    EXPECT_EQ(noticeLine(), QStringLiteral("p2.jpg"));
+    EXPECT_EQ(filesIn(book1Output()),
+              (QStringList{"p1_1.jpg", "p1_2.jpg", "p3_1.jpg", "p3_2.jpg"}));
 }
 
 TEST_F(SplitBatchTest, NoSourceFileIsEverReplaced) {
