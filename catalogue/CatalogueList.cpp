@@ -14,8 +14,25 @@ CatalogueList::CatalogueList(QWidget* parent) : QListWidget(parent) {
 }
 
 void CatalogueList::mousePressEvent(QMouseEvent* event) {
+    // A plain press on one of several selected items makes it the only
+    // selected one at once, as icon lists do; the list has no dragging that
+    // would need the selection kept. Such a press does not start an edit.
+    reducingPress_ = false;
+    if (event->button() == Qt::LeftButton && event->modifiers() == Qt::NoModifier) {
+        QListWidgetItem* hit = itemAt(event->position().toPoint());
+        if (hit && hit->isSelected() && selectedItems().size() > 1) {
+            reducingPress_ = true;
+            setCurrentItem(hit, QItemSelectionModel::ClearAndSelect);
+        }
+    }
     QListWidget::mousePressEvent(event);
     emit pressed(event->position().toPoint());
+}
+
+bool CatalogueList::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+    if (trigger == SelectedClicked && reducingPress_)
+        return false;
+    return QListWidget::edit(index, trigger, event);
 }
 
 void CatalogueList::keyReleaseEvent(QKeyEvent* event) {

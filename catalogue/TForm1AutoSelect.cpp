@@ -63,9 +63,11 @@ void TForm1::G1Click() {
         windows_.Form6->notify(1, this, kOneSampleNotice);
         return;
     }
-    // The one selected picture is the sample the user chose, also when no
-    // item is current (after an inversion) or the current one is not it.
-    const int sample = selected.first().row();
+    // The current item is the sample. Right after an inversion nothing is
+    // current; the one selected picture is the sample then.
+    const int sample = state_.CurrentIndex >= 0 && state_.CurrentIndex < List->count()
+                           ? state_.CurrentIndex
+                           : selected.first().row();
     const int tolerance = catalogue::toleranceFromText(windows_.Form5->Edit2->text());
     state_.WorkNumber = tolerance;
     state_.WorkIndex = 0;

@@ -74,13 +74,27 @@ TEST_F(AutoSelectWindowTest, SampleMustBeOneReadableSelectedPicture) {
     pressNoticeOk();
     EXPECT_TRUE(form1().isEnabled());
 
-    // The selected picture is the sample, even when another item is current.
+    // The current item is the sample: the selected one that does not match
+    // it is unselected.
     clickItem(Sample);
     clickItem(TooWide, Qt::ControlModifier);
     clickItem(TooWide, Qt::ControlModifier);
     ASSERT_EQ(state().CurrentIndex, TooWide);
+    ASSERT_EQ(selectedRows(), Rows{Sample});
     form1().G1->trigger();
-    EXPECT_EQ(selectedRows(), (Rows{Sample, Match, SameSize}));
+    EXPECT_EQ(selectedRows(), (Rows{Match, TooWide}));
+
+    // After an inversion nothing is current: the one selected item is the sample.
+    clickEmptySpace();
+    ASSERT_EQ(state().CurrentIndex, -1);
+    for (int row = 0; row < ItemCount; ++row) {
+        if (row != Match)
+            list().item(row)->setSelected(true);
+    }
+    form1().HANTEN->trigger();
+    ASSERT_EQ(selectedRows(), Rows{Match});
+    form1().G1->trigger();
+    EXPECT_EQ(selectedRows(), (Rows{Sample, Match, TooWide, SameSize}));
 }
 
 TEST_F(AutoSelectWindowTest, MissingFilesChangeNothing) {

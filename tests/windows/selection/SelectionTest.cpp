@@ -30,6 +30,12 @@ TEST_F(SelectionTest, PressesSetTheCurrentItemAndThePanels) {
     clickItem(11, Qt::ControlModifier);
     EXPECT_EQ(state().CurrentIndex, 11);
     EXPECT_EQ(panel(1), QStringLiteral(" 2 ヶ所選択"));
+    // A plain click on one of them keeps only it, without a caption edit.
+    clickItem(11);
+    EXPECT_EQ(selectedRows(), Rows{11});
+    EXPECT_EQ(panel(1), QStringLiteral(" [No.12]  p12.jpg"));
+    QTest::qWait(QApplication::doubleClickInterval() + 100);
+    EXPECT_EQ(list().findChild<QLineEdit*>(), nullptr);
 
     // Unselecting the only selected item: it is current, panel 1 stays.
     clickItem(5);
