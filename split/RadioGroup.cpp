@@ -8,7 +8,7 @@
 namespace {
 constexpr int kInnerLeft = 10;
 constexpr int kInnerTop = 18;
-constexpr int kRowHeight = 26;
+constexpr int kRowHeight = 30;
 }  // namespace
 
 RadioGroup::RadioGroup(const QString& caption, const QStringList& items, int columns,

@@ -153,7 +153,7 @@ void TForm3::buildSplitMethod() {
         named(new RadioGroup(QStringLiteral("分割方法"),
                              {QStringLiteral(" →"), QStringLiteral(" ↓"), QStringLiteral(" ←"),
                               QStringLiteral(" ↑"), QStringLiteral("なし")},
-                             3, QRect(16, 150, 310, 78), this),
+                             3, QRect(16, 150, 310, 84), this),
               QStringLiteral("RadioGroup1"), QStringLiteral("分割方法"));
     RadioGroup1->setItemIndex(static_cast<int>(split::SplitDirection::Left));
     // Each arrow has the page order it gives beside it.
@@ -173,7 +173,7 @@ void TForm3::buildSplitMethod() {
 
     RadioGroup2 = named(new RadioGroup(QStringLiteral("保存ファイル形式"),
                                        {QStringLiteral("JPG"), QStringLiteral("BMP")}, 1,
-                                       QRect(336, 150, 121, 78), this),
+                                       QRect(336, 150, 121, 84), this),
                         QStringLiteral("RadioGroup2"), QStringLiteral("保存ファイル形式"));
     RadioGroup2->setItemIndex(static_cast<int>(split::OutputFormat::Jpeg));
 }
