@@ -205,7 +205,13 @@ TEST_F(SplitDialogTest, HintsShowWhileCheckBox7IsOn) {
                                           d.RadioGroup1, d.Panel8,    d.Panel7};
     EXPECT_EQ(d.CheckBox2->toolTip(),
               QStringLiteral("非選択ファイルを\n単純にコピーします、処理はしません"));
-    EXPECT_EQ(d.Panel7->toolTip().count('\n'), 3);
+    EXPECT_EQ(d.CheckBox3->toolTip(),
+              QStringLiteral("非選択ファイルも処理します\n｢分割｣と｢中心除去｣はしません\n"
+                             "｢回転｣と｢余白除去｣は可能です"));
+    EXPECT_EQ(
+        d.Panel7->toolTip(),
+        QStringLiteral("ページ左上の色で余白除去します\nしきい値を上げると色範囲が広がります\n"
+                       "写真や文字のギリギリの所まで除去したくない場合は\n残す余白幅を設定します"));
     for (QWidget* w : hinted)
         EXPECT_FALSE(w->toolTip().isEmpty()) << w->objectName().toStdString();
 
