@@ -1,3 +1,0 @@
-// Commands whose windows are still being built; each moves to its own file.
-#include "catalogue/TForm1.h"
-
