@@ -111,7 +111,9 @@ void TForm1::FormCreate() {
     Timer2->start();
 }
 
-QListWidget& TForm1::ListView1() { return *List; }
+QListWidget& TForm1::ListView1() {
+    return *List;
+}
 
 QString TForm1::statusText(int panel) const {
     return panel == 0 ? StatusPanel0->text() : StatusPanel1->text();
@@ -127,10 +129,13 @@ int TForm1::thumbnailCount() const {
     return List->count();
 }
 
-bool TForm1::isBusy() const { return catalogue::isBusy(StatusPanel0->text()); }
+bool TForm1::isBusy() const {
+    return catalogue::isBusy(StatusPanel0->text());
+}
 
 void TForm1::SetteiClick() {
-    if (isBusy()) return;
+    if (isBusy())
+        return;
     TForm5& settings = *windows_.Form5;
     state_.WorkText = settings.Edit1->text();
     setEnabled(false);
@@ -141,7 +146,8 @@ void TForm1::SetteiClick() {
 }
 
 void TForm1::VERSIONClick() {
-    if (isBusy()) return;
+    if (isBusy())
+        return;
     windows_.Form6->notify(1, this, QStringLiteral("Quillfold Ver1.5"),
                            QStringLiteral("(C) 2026 Quillfold developers, MIT License"));
 }
