@@ -1,6 +1,7 @@
 #include "app/FormLook.h"
 
 #include <QFont>
+#include <QPushButton>
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
@@ -71,4 +72,11 @@ void resizeOuter(QWidget& window, int outerWidth, int outerHeight) {
     } else {
         window.move(frameTopLeft);
     }
+}
+
+QPushButton* pushButton(QWidget* parent, const QString& designerName, const QString& caption,
+                        const QRect& geometry) {
+    auto* button = named(new QPushButton(caption, parent), designerName, caption);
+    button->setGeometry(geometry);
+    return button;
 }

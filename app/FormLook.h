@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QPushButton;
+class QRect;
 class QWidget;
 
 // How the program's windows look and behave as windows.
@@ -35,6 +37,11 @@ void resizeOuter(QWidget& window, int outerWidth, int outerHeight);
 
 void setAccessibleNames(QWidget& widget, const QString& designerName,
                         const QString& accessibleName);
+
+// A push button at a designed place, named for tools and screen readers by
+// its caption.
+QPushButton* pushButton(QWidget* parent, const QString& designerName, const QString& caption,
+                        const QRect& geometry);
 
 template <typename Widget>
 Widget* named(Widget* widget, const QString& designerName, const QString& accessibleName) {

@@ -64,15 +64,12 @@ TForm2::TForm2(AppState& state, Windows& windows) : state_(state), windows_(wind
     Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setPixelFont(*Label1, 16);
 
-    Button3 = named(new QPushButton(QStringLiteral("デフォルトに設定"), this),
-                    QStringLiteral("Button3"), QStringLiteral("デフォルトに設定"));
-    Button3->setGeometry(296, 8, 97, 17);
-    Button1 = named(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("Button1"),
-                    QStringLiteral("OK"));
-    Button1->setGeometry(304, 392, 73, 25);
-    Button2 = named(new QPushButton(QStringLiteral("キャンセル"), this), QStringLiteral("Button2"),
-                    QStringLiteral("キャンセル"));
-    Button2->setGeometry(392, 392, 75, 25);
+    Button3 = pushButton(this, QStringLiteral("Button3"), QStringLiteral("デフォルトに設定"),
+                         QRect(296, 8, 97, 17));
+    Button1 =
+        pushButton(this, QStringLiteral("Button1"), QStringLiteral("OK"), QRect(304, 392, 73, 25));
+    Button2 = pushButton(this, QStringLiteral("Button2"), QStringLiteral("キャンセル"),
+                         QRect(392, 392, 75, 25));
     CheckBox2 = named(new QCheckBox(QStringLiteral("低速読み"), this), QStringLiteral("CheckBox2"),
                       QStringLiteral("低速読み"));
     CheckBox2->setGeometry(512, 400, 73, 17);

@@ -31,12 +31,10 @@ TForm4::TForm4(AppState& state, Windows& windows) : state_(state), windows_(wind
     setPixelFont(*Memo1, 15);
     Memo1->installEventFilter(this);
 
-    Button1 = named(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("Button1"),
-                    QStringLiteral("OK"));
-    Button1->setGeometry(72, 48, 75, 25);
-    Button2 = named(new QPushButton(QStringLiteral("キャンセル"), this), QStringLiteral("Button2"),
-                    QStringLiteral("キャンセル"));
-    Button2->setGeometry(168, 48, 75, 25);
+    Button1 =
+        pushButton(this, QStringLiteral("Button1"), QStringLiteral("OK"), QRect(72, 48, 75, 25));
+    Button2 = pushButton(this, QStringLiteral("Button2"), QStringLiteral("キャンセル"),
+                         QRect(168, 48, 75, 25));
 
     connect(Button1, &QPushButton::clicked, this, &TForm4::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TForm4::Button2Click);

@@ -22,9 +22,7 @@ QFrame* groupPanel(QWidget* parent, const QString& name, int x, int y) {
 }
 
 QPushButton* arrowButton(QWidget* parent, const QString& name, const QString& caption, int x) {
-    auto* button = named(new QPushButton(caption, parent), name, caption);
-    button->setGeometry(x, 32, 33, 17);
-    return button;
+    return pushButton(parent, name, caption, QRect(x, 32, 33, 17));
 }
 
 }  // namespace
@@ -63,12 +61,10 @@ TForm5::TForm5(AppState& state, Windows& windows) : state_(state), windows_(wind
     Button5 = arrowButton(Panel2, QStringLiteral("Button5"), QStringLiteral("↑"), 80);
     Button6 = arrowButton(Panel2, QStringLiteral("Button6"), QStringLiteral("↓"), 113);
 
-    Button1 = named(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("Button1"),
-                    QStringLiteral("OK"));
-    Button1->setGeometry(16, 160, 75, 25);
-    Button2 = named(new QPushButton(QStringLiteral("キャンセル"), this), QStringLiteral("Button2"),
-                    QStringLiteral("キャンセル"));
-    Button2->setGeometry(104, 160, 75, 25);
+    Button1 =
+        pushButton(this, QStringLiteral("Button1"), QStringLiteral("OK"), QRect(16, 160, 75, 25));
+    Button2 = pushButton(this, QStringLiteral("Button2"), QStringLiteral("キャンセル"),
+                         QRect(104, 160, 75, 25));
 
     connect(Button1, &QPushButton::clicked, this, &TForm5::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TForm5::Button2Click);

@@ -16,15 +16,12 @@ TForm8::TForm8(AppState& state, Windows& windows) : state_(state), windows_(wind
 
     ShellTreeView1 = named(new FolderTree(this), QStringLiteral("ShellTreeView1"));
     ShellTreeView1->setGeometry(8, 7, 353, 322);
-    Button1 = named(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("Button1"),
-                    QStringLiteral("OK"));
-    Button1->setGeometry(168, 340, 89, 25);
-    Button2 = named(new QPushButton(QStringLiteral("キャンセル"), this), QStringLiteral("Button2"),
-                    QStringLiteral("キャンセル"));
-    Button2->setGeometry(270, 340, 91, 25);
-    Button3 = named(new QPushButton(QStringLiteral("デフォルトに設定"), this),
-                    QStringLiteral("Button3"), QStringLiteral("デフォルトに設定"));
-    Button3->setGeometry(9, 344, 97, 17);
+    Button1 =
+        pushButton(this, QStringLiteral("Button1"), QStringLiteral("OK"), QRect(168, 340, 89, 25));
+    Button2 = pushButton(this, QStringLiteral("Button2"), QStringLiteral("キャンセル"),
+                         QRect(270, 340, 91, 25));
+    Button3 = pushButton(this, QStringLiteral("Button3"), QStringLiteral("デフォルトに設定"),
+                         QRect(9, 344, 97, 17));
 
     setTabOrder(ShellTreeView1, Button2);
     setTabOrder(Button2, Button1);

@@ -83,18 +83,11 @@ Expected<QImage> decodeBmp(const QByteArray& bytes) {
 }
 
 Expected<QByteArray> encodeBmp(const QImage& picture) {
-    if (picture.isNull()) {
-        return ImageError{QStringLiteral("画像がありません")};
+    const Expected<QImage> prepared = rgbForEncoding(picture);
+    if (!prepared) {
+        return prepared.error();
     }
-    if (const Status allowed = checkPictureSize(picture.width(), picture.height()); !allowed) {
-        return allowed.error();
-    }
-    const QImage rgb = picture.format() == QImage::Format_RGB888
-                           ? picture
-                           : picture.convertToFormat(QImage::Format_RGB888);
-    if (rgb.isNull()) {
-        return ImageError{QStringLiteral("メモリが足りません")};
-    }
+    const QImage& rgb = prepared.value();
     constexpr int kFileHeaderSize = 14;
     constexpr int kInfoHeaderSize = 40;
     constexpr int kPixelsPerMetre = 2835;

@@ -105,18 +105,11 @@ bool runEncode(const QImage& rgb, int quality, EncodeTarget* target) {
 }  // namespace
 
 Expected<QByteArray> encodeJpeg(const QImage& picture, int quality) {
-    if (picture.isNull()) {
-        return ImageError{QStringLiteral("画像がありません")};
+    const Expected<QImage> prepared = rgbForEncoding(picture);
+    if (!prepared) {
+        return prepared.error();
     }
-    if (const Status allowed = checkPictureSize(picture.width(), picture.height()); !allowed) {
-        return allowed.error();
-    }
-    const QImage rgb = picture.format() == QImage::Format_RGB888
-                           ? picture
-                           : picture.convertToFormat(QImage::Format_RGB888);
-    if (rgb.isNull()) {
-        return ImageError{QStringLiteral("メモリが足りません")};
-    }
+    const QImage& rgb = prepared.value();
     EncodeTarget target;
     if (!runEncode(rgb, std::clamp(quality, 0, 100), &target)) {
         return ImageError{target.error};

@@ -44,6 +44,22 @@ Status checkPictureSize(qint64 width, qint64 height) {
     return success();
 }
 
+Expected<QImage> rgbForEncoding(const QImage& picture) {
+    if (picture.isNull()) {
+        return ImageError{QStringLiteral("画像がありません")};
+    }
+    if (const Status allowed = checkPictureSize(picture.width(), picture.height()); !allowed) {
+        return allowed.error();
+    }
+    QImage rgb = picture.format() == QImage::Format_RGB888
+                     ? picture
+                     : picture.convertToFormat(QImage::Format_RGB888);
+    if (rgb.isNull()) {
+        return ImageError{QStringLiteral("メモリが足りません")};
+    }
+    return rgb;
+}
+
 PictureKind pictureKindOf(const QString& fileName) {
     const QString extension = extensionOf(fileName);
     if (extension.compare(QLatin1String(".jpg"), Qt::CaseInsensitive) == 0) {

@@ -24,6 +24,10 @@ inline constexpr qint64 kMaxPicturePixels = 400'000'000;
 // below one pixel). Computed in 64 bits, so any header value is safe.
 Status checkPictureSize(qint64 width, qint64 height);
 
+// The picture as the encoders take it: RGB888, within the size limits; an
+// error for a null picture or when the conversion runs out of memory.
+Expected<QImage> rgbForEncoding(const QImage& picture);
+
 enum class PictureKind { Unknown, Jpeg, Bmp };
 
 // The kind chosen by the name's extension (".jpg" or ".bmp", any case).

@@ -77,9 +77,7 @@ NumberEdit* numberEdit(AppState& state, QWidget* parent, const QString& name,
 }
 
 QPushButton* arrowButton(QWidget* parent, const QString& name, const QString& caption, QPoint at) {
-    auto* button = named(new QPushButton(caption, parent), name, caption);
-    button->setGeometry(at.x(), at.y(), 33, 17);
-    return button;
+    return pushButton(parent, name, caption, QRect(at, QSize(33, 17)));
 }
 
 QLabel* picture(QWidget* parent, const QString& name, const QImage& image, QPoint at) {
@@ -131,9 +129,8 @@ void TForm3::buildDestination() {
     Label1 = label(this, QStringLiteral("Label1"), QStringLiteral("保存先フォルダ"), {16, 10});
     Edit1 = named(new QLineEdit(this), QStringLiteral("Edit1"), QStringLiteral("保存先フォルダ"));
     Edit1->setGeometry(16, 28, 360, 21);
-    Button3 = named(new QPushButton(QStringLiteral("参 照"), this), QStringLiteral("Button3"),
-                    QStringLiteral("参 照"));
-    Button3->setGeometry(384, 26, 73, 25);
+    Button3 = pushButton(this, QStringLiteral("Button3"), QStringLiteral("参 照"),
+                         QRect(384, 26, 73, 25));
 }
 
 void TForm3::buildOptionChecks() {
@@ -245,12 +242,10 @@ void TForm3::buildTurn() {
 void TForm3::buildButtons() {
     CheckBox7 = checkBox(this, QStringLiteral("CheckBox7"), QStringLiteral("ヒント表示"),
                          {16, 418, 120, 17}, true);
-    Button1 = named(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("Button1"),
-                    QStringLiteral("OK"));
-    Button1->setGeometry(296, 414, 75, 25);
-    Button2 = named(new QPushButton(QStringLiteral("キャンセル"), this), QStringLiteral("Button2"),
-                    QStringLiteral("キャンセル"));
-    Button2->setGeometry(382, 414, 75, 25);
+    Button1 =
+        pushButton(this, QStringLiteral("Button1"), QStringLiteral("OK"), QRect(296, 414, 75, 25));
+    Button2 = pushButton(this, QStringLiteral("Button2"), QStringLiteral("キャンセル"),
+                         QRect(382, 414, 75, 25));
 }
 
 void TForm3::connectHandlers() {
