@@ -92,7 +92,9 @@ void TForm7::buildStatusBar() {
         const trimming::StatusPanel& design = trimming::kStatusPanels[panel];
         auto* label = named(new QLabel(QString::fromUtf8(design.text), StatusBar1),
                             QStringLiteral("StatusPanel%1").arg(panel));
-        label->setFixedWidth(design.width);
+        // At least the designed width; wider where the font needs it, so the
+        // hints never run into each other.
+        label->setMinimumWidth(design.width);
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         StatusBar1->addWidget(label);
         StatusPanels[panel] = label;
