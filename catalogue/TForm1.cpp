@@ -149,5 +149,5 @@ void TForm1::VERSIONClick() {
     if (isBusy())
         return;
     windows_.Form6->notify(1, this, QStringLiteral("Quillfold Ver1.5"),
-                           QStringLiteral("(C) 2026 Quillfold developers, MIT License"));
+                           QStringLiteral("(C) 2026 Quillfold developers"));
 }
