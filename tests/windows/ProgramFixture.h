@@ -9,7 +9,9 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
+class CatalogueList;
 class TForm1;
 class TForm2;
 class TForm3;
@@ -48,6 +50,27 @@ protected:
     TForm6& form6() { return *program_->windows.Form6; }
     TForm7& form7() { return *program_->windows.Form7; }
     TForm8& form8() { return *program_->windows.Form8; }
+
+    // The open command, then `folder` selected in the open-folder dialog's
+    // tree and listed.
+    void openDialogOn(const QString& folder);
+    // ... and its OK: the loading starts.
+    void startLoading(const QString& folder);
+    // ... and waits until every thumbnail is loaded.
+    void loadFolder(const QString& folder);
+
+    // The catalogue as the user sees it and drives it.
+    CatalogueList& list();
+    QString panel(int index);
+    std::vector<int> selectedRows();
+    int focusedRow();
+    // A left click on item `row` (scrolled into view) with these modifiers.
+    void clickItem(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    // A point of the list where no item is, and a click there.
+    QPoint emptyPoint();
+    void clickEmptySpace();
+    // A key pressed and released in the list.
+    void keyInList(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
     // The notice box's message, second line, and its OK button pressed.
     QString noticeText();

@@ -36,30 +36,12 @@ void OpeningFixture::writeBmp(const QString& name, const QImage& picture) const 
     testing_support::writeBmp(file(name), picture);
 }
 
-void OpeningFixture::openDialogOn(const QString& folderToOpen) {
-    form1().Folder1->trigger();
-    ASSERT_TRUE(form2().isVisible());
-    ASSERT_TRUE(form2().ShellTreeView1->selectFolder(folderToOpen));
-    ASSERT_EQ(form2().listedFolder(), folderToOpen);
-}
-
-void OpeningFixture::startLoading(const QString& folderToOpen) {
-    openDialogOn(folderToOpen);
-    QTest::mouseClick(form2().Button1, Qt::LeftButton);
-    ASSERT_FALSE(form2().isVisible());
-    ASSERT_EQ(panel(0), "読込中");
-}
-
 bool OpeningFixture::loadingEnded() {
     return !form1().Timer1->isActive();
 }
 
 void OpeningFixture::waitUntilLoaded() {
     ASSERT_TRUE(waitFor([this] { return loadingEnded(); }, 20000));
-}
-
-QString OpeningFixture::panel(int index) {
-    return form1().statusText(index);
 }
 
 int OpeningFixture::itemCount() {

@@ -18,14 +18,9 @@ protected:
     void writeJpeg(const QString& name, const QImage& picture) const;
     void writeBmp(const QString& name, const QImage& picture) const;
 
-    // The open command, then `folderToOpen` selected in the dialog's tree.
-    void openDialogOn(const QString& folderToOpen);
-    // ... and OK: the loading starts.
-    void startLoading(const QString& folderToOpen);
     bool loadingEnded();
     void waitUntilLoaded();
 
-    QString panel(int index);
     int itemCount();
     QString caption(int item);
     QStringList captions();

@@ -1,4 +1,4 @@
-#include "tests/windows/selection/CatalogueFixture.h"
+#include "tests/windows/CatalogueFixture.h"
 
 #include "app/AppState.h"
 #include "catalogue/CatalogueList.h"

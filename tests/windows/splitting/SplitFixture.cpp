@@ -19,59 +19,6 @@
 
 #include <algorithm>
 
-QString SplitFixture::makeFolder(const QString& name) {
-    const QString path = pathInStart(name);
-    EXPECT_TRUE(QDir().mkpath(path));
-    return path;
-}
-
-void SplitFixture::loadFolder(const QString& folder) {
-    form1().Folder1->trigger();
-    ASSERT_TRUE(form2().isVisible());
-    form2().selectFolder(folder);
-    ASSERT_TRUE(waitFor([&] { return form2().listedFolder() == folder; }));
-    QTest::mouseClick(form2().Button1, Qt::LeftButton);
-    ASSERT_TRUE(waitFor([&] { return form1().statusText(0) == QStringLiteral("読込完了"); }, 20000))
-        << form1().statusText(0).toStdString();
-    ASSERT_TRUE(form1().isEnabled());
-}
-
-CatalogueList& SplitFixture::list() {
-    return *form1().List;
-}
-
-std::vector<int> SplitFixture::selectedRows() {
-    std::vector<int> rows;
-    for (const QModelIndex& index : list().selectionModel()->selectedIndexes()) {
-        rows.push_back(index.row());
-    }
-    std::sort(rows.begin(), rows.end());
-    return rows;
-}
-
-int SplitFixture::focusedRow() {
-    const QModelIndex current = list().selectionModel()->currentIndex();
-    return current.isValid() ? current.row() : -1;
-}
-
-void SplitFixture::clickItem(int row, Qt::KeyboardModifiers modifiers) {
-    QListWidgetItem* item = list().item(row);
-    ASSERT_NE(item, nullptr) << "no item " << row;
-    list().scrollToItem(item);
-    QTest::mouseClick(list().viewport(), Qt::LeftButton, modifiers,
-                      list().visualItemRect(item).center());
-}
-
-QPoint SplitFixture::emptyPoint() {
-    const QPoint corner(list().viewport()->width() - 3, list().viewport()->height() - 3);
-    EXPECT_EQ(list().itemAt(corner), nullptr);
-    return corner;
-}
-
-void SplitFixture::keyInList(Qt::Key key, Qt::KeyboardModifiers modifiers) {
-    QTest::keyClick(&list(), key, modifiers);
-}
-
 void SplitFixture::loadBook(const Pictures& pictures) {
     book_ = makeFolder("book1");
     out_ = makeFolder("out");

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tests/windows/ProgramFixture.h"
+#include "tests/windows/CatalogueFixture.h"
 
 #include <QImage>
 #include <QString>
@@ -9,29 +9,11 @@
 #include <utility>
 #include <vector>
 
-class CatalogueList;
-
 // A catalogue of pictures in a source folder "book1" and a destination
 // folder "out", with the split dialog driven as a user drives it.
-class SplitFixture : public ProgramFixture {
+class SplitFixture : public CatalogueFixture {
 protected:
     using Pictures = std::vector<std::pair<QString, QImage>>;
-
-    // A new folder in the start folder.
-    QString makeFolder(const QString& name);
-    // Opens `folder` with the open command and the dialog's OK, and waits
-    // until the catalogue has loaded it.
-    void loadFolder(const QString& folder);
-
-    CatalogueList& list();
-    std::vector<int> selectedRows();
-    int focusedRow();
-    // A left click on item `row` with these modifiers.
-    void clickItem(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-    // A point of the list where no item is.
-    QPoint emptyPoint();
-    // A key pressed and released in the list.
-    void keyInList(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
     // Writes the pictures into book1 (".bmp" or ".jpg" by name) and loads
     // the folder through the open command.

@@ -1,6 +1,7 @@
 // The open-folder dialog's preview in the trimming view.
 #include "tests/windows/trimming/TrimmingFixture.h"
 
+#include "catalogue/CatalogueList.h"
 #include "catalogue/TForm1.h"
 #include "dialogs/TForm2.h"
 #include "trimming/TForm7.h"

@@ -49,30 +49,20 @@ void TrimmingFixture::writePicture(const QString& name, const QImage& picture) c
 }
 
 void TrimmingFixture::openDialog() {
-    form1().Folder1->trigger();
-    ASSERT_TRUE(form2().isVisible());
-    form2().selectFolder(pictures_.path());
-    ASSERT_TRUE(waitFor([&] { return form2().listedFolder() == pictures_.path(); }));
+    openDialogOn(pictures_.path());
 }
 
-void TrimmingFixture::loadFolder() {
-    openDialog();
-    QTest::mouseClick(form2().Button1, Qt::LeftButton);
-    ASSERT_TRUE(waitFor([&] { return form1().statusText(0) == QStringLiteral("読込完了"); }))
-        << form1().statusText(0).toStdString();
-    ASSERT_EQ(catalogue().count(), form2().fileCount());
-}
-
-QListWidget& TrimmingFixture::catalogue() {
-    return *form1().List;
+void TrimmingFixture::loadPictures() {
+    loadFolder(pictures_.path());
+    ASSERT_EQ(list().count(), form2().fileCount());
 }
 
 void TrimmingFixture::doubleClickItem(int row) {
-    QListWidgetItem* item = catalogue().item(row);
+    QListWidgetItem* item = list().item(row);
     ASSERT_NE(item, nullptr);
-    catalogue().scrollToItem(item);
-    const QPoint centre = catalogue().visualItemRect(item).center();
-    doubleClick(catalogue().viewport(), centre);
+    list().scrollToItem(item);
+    const QPoint centre = list().visualItemRect(item).center();
+    doubleClick(list().viewport(), centre);
 }
 
 void TrimmingFixture::doubleClickEntry(int entry) {

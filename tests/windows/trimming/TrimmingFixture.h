@@ -24,11 +24,10 @@ protected:
 
     // Opens the picture folder with the open command and OK, and waits
     // until every thumbnail is loaded.
-    void loadFolder();
+    void loadPictures();
     // The open-folder dialog over the main window, listing the picture folder.
     void openDialog();
 
-    QListWidget& catalogue();
     // Double-clicks the thumbnail of catalogue item `row`.
     void doubleClickItem(int row);
     // Double-clicks entry `entry` of the open-folder dialog's file list.

@@ -2,6 +2,7 @@
 // folder's "trimming" subfolder, the message panel, show-next and closing.
 #include "tests/windows/trimming/TrimmingFixture.h"
 
+#include "catalogue/CatalogueList.h"
 #include "catalogue/TForm1.h"
 #include "dialogs/TForm2.h"
 #include "imaging/PictureIo.h"
@@ -27,7 +28,7 @@ protected:
         writePicture(QStringLiteral("a.b.bmp"), pattern(40, 30));
         writePicture(QStringLiteral("p2.bmp"), pattern(1000, 200));
         writePicture(QStringLiteral("p3.jpg"), pattern(30, 50));
-        loadFolder();
+        loadPictures();
     }
 
     // Waits for the panel's confirmation and for the request to end.
@@ -111,8 +112,8 @@ TEST_F(TrimmingOutput, SavingStepsToTheNextPictureUntilTheLast) {
         sameRegion(trimmingFile(QStringLiteral("a.b.bmp")), pattern(40, 30), 0, 0, QSize(40, 30)));
     EXPECT_EQ(state().CurrentIndex, 1);
     EXPECT_TRUE(title().startsWith(QStringLiteral(" [ p2.bmp ")));
-    EXPECT_TRUE(catalogue().item(1)->isSelected());
-    EXPECT_FALSE(catalogue().item(0)->isSelected());
+    EXPECT_TRUE(list().item(1)->isSelected());
+    EXPECT_FALSE(list().item(0)->isSelected());
 
     // Space copies the file as it is, name and bytes.
     key(Qt::Key_X);
@@ -153,7 +154,7 @@ TEST_F(TrimmingOutput, ZeroFrameAfterAPreviewWritesNothing) {
     doubleClickPicture();
     QTest::mouseClick(form2().Button2, Qt::LeftButton);
     EXPECT_EQ(state().CurrentFolder, folder);
-    EXPECT_EQ(catalogue().count(), 3);
+    EXPECT_EQ(list().count(), 3);
 
     doubleClickItem(0);
     waitForView();

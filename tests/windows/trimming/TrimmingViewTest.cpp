@@ -1,6 +1,7 @@
 // Opening, stepping, closing and the frame keys of the trimming view.
 #include "tests/windows/trimming/TrimmingFixture.h"
 
+#include "catalogue/CatalogueList.h"
 #include "catalogue/TForm1.h"
 #include "dialogs/TForm2.h"
 #include "trimming/TForm7.h"
@@ -25,7 +26,7 @@ protected:
         writePicture(QStringLiteral("a.b.bmp"), pattern(40, 30));
         writePicture(QStringLiteral("p2.bmp"), pattern(1000, 200));
         writePicture(QStringLiteral("p3.jpg"), pattern(30, 50));
-        loadFolder();
+        loadPictures();
     }
 
     // The frame's part of the title.
@@ -45,8 +46,8 @@ protected:
 
     std::vector<int> selectedRows() {
         std::vector<int> rows;
-        for (int row = 0; row < catalogue().count(); ++row) {
-            if (catalogue().item(row)->isSelected()) {
+        for (int row = 0; row < list().count(); ++row) {
+            if (list().item(row)->isSelected()) {
                 rows.push_back(row);
             }
         }
@@ -113,7 +114,7 @@ TEST_F(TrimmingView, FrameIsKeptAcrossPicturesAndStartsAnewAfterAFolderOpening) 
     EXPECT_TRUE(outlineAtFrame());
     doubleClickPicture();
 
-    loadFolder();
+    loadPictures();
     doubleClickItem(1);
     waitForView();
     EXPECT_EQ(framePart(), QStringLiteral("     [ 枠位置 X:0 Y:0   範囲 1000x200 ]"));
