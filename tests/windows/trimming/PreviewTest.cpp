@@ -4,6 +4,7 @@
 #include "catalogue/CatalogueList.h"
 #include "catalogue/TForm1.h"
 #include "dialogs/TForm2.h"
+#include "tests/support/TestFiles.h"
 #include "trimming/TForm7.h"
 #include "trimming/ViewPicture.h"
 
@@ -106,10 +107,7 @@ TEST_F(Preview, MissingFileGivesANoticeForTheDialog) {
 }
 
 TEST_F(Preview, UndecodableFileGivesTheDecodersMessage) {
-    QFile bad(picturePath(QStringLiteral("p3.jpg")));
-    ASSERT_TRUE(bad.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    bad.write("not a jpeg at all");
-    bad.close();
+    testing_support::writeBytes(picturePath(QStringLiteral("p3.jpg")), "not a jpeg at all");
     doubleClickEntry(2);
     ASSERT_TRUE(noticeShown());
     EXPECT_FALSE(noticeText().isEmpty());

@@ -4,6 +4,7 @@
 #include "catalogue/CatalogueList.h"
 #include "catalogue/TForm1.h"
 #include "dialogs/TForm2.h"
+#include "tests/support/TestFiles.h"
 #include "trimming/TForm7.h"
 #include "trimming/ViewPicture.h"
 
@@ -245,10 +246,7 @@ TEST_F(TrimmingView, MissingFileKeepsThePreviousPictureUntilTheNoticeCloses) {
 }
 
 TEST_F(TrimmingView, UndecodableFileGivesItsMessageAndTheProgramStaysUsable) {
-    QFile bad(picturePath(QStringLiteral("p2.bmp")));
-    ASSERT_TRUE(bad.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    bad.write("BM this is not a bitmap");
-    bad.close();
+    testing_support::writeBytes(picturePath(QStringLiteral("p2.bmp")), "BM this is not a bitmap");
 
     doubleClickItem(1);
     ASSERT_TRUE(noticeShown());
