@@ -25,13 +25,55 @@ ImageError writeFailure(const QString& path) {
     return ImageError{QStringLiteral("ファイルを書き込めません")};
 }
 
+ImageError diskFull() {
+    return ImageError{QStringLiteral("保存先の空き容量が足りません")};
+}
+
+// Removes the temporary file and says why the write failed.
+ImageError abandon(QSaveFile& file, const QString& path, bool noSpace) {
+    file.cancelWriting();
+    return noSpace ? diskFull() : writeFailure(path);
+}
+
 // A QSaveFile writes into a temporary file beside the target and renames it
 // over the target on commit; without a commit it removes the temporary.
 // Writing straight into the target when no temporary can be made would
-// defeat that, so that fallback stays off.
+// defeat that, so that fallback stays off. Qt would keep up to 16 KB in its
+// own buffer and write it out in commit() without looking at the result,
+// renaming a short or empty file over the target when the disk is full:
+// unbuffered, every write reports its own failure.
 bool openSaveFile(QSaveFile& file) {
     file.setDirectWriteFallback(false);
-    return file.open(QIODevice::WriteOnly);
+    return file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+}
+
+// A short write is followed by another, so that the one that fails tells
+// why (Qt names a full disk a resource error).
+Status writeAll(QSaveFile& file, const QString& path, const QByteArray& bytes) {
+    const char* data = bytes.constData();
+    qint64 left = bytes.size();
+    while (left > 0) {
+        const qint64 written = file.write(data, left);
+        if (written <= 0) {
+            return abandon(file, path, file.error() == QFileDevice::ResourceError);
+        }
+        data += written;
+        left -= written;
+    }
+    return success();
+}
+
+// Puts the data on the disk before the rename: some file systems report a
+// full disk or an I/O error only here, and Qt's commit() ignores what its
+// own sync says. A file system that cannot sync is no failure.
+Status syncThenCommit(QSaveFile& file, const QString& path) {
+    if (::fdatasync(file.handle()) != 0 && errno != EINVAL && errno != EROFS) {
+        return abandon(file, path, errno == ENOSPC || errno == EDQUOT);
+    }
+    if (!file.commit()) {
+        return writeFailure(path);
+    }
+    return success();
 }
 
 bool sameFolder(const QString& a, const QString& b) {
@@ -72,14 +114,10 @@ Status commitFile(const QString& path, const QByteArray& bytes) {
     if (!openSaveFile(file)) {
         return writeFailure(path);
     }
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return writeFailure(path);
+    if (const auto written = writeAll(file, path, bytes); !written) {
+        return written;
     }
-    if (!file.commit()) {
-        return writeFailure(path);
-    }
-    return success();
+    return syncThenCommit(file, path);
 }
 
 Status copyFileReplacing(const QString& source, const QString& target) {
@@ -104,15 +142,11 @@ Status copyFileReplacing(const QString& source, const QString& target) {
             output.cancelWriting();
             return ImageError{QStringLiteral("ファイルを読めません")};
         }
-        if (output.write(chunk) != chunk.size()) {
-            output.cancelWriting();
-            return writeFailure(target);
+        if (const auto written = writeAll(output, target, chunk); !written) {
+            return written;
         }
     }
-    if (!output.commit()) {
-        return writeFailure(target);
-    }
-    return success();
+    return syncThenCommit(output, target);
 }
 
 Status renameNoReplace(const QString& from, const QString& to) {

@@ -1,4 +1,5 @@
 #include "imaging/FileCommit.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/TestFiles.h"
 
 #include <QDir>
@@ -13,6 +14,7 @@ using imaging::commitFile;
 using imaging::copyFileReplacing;
 using imaging::isSameFile;
 using imaging::renameNoReplace;
+using testing_support::FileSizeLimit;
 using testing_support::readBytes;
 using testing_support::writeBytes;
 
@@ -58,6 +60,31 @@ TEST_F(FileCommit, FailsCleanlyWhereNothingCanBeWritten) {
     EXPECT_TRUE(QFileInfo(path("taken.jpg")).isDir());
     EXPECT_EQ(readBytes(path("taken.jpg/inside.txt")), "keep");
     EXPECT_EQ(entries(), QStringList{"taken.jpg"});
+}
+
+TEST_F(FileCommit, AWriteCutShortLeavesTheTargetAsItWas) {
+    // Below and above the 16 KB that Qt buffers before writing anything.
+    const QByteArray small(10 * 1024, 's');
+    const QByteArray large(100 * 1024, 'l');
+    writeBytes(path("small.jpg"), small);
+    writeBytes(path("large.jpg"), large);
+    writeBytes(path("target.jpg"), "previous");
+    const FileSizeLimit limit(4 * 1024);
+    for (const QByteArray& bytes : {small, large}) {
+        SCOPED_TRACE(bytes.size());
+        EXPECT_EQ(messageOf(commitFile(path("target.jpg"), bytes)), "ファイルを書き込めません");
+        EXPECT_EQ(readBytes(path("target.jpg")), "previous");
+    }
+    for (const QString source : {"small.jpg", "large.jpg"}) {
+        SCOPED_TRACE(source.toStdString());
+        EXPECT_EQ(messageOf(copyFileReplacing(path(source), path("target.jpg"))),
+                  "ファイルを書き込めません");
+        EXPECT_EQ(readBytes(path("target.jpg")), "previous");
+    }
+    EXPECT_EQ(entries(), (QStringList{"large.jpg", "small.jpg", "target.jpg"}));
+    // What fits is still written.
+    EXPECT_TRUE(commitFile(path("target.jpg"), "fits").ok());
+    EXPECT_EQ(readBytes(path("target.jpg")), "fits");
 }
 
 TEST_F(FileCommit, CopiesReplacingTheTarget) {

@@ -8,6 +8,7 @@
 #include "dialogs/TForm6.h"
 #include "split/RadioGroup.h"
 #include "split/TForm3.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/TestFiles.h"
 
 #include <QCheckBox>
@@ -174,6 +175,22 @@ TEST_F(SplitBatchTest, ACorruptFileIsSkippedAndCountedAtTheEnd) {
     pressNoticeOk();
     EXPECT_TRUE(form1().isEnabled());
     EXPECT_EQ(noticeLine(), QString());
+}
+
+TEST_F(SplitBatchTest, PagesADiskHasNoRoomForCountAsFailed) {
+    loadSpreads(2);
+    keyInList(Qt::Key_A, Qt::ControlModifier);
+    openSplitDialog();
+    {
+        // Every page is far smaller than the 16 KB Qt buffers.
+        const testing_support::FileSizeLimit full(64);
+        pressOk(out_);
+        runToEnd();
+    }
+    EXPECT_EQ(noticeText(), QStringLiteral("完了（2件は処理できませんでした）"));
+    EXPECT_EQ(noticeLine(), QStringLiteral("p1_1.jpg"));
+    EXPECT_EQ(QDir(book1Output()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList());
 }
 
 TEST_F(SplitBatchTest, AFileThatHasGoneIsSkippedWithoutCountingAndReported) {

@@ -6,6 +6,7 @@
 #include "catalogue/TForm1.h"
 #include "dialogs/TForm2.h"
 #include "imaging/PictureIo.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/TestFiles.h"
 #include "trimming/TForm7.h"
 #include "trimming/ViewPicture.h"
@@ -212,6 +213,23 @@ TEST_F(TrimmingOutput, FailuresEndTheRequestWithTheirMessage) {
     EXPECT_FALSE(form7().Timer1->isActive());
     EXPECT_TRUE(trimmingFiles().isEmpty());
     EXPECT_EQ(state().CurrentIndex, 0);
+}
+
+TEST_F(TrimmingOutput, OnAFullDiskTrimAndCopySayTheyFailedAndWriteNothing) {
+    doubleClickItem(0);
+    waitForView();
+    key(Qt::Key_T);
+    key(Qt::Key_D);
+    const testing_support::FileSizeLimit full(1024);
+    // Both a.b.bmp (3.6 KB) and its trimmed part fit in Qt's own buffer.
+    const QString failure = QStringLiteral("ファイルを書き込めません");
+    key(Qt::Key_Return);
+    EXPECT_TRUE(waitFor([&] { return panel1Text() == failure; })) << panel1Text().toStdString();
+    key(Qt::Key_Space);
+    EXPECT_TRUE(waitFor([&] { return panel1Text() == failure; })) << panel1Text().toStdString();
+    EXPECT_EQ(QDir(pictures_.path() + QStringLiteral("/trimming"))
+                  .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList());
 }
 
 }  // namespace
