@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Windows.h"
+#include "imaging/Expected.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -43,8 +44,9 @@ public:
     // --- start-up and exit ---
     void FormCreate();
     void Timer2Timer();
-    // Writes Quillfold.ini into the start folder; false when it could not.
-    bool saveSettings();
+    // Writes Quillfold.ini into the start folder; when it cannot, the
+    // previous file stays as it was.
+    imaging::Status saveSettings();
     SettingsRecord currentSettings() const;
     void SyuuRyouClick();
 
@@ -98,6 +100,9 @@ private:
     void applySettingsNumber(int line, int32_t value);
     void applySettingsTexts(const SettingsParse& parsed);
     void closeOtherWindows();
+    // A failed save at exit: the notice box says so, and its OK (or any
+    // further close) ends the program.
+    void tellSettingsNotSaved(const imaging::ImageError& error);
     // Selection: panel texts for the current item, or nothing current.
     void showCurrentItem();
     void clearCurrentItem();
@@ -113,4 +118,7 @@ private:
     catalogue::ThumbnailQueue* loading_ = nullptr;
     // Files of the last loading that could not be read.
     QStringList unreadable_;
+    // The settings could not be saved at exit and the user has been told:
+    // the next close ends the program without trying again.
+    bool settingsNoticeShown_ = false;
 };

@@ -151,13 +151,12 @@ SettingsRecord TForm1::currentSettings() const {
     return record;
 }
 
-bool TForm1::saveSettings() {
+imaging::Status TForm1::saveSettings() {
     // Written beside a temporary name and renamed into place: a failed save
     // leaves the previous settings file as it was.
     const QString folder = state_.StartFolder.isEmpty() ? QDir::currentPath() : state_.StartFolder;
     return imaging::commitFile(imaging::joinPath(folder, kSettingsName),
-                               formatSettings(currentSettings()))
-        .ok();
+                               formatSettings(currentSettings()));
 }
 
 void TForm1::closeOtherWindows() {
@@ -169,19 +168,38 @@ void TForm1::closeOtherWindows() {
     closeWindow(*windows_.Form2);
 }
 
+void TForm1::tellSettingsNotSaved(const imaging::ImageError& error) {
+    // The program is ending: nothing may take the notice box over meanwhile.
+    abortLoading();
+    windows_.Form3->stopBatch();
+    settingsNoticeShown_ = true;
+    windows_.Form6->notify(TForm6::kEndsProgram, this, QStringLiteral("設定を保存できません"),
+                           error.message);
+}
+
 void TForm1::SyuuRyouClick() {
     if (isBusy())
         return;
-    saveSettings();
+    const auto saved = saveSettings();
     state_.ExitRequested = 1;
     closeOtherWindows();
+    if (!saved) {
+        tellSettingsNotSaved(saved.error());
+        return;
+    }
     close();
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
-    if (state_.ExitRequested != 1) {
-        saveSettings();
+    if (state_.ExitRequested != 1 && !settingsNoticeShown_) {
+        const auto saved = saveSettings();
         closeOtherWindows();
+        if (!saved) {
+            // The program ends with the notice's OK, or with the next close.
+            tellSettingsNotSaved(saved.error());
+            event->ignore();
+            return;
+        }
     }
     Timer1->stop();
     Timer2->stop();

@@ -105,5 +105,7 @@ void TForm6::Button1Click() {
         windows_.Form5->setEnabled(true);
     if (code == 8)
         windows_.Form8->setEnabled(true);
+    if (code == kEndsProgram)
+        windows_.main->window().close();
     Label1->clear();
 }

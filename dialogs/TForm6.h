@@ -19,6 +19,9 @@ class TForm6 : public QWidget {
 public:
     static constexpr int kNormalWidth = 256;
     static constexpr int kBatchEndWidth = 768;
+    // The return code of a notice the program ends with: OK closes the main
+    // window, which ends the program.
+    static constexpr int kEndsProgram = 9;
 
     TForm6(AppState& state, Windows& windows);
 

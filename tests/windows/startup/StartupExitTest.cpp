@@ -11,6 +11,7 @@
 #include "dialogs/TForm6.h"
 #include "dialogs/TForm8.h"
 #include "split/TForm3.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/TestFiles.h"
 #include "trimming/TForm7.h"
 
@@ -24,6 +25,7 @@
 
 namespace {
 
+using testing_support::FileSizeLimit;
 using testing_support::readBytes;
 using testing_support::writeBytes;
 
@@ -89,11 +91,20 @@ TEST_F(StartupExit, ExitIsRefusedWhileLoadingButClosingStillSaves) {
     EXPECT_TRUE(QFile::exists(settingsPath()));
 }
 
-TEST_F(StartupExit, AFailedSaveLeavesNoFileAndTheProgramStillEnds) {
+TEST_F(StartupExit, AFailedSaveIsToldAndTheProgramEndsWithItsOk) {
     state().StartFolder = pathInStart("gone/away");
     QSignalSpy closed(&form1(), &TForm1::closed);
+    form5().show();
     exitByMenu();
+    EXPECT_EQ(closed.count(), 0);
+    ASSERT_TRUE(noticeShown());
+    EXPECT_EQ(noticeText(), "設定を保存できません");
+    EXPECT_EQ(noticeLine(), "保存先のフォルダが見当たりません");
+    EXPECT_FALSE(form1().isEnabled());
+    EXPECT_FALSE(form5().isVisible());
+    pressNoticeOk();
     EXPECT_EQ(closed.count(), 1);
+    EXPECT_FALSE(form1().isVisible());
     EXPECT_FALSE(QFile::exists(pathInStart("gone")));
     EXPECT_TRUE(QDir(startFolder()).entryList(QDir::Files | QDir::Hidden).isEmpty());
 }
@@ -107,6 +118,27 @@ TEST_F(StartupExit, AFailedSaveKeepsThePreviousSettingsFile) {
     EXPECT_FALSE(form1().saveSettings());
     EXPECT_TRUE(QFileInfo(blocked + "/Quillfold.ini/inner").isDir());
     EXPECT_EQ(QDir(blocked).entryList(QDir::Files | QDir::Hidden).size(), 0);
+}
+
+TEST_F(StartupExit, OnAFullDiskTheSettingsFileKeepsItsContentWhicheverWayTheProgramEnds) {
+    SettingsRecord previous = designedSettings();
+    previous.texts[0] = "55";
+    writeBytes(settingsPath(), formatSettings(previous));
+    QSignalSpy closed(&form1(), &TForm1::closed);
+    {
+        const FileSizeLimit full(16);
+        // Closing the window: told once; closing again ends the program.
+        form1().close();
+        ASSERT_TRUE(noticeShown());
+        EXPECT_EQ(noticeText(), "設定を保存できません");
+        EXPECT_EQ(noticeLine(), "ファイルを書き込めません");
+        EXPECT_EQ(closed.count(), 0);
+        form1().close();
+        EXPECT_EQ(closed.count(), 1);
+    }
+    EXPECT_EQ(readBytes(settingsPath()), formatSettings(previous));
+    EXPECT_EQ(QDir(startFolder()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{"Quillfold.ini"});
 }
 
 class PreparedSettings : public StartupExit {
