@@ -16,7 +16,6 @@
 #include "trimming/TForm7.h"
 
 #include <QCloseEvent>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -105,7 +104,7 @@ void TForm1::Timer2Timer() {
     // The designed outer size, now that the window's frame is known.
     if (isVisible() && !isMaximized())
         resizeOuter(*this, kDesignedWidth, kDesignedHeight);
-    state_.StartFolder = QDir::currentPath();
+    state_.StartFolder = imaging::currentFolderPath();
     QFile file(kSettingsName);
     if (QFileInfo(kSettingsName).isFile() && file.open(QIODevice::ReadOnly)) {
         const SettingsParse parsed = parseSettings(file.readAll());
@@ -154,7 +153,8 @@ SettingsRecord TForm1::currentSettings() const {
 imaging::Status TForm1::saveSettings() {
     // Written beside a temporary name and renamed into place: a failed save
     // leaves the previous settings file as it was.
-    const QString folder = state_.StartFolder.isEmpty() ? QDir::currentPath() : state_.StartFolder;
+    const QString folder =
+        state_.StartFolder.isEmpty() ? imaging::currentFolderPath() : state_.StartFolder;
     return imaging::commitFile(imaging::joinPath(folder, kSettingsName),
                                formatSettings(currentSettings()));
 }

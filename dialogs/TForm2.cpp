@@ -7,6 +7,7 @@
 #include "app/Windows.h"
 #include "dialogs/FolderListing.h"
 #include "dialogs/FolderTree.h"
+#include "dialogs/NonUtf8Names.h"
 #include "dialogs/TForm5.h"
 #include "dialogs/TForm6.h"
 #include "dialogs/ThumbnailSide.h"
@@ -18,7 +19,9 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPalette>
 #include <QPushButton>
+#include <QRect>
 #include <QTreeWidget>
 
 #include <array>
@@ -27,6 +30,11 @@ namespace {
 
 // The report view's columns and their normal widths.
 const std::array<int, 3> kColumnWidths = {200, 64, 100};
+
+// The file list's designed place; the note about unlisted names takes the
+// bottom of it while shown.
+const QRect kListGeometry(296, 32, 377, 353);
+constexpr int kNoteLines = 2;
 
 QTreeWidgetItem* listEntry(const QDir& folder, const QString& name) {
     const QFileInfo info(folder.filePath(name));
@@ -47,7 +55,7 @@ TForm2::TForm2(AppState& state, Windows& windows) : state_(state), windows_(wind
     ShellTreeView1->setGeometry(8, 8, 281, 409);
 
     ShellListView1 = named(new QTreeWidget(this), QStringLiteral("ShellListView1"));
-    ShellListView1->setGeometry(296, 32, 377, 353);
+    ShellListView1->setGeometry(kListGeometry);
     ShellListView1->setHeaderLabels(
         {QStringLiteral("名前"), QStringLiteral("サイズ"), QStringLiteral("更新日時")});
     ShellListView1->setRootIsDecorated(false);
@@ -77,6 +85,16 @@ TForm2::TForm2(AppState& state, Windows& windows) : state_(state), windows_(wind
                       QStringLiteral("CheckBox1"), QStringLiteral("ヒント表示"));
     CheckBox1->setGeometry(600, 400, 73, 17);
     CheckBox1->setChecked(true);
+
+    // Its accessible name is left to Qt, which reads the text.
+    unlistedNamesNote = new QLabel(this);
+    unlistedNamesNote->setObjectName(QStringLiteral("UnlistedNamesNote"));
+    unlistedNamesNote->setWordWrap(true);
+    unlistedNamesNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QPalette warning = unlistedNamesNote->palette();
+    warning.setColor(QPalette::WindowText, QColor(176, 0, 0));
+    unlistedNamesNote->setPalette(warning);
+    unlistedNamesNote->hide();
 
     connect(ShellTreeView1, &FolderTree::folderChanged, this, &TForm2::ShellTreeView1Change);
     connect(ShellTreeView1, &FolderTree::keyReleased, this, &TForm2::ShellTreeView1KeyUp);
@@ -148,8 +166,27 @@ void TForm2::fillList(const QString& folder) {
     }
 }
 
+void TForm2::showUnlistedNames(const QString& folder) {
+    const dialogs::NonUtf8Names unlisted = dialogs::findNonUtf8Names(folder);
+    const QString note = dialogs::nonUtf8Note(unlisted);
+    unlistedNamesNote->setText(note);
+    unlistedNamesNote->setToolTip(dialogs::nonUtf8NameList(unlisted));
+    if (note.isEmpty()) {
+        unlistedNamesNote->hide();
+        ShellListView1->setGeometry(kListGeometry);
+        return;
+    }
+    // Sized from the font, so neither line is cut.
+    const int noteHeight = kNoteLines * unlistedNamesNote->fontMetrics().lineSpacing() + 2;
+    unlistedNamesNote->setGeometry(kListGeometry.left(), kListGeometry.bottom() + 1 - noteHeight,
+                                   kListGeometry.width(), noteHeight);
+    ShellListView1->setGeometry(kListGeometry.adjusted(0, 0, 0, -noteHeight - 4));
+    unlistedNamesNote->show();
+}
+
 void TForm2::ShellTreeView1Change(const QString& folder) {
     fillList(folder);
+    showUnlistedNames(folder);
     Label1->setText(QString::number(fileCount()) + QStringLiteral(" Files"));
 }
 

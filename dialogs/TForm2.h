@@ -52,6 +52,9 @@ public:
     QPushButton* Button2 = nullptr;
     QCheckBox* CheckBox2 = nullptr;
     QCheckBox* CheckBox1 = nullptr;
+    // Below the file list, shown only while the selected folder holds
+    // entries whose names cannot be listed (not UTF-8): says how many.
+    QLabel* unlistedNamesNote = nullptr;
 
     void FormCreate();
     void ShellTreeView1Change(const QString& folder);
@@ -68,6 +71,7 @@ protected:
 
 private:
     void fillList(const QString& folder);
+    void showUnlistedNames(const QString& folder);
     void returnToMainWindow();
 
     AppState& state_;

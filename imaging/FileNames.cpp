@@ -1,5 +1,11 @@
 #include "imaging/FileNames.h"
 
+#include <QDir>
+#include <QFile>
+
+#include <filesystem>
+#include <system_error>
+
 namespace imaging {
 namespace {
 
@@ -31,6 +37,16 @@ QString joinPath(const QString& folder, const QString& name) {
         return folder + name;
     }
     return folder + QLatin1Char('/') + name;
+}
+
+QString currentFolderPath() {
+    const QString decoded = QDir::currentPath();
+    std::error_code error;
+    const std::filesystem::path actual = std::filesystem::current_path(error);
+    if (error || decoded.isEmpty() || QFile::encodeName(decoded) != actual.native().c_str()) {
+        return QStringLiteral(".");
+    }
+    return decoded;
 }
 
 }  // namespace imaging

@@ -17,4 +17,10 @@ QString extensionOf(const QString& fileName);
 // "/a" + "b" give "/b" and "/a/b"); an empty folder gives the name.
 QString joinPath(const QString& folder, const QString& name);
 
+// The process's current directory as a path that leads back to it:
+// QDir::currentPath() when the path is valid UTF-8, otherwise ".". Qt
+// decodes a name that is not UTF-8 with replacement characters, and that
+// path would name another folder (or none).
+QString currentFolderPath();
+
 }  // namespace imaging

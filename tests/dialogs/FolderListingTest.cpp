@@ -1,5 +1,7 @@
 #include "dialogs/FolderListing.h"
 
+#include "dialogs/NonUtf8Names.h"
+
 #include "tests/support/TestFiles.h"
 
 #include <QDir>
@@ -8,8 +10,11 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 namespace {
 
+using dialogs::findNonUtf8Names;
 using dialogs::isListedPictureName;
 using dialogs::listPictureFiles;
 
@@ -68,6 +73,58 @@ TEST(FolderListing, MissingOrEmptyFolderGivesNothing) {
     EXPECT_TRUE(listPictureFiles(dir.path()).isEmpty());
     EXPECT_TRUE(listPictureFiles(dir.filePath("absent")).isEmpty());
     EXPECT_TRUE(listPictureFiles(QString()).isEmpty());
+}
+
+TEST(FolderListing, NamesThatAreNotUtf8AreCountedNotDroppedSilently) {
+    using testing_support::makeRawNamedFolder;
+    using testing_support::writeRawNamed;
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const testing_support::TreeRemover removeAtEnd(dir.path());
+    touch(dir, "p1.jpg");
+    touch(dir, "p3.jpg");
+    // Qt cannot name these: "p2" + a stray byte, a hidden Shift-JIS name.
+    writeRawNamed(dir.path(), "p2\xff.jpg", "x");
+    writeRawNamed(dir.path(), ".\x83\x79.BMP", "x");
+    // Folders count as folders, whatever their names end with.
+    makeRawNamedFolder(dir.path(), "scans\xff");
+    makeRawNamedFolder(dir.path(), "album\xff.jpg");
+    // Not counted: what neither the list nor the tree would show.
+    writeRawNamed(dir.path(), "notes\xff.txt", "x");
+    makeRawNamedFolder(dir.path(), ".cache\xff");
+    ASSERT_EQ(::symlink("gone.jpg", testing_support::rawPath(dir.path(), "gone\xff.jpg")), 0);
+
+    EXPECT_EQ(listPictureFiles(dir.path()), QStringList({"p1.jpg", "p3.jpg"}));
+    const dialogs::NonUtf8Names found = findNonUtf8Names(dir.path());
+    EXPECT_EQ(found.pictureFiles, 2);
+    EXPECT_EQ(found.folders, 2);
+    EXPECT_EQ(found.shownNames,
+              QStringList({QStringLiteral(".\uFFFDy.BMP"), QStringLiteral("album\uFFFD.jpg"),
+                           QStringLiteral("p2\uFFFD.jpg"), QStringLiteral("scans\uFFFD")}));
+    EXPECT_EQ(dialogs::nonUtf8Note(found),
+              "名前が UTF-8 でないファイル 2 個とフォルダ 2 個は表示できません。"
+              "名前を付け直すと開けます。");
+    EXPECT_EQ(dialogs::nonUtf8NameList(found, 2),
+              QStringLiteral(".\uFFFDy.BMP\nalbum\uFFFD.jpg\nほか 2 個"));
+
+    dialogs::NonUtf8Names onlyFiles;
+    onlyFiles.pictureFiles = 1;
+    EXPECT_EQ(dialogs::nonUtf8Note(onlyFiles),
+              "名前が UTF-8 でないファイル 1 個は一覧に出せません。名前を付け直すと開けます。");
+    dialogs::NonUtf8Names onlyFolders;
+    onlyFolders.folders = 3;
+    EXPECT_EQ(dialogs::nonUtf8Note(onlyFolders),
+              "名前が UTF-8 でないフォルダ 3 個はツリーに出せません。名前を付け直すと開けます。");
+
+    // Names Qt reads (UTF-8, even a replacement character of its own) are
+    // listed as before and give no note.
+    QTemporaryDir clean;
+    ASSERT_TRUE(clean.isValid());
+    touch(clean, QStringLiteral("ページ\uFFFD.jpg"));
+    EXPECT_EQ(listPictureFiles(clean.path()), QStringList({QStringLiteral("ページ\uFFFD.jpg")}));
+    EXPECT_TRUE(findNonUtf8Names(clean.path()).isEmpty());
+    EXPECT_TRUE(dialogs::nonUtf8Note(findNonUtf8Names(clean.path())).isEmpty());
+    EXPECT_TRUE(findNonUtf8Names(clean.filePath("absent")).isEmpty());
 }
 
 }  // namespace

@@ -4,6 +4,11 @@
 
 #include <QFile>
 
+#include <fcntl.h>
+#include <ftw.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 namespace testing_support {
@@ -34,6 +39,38 @@ QByteArray readBytes(const QString& path) {
         return {};
     }
     return file.readAll();
+}
+
+QByteArray rawPath(const QString& folder, const QByteArray& rawName) {
+    return QFile::encodeName(folder) + '/' + rawName;
+}
+
+void writeRawNamed(const QString& folder, const QByteArray& rawName, const QByteArray& bytes) {
+    const QByteArray path = rawPath(folder, rawName);
+    const int file = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    ASSERT_GE(file, 0) << path.toHex().toStdString();
+    const auto written = ::write(file, bytes.constData(), static_cast<size_t>(bytes.size()));
+    ::close(file);
+    ASSERT_EQ(written, bytes.size());
+}
+
+void makeRawNamedFolder(const QString& folder, const QByteArray& rawName) {
+    const QByteArray path = rawPath(folder, rawName);
+    ASSERT_EQ(::mkdir(path.constData(), 0755), 0) << path.toHex().toStdString();
+}
+
+TreeRemover::TreeRemover(const QString& folder) : path_(QFile::encodeName(folder)) {}
+
+TreeRemover::~TreeRemover() {
+    // Deepest entries first, links removed rather than followed.
+    ::nftw(
+        path_.constData(),
+        [](const char* path, const struct stat*, int, FTW*) {
+            // Going on past an entry that will not go.
+            ::remove(path);
+            return 0;
+        },
+        16, FTW_DEPTH | FTW_PHYS);
 }
 
 void writeBmp(const QString& path, const QImage& picture) {

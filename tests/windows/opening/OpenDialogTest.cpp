@@ -24,6 +24,9 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include <unistd.h>
+#include <cstdio>
+
 namespace {
 
 using OpenDialog = OpeningFixture;
@@ -48,6 +51,52 @@ TEST_F(OpenDialog, ListsJpgAndBmpFilesInNaturalOrder) {
     EXPECT_EQ(listed(form2()), QStringList({"A.JPG", "b.jpg", "d.bmp", "p2.jpg", "p10.Bmp"}));
     EXPECT_EQ(form2().Label1->text(), "5 Files");
     EXPECT_EQ(form2().entryPath(3), QDir(folder()).filePath("p2.jpg"));
+}
+
+// The dialog's labels the user sees, apart from the file count.
+QList<QLabel*> shownNotes(TForm2& dialog) {
+    QList<QLabel*> notes;
+    for (QLabel* label : dialog.findChildren<QLabel*>()) {
+        if (label != dialog.Label1 && label->isVisible())
+            notes.push_back(label);
+    }
+    return notes;
+}
+
+TEST_F(OpenDialog, NamesThatAreNotUtf8AreCountedAndTheUserIsTold) {
+    using testing_support::makeRawNamedFolder;
+    using testing_support::rawPath;
+    const testing_support::TreeRemover removeAtEnd(folder());
+    writeEmpty(QStringLiteral("p1.jpg"));
+    writeEmpty(QStringLiteral("p3.jpg"));
+    testing_support::writeRawNamed(folder(), "p2\xff.jpg", "x");
+    makeRawNamedFolder(folder(), "scans\xff");
+    openDialogOn(folder());
+
+    EXPECT_EQ(listed(form2()), QStringList({"p1.jpg", "p3.jpg"}));
+    EXPECT_EQ(form2().Label1->text(), "2 Files");
+    const QList<QLabel*> notes = shownNotes(form2());
+    ASSERT_EQ(notes.size(), 1);
+    QLabel& note = *notes.front();
+    EXPECT_EQ(note.text(),
+              "名前が UTF-8 でないファイル 1 個とフォルダ 1 個は表示できません。"
+              "名前を付け直すと開けます。");
+    EXPECT_EQ(note.toolTip(), QStringLiteral("p2\uFFFD.jpg\nscans\uFFFD"));
+    // Whole, inside the dialog, and not over the list.
+    EXPECT_LE(note.heightForWidth(note.width()), note.height());
+    EXPECT_TRUE(form2().rect().contains(note.geometry()));
+    EXPECT_FALSE(note.geometry().intersects(form2().ShellListView1->geometry()));
+
+    // Renamed outside the program, the page is listed after F5 and the note goes.
+    ASSERT_EQ(::rename(rawPath(folder(), "p2\xff.jpg").constData(),
+                       rawPath(folder(), "p2.jpg").constData()),
+              0);
+    ASSERT_EQ(::rmdir(rawPath(folder(), "scans\xff").constData()), 0);
+    QTest::keyClick(form2().ShellTreeView1, Qt::Key_F5);
+    EXPECT_EQ(listed(form2()), QStringList({"p1.jpg", "p2.jpg", "p3.jpg"}));
+    EXPECT_EQ(form2().Label1->text(), "3 Files");
+    EXPECT_TRUE(shownNotes(form2()).isEmpty());
+    EXPECT_EQ(form2().ShellListView1->geometry(), QRect(296, 32, 377, 353));
 }
 
 TEST_F(OpenDialog, OpensOverTheDisabledMainWindowWithTheTreeFocused) {

@@ -23,6 +23,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <unistd.h>
+
 namespace {
 
 using testing_support::FileSizeLimit;
@@ -263,6 +265,25 @@ TEST_F(PreparedSettings, ASoundFileInTheStartFolderIsOpened) {
     writeBytes(pathInStart("KANRYOU.WAV"), wav);
     startProgram();
     EXPECT_TRUE(form3().completionSoundOpened());
+}
+
+TEST_F(PreparedSettings, AStartFolderNamedOutsideUtf8GetsItsOwnSettingsFile) {
+    // Qt shows "start\xff" as "start\uFFFD", which as a path is the
+    // neighbouring folder: its settings must stay untouched.
+    const QByteArray startName = "start\xff";
+    testing_support::makeRawNamedFolder(startFolder(), startName);
+    const testing_support::TreeRemover removeAtEnd(
+        testing_support::rawPath(startFolder(), startName));
+    const QString neighbour = pathInStart(QStringLiteral("start\uFFFD"));
+    ASSERT_TRUE(QDir().mkpath(neighbour));
+    writeBytes(neighbour + "/Quillfold.ini", "neighbour's own");
+    ASSERT_EQ(::chdir(testing_support::rawPath(startFolder(), startName).constData()), 0);
+    startProgram();
+
+    form1().SyuuRyou->trigger();
+    EXPECT_EQ(readBytes(neighbour + "/Quillfold.ini"), "neighbour's own");
+    // Read through the current directory, the one path Qt can take to it.
+    EXPECT_EQ(settingsLines(QStringLiteral("Quillfold.ini")).size(), 26);
 }
 
 }  // namespace
