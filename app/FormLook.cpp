@@ -37,7 +37,7 @@ void makeDialogWindow(QWidget& window, int clientWidth, int clientHeight, CloseB
 void setAccessibleNames(QWidget& widget, const QString& designerName,
                         const QString& accessibleName) {
     widget.setObjectName(designerName);
-    widget.setAccessibleName(accessibleName.isEmpty() ? designerName : accessibleName);
+    widget.setAccessibleName(accessibleName);
 }
 
 int windowLeft(const QWidget& window) {
@@ -76,7 +76,7 @@ void resizeOuter(QWidget& window, int outerWidth, int outerHeight) {
 
 QPushButton* pushButton(QWidget* parent, const QString& designerName, const QString& caption,
                         const QRect& geometry) {
-    auto* button = named(new QPushButton(caption, parent), designerName, caption);
+    auto* button = named(new QPushButton(caption, parent), designerName);
     button->setGeometry(geometry);
     return button;
 }

@@ -21,8 +21,12 @@ enum class CloseButton { Shown, Hidden };
 // when shown). Windows without a close button must also ignore closeEvent.
 void makeDialogWindow(QWidget& window, int clientWidth, int clientHeight, CloseButton close);
 
-// Names a control for tools and screen readers: objectName = designer name,
-// accessible name = what the user sees as its caption (or the designer name).
+// Names a control for tools and screen readers: objectName = designer name.
+// A control that shows a text (label, status panel, button, check box, group
+// box, window title) gets no accessible name of its own, so screen readers
+// read its current text and hear when it changes. A control without visible
+// text of its own (a list, a picture, an edit box, a bare panel) passes
+// `accessibleName`, a short Japanese name saying what it is.
 template <typename Widget>
 Widget* named(Widget* widget, const QString& designerName, const QString& accessibleName = {});
 
@@ -35,11 +39,11 @@ int windowOuterWidth(const QWidget& window);
 int windowOuterHeight(const QWidget& window);
 void resizeOuter(QWidget& window, int outerWidth, int outerHeight);
 
+// As named(): an empty `accessibleName` leaves the accessible name unset.
 void setAccessibleNames(QWidget& widget, const QString& designerName,
-                        const QString& accessibleName);
+                        const QString& accessibleName = {});
 
-// A push button at a designed place, named for tools and screen readers by
-// its caption.
+// A push button at a designed place; screen readers read its caption.
 QPushButton* pushButton(QWidget* parent, const QString& designerName, const QString& caption,
                         const QRect& geometry);
 

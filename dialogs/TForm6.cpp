@@ -20,7 +20,8 @@ constexpr int kClientHeight = 148;
 }  // namespace
 
 TForm6::TForm6(AppState& state, Windows& windows) : state_(state), windows_(windows) {
-    setAccessibleNames(*this, QStringLiteral("Form6"), QStringLiteral("Form6"));
+    // The box has no title; screen readers announce it by what it is.
+    setAccessibleNames(*this, QStringLiteral("Form6"), QStringLiteral("お知らせ"));
     makeDialogWindow(*this, kClientWidth, kClientHeight, CloseButton::Hidden);
     setWindowTitle(QString());
 
@@ -33,8 +34,7 @@ TForm6::TForm6(AppState& state, Windows& windows) : state_(state), windows_(wind
     Label1->setGeometry(8, 56, 217, 17);
     Label1->setAlignment(Qt::AlignCenter);
 
-    Button1 = named(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("Button1"),
-                    QStringLiteral("OK"));
+    Button1 = named(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("Button1"));
     connect(Button1, &QPushButton::clicked, this, &TForm6::Button1Click);
     layoutControls();
 }
@@ -90,7 +90,6 @@ void TForm6::Button1Click() {
     if (code == 3) {
         windows_.main->window().setEnabled(true);
         Button1->setText(QStringLiteral("OK"));
-        Button1->setAccessibleName(QStringLiteral("OK"));
         // Only a box the batch end widened goes back to where it was; a
         // cancelled batch leaves it where it stands.
         if (windowOuterWidth(*this) == kBatchEndWidth) {

@@ -38,7 +38,7 @@ QRect screenGeometry(const QWidget& window) {
 }  // namespace
 
 TForm7::TForm7(AppState& state, Windows& windows) : state_(state), windows_(windows) {
-    setAccessibleNames(*this, QStringLiteral("Form7"), QStringLiteral("Form7"));
+    setAccessibleNames(*this, QStringLiteral("Form7"));
     // A title bar without a close button: double-clicking the picture closes.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     applyFormFont(*this);
@@ -55,7 +55,7 @@ TForm7::TForm7(AppState& state, Windows& windows) : state_(state), windows_(wind
     // The twelve hint panels are wider than a small screen: they are cut at
     // the right rather than widening the window past the screen.
     layout->setSizeConstraint(QLayout::SetNoConstraint);
-    Image1 = named(new ViewPicture(this), QStringLiteral("Image1"));
+    Image1 = named(new ViewPicture(this), QStringLiteral("Image1"), QStringLiteral("画像"));
     layout->addWidget(Image1, 1);
     buildStatusBar();
     layout->addWidget(StatusBar1);
@@ -85,7 +85,8 @@ TForm7::TForm7(AppState& state, Windows& windows) : state_(state), windows_(wind
 }
 
 void TForm7::buildStatusBar() {
-    StatusBar1 = named(new QStatusBar(this), QStringLiteral("StatusBar1"));
+    StatusBar1 =
+        named(new QStatusBar(this), QStringLiteral("StatusBar1"), QStringLiteral("ステータスバー"));
     StatusBar1->setSizeGripEnabled(false);
     StatusBar1->setFixedHeight(kStatusBarHeight);
     for (int panel = 0; panel < trimming::kStatusPanelCount; ++panel) {
