@@ -1,6 +1,8 @@
 #include "app/FormLook.h"
 
 #include <QFont>
+#include <QFontMetrics>
+#include <QLabel>
 #include <QPushButton>
 #include <QWidget>
 #include <QWindow>
@@ -23,6 +25,14 @@ void applyFormFont(QWidget& window) {
 
 void setPixelFont(QWidget& widget, int pixelHeight) {
     widget.setFont(programFont(pixelHeight));
+}
+
+int textBoxHeight(const QLabel& box, int lines) {
+    const QFontMetrics metrics = box.fontMetrics();
+    // A frame's width is part of the contents margins.
+    const QMargins margins = box.contentsMargins();
+    return metrics.height() + (std::max(1, lines) - 1) * metrics.lineSpacing() + margins.top() +
+           margins.bottom() + 2 * box.margin();
 }
 
 void makeDialogWindow(QWidget& window, int clientWidth, int clientHeight, CloseButton close) {

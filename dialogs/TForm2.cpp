@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -64,9 +65,9 @@ TForm2::TForm2(AppState& state, Windows& windows) : state_(state), windows_(wind
     // A bare number: screen readers read it, and say what it counts.
     Label1 = named(new QLabel(QStringLiteral("0"), this), QStringLiteral("Label1"));
     Label1->setAccessibleDescription(QStringLiteral("ファイル数"));
-    Label1->setGeometry(488, 8, 185, 16);
-    Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setPixelFont(*Label1, 16);
+    Label1->setGeometry(488, 8, 185, std::max(16, textBoxHeight(*Label1)));
+    Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     Button3 = pushButton(this, QStringLiteral("Button3"), QStringLiteral("デフォルトに設定"),
                          QRect(296, 8, 97, 17));

@@ -19,6 +19,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kDesignedClientWidth = 1010;
@@ -88,7 +90,6 @@ void TForm7::buildStatusBar() {
     StatusBar1 =
         named(new QStatusBar(this), QStringLiteral("StatusBar1"), QStringLiteral("ステータスバー"));
     StatusBar1->setSizeGripEnabled(false);
-    StatusBar1->setFixedHeight(kStatusBarHeight);
     for (int panel = 0; panel < trimming::kStatusPanelCount; ++panel) {
         const trimming::StatusPanel& design = trimming::kStatusPanels[panel];
         auto* label = named(new QLabel(QString::fromUtf8(design.text), StatusBar1),
@@ -97,9 +98,12 @@ void TForm7::buildStatusBar() {
         // hints never run into each other.
         label->setMinimumWidth(design.width);
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setMinimumHeight(textBoxHeight(*label));
         StatusBar1->addWidget(label);
         StatusPanels[panel] = label;
     }
+    // The designed height, or taller where the font's lines need it.
+    StatusBar1->setFixedHeight(std::max(kStatusBarHeight, StatusBar1->sizeHint().height()));
 }
 
 void TForm7::FormCreate() {
