@@ -1,7 +1,6 @@
 #include "app/FormLook.h"
 
 #include <QFont>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QWidget>
@@ -27,12 +26,10 @@ void setPixelFont(QWidget& widget, int pixelHeight) {
     widget.setFont(programFont(pixelHeight));
 }
 
-int textBoxHeight(const QLabel& box, int lines) {
-    const QFontMetrics metrics = box.fontMetrics();
+int textBoxHeight(const QLabel& box) {
     // A frame's width is part of the contents margins.
     const QMargins margins = box.contentsMargins();
-    return metrics.height() + (std::max(1, lines) - 1) * metrics.lineSpacing() + margins.top() +
-           margins.bottom() + 2 * box.margin();
+    return box.fontMetrics().height() + margins.top() + margins.bottom() + 2 * box.margin();
 }
 
 void makeDialogWindow(QWidget& window, int clientWidth, int clientHeight, CloseButton close) {

@@ -16,11 +16,11 @@ void applyFormFont(QWidget& window);
 // A font of the same families with another pixel height.
 void setPixelFont(QWidget& widget, int pixelHeight);
 
-// The height a text box needs to show `lines` whole lines of its font: the
+// The height a one-line text box needs to show its font's line whole: the
 // font's line height plus the box's frame and margins. The designed
 // heights were made for a font that can be smaller than the one found here,
 // so fixed-height boxes take the larger of the two.
-int textBoxHeight(const QLabel& box, int lines = 1);
+int textBoxHeight(const QLabel& box);
 
 enum class CloseButton { Shown, Hidden };
 
