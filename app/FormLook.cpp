@@ -1,6 +1,7 @@
 #include "app/FormLook.h"
 
 #include <QFont>
+#include <QLabel>
 #include <QPushButton>
 #include <QWidget>
 #include <QWindow>
@@ -25,6 +26,12 @@ void setPixelFont(QWidget& widget, int pixelHeight) {
     widget.setFont(programFont(pixelHeight));
 }
 
+int textBoxHeight(const QLabel& box) {
+    // A frame's width is part of the contents margins.
+    const QMargins margins = box.contentsMargins();
+    return box.fontMetrics().height() + margins.top() + margins.bottom() + 2 * box.margin();
+}
+
 void makeDialogWindow(QWidget& window, int clientWidth, int clientHeight, CloseButton close) {
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     if (close == CloseButton::Shown)
@@ -37,7 +44,7 @@ void makeDialogWindow(QWidget& window, int clientWidth, int clientHeight, CloseB
 void setAccessibleNames(QWidget& widget, const QString& designerName,
                         const QString& accessibleName) {
     widget.setObjectName(designerName);
-    widget.setAccessibleName(accessibleName.isEmpty() ? designerName : accessibleName);
+    widget.setAccessibleName(accessibleName);
 }
 
 int windowLeft(const QWidget& window) {
@@ -76,7 +83,7 @@ void resizeOuter(QWidget& window, int outerWidth, int outerHeight) {
 
 QPushButton* pushButton(QWidget* parent, const QString& designerName, const QString& caption,
                         const QRect& geometry) {
-    auto* button = named(new QPushButton(caption, parent), designerName, caption);
+    auto* button = named(new QPushButton(caption, parent), designerName);
     button->setGeometry(geometry);
     return button;
 }

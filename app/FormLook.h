@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QLabel;
 class QPushButton;
 class QRect;
 class QWidget;
@@ -15,14 +16,24 @@ void applyFormFont(QWidget& window);
 // A font of the same families with another pixel height.
 void setPixelFont(QWidget& widget, int pixelHeight);
 
+// The height a one-line text box needs to show its font's line whole: the
+// font's line height plus the box's frame and margins. The designed
+// heights were made for a font that can be smaller than the one found here,
+// so fixed-height boxes take the larger of the two.
+int textBoxHeight(const QLabel& box);
+
 enum class CloseButton { Shown, Hidden };
 
 // A fixed-size dialog window with only a title bar (and a close button
 // when shown). Windows without a close button must also ignore closeEvent.
 void makeDialogWindow(QWidget& window, int clientWidth, int clientHeight, CloseButton close);
 
-// Names a control for tools and screen readers: objectName = designer name,
-// accessible name = what the user sees as its caption (or the designer name).
+// Names a control for tools and screen readers: objectName = designer name.
+// A control that shows a text (label, status panel, button, check box, group
+// box, window title) gets no accessible name of its own, so screen readers
+// read its current text and hear when it changes. A control without visible
+// text of its own (a list, a picture, an edit box, a bare panel) passes
+// `accessibleName`, a short Japanese name saying what it is.
 template <typename Widget>
 Widget* named(Widget* widget, const QString& designerName, const QString& accessibleName = {});
 
@@ -35,11 +46,11 @@ int windowOuterWidth(const QWidget& window);
 int windowOuterHeight(const QWidget& window);
 void resizeOuter(QWidget& window, int outerWidth, int outerHeight);
 
+// As named(): an empty `accessibleName` leaves the accessible name unset.
 void setAccessibleNames(QWidget& widget, const QString& designerName,
-                        const QString& accessibleName);
+                        const QString& accessibleName = {});
 
-// A push button at a designed place, named for tools and screen readers by
-// its caption.
+// A push button at a designed place; screen readers read its caption.
 QPushButton* pushButton(QWidget* parent, const QString& designerName, const QString& caption,
                         const QRect& geometry);
 

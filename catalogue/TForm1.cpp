@@ -13,17 +13,19 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QTimer>
 
 TForm1::TForm1(AppState& state, Windows& windows) : state_(state), windows_(windows) {
-    setAccessibleNames(*this, QStringLiteral("Form1"), QStringLiteral("Quillfold"));
+    setAccessibleNames(*this, QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quillfold"));
     applyFormFont(*this);
     resize(kDesignedWidth, kDesignedHeight);
     placeWindow(*this, 0, -1);
 
-    List = named(new CatalogueList(this), QStringLiteral("ListView1"));
+    List = named(new CatalogueList(this), QStringLiteral("ListView1"),
+                 QStringLiteral("サムネイル一覧"));
     setCentralWidget(List);
     buildMenu();
     buildStatusBar();
@@ -47,6 +49,11 @@ TForm1::TForm1(AppState& state, Windows& windows) : state_(state), windows_(wind
     FormCreate();
 }
 
+namespace {
+// "(&F)" after a menu caption.
+const QRegularExpression kAccessKeyMark(QStringLiteral("\\(&.\\)"));
+}  // namespace
+
 void TForm1::buildMenu() {
     struct Command {
         QAction** action;
@@ -59,6 +66,8 @@ void TForm1::buildMenu() {
                           std::initializer_list<Command> commands) {
         *menu = menuBar()->addMenu(QString::fromUtf8(caption));
         (*menu)->setObjectName(QString::fromLatin1(name));
+        // An open menu is announced by its title, without the access key.
+        (*menu)->setWindowTitle(QString::fromUtf8(caption).remove(kAccessKeyMark));
         for (const Command& command : commands) {
             QAction* action = (*menu)->addAction(QString::fromUtf8(command.caption));
             action->setObjectName(QString::fromLatin1(command.name));
@@ -87,8 +96,7 @@ void TForm1::buildMenu() {
 
 void TForm1::buildStatusBar() {
     QStatusBar* bar = statusBar();
-    bar->setObjectName(QStringLiteral("StatusBar1"));
-    bar->setAccessibleName(QStringLiteral("StatusBar1"));
+    setAccessibleNames(*bar, QStringLiteral("StatusBar1"), QStringLiteral("ステータスバー"));
     bar->setSizeGripEnabled(true);
     StatusPanel0 = named(new QLabel(bar), QStringLiteral("StatusPanel0"));
     StatusPanel0->setFixedWidth(80);

@@ -24,6 +24,7 @@
 #include <QRect>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -47,14 +48,16 @@ QTreeWidgetItem* listEntry(const QDir& folder, const QString& name) {
 }  // namespace
 
 TForm2::TForm2(AppState& state, Windows& windows) : state_(state), windows_(windows) {
-    setAccessibleNames(*this, QStringLiteral("Form2"), QStringLiteral("開く"));
+    setAccessibleNames(*this, QStringLiteral("Form2"));
     makeDialogWindow(*this, 680, 428, CloseButton::Shown);
     setWindowTitle(QStringLiteral("開く"));
 
-    ShellTreeView1 = named(new FolderTree(this), QStringLiteral("ShellTreeView1"));
+    ShellTreeView1 =
+        named(new FolderTree(this), QStringLiteral("ShellTreeView1"), QStringLiteral("フォルダ"));
     ShellTreeView1->setGeometry(8, 8, 281, 409);
 
-    ShellListView1 = named(new QTreeWidget(this), QStringLiteral("ShellListView1"));
+    ShellListView1 = named(new QTreeWidget(this), QStringLiteral("ShellListView1"),
+                           QStringLiteral("ファイル一覧"));
     ShellListView1->setGeometry(kListGeometry);
     ShellListView1->setHeaderLabels(
         {QStringLiteral("名前"), QStringLiteral("サイズ"), QStringLiteral("更新日時")});
@@ -67,10 +70,12 @@ TForm2::TForm2(AppState& state, Windows& windows) : state_(state), windows_(wind
     ShellListView1->header()->setSectionsClickable(false);
     ShellListView1->header()->setDefaultAlignment(Qt::AlignLeft);
 
+    // A bare number: screen readers read it, and say what it counts.
     Label1 = named(new QLabel(QStringLiteral("0"), this), QStringLiteral("Label1"));
-    Label1->setGeometry(488, 8, 185, 16);
-    Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Label1->setAccessibleDescription(QStringLiteral("ファイル数"));
     setPixelFont(*Label1, 16);
+    Label1->setGeometry(488, 8, 185, std::max(16, textBoxHeight(*Label1)));
+    Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     Button3 = pushButton(this, QStringLiteral("Button3"), QStringLiteral("デフォルトに設定"),
                          QRect(296, 8, 97, 17));
@@ -78,11 +83,10 @@ TForm2::TForm2(AppState& state, Windows& windows) : state_(state), windows_(wind
         pushButton(this, QStringLiteral("Button1"), QStringLiteral("OK"), QRect(304, 392, 73, 25));
     Button2 = pushButton(this, QStringLiteral("Button2"), QStringLiteral("キャンセル"),
                          QRect(392, 392, 75, 25));
-    CheckBox2 = named(new QCheckBox(QStringLiteral("低速読み"), this), QStringLiteral("CheckBox2"),
-                      QStringLiteral("低速読み"));
+    CheckBox2 = named(new QCheckBox(QStringLiteral("低速読み"), this), QStringLiteral("CheckBox2"));
     CheckBox2->setGeometry(512, 400, 73, 17);
-    CheckBox1 = named(new QCheckBox(QStringLiteral("ヒント表示"), this),
-                      QStringLiteral("CheckBox1"), QStringLiteral("ヒント表示"));
+    CheckBox1 =
+        named(new QCheckBox(QStringLiteral("ヒント表示"), this), QStringLiteral("CheckBox1"));
     CheckBox1->setGeometry(600, 400, 73, 17);
     CheckBox1->setChecked(true);
 

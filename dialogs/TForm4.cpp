@@ -21,12 +21,13 @@ constexpr int kNoticeCode = 4;
 }  // namespace
 
 TForm4::TForm4(AppState& state, Windows& windows) : state_(state), windows_(windows) {
-    setAccessibleNames(*this, QStringLiteral("Form4"), QStringLiteral("リネーム"));
+    setAccessibleNames(*this, QStringLiteral("Form4"));
     makeDialogWindow(*this, kClientWidth, kClientHeight, CloseButton::Shown);
     setWindowTitle(QStringLiteral("リネーム"));
 
     // One line: a file name has no line breaks, and Enter means OK.
-    Memo1 = named(new QLineEdit(QStringLiteral("Memo1"), this), QStringLiteral("Memo1"));
+    Memo1 = named(new QLineEdit(QStringLiteral("Memo1"), this), QStringLiteral("Memo1"),
+                  QStringLiteral("新しいファイル名"));
     Memo1->setMaxLength(kMaxNameLength);
     setPixelFont(*Memo1, 15);
     Memo1->installEventFilter(this);

@@ -14,8 +14,8 @@
 
 namespace {
 
-QFrame* groupPanel(QWidget* parent, const QString& name, int x, int y) {
-    auto* panel = named(new QFrame(parent), name);
+QFrame* groupPanel(QWidget* parent, const QString& name, const QString& meaning, int x, int y) {
+    auto* panel = named(new QFrame(parent), name, meaning);
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setGeometry(x, y, 161, 65);
     return panel;
@@ -28,11 +28,12 @@ QPushButton* arrowButton(QWidget* parent, const QString& name, const QString& ca
 }  // namespace
 
 TForm5::TForm5(AppState& state, Windows& windows) : state_(state), windows_(windows) {
-    setAccessibleNames(*this, QStringLiteral("Form5"), QStringLiteral("設定"));
+    setAccessibleNames(*this, QStringLiteral("Form5"));
     makeDialogWindow(*this, 194, 201, CloseButton::Hidden);
     setWindowTitle(QStringLiteral("設定"));
 
-    Panel1 = groupPanel(this, QStringLiteral("Panel1"), 16, 8);
+    Panel1 =
+        groupPanel(this, QStringLiteral("Panel1"), QStringLiteral("サムネイルの大きさ"), 16, 8);
     setHint(*Panel1,
             QStringLiteral("サムネイルの大きさ変更は\r\n次回ファイルを開き直した時から有効です"));
     Label1 =
@@ -46,7 +47,8 @@ TForm5::TForm5(AppState& state, Windows& windows) : state_(state), windows_(wind
     Button3 = arrowButton(Panel1, QStringLiteral("Button3"), QStringLiteral("↑"), 80);
     Button4 = arrowButton(Panel1, QStringLiteral("Button4"), QStringLiteral("↓"), 113);
 
-    Panel2 = groupPanel(this, QStringLiteral("Panel2"), 16, 80);
+    Panel2 = groupPanel(this, QStringLiteral("Panel2"), QStringLiteral("自動選択の許容誤差範囲"),
+                        16, 80);
     Label2 = named(new QLabel(QStringLiteral("自動選択の許容誤差範囲"), Panel2),
                    QStringLiteral("Label2"));
     Label2->move(8, 8);

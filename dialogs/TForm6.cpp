@@ -17,10 +17,15 @@
 namespace {
 constexpr int kClientWidth = 248;
 constexpr int kClientHeight = 148;
+// The second line's designed place inside the panel, and the gap between it
+// and the message above.
+constexpr QRect kSecondLine(8, 56, 217, 17);
+constexpr int kLineGap = 3;
 }  // namespace
 
 TForm6::TForm6(AppState& state, Windows& windows) : state_(state), windows_(windows) {
-    setAccessibleNames(*this, QStringLiteral("Form6"), QStringLiteral("Form6"));
+    // The box has no title; screen readers announce it by what it is.
+    setAccessibleNames(*this, QStringLiteral("Form6"), QStringLiteral("お知らせ"));
     makeDialogWindow(*this, kClientWidth, kClientHeight, CloseButton::Hidden);
     setWindowTitle(QString());
 
@@ -30,11 +35,13 @@ TForm6::TForm6(AppState& state, Windows& windows) : state_(state), windows_(wind
     Panel1->setAlignment(Qt::AlignCenter);
 
     Label1 = named(new QLabel(Panel1), QStringLiteral("Label1"));
-    Label1->setGeometry(8, 56, 217, 17);
     Label1->setAlignment(Qt::AlignCenter);
+    Label1->setWordWrap(true);
+    // Callers also set the second line directly while the box is shown; a
+    // label's new text asks its parent to lay it out again.
+    Panel1->installEventFilter(this);
 
-    Button1 = named(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("Button1"),
-                    QStringLiteral("OK"));
+    Button1 = named(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("Button1"));
     connect(Button1, &QPushButton::clicked, this, &TForm6::Button1Click);
     layoutControls();
 }
@@ -44,6 +51,34 @@ void TForm6::layoutControls() {
     // relative to the window's centre.
     Panel1->setGeometry(8, 8, width() - (kClientWidth - 233), 89);
     Button1->setGeometry(width() / 2 - (kClientWidth / 2 - 88), 112, 75, 25);
+    fitSecondLine();
+}
+
+void TForm6::fitSecondLine() {
+    // A second line that fits keeps its designed place. A longer one wraps
+    // and grows upwards until it ends inside the panel's bevel; the message
+    // then moves up with it, keeping the gap between them.
+    const bool oneLine =
+        Label1->fontMetrics().horizontalAdvance(Label1->text()) <= kSecondLine.width();
+    const int lineHeight = oneLine ? std::max(kSecondLine.height(), textBoxHeight(*Label1))
+                                   : Label1->heightForWidth(kSecondLine.width());
+    const int insideBottom = Panel1->height() - Panel1->frameWidth();
+    const int top = std::max(0, std::min(kSecondLine.top(), insideBottom - lineHeight));
+    Label1->setGeometry(kSecondLine.left(), top, kSecondLine.width(), lineHeight);
+    if (top == kSecondLine.top()) {
+        Panel1->setAlignment(Qt::AlignCenter);
+        Panel1->setIndent(-1);
+        return;
+    }
+    const int messageTop = top - kLineGap - Panel1->fontMetrics().height();
+    Panel1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Panel1->setIndent(std::max(0, messageTop - Panel1->frameWidth()));
+}
+
+bool TForm6::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Panel1 && event->type() == QEvent::LayoutRequest)
+        fitSecondLine();
+    return QWidget::eventFilter(watched, event);
 }
 
 void TForm6::resizeEvent(QResizeEvent* event) {
@@ -66,6 +101,7 @@ void TForm6::notify(int returnTo, QWidget* caller, const QString& message,
     Panel1->setText(message);
     if (secondLine)
         Label1->setText(*secondLine);
+    fitSecondLine();
     if (caller)
         caller->setEnabled(false);
     show();
@@ -90,7 +126,6 @@ void TForm6::Button1Click() {
     if (code == 3) {
         windows_.main->window().setEnabled(true);
         Button1->setText(QStringLiteral("OK"));
-        Button1->setAccessibleName(QStringLiteral("OK"));
         // Only a box the batch end widened goes back to where it was; a
         // cancelled batch leaves it where it stands.
         if (windowOuterWidth(*this) == kBatchEndWidth) {

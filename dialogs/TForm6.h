@@ -43,9 +43,12 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void layoutControls();
+    // Places the second line, wrapped where it is too long for one line.
+    void fitSecondLine();
 
     AppState& state_;
     Windows& windows_;

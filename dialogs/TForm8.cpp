@@ -10,11 +10,12 @@
 #include <QPushButton>
 
 TForm8::TForm8(AppState& state, Windows& windows) : state_(state), windows_(windows) {
-    setAccessibleNames(*this, QStringLiteral("Form8"), QStringLiteral("フォルダ選択"));
+    setAccessibleNames(*this, QStringLiteral("Form8"));
     makeDialogWindow(*this, 370, 375, CloseButton::Shown);
     setWindowTitle(QStringLiteral("フォルダ選択"));
 
-    ShellTreeView1 = named(new FolderTree(this), QStringLiteral("ShellTreeView1"));
+    ShellTreeView1 =
+        named(new FolderTree(this), QStringLiteral("ShellTreeView1"), QStringLiteral("フォルダ"));
     ShellTreeView1->setGeometry(8, 7, 353, 322);
     Button1 =
         pushButton(this, QStringLiteral("Button1"), QStringLiteral("OK"), QRect(168, 340, 89, 25));

@@ -9,8 +9,10 @@ namespace split {
 
 namespace {
 
+// "/" everywhere, and "\" only where the platform separates folders with
+// it: on Linux "\" is an ordinary character of a folder's name.
 bool isSeparator(QChar c) {
-    return c == u'/' || c == u'\\';
+    return c == u'/' || c == QDir::separator();
 }
 
 }  // namespace

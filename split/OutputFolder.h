@@ -5,8 +5,8 @@
 namespace split {
 
 // The last name of a folder path: the text after its last separator ("/",
-// or "\" as typed on Windows), ignoring trailing separators; the whole
-// text when it has no separator. The root folder gives the empty text.
+// and on Windows also "\"), ignoring trailing separators; the whole text
+// when it has no separator. The root folder gives the empty text.
 QString lastFolderName(const QString& folder);
 
 // The folder a batch writes into: `destination` itself, or, with

@@ -47,8 +47,9 @@ const QString kDefaultCentreWidth = QStringLiteral("20");
 // An empty box steps from just outside its range: up gives 0, down the bound.
 const QString kEmptyStepsUpFrom = QStringLiteral("-10");
 
-QFrame* groupPanel(QWidget* parent, const QString& name, const QRect& geometry) {
-    auto* panel = named(new QFrame(parent), name);
+QFrame* groupPanel(QWidget* parent, const QString& name, const QString& meaning,
+                   const QRect& geometry) {
+    auto* panel = named(new QFrame(parent), name, meaning);
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setGeometry(geometry);
     return panel;
@@ -56,14 +57,14 @@ QFrame* groupPanel(QWidget* parent, const QString& name, const QRect& geometry) 
 
 QCheckBox* checkBox(QWidget* parent, const QString& name, const QString& caption,
                     const QRect& geometry, bool checked) {
-    auto* box = named(new QCheckBox(caption, parent), name, caption);
+    auto* box = named(new QCheckBox(caption, parent), name);
     box->setGeometry(geometry);
     box->setChecked(checked);
     return box;
 }
 
 QLabel* label(QWidget* parent, const QString& name, const QString& caption, QPoint at) {
-    auto* text = named(new QLabel(caption, parent), name, caption);
+    auto* text = named(new QLabel(caption, parent), name);
     text->move(at);
     return text;
 }
@@ -80,8 +81,9 @@ QPushButton* arrowButton(QWidget* parent, const QString& name, const QString& ca
     return pushButton(parent, name, caption, QRect(at, QSize(33, 17)));
 }
 
-QLabel* picture(QWidget* parent, const QString& name, const QImage& image, QPoint at) {
-    auto* area = named(new QLabel(parent), name);
+QLabel* picture(QWidget* parent, const QString& name, const QString& meaning, const QImage& image,
+                QPoint at) {
+    auto* area = named(new QLabel(parent), name, meaning);
     area->setPixmap(QPixmap::fromImage(image));
     area->setGeometry(at.x(), at.y(), image.width(), image.height());
     return area;
@@ -100,7 +102,7 @@ TForm3::Batch::Batch(const split::SplitOptions& options, const QString& outputFo
       prefetch(options, outputFolder, split::ItemPrefetch::defaultDepth()) {}
 
 TForm3::TForm3(AppState& state, Windows& windows) : state_(state), windows_(windows) {
-    setAccessibleNames(*this, QStringLiteral("Form3"), QStringLiteral("分割"));
+    setAccessibleNames(*this, QStringLiteral("Form3"));
     makeDialogWindow(*this, kClientWidth, kClientHeight, CloseButton::Shown);
     setWindowTitle(QStringLiteral("分割"));
 
@@ -151,7 +153,7 @@ void TForm3::buildSplitMethod() {
                              {QStringLiteral(" →"), QStringLiteral(" ↓"), QStringLiteral(" ←"),
                               QStringLiteral(" ↑"), QStringLiteral("なし")},
                              3, QRect(16, 150, 310, 84), this),
-              QStringLiteral("RadioGroup1"), QStringLiteral("分割方法"));
+              QStringLiteral("RadioGroup1"));
     RadioGroup1->setItemIndex(static_cast<int>(split::SplitDirection::Left));
     // Each arrow has the page order it gives beside it.
     const auto beside = [this](int item) {
@@ -159,25 +161,24 @@ void TForm3::buildSplitMethod() {
         return QPoint(cell.x() + 40, cell.y() + 1);
     };
     using split::SplitDirection;
-    Image1 = picture(RadioGroup1, QStringLiteral("Image1"), pageOrderPicture(SplitDirection::Right),
-                     beside(0));
-    Image3 = picture(RadioGroup1, QStringLiteral("Image3"), pageOrderPicture(SplitDirection::Down),
-                     beside(1) - QPoint(0, 8));
-    Image2 = picture(RadioGroup1, QStringLiteral("Image2"), pageOrderPicture(SplitDirection::Left),
-                     beside(2));
-    Image4 = picture(RadioGroup1, QStringLiteral("Image4"), pageOrderPicture(SplitDirection::Up),
-                     beside(3) - QPoint(0, 8));
+    Image1 = picture(RadioGroup1, QStringLiteral("Image1"), QStringLiteral("→ のページ順"),
+                     pageOrderPicture(SplitDirection::Right), beside(0));
+    Image3 = picture(RadioGroup1, QStringLiteral("Image3"), QStringLiteral("↓ のページ順"),
+                     pageOrderPicture(SplitDirection::Down), beside(1) - QPoint(0, 8));
+    Image2 = picture(RadioGroup1, QStringLiteral("Image2"), QStringLiteral("← のページ順"),
+                     pageOrderPicture(SplitDirection::Left), beside(2));
+    Image4 = picture(RadioGroup1, QStringLiteral("Image4"), QStringLiteral("↑ のページ順"),
+                     pageOrderPicture(SplitDirection::Up), beside(3) - QPoint(0, 8));
 
     RadioGroup2 = named(new RadioGroup(QStringLiteral("保存ファイル形式"),
                                        {QStringLiteral("JPG"), QStringLiteral("BMP")}, 1,
                                        QRect(336, 150, 121, 84), this),
-                        QStringLiteral("RadioGroup2"), QStringLiteral("保存ファイル形式"));
+                        QStringLiteral("RadioGroup2"));
     RadioGroup2->setItemIndex(static_cast<int>(split::OutputFormat::Jpeg));
 }
 
 void TForm3::buildQuality() {
-    Panel2 = named(new QGroupBox(QStringLiteral("圧縮率"), this), QStringLiteral("Panel2"),
-                   QStringLiteral("圧縮率"));
+    Panel2 = named(new QGroupBox(QStringLiteral("圧縮率"), this), QStringLiteral("Panel2"));
     Panel2->setGeometry(336, 58, 121, 80);
     Edit2 = numberEdit(state_, Panel2, QStringLiteral("Edit2"), QStringLiteral("圧縮率"), 100,
                        kDefaultQuality, {10, 34});
@@ -186,7 +187,8 @@ void TForm3::buildQuality() {
 }
 
 void TForm3::buildCentre() {
-    Panel8 = groupPanel(this, QStringLiteral("Panel8"), {16, 238, 441, 40});
+    Panel8 =
+        groupPanel(this, QStringLiteral("Panel8"), QStringLiteral("中心除去"), {16, 238, 441, 40});
     CheckBox5 = checkBox(Panel8, QStringLiteral("CheckBox5"), QStringLiteral("中心除去する"),
                          {10, 11, 130, 17}, false);
     Label4 = label(Panel8, QStringLiteral("Label4"), QStringLiteral("除去する中心幅"), {170, 13});
@@ -201,7 +203,8 @@ void TForm3::buildCentre() {
 }
 
 void TForm3::buildMargins() {
-    Panel7 = groupPanel(this, QStringLiteral("Panel7"), {16, 286, 441, 72});
+    Panel7 =
+        groupPanel(this, QStringLiteral("Panel7"), QStringLiteral("余白除去"), {16, 286, 441, 72});
     CheckBox4 = checkBox(Panel7, QStringLiteral("CheckBox4"), QStringLiteral("余白除去する"),
                          {10, 8, 130, 17}, false);
     Label2 = label(Panel7, QStringLiteral("Label2"), QStringLiteral("余白のしきい値"), {30, 41});
@@ -221,20 +224,21 @@ void TForm3::buildMargins() {
 }
 
 void TForm3::buildTurn() {
-    Panel9 = groupPanel(this, QStringLiteral("Panel9"), {16, 366, 441, 36});
+    Panel9 =
+        groupPanel(this, QStringLiteral("Panel9"), QStringLiteral("90度回転"), {16, 366, 441, 36});
     CheckBox6 = checkBox(Panel9, QStringLiteral("CheckBox6"), QStringLiteral("90度回転する"),
                          {10, 9, 130, 17}, false);
-    RadioButton1 = named(new QRadioButton(QStringLiteral("L"), Panel9),
-                         QStringLiteral("RadioButton1"), QStringLiteral("L"));
+    RadioButton1 =
+        named(new QRadioButton(QStringLiteral("L"), Panel9), QStringLiteral("RadioButton1"));
     RadioButton1->setGeometry(170, 9, 36, 17);
     RadioButton1->setChecked(true);
-    Image5 = picture(Panel9, QStringLiteral("Image5"), turnPicture(split::TurnDirection::Left),
-                     {208, 4});
-    RadioButton2 = named(new QRadioButton(QStringLiteral("R"), Panel9),
-                         QStringLiteral("RadioButton2"), QStringLiteral("R"));
+    Image5 = picture(Panel9, QStringLiteral("Image5"), QStringLiteral("L の回転の向き"),
+                     turnPicture(split::TurnDirection::Left), {208, 4});
+    RadioButton2 =
+        named(new QRadioButton(QStringLiteral("R"), Panel9), QStringLiteral("RadioButton2"));
     RadioButton2->setGeometry(260, 9, 36, 17);
-    Image6 = picture(Panel9, QStringLiteral("Image6"), turnPicture(split::TurnDirection::Right),
-                     {298, 4});
+    Image6 = picture(Panel9, QStringLiteral("Image6"), QStringLiteral("R の回転の向き"),
+                     turnPicture(split::TurnDirection::Right), {298, 4});
     RadioButton1->setEnabled(false);
     RadioButton2->setEnabled(false);
 }
@@ -502,7 +506,6 @@ void TForm3::Button1Click() {
 
     TForm6& notice = *windows_.Form6;
     notice.Button1->setText(QStringLiteral("キャンセル"));
-    notice.Button1->setAccessibleName(QStringLiteral("キャンセル"));
     notice.notify(3, nullptr, QStringLiteral("処理中"),
                   QStringLiteral("%1 / %2").arg(state_.WorkNumber).arg(state_.WorkText));
     hide();
@@ -543,7 +546,6 @@ void TForm3::finishBatch() {
     notice.Panel1->setText(split::completionMessage(failures.count()));
     notice.Label1->setText(failures.count() > 0 ? failures.firstFileName() : QString());
     notice.Button1->setText(QStringLiteral("OK"));
-    notice.Button1->setAccessibleName(QStringLiteral("OK"));
     state_.NoticeLeft = windowLeft(notice);
     placeWindow(notice, windowLeft(notice) - windowOuterWidth(notice), windowTop(notice));
     notice.setOuterWidth(TForm6::kBatchEndWidth);

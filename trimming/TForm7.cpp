@@ -19,6 +19,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kDesignedClientWidth = 1010;
@@ -38,7 +40,7 @@ QRect screenGeometry(const QWidget& window) {
 }  // namespace
 
 TForm7::TForm7(AppState& state, Windows& windows) : state_(state), windows_(windows) {
-    setAccessibleNames(*this, QStringLiteral("Form7"), QStringLiteral("Form7"));
+    setAccessibleNames(*this, QStringLiteral("Form7"));
     // A title bar without a close button: double-clicking the picture closes.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     applyFormFont(*this);
@@ -55,7 +57,7 @@ TForm7::TForm7(AppState& state, Windows& windows) : state_(state), windows_(wind
     // The twelve hint panels are wider than a small screen: they are cut at
     // the right rather than widening the window past the screen.
     layout->setSizeConstraint(QLayout::SetNoConstraint);
-    Image1 = named(new ViewPicture(this), QStringLiteral("Image1"));
+    Image1 = named(new ViewPicture(this), QStringLiteral("Image1"), QStringLiteral("画像"));
     layout->addWidget(Image1, 1);
     buildStatusBar();
     layout->addWidget(StatusBar1);
@@ -85,9 +87,9 @@ TForm7::TForm7(AppState& state, Windows& windows) : state_(state), windows_(wind
 }
 
 void TForm7::buildStatusBar() {
-    StatusBar1 = named(new QStatusBar(this), QStringLiteral("StatusBar1"));
+    StatusBar1 =
+        named(new QStatusBar(this), QStringLiteral("StatusBar1"), QStringLiteral("ステータスバー"));
     StatusBar1->setSizeGripEnabled(false);
-    StatusBar1->setFixedHeight(kStatusBarHeight);
     for (int panel = 0; panel < trimming::kStatusPanelCount; ++panel) {
         const trimming::StatusPanel& design = trimming::kStatusPanels[panel];
         auto* label = named(new QLabel(QString::fromUtf8(design.text), StatusBar1),
@@ -96,9 +98,12 @@ void TForm7::buildStatusBar() {
         // hints never run into each other.
         label->setMinimumWidth(design.width);
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setMinimumHeight(textBoxHeight(*label));
         StatusBar1->addWidget(label);
         StatusPanels[panel] = label;
     }
+    // The designed height, or taller where the font's lines need it.
+    StatusBar1->setFixedHeight(std::max(kStatusBarHeight, StatusBar1->sizeHint().height()));
 }
 
 void TForm7::FormCreate() {

@@ -50,6 +50,8 @@ public:
     void refreshTitle();
 
     void FormCreate();
+    // `key` is the key itself (trimming::physicalKey): digits and letters
+    // whatever Shift makes of them, other keys as Qt names them.
     void FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
     void FormKeyUp(int key, Qt::KeyboardModifiers modifiers);
     void Timer1Timer();

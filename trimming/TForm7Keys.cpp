@@ -7,6 +7,7 @@
 #include "trimming/FrameKeys.h"
 #include "trimming/FrameMapping.h"
 #include "trimming/ListSelection.h"
+#include "trimming/PhysicalKey.h"
 #include "trimming/StepTarget.h"
 #include "trimming/TrimRequest.h"
 
@@ -20,23 +21,33 @@ bool isEnter(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
+// Digits and letters by the key itself, so Shift + 3 is 3 and a release
+// matches its press though Shift changed the symbol in between.
+int keyOf(const QKeyEvent& event) {
+    static const trimming::NativeKeyCodes codes = trimming::nativeKeyCodesOfThisPlatform();
+    return trimming::physicalKey(
+        {event.key(), event.modifiers(), event.nativeScanCode(), event.nativeVirtualKey()}, codes);
+}
+
 }  // namespace
 
 void TForm7::keyPressEvent(QKeyEvent* event) {
+    const int key = keyOf(*event);
     if (!event->isAutoRepeat()) {
-        pressedKeys_.insert(event->key());
+        pressedKeys_.insert(key);
     }
-    FormKeyDown(event->key(), event->modifiers());
+    FormKeyDown(key, event->modifiers());
     event->accept();
 }
 
 void TForm7::keyReleaseEvent(QKeyEvent* event) {
     event->accept();
+    const int key = keyOf(*event);
     // Held keys send releases with every repeat; only the real one counts.
-    if (event->isAutoRepeat() || !pressedKeys_.remove(event->key())) {
+    if (event->isAutoRepeat() || !pressedKeys_.remove(key)) {
         return;
     }
-    FormKeyUp(event->key(), event->modifiers());
+    FormKeyUp(key, event->modifiers());
 }
 
 void TForm7::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {

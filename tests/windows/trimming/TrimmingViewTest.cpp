@@ -180,6 +180,31 @@ TEST_F(TrimmingView, FrameKeysMoveAndResizeTheFrame) {
     EXPECT_EQ(viewStatus(2), QStringLiteral("[N] 元名+なし"));
 }
 
+TEST_F(TrimmingView, ShiftWithADigitChoosesTheStepOfTheDigit) {
+    doubleClickItem(0);
+    waitForView();
+    // As X11 reports the digit keys with Shift on a US or JIS layout: the
+    // shifted symbol, and the key code of the key itself.
+    auto send = [this](QEvent::Type type, int qtKey, Qt::KeyboardModifiers modifiers,
+                       quint32 keyCode, const QString& text) {
+        const quint32 shiftMask = modifiers.testFlag(Qt::ShiftModifier) ? 1 : 0;
+        QKeyEvent event(type, qtKey, modifiers, keyCode, text.front().unicode(), shiftMask, text);
+        QCoreApplication::sendEvent(&form7(), &event);
+    };
+    send(QEvent::KeyPress, Qt::Key_NumberSign, Qt::ShiftModifier, 12, QStringLiteral("#"));
+    send(QEvent::KeyRelease, Qt::Key_NumberSign, Qt::ShiftModifier, 12, QStringLiteral("#"));
+    EXPECT_EQ(viewStatus(0), QStringLiteral("[1]-[6] 枠移動量 50"));
+    key(Qt::Key_Down);
+    EXPECT_EQ(framePart(), QStringLiteral("     [ 枠位置 X:0 Y:0   範囲 40x80 ]"));
+
+    // Shift let go before the key: the release is "2", and ends the press of "@".
+    send(QEvent::KeyPress, Qt::Key_At, Qt::ShiftModifier, 11, QStringLiteral("@"));
+    send(QEvent::KeyRelease, Qt::Key_2, Qt::NoModifier, 11, QStringLiteral("2"));
+    EXPECT_EQ(viewStatus(0), QStringLiteral("[1]-[6] 枠移動量 5"));
+    key(Qt::Key_Up);
+    EXPECT_EQ(framePart(), QStringLiteral("     [ 枠位置 X:0 Y:0   範囲 40x75 ]"));
+}
+
 TEST_F(TrimmingView, HeldKeysRepeatMovesButStepOnce) {
     doubleClickItem(0);
     waitForView();

@@ -1,0 +1,114 @@
+// What screen readers and accessibility-driven tools read from the windows.
+#include "tests/windows/ProgramFixture.h"
+
+#include "catalogue/TForm1.h"
+#include "dialogs/TForm2.h"
+#include "dialogs/TForm4.h"
+#include "dialogs/TForm5.h"
+#include "dialogs/TForm6.h"
+#include "dialogs/TForm8.h"
+#include "split/TForm3.h"
+#include "tests/support/TestFiles.h"
+#include "trimming/TForm7.h"
+#include "trimming/ViewPicture.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStatusBar>
+#include <QTest>
+
+namespace {
+
+QString accessibleName(QWidget& widget) {
+    QAccessibleInterface* const face = QAccessible::queryAccessibleInterface(&widget);
+    return face != nullptr ? face->text(QAccessible::Name) : QString();
+}
+
+QString describe(const QWidget& widget) {
+    return QStringLiteral("%1 %2 in %3")
+        .arg(QString::fromLatin1(widget.metaObject()->className()), widget.objectName(),
+             widget.window()->objectName());
+}
+
+// Controls a person reads or operates; Qt's own parts of them (scroll bars,
+// viewports, headers) are left to Qt.
+bool isControl(const QWidget& widget) {
+    if (widget.objectName().startsWith("qt_") ||
+        qobject_cast<const QHeaderView*>(&widget) != nullptr) {
+        return false;
+    }
+    return qobject_cast<const QLabel*>(&widget) != nullptr ||
+           qobject_cast<const QAbstractButton*>(&widget) != nullptr ||
+           qobject_cast<const QLineEdit*>(&widget) != nullptr ||
+           qobject_cast<const QAbstractItemView*>(&widget) != nullptr ||
+           qobject_cast<const QGroupBox*>(&widget) != nullptr ||
+           qobject_cast<const QStatusBar*>(&widget) != nullptr || !widget.objectName().isEmpty();
+}
+
+// Every label and panel is read by its current text; every other control
+// and every window has a name, never its designer name; a window with a
+// title is read by it.
+void expectReadable(QWidget& window) {
+    const QString windowName = accessibleName(window);
+    EXPECT_FALSE(windowName.isEmpty()) << describe(window).toStdString();
+    EXPECT_NE(windowName, window.objectName());
+    if (!window.windowTitle().isEmpty()) {
+        EXPECT_EQ(windowName, window.windowTitle());
+    }
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        if (!isControl(*widget)) {
+            continue;
+        }
+        const QString name = accessibleName(*widget);
+        const auto* label = qobject_cast<const QLabel*>(widget);
+        if (label != nullptr && (!label->text().isEmpty() || label->pixmap().isNull())) {
+            EXPECT_EQ(name, label->text()) << describe(*widget).toStdString();
+            continue;
+        }
+        EXPECT_FALSE(name.isEmpty()) << describe(*widget).toStdString();
+        EXPECT_NE(name, widget->objectName()) << describe(*widget).toStdString();
+    }
+}
+
+class ScreenReaders : public ProgramFixture {
+protected:
+    // The trimming view open on a picture of the catalogue, as from the main window.
+    void openTrimmingView() {
+        const QString path = pathInStart(QStringLiteral("p1.bmp"));
+        testing_support::writeBmp(path, testing_support::patternImage(40, 30));
+        state().ReturnTo = 1;
+        ASSERT_TRUE(form7().showItem(path, QStringLiteral("p1.bmp"), nullptr));
+    }
+};
+
+TEST_F(ScreenReaders, ReadEveryLabelPanelAndControlOfEveryWindow) {
+    form6().notify(1, &form1(), QStringLiteral("設定ファイルが壊れています"),
+                   QStringLiteral("Quillfold.ini の 3 行目以降は読み込みません"));
+    openTrimmingView();
+    for (QWidget* window : std::initializer_list<QWidget*>{
+             &form1(), &form2(), &form3(), &form4(), &form5(), &form6(), &form7(), &form8()}) {
+        expectReadable(*window);
+    }
+    EXPECT_EQ(accessibleName(*form6().Panel1), QStringLiteral("設定ファイルが壊れています"));
+    EXPECT_EQ(accessibleName(*form7().StatusPanels[2]), QStringLiteral("[N] 元名+なし"));
+    EXPECT_EQ(accessibleName(*form7().Image1), QStringLiteral("画像"));
+}
+
+TEST_F(ScreenReaders, ReadStatusAndNoticeTextsAfterTheyChange) {
+    form1().setStatusText(1, QStringLiteral("[2] p2.jpg"));
+    EXPECT_EQ(accessibleName(*form1().StatusPanel1), QStringLiteral("[2] p2.jpg"));
+
+    openTrimmingView();
+    QTest::keyClick(&form7(), Qt::Key_T);
+    EXPECT_EQ(accessibleName(*form7().StatusPanels[1]), QStringLiteral("[T] 次表示 無効"));
+    form6().notify(1, &form1(), QStringLiteral("見当たらないファイルがあります"),
+                   QStringLiteral("読込を中断します"));
+    EXPECT_EQ(accessibleName(*form6().Label1), QStringLiteral("読込を中断します"));
+}
+
+}  // namespace

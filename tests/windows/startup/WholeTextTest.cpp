@@ -1,0 +1,118 @@
+// Texts of status bars, labels and notices are shown whole in the font
+// found on this machine.
+#include "tests/windows/ProgramFixture.h"
+
+#include "catalogue/TForm1.h"
+#include "dialogs/TForm2.h"
+#include "dialogs/TForm6.h"
+#include "tests/support/TestFiles.h"
+#include "trimming/TForm7.h"
+
+#include <QFontMetrics>
+#include <QImage>
+#include <QLabel>
+#include <QTest>
+
+namespace {
+
+::testing::AssertionResult showsWholeLine(const QLabel& label) {
+    const int needed = label.fontMetrics().height();
+    const int shown = label.contentsRect().height();
+    if (shown >= needed) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure() << label.objectName().toStdString() << " in "
+                                         << label.window()->objectName().toStdString() << " shows "
+                                         << shown << " of " << needed << " pixels of its lines";
+}
+
+// The lowest row of the notice's message that has ink, with the second
+// line hidden: -1 when the message draws nothing.
+int lowestMessageRow(TForm6& notice) {
+    notice.Label1->hide();
+    const QImage panel = notice.Panel1->grab().toImage();
+    notice.Label1->show();
+    const QRect inside = notice.Panel1->contentsRect();
+    int lowest = -1;
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            if (qGray(panel.pixel(x, y)) < 128) {
+                lowest = y;
+            }
+        }
+    }
+    return lowest;
+}
+
+// The notice's second line shows all of its text inside the panel's bevel,
+// below the message.
+void expectSecondLineWhole(TForm6& notice) {
+    const QLabel& line = *notice.Label1;
+    if (line.fontMetrics().horizontalAdvance(line.text()) <= line.width()) {
+        EXPECT_TRUE(showsWholeLine(line));
+    } else {
+        EXPECT_TRUE(line.wordWrap());
+        EXPECT_GE(line.height(), line.heightForWidth(line.width())) << line.text().toStdString();
+    }
+    EXPECT_TRUE(notice.Panel1->contentsRect().contains(line.geometry()));
+    const int lowest = lowestMessageRow(notice);
+    EXPECT_GT(lowest, 0);
+    EXPECT_LT(lowest, line.geometry().top());
+}
+
+using WholeText = ProgramFixture;
+
+TEST_F(WholeText, StatusPanelsAndTheFileCountShowWholeLines) {
+    form1().setStatusText(0, QStringLiteral("読込完了"));
+    form1().setStatusText(1, QStringLiteral("[12] p_1.jpg"));
+    EXPECT_TRUE(showsWholeLine(*form1().StatusPanel0));
+    EXPECT_TRUE(showsWholeLine(*form1().StatusPanel1));
+
+    const QString path = pathInStart(QStringLiteral("p1.bmp"));
+    testing_support::writeBmp(path, testing_support::patternImage(40, 30));
+    state().ReturnTo = 1;
+    ASSERT_TRUE(form7().showItem(path, QStringLiteral("p1.bmp"), nullptr));
+    QTest::keyClick(&form7(), Qt::Key_N);
+    EXPECT_EQ(form7().statusText(2), QStringLiteral("[N] 元名+_1"));
+    for (const QLabel* panel : form7().StatusPanels) {
+        EXPECT_TRUE(showsWholeLine(*panel));
+    }
+    form7().Image1DblClick();
+
+    form2().show();
+    EXPECT_TRUE(showsWholeLine(*form2().Label1));
+}
+
+class DamagedSettings : public ProgramFixture {
+protected:
+    DamagedSettings() { startAutomatically = false; }
+};
+
+TEST_F(DamagedSettings, NoticeWrapsItsSecondLineInsideTheBox) {
+    testing_support::writeBytes(pathInStart(QStringLiteral("Quillfold.ini")),
+                                "10\r\n20\r\nwide\r\n");
+    startProgram();
+    ASSERT_TRUE(noticeShown());
+    EXPECT_EQ(noticeText(), QStringLiteral("設定ファイルが壊れています"));
+    EXPECT_EQ(noticeLine(), QStringLiteral("Quillfold.ini の 3 行目以降は読み込みません"));
+    TForm6& notice = form6();
+    EXPECT_GT(notice.Label1->fontMetrics().horizontalAdvance(noticeLine()), notice.Label1->width());
+    expectSecondLineWhole(notice);
+
+    // A line that fits keeps its designed place.
+    notice.Label1->setText(QStringLiteral("読込を中断します"));
+    QTest::qWait(0);
+    EXPECT_EQ(notice.Label1->geometry(), QRect(8, 56, 217, 17));
+    expectSecondLineWhole(notice);
+
+    // A window that fills the shown box directly gets its long line wrapped too.
+    notice.Label1->setText(
+        QStringLiteral("ファイルを書き込めませんでした 保存先の空き容量を確かめて下さい"));
+    EXPECT_TRUE(waitFor([&] {
+        return notice.Label1->height() >= notice.Label1->heightForWidth(notice.Label1->width());
+    }));
+    expectSecondLineWhole(notice);
+    pressNoticeOk();
+}
+
+}  // namespace
