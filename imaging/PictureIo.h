@@ -36,8 +36,9 @@ PictureKind pictureKindOf(const QString& fileName);
 // Reads a ".jpg" or ".bmp" file, chosen by its extension. JPEG: baseline and
 // progressive, greyscale, RGB, CMYK and YCCK (Adobe inverted CMYK included)
 // all come out as RGB. BMP: whatever QImageReader reads (1/4/8/16/24/32 bit,
-// RLE, bit fields, top-down). Missing, empty, truncated, corrupt or oversized
-// files give an error.
+// RLE, bit fields, top-down); an RLE stream must write every pixel in turn
+// (no early end, no delta jumps). Missing, empty, truncated, corrupt or
+// oversized files give an error.
 Expected<QImage> loadPicture(const QString& path);
 
 // The pixel size stored in the file's header, without decoding the pixels.
