@@ -28,9 +28,10 @@ inline constexpr qint64 kMaxPicturePixels = 400'000'000;
 // The rest covers the headers, bit masks, a 256-colour table and the end
 // marker.
 inline constexpr qint64 kMaxBmpFileBytes = 4 * kMaxPicturePixels + 64 * 1024;
-// JPEG: Huffman-coded 8-bit samples stay below 2 bytes a sample even for
-// random noise at quality 100 without subsampling (1.6 measured, baseline or
-// progressive); CMYK has 4 samples a pixel. The rest is room for metadata.
+// JPEG: Huffman-coded 8-bit samples take under 2 bytes a sample even for
+// random noise at quality 100 without subsampling (1.6 measured with the
+// standard tables, baseline or progressive); CMYK has 4 samples a pixel.
+// The rest is room for metadata.
 inline constexpr qint64 kMaxJpegFileBytes = 8 * kMaxPicturePixels + 64 * 1024 * 1024;
 
 // Success when a picture of this size is within the limits above, otherwise
@@ -52,7 +53,8 @@ PictureKind pictureKindOf(const QString& fileName);
 // all come out as RGB. BMP: whatever QImageReader reads (1/4/8/16/24/32 bit,
 // RLE, bit fields, top-down); an RLE stream must write every pixel in turn
 // (no early end, no delta jumps). Missing, empty, truncated, corrupt or
-// oversized files give an error.
+// oversized files give an error, and so does running out of memory
+// ("メモリが足りません"): nothing is thrown.
 Expected<QImage> loadPicture(const QString& path);
 
 // The bytes of a ".jpg" or ".bmp" file, chosen by its extension, read whole
