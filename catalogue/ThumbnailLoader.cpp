@@ -4,7 +4,6 @@
 #include "imaging/PictureIo.h"
 #include "imaging/Stretch.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -109,12 +108,13 @@ std::optional<QImage> fromSampledRows(const QByteArray& bytes, int side, bool sl
 
 Expected<QImage> loadThumbnail(const QString& path, int side, bool slowReading, QRgb background) {
     if (imaging::pictureKindOf(QFileInfo(path).fileName()) == imaging::PictureKind::Jpeg) {
-        QFile file(path);
-        if (file.open(QIODevice::ReadOnly)) {
-            if (std::optional<QImage> thumbnail =
-                    fromSampledRows(file.readAll(), side, slowReading, background)) {
-                return *std::move(thumbnail);
-            }
+        const Expected<QByteArray> bytes = imaging::readPictureFile(path);
+        if (!bytes) {
+            return bytes.error();
+        }
+        if (std::optional<QImage> thumbnail =
+                fromSampledRows(*bytes, side, slowReading, background)) {
+            return *std::move(thumbnail);
         }
     }
     return loadFully(path, side, slowReading, background);

@@ -1,6 +1,7 @@
 #include "catalogue/ThumbnailQueue.h"
 
 #include "catalogue/ThumbnailLoader.h"
+#include "imaging/ExceptionBarrier.h"
 
 #include <QDir>
 #include <QtConcurrent/QtConcurrentRun>
@@ -11,8 +12,11 @@ namespace catalogue {
 
 namespace {
 
+// Runs on a worker thread or, for an entry not read ahead, on the window's:
+// either way nothing may throw out of it.
 ThumbnailRead readThumbnail(const QString& path, int side, bool slowReading, QRgb background) {
-    const imaging::Expected<QImage> thumbnail = loadThumbnail(path, side, slowReading, background);
+    const imaging::Expected<QImage> thumbnail = imaging::withoutExceptions(
+        [&] { return loadThumbnail(path, side, slowReading, background); });
     if (!thumbnail)
         return {QImage(), thumbnail.error().message};
     return {*thumbnail, QString()};

@@ -1,4 +1,5 @@
 #include "imaging/BmpHeader.h"
+#include "imaging/BmpRunLength.h"
 #include "imaging/HeaderSizes.h"
 #include "imaging/PictureIo.h"
 
@@ -18,6 +19,10 @@ namespace {
 
 QString damagedBmp() {
     return QStringLiteral("BMPファイルが壊れています");
+}
+
+ImageError cutOffBmp() {
+    return ImageError{QStringLiteral("BMPファイルが途中で切れています")};
 }
 
 // Qt refuses pictures above 256 MB by default; our own limit, checked
@@ -41,6 +46,31 @@ Expected<detail::BmpHeader> checkedHeader(const QByteArray& start) {
     return *header;
 }
 
+// Whether the file holds every pixel its header declares: Qt's reader
+// leaves the pixels it finds no data for as whatever the memory held. A
+// compressed stream is walked before Qt allocates the picture, which also
+// ties the declared size to the data actually there.
+Status checkPixelData(QIODevice& file, const detail::BmpHeader& header) {
+    if (file.size() < header.minimumFileSize()) {
+        return cutOffBmp();
+    }
+    if (!header.isRunLengthEncoded()) {
+        return success();
+    }
+    if (!file.seek(header.pixelDataStart())) {
+        return cutOffBmp();
+    }
+    switch (detail::walkRunLengthStream(file, header)) {
+        case detail::RunLengthVerdict::Complete:
+            return success();
+        case detail::RunLengthVerdict::CutOff:
+            return cutOffBmp();
+        case detail::RunLengthVerdict::Damaged:
+            break;
+    }
+    return ImageError{damagedBmp()};
+}
+
 void putLittleEndian(char* at, quint32 value, int byteCount) {
     for (int i = 0; i < byteCount; ++i) {
         at[i] = static_cast<char>((value >> (8 * i)) & 0xff);
@@ -57,12 +87,13 @@ Expected<QImage> decodeBmp(const QByteArray& bytes) {
     if (!header) {
         return header.error();
     }
-    if (bytes.size() < header->minimumFileSize()) {
-        return ImageError{QStringLiteral("BMPファイルが途中で切れています")};
-    }
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
+    if (const Status intact = checkPixelData(buffer, *header); !intact) {
+        return intact.error();
+    }
+    buffer.seek(0);
     raiseReaderAllocationLimit();
     // Bound to the BMP handler alone, so a file of another format that
     // merely carries a ".bmp" name is not read as that format.

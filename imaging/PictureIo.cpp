@@ -1,5 +1,6 @@
 #include "imaging/PictureIo.h"
 
+#include "imaging/ExceptionBarrier.h"
 #include "imaging/FileNames.h"
 #include "imaging/HeaderSizes.h"
 
@@ -9,23 +10,8 @@
 namespace imaging {
 namespace {
 
-// The file's bytes, or the reason they cannot be had.
-Expected<QByteArray> readWholeFile(const QString& path) {
-    if (!QFileInfo::exists(path)) {
-        return ImageError{QStringLiteral("ファイルが見当たりません")};
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return ImageError{QStringLiteral("ファイルを開けません")};
-    }
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        return ImageError{QStringLiteral("ファイルを読めません")};
-    }
-    if (bytes.isEmpty()) {
-        return ImageError{QStringLiteral("ファイルが空です")};
-    }
-    return bytes;
+qint64 longestFile(PictureKind kind) {
+    return kind == PictureKind::Jpeg ? kMaxJpegFileBytes : kMaxBmpFileBytes;
 }
 
 ImageError unsupportedKind() {
@@ -55,7 +41,7 @@ Expected<QImage> rgbForEncoding(const QImage& picture) {
                      ? picture
                      : picture.convertToFormat(QImage::Format_RGB888);
     if (rgb.isNull()) {
-        return ImageError{QStringLiteral("メモリが足りません")};
+        return outOfMemory();
     }
     return rgb;
 }
@@ -71,16 +57,46 @@ PictureKind pictureKindOf(const QString& fileName) {
     return PictureKind::Unknown;
 }
 
-Expected<QImage> loadPicture(const QString& path) {
+Expected<QByteArray> readPictureFile(const QString& path) {
     const PictureKind kind = pictureKindOf(path);
     if (kind == PictureKind::Unknown) {
         return unsupportedKind();
     }
-    const auto bytes = readWholeFile(path);
-    if (!bytes) {
-        return bytes.error();
+    if (!QFileInfo::exists(path)) {
+        return ImageError{QStringLiteral("ファイルが見当たりません")};
     }
-    return kind == PictureKind::Jpeg ? decodeJpeg(*bytes) : decodeBmp(*bytes);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return ImageError{QStringLiteral("ファイルを開けません")};
+    }
+    const qint64 length = file.size();
+    if (length == 0) {
+        return ImageError{QStringLiteral("ファイルが空です")};
+    }
+    if (length > longestFile(kind)) {
+        return ImageError{QStringLiteral("ファイルが大きすぎます")};
+    }
+    return withoutExceptions([&]() -> Expected<QByteArray> {
+        // No more than the length checked, should the file grow meanwhile.
+        QByteArray bytes = file.read(length);
+        if (file.error() != QFileDevice::NoError) {
+            return ImageError{QStringLiteral("ファイルを読めません")};
+        }
+        if (bytes.isEmpty()) {
+            return ImageError{QStringLiteral("ファイルが空です")};
+        }
+        return bytes;
+    });
+}
+
+Expected<QImage> loadPicture(const QString& path) {
+    return withoutExceptions([&]() -> Expected<QImage> {
+        const auto bytes = readPictureFile(path);
+        if (!bytes) {
+            return bytes.error();
+        }
+        return pictureKindOf(path) == PictureKind::Jpeg ? decodeJpeg(*bytes) : decodeBmp(*bytes);
+    });
 }
 
 Expected<QSize> readPictureSize(const QString& path) {

@@ -19,6 +19,21 @@ namespace imaging {
 inline constexpr int kMaxPictureSide = 65500;
 inline constexpr qint64 kMaxPicturePixels = 400'000'000;
 
+// The longest file of each kind that a picture within these limits needs;
+// a longer one is refused before its bytes are read into memory.
+//
+// BMP: at most 4 bytes a pixel. Rows of 32 bits a pixel need no padding and
+// narrower rows pad to at most 4 bytes a pixel; run-length data spend at
+// most 4 too (a one-pixel run and an end of line for each one-pixel row).
+// The rest covers the headers, bit masks, a 256-colour table and the end
+// marker.
+inline constexpr qint64 kMaxBmpFileBytes = 4 * kMaxPicturePixels + 64 * 1024;
+// JPEG: Huffman-coded 8-bit samples take under 2 bytes a sample even for
+// random noise at quality 100 without subsampling (1.6 measured with the
+// standard tables, baseline or progressive); CMYK has 4 samples a pixel.
+// The rest is room for metadata.
+inline constexpr qint64 kMaxJpegFileBytes = 8 * kMaxPicturePixels + 64 * 1024 * 1024;
+
 // Success when a picture of this size is within the limits above, otherwise
 // the error "画像が大きすぎます (WxH)" (or a damaged-file error for sizes
 // below one pixel). Computed in 64 bits, so any header value is safe.
@@ -36,9 +51,17 @@ PictureKind pictureKindOf(const QString& fileName);
 // Reads a ".jpg" or ".bmp" file, chosen by its extension. JPEG: baseline and
 // progressive, greyscale, RGB, CMYK and YCCK (Adobe inverted CMYK included)
 // all come out as RGB. BMP: whatever QImageReader reads (1/4/8/16/24/32 bit,
-// RLE, bit fields, top-down). Missing, empty, truncated, corrupt or oversized
-// files give an error.
+// RLE, bit fields, top-down); an RLE stream must write every pixel in turn
+// (no early end, no delta jumps). Missing, empty, truncated, corrupt or
+// oversized files give an error, and so does running out of memory
+// ("メモリが足りません"): nothing is thrown.
 Expected<QImage> loadPicture(const QString& path);
+
+// The bytes of a ".jpg" or ".bmp" file, chosen by its extension, read whole
+// once its length is known to be within the longest a file of that kind
+// needs (kMaxJpegFileBytes, kMaxBmpFileBytes); "ファイルが大きすぎます"
+// otherwise, before anything is read. The errors are those of loadPicture.
+Expected<QByteArray> readPictureFile(const QString& path);
 
 // The pixel size stored in the file's header, without decoding the pixels.
 // Same acceptance rules as loadPicture for the header itself.

@@ -1,5 +1,6 @@
 #include "split/ItemWork.h"
 
+#include "imaging/ExceptionBarrier.h"
 #include "imaging/FileNames.h"
 #include "imaging/PictureIo.h"
 #include "split/MarginRemoval.h"
@@ -9,6 +10,7 @@
 #include <QFileInfo>
 #include <QImage>
 
+#include <cstddef>
 #include <utility>
 
 namespace split {
@@ -112,28 +114,52 @@ void planResave(const SplitItem& item, const SplitOptions& options, const QStrin
     planWrite(std::move(picture).value(), target, item, options, false, work);
 }
 
+// Runs one planning step of the item. Memory running out on the way (or
+// anything else thrown) becomes the item's problem, with no output from
+// that step: the work runs on worker threads, and an exception must not
+// reach the thread that takes the result.
+template <typename Step>
+void runStep(ItemWork& work, const SplitItem& item, Step&& step) {
+    const auto outputsBefore = static_cast<std::ptrdiff_t>(work.outputs.size());
+    const imaging::Status done = imaging::withoutExceptions([&] {
+        step();
+        return imaging::success();
+    });
+    if (!done) {
+        work.outputs.erase(work.outputs.begin() + outputsBefore, work.outputs.end());
+        work.problem = ItemProblem{done.error().message, item.caption};
+    }
+}
+
+void planItem(const SplitItem& item, const SplitOptions& options, const QString& outputFolder,
+              ItemWork& work) {
+    if (!QFileInfo::exists(item.sourcePath)) {
+        return;
+    }
+    if (item.selected) {
+        work.numberStep = 1;
+        runStep(work, item, [&] { planSelected(item, options, outputFolder, work); });
+        return;
+    }
+    if (options.copyUnselected) {
+        work.numberStep += 1;
+        runStep(work, item, [&] {
+            work.outputs.push_back(
+                PlannedCopy{item.sourcePath, imaging::joinPath(outputFolder, item.caption)});
+        });
+    }
+    if (options.resaveUnselected) {
+        work.numberStep += 1;
+        runStep(work, item, [&] { planResave(item, options, outputFolder, work); });
+    }
+}
+
 }  // namespace
 
 ItemWork processItem(const SplitItem& item, const SplitOptions& options,
                      const QString& outputFolder) {
     ItemWork work;
-    if (!QFileInfo::exists(item.sourcePath)) {
-        return work;
-    }
-    if (item.selected) {
-        work.numberStep = 1;
-        planSelected(item, options, outputFolder, work);
-        return work;
-    }
-    if (options.copyUnselected) {
-        work.numberStep += 1;
-        work.outputs.push_back(
-            PlannedCopy{item.sourcePath, imaging::joinPath(outputFolder, item.caption)});
-    }
-    if (options.resaveUnselected) {
-        work.numberStep += 1;
-        planResave(item, options, outputFolder, work);
-    }
+    runStep(work, item, [&] { planItem(item, options, outputFolder, work); });
     return work;
 }
 

@@ -67,6 +67,9 @@ struct ItemWork {
 //
 // Missing source file: nothing, number unchanged.
 //
+// Running out of memory anywhere on the way is a problem like any other
+// ("メモリが足りません"): nothing is thrown.
+//
 // Pure apart from reading the source file: safe to call from a worker
 // thread, several items at once.
 ItemWork processItem(const SplitItem& item, const SplitOptions& options,

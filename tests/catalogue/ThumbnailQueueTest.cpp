@@ -3,6 +3,7 @@
 #include "catalogue/ThumbnailGeometry.h"
 #include "catalogue/UnreadableThumbnail.h"
 #include "imaging/PictureIo.h"
+#include "tests/support/MemoryLimit.h"
 #include "tests/support/TestFiles.h"
 
 #include <QDir>
@@ -10,6 +11,9 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -90,6 +94,30 @@ TEST_F(Queue, ANewStartDropsWhatWasReadAheadForTheOldOne) {
     queue.stop();
     EXPECT_EQ(queue.count(), 0);
     EXPECT_FALSE(queue.ready(1));
+}
+
+TEST_F(Queue, RunningOutOfMemoryOnAReaderIsAnErrorOfThatFileAlone) {
+    if (!testing_support::canCapAddressSpace()) {
+        GTEST_SKIP() << "a sanitizer holds the address space";
+    }
+    // A scan of 20000 x 16000 pixels: 960 MB to read, more than is left.
+    testing_support::writeSparseBmp(path(1), 20000, 16000);
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            if (!testing_support::capAddressSpace(256 << 20)) {
+                std::exit(2);
+            }
+            ThumbnailQueue queue(nullptr);
+            queue.start(dir_.path(), names_, 40, kBackground);
+            queue.readAhead(0, false);  // entry 1 is read on a worker
+            const bool firstRead = queue.take(0, false).ok();
+            const catalogue::ThumbnailRead huge = queue.take(1, false);
+            const bool nextRead = queue.take(2, false).ok();
+            std::fprintf(stderr, "%s\n", qPrintable(huge.error));
+            std::exit(firstRead && huge.error == "メモリが足りません" && nextRead ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 TEST(UnreadableThumbnail, IsAGreySquareCrossedOnTheBackground) {

@@ -1,3 +1,4 @@
+#include "imaging/BmpHeader.h"
 #include "imaging/PictureIo.h"
 #include "tests/support/TestFiles.h"
 
@@ -5,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <limits>
+#include <optional>
 #include <vector>
 
 using imaging::decodeBmp;
@@ -33,10 +37,13 @@ struct BmpRecipe {
     int width = 0;
     int height = 0;  // negative: rows stored top-down
     int bitsPerPixel = 24;
-    int compression = 0;  // 0 BI_RGB, 1 BI_RLE8, 3 BI_BITFIELDS
+    int compression = 0;  // 0 BI_RGB, 1 BI_RLE8, 2 BI_RLE4, 3 BI_BITFIELDS
     std::vector<std::array<uchar, 3>> palette;
     std::vector<quint32> masks;
     QByteArray pixels;
+    // Header fields that by default describe the file as it is made.
+    std::optional<quint32> pixelOffset;
+    std::optional<quint32> declaredPixelBytes;
 };
 
 QByteArray makeBmp(const BmpRecipe& recipe) {
@@ -45,14 +52,15 @@ QByteArray makeBmp(const BmpRecipe& recipe) {
     QByteArray file("BM");
     putLittleEndian(file, static_cast<quint32>(offset + recipe.pixels.size()), 4);
     putLittleEndian(file, 0, 4);
-    putLittleEndian(file, static_cast<quint32>(offset), 4);
+    putLittleEndian(file, recipe.pixelOffset.value_or(static_cast<quint32>(offset)), 4);
     putLittleEndian(file, 40, 4);
     putLittleEndian(file, static_cast<quint32>(recipe.width), 4);
     putLittleEndian(file, static_cast<quint32>(recipe.height), 4);
     putLittleEndian(file, 1, 2);
     putLittleEndian(file, static_cast<quint32>(recipe.bitsPerPixel), 2);
     putLittleEndian(file, static_cast<quint32>(recipe.compression), 4);
-    putLittleEndian(file, static_cast<quint32>(recipe.pixels.size()), 4);
+    putLittleEndian(
+        file, recipe.declaredPixelBytes.value_or(static_cast<quint32>(recipe.pixels.size())), 4);
     putLittleEndian(file, 2835, 4);
     putLittleEndian(file, 2835, 4);
     putLittleEndian(file, static_cast<quint32>(recipe.palette.size()), 4);
@@ -264,4 +272,155 @@ TEST(BmpReader, RefusesTruncatedPixelData) {
     const auto longer = decodeBmp(whole + QByteArray(10, 'x'));
     ASSERT_TRUE(longer.ok());
     EXPECT_EQ(longer.value(), patternImage(41, 30));
+}
+
+// --- Reader: run-length encoded files ---
+
+namespace {
+
+const std::vector<std::array<uchar, 3>> kFourColours = {
+    {0, 0, 0}, {200, 10, 10}, {10, 200, 10}, {10, 10, 200}};
+
+std::string colour(int index) {
+    const auto& entry = kFourColours[static_cast<size_t>(index)];
+    return std::to_string(entry[0]) + "," + std::to_string(entry[1]) + "," +
+           std::to_string(entry[2]);
+}
+
+// The pixels of a picture in the four colours, from the top row down.
+std::vector<std::string> colours(std::initializer_list<int> indexes) {
+    std::vector<std::string> texts;
+    for (const int index : indexes) {
+        texts.push_back(colour(index));
+    }
+    return texts;
+}
+
+BmpRecipe runLength(int bits, int width, int height, const QByteArray& stream) {
+    BmpRecipe recipe;
+    recipe.width = width;
+    recipe.height = height;
+    recipe.bitsPerPixel = bits;
+    recipe.compression = bits == 8 ? 1 : 2;
+    recipe.palette = kFourColours;
+    recipe.pixels = stream;
+    return recipe;
+}
+
+// 4 x 2 in RLE8: the bottom row one run of colour 0; the top row a run of
+// one pixel, then three stored pixels (odd: a padding byte follows).
+const QByteArray kRle8Stream = bytesOf({4, 0, 0, 0,              // 0 0 0 0, end of line
+                                        1, 1, 0, 3, 1, 2, 2, 0,  // 1, then 1 2 2
+                                        0, 0, 0, 1});            // end of line, of bitmap
+const std::vector<std::string> kRle8Pixels = colours({1, 1, 2, 2, 0, 0, 0, 0});
+// Bytes after which every pixel of kRle8Stream is written: the padding and
+// the markers may be missing.
+constexpr qsizetype kRle8Covered = 11;
+
+// 5 x 3 in RLE4: a run of alternating colours, five stored pixels (three
+// bytes, padded), then three stored pixels and a run, ended by the
+// end-of-bitmap marker alone.
+const QByteArray kRle4Stream = bytesOf({5, 0x12, 0,    0,                         // 1 2 1 2 1
+                                        0, 5,    0x30, 0x12, 0x30, 0,    0, 0,    // 3 0 1 2 3
+                                        0, 3,    0x21, 0x00, 2,    0x33, 0, 1});  // 2 1 0 3 3
+const std::vector<std::string> kRle4Pixels =
+    colours({2, 1, 0, 3, 3, /**/ 3, 0, 1, 2, 3, /**/ 1, 2, 1, 2, 1});
+
+}  // namespace
+
+TEST(BmpRunLength, DecodesCompleteStreamsExactly) {
+    EXPECT_EQ(decodedTexts(makeBmp(runLength(8, 4, 2, kRle8Stream)), QSize(4, 2)), kRle8Pixels);
+    EXPECT_EQ(decodedTexts(makeBmp(runLength(4, 5, 3, kRle4Stream)), QSize(5, 3)), kRle4Pixels);
+}
+
+TEST(BmpRunLength, RefusesStreamsCutOffBeforeTheLastPixel) {
+    // Qt's reader would return the pixels never reached as stale memory.
+    for (qsizetype length = 0; length <= kRle8Stream.size(); ++length) {
+        SCOPED_TRACE(length);
+        const QByteArray file = makeBmp(runLength(8, 4, 2, kRle8Stream.left(length)));
+        if (length < kRle8Covered) {
+            EXPECT_EQ(messageOf(decodeBmp(file)), "BMPファイルが途中で切れています");
+        } else {
+            EXPECT_EQ(decodedTexts(file, QSize(4, 2)), kRle8Pixels);
+        }
+    }
+    for (qsizetype length = 0; length < kRle4Stream.size(); ++length) {
+        SCOPED_TRACE(length);
+        const auto result = decodeBmp(makeBmp(runLength(4, 5, 3, kRle4Stream.left(length))));
+        if (result.ok()) {
+            EXPECT_EQ(pixelTexts(result.value()), kRle4Pixels);
+        }
+    }
+    // A file shorter than the compressed size its header declares.
+    BmpRecipe declaredLonger = runLength(8, 4, 2, kRle8Stream.left(kRle8Covered));
+    declaredLonger.declaredPixelBytes = static_cast<quint32>(kRle8Stream.size());
+    EXPECT_EQ(messageOf(decodeBmp(makeBmp(declaredLonger))), "BMPファイルが途中で切れています");
+}
+
+TEST(BmpRunLength, RefusesStreamsThatLeavePixelsUnwritten) {
+    const std::vector<std::pair<const char*, QByteArray>> streams = {
+        {"end of bitmap early", bytesOf({4, 0, 0, 0, 2, 1, 0, 1})},
+        {"end of line before the row is full", bytesOf({4, 0, 0, 0, 2, 1, 0, 0, 0, 1})},
+        {"delta over two pixels", bytesOf({4, 0, 0, 0, 0, 2, 2, 0, 2, 2, 0, 1})},
+        {"run past the row end", bytesOf({4, 0, 0, 0, 5, 1, 0, 1})},
+        {"run into the next row", bytesOf({6, 0, 0, 0, 2, 1, 0, 1})},
+        {"stored pixels past the row end", bytesOf({4, 0, 0, 0, 0, 5, 1, 1, 1, 1, 1, 0, 0, 1})},
+    };
+    for (const auto& [what, stream] : streams) {
+        EXPECT_EQ(messageOf(decodeBmp(makeBmp(runLength(8, 4, 2, stream)))),
+                  "BMPファイルが壊れています")
+            << what;
+    }
+    EXPECT_EQ(messageOf(decodeBmp(makeBmp(runLength(4, 5, 3, bytesOf({5, 0x12, 0, 1}))))),
+              "BMPファイルが壊れています");
+}
+
+TEST(BmpRunLength, RefusesASmallFileDeclaringAHugePicture) {
+    // 1 KB of whole rows of a 16000 x 16000 picture: refused from the data
+    // alone, before a picture of 256 million pixels is allocated.
+    QByteArray rows;
+    while (rows.size() < 1000) {
+        for (int run = 0; run < 62; ++run) {
+            rows += bytesOf({255, 1});
+        }
+        rows += bytesOf({190, 2, 0, 0});
+    }
+    for (const int bits : {8, 4}) {
+        EXPECT_EQ(messageOf(decodeBmp(makeBmp(runLength(bits, 16000, 16000, rows)))),
+                  "BMPファイルが途中で切れています")
+            << bits;
+    }
+}
+
+TEST(BmpReader, PixelsStartAfterTheColourTableWhateverTheOffsetSays) {
+    // The offset points into the colour table, and the file ends where the
+    // rows would end from there; Qt's reader starts after the table and
+    // would leave the last rows it cannot read as stale memory.
+    BmpRecipe shifted;
+    shifted.width = 4;
+    shifted.height = 300;
+    shifted.bitsPerPixel = 8;
+    shifted.palette = kFourColours;
+    shifted.pixelOffset = 54;
+    shifted.pixels = QByteArray(4 * 300 - 16, '\1');
+    EXPECT_EQ(messageOf(decodeBmp(makeBmp(shifted))), "BMPファイルが途中で切れています");
+}
+
+TEST(BmpHeader, MinimumFileSizeSaturatesForAnyDeclaredSize) {
+    for (const int height : {std::numeric_limits<int>::max(), std::numeric_limits<int>::min()}) {
+        BmpRecipe huge;
+        huge.width = std::numeric_limits<int>::max();
+        huge.height = height;
+        huge.bitsPerPixel = 32;
+        const auto header = imaging::detail::parseBmpHeader(makeBmp(huge));
+        ASSERT_TRUE(header.has_value()) << height;
+        EXPECT_EQ(header->minimumFileSize(), std::numeric_limits<qint64>::max()) << height;
+    }
+    BmpRecipe small;
+    small.width = 3;
+    small.height = -2;
+    small.pixels = QByteArray(24, '\0');
+    const auto header = imaging::detail::parseBmpHeader(makeBmp(small));
+    ASSERT_TRUE(header.has_value());
+    EXPECT_EQ(header->minimumFileSize(), 54 + 2 * 12);
 }

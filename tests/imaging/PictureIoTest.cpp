@@ -3,6 +3,7 @@
 #include "tests/support/TestFiles.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -106,4 +107,18 @@ TEST_F(PictureFiles, SizeNeedsOnlyAnIntactHeader) {
     EXPECT_EQ(loadError("cut.jpg"), "JPEGファイルが途中で切れています");
     writeBytes(path("forged.jpg"), jpeg_samples::withDeclaredSize(jpeg, 65000, 65000));
     EXPECT_EQ(sizeError("forged.jpg"), "画像が大きすぎます (65000x65000)");
+}
+
+TEST_F(PictureFiles, RefusesFilesLongerThanAnyPictureNeedsBeforeReadingThem) {
+    // A small picture followed by a hole: read whole, the file would take
+    // gigabytes of memory before its picture is even looked at.
+    const QImage picture = patternImage(8, 8);
+    testing_support::writeBmp(path("long.bmp"), picture);
+    testing_support::writeJpeg(path("long.jpg"), picture);
+    QFile bmp(path("long.bmp"));
+    QFile jpeg(path("long.jpg"));
+    ASSERT_TRUE(bmp.resize(imaging::kMaxBmpFileBytes + 1));
+    ASSERT_TRUE(jpeg.resize(imaging::kMaxJpegFileBytes + 1));
+    EXPECT_EQ(loadError("long.bmp"), "ファイルが大きすぎます");
+    EXPECT_EQ(loadError("long.jpg"), "ファイルが大きすぎます");
 }

@@ -1,5 +1,6 @@
 #include "split/ItemPrefetch.h"
 
+#include "tests/support/MemoryLimit.h"
 #include "tests/support/TestFiles.h"
 
 #include <QDir>
@@ -7,6 +8,9 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
 
 #include <vector>
 
@@ -53,6 +57,34 @@ TEST_F(ItemPrefetchTest, HandsOutTheWorkOnlyForItsOwnIndex) {
     EXPECT_FALSE(prefetch.take(4).has_value());
     // Nothing was written: the work only plans.
     EXPECT_FALSE(QDir(root_.filePath("out")).exists());
+}
+
+TEST_F(ItemPrefetchTest, RunningOutOfMemoryIsTheItemsProblem) {
+    if (!testing_support::canCapAddressSpace()) {
+        GTEST_SKIP() << "a sanitizer holds the address space";
+    }
+    // A scan of 20000 x 16000 pixels: 960 MB to read, more than is left.
+    testing_support::writeSparseBmp(root_.filePath("huge.bmp"), 20000, 16000);
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            if (!testing_support::capAddressSpace(256 << 20)) {
+                std::exit(2);
+            }
+            ItemPrefetch prefetch(options_, root_.filePath("out"), 2);
+            prefetch.start(0, item("huge.bmp"));
+            prefetch.start(1, item("a.bmp"));
+            const auto huge = waitAndTake(prefetch, 0);
+            const auto next = waitAndTake(prefetch, 1);
+            const bool refused = huge && huge->outputs.empty() && huge->problem &&
+                                 huge->problem->message == "メモリが足りません" &&
+                                 huge->numberStep == 1;
+            if (huge && huge->problem) {
+                std::fprintf(stderr, "%s\n", qPrintable(huge->problem->message));
+            }
+            std::exit(refused && next && next->outputs.size() == 2 ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 TEST_F(ItemPrefetchTest, KeepsTheNextItemsInWorkUpToItsDepth) {
