@@ -1,0 +1,30 @@
+#pragma once
+
+// Helpers shared by the fuzz targets.
+
+#include <QByteArray>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+namespace fuzzing {
+
+// Ends the run when a property of the code under test does not hold;
+// libFuzzer then keeps the input that broke it.
+inline void require(bool holds, const char* property) {
+    if (!holds) {
+        std::fprintf(stderr, "property broken: %s\n", property);
+        std::abort();
+    }
+}
+
+// The fuzzer's bytes without a copy, so that AddressSanitizer reports a
+// read one byte past the end of the input.
+inline QByteArray bytesOf(const uint8_t* data, size_t size) {
+    return QByteArray::fromRawData(reinterpret_cast<const char*>(data),
+                                   static_cast<qsizetype>(size));
+}
+
+}  // namespace fuzzing
