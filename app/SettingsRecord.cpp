@@ -72,6 +72,19 @@ private:
     qsizetype pos_ = 0;
 };
 
+// The bytes a text is kept as, or nothing when reading them back would not
+// give the same text: a character CP932 lacks or holds only as a look-alike
+// (〜 comes back as ～, ¥ as \), or a line break, which would move every
+// later value to the wrong line.
+std::optional<QByteArray> storedText(const QString& text) {
+    if (text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n')))
+        return std::nullopt;
+    std::optional<QByteArray> bytes = encodeCp932(text);
+    if (!bytes || decodeCp932(*bytes) != text)
+        return std::nullopt;
+    return bytes;
+}
+
 }  // namespace
 
 SettingsParse parseSettings(const QByteArray& bytes) {
@@ -97,7 +110,7 @@ QByteArray formatSettings(const SettingsRecord& record) {
         out += "\r\n";
     }
     for (const QString& text : record.texts) {
-        out += encodeCp932(text).value_or(QByteArray());
+        out += storedText(text).value_or(QByteArray());
         out += "\r\n";
     }
     return out;

@@ -42,8 +42,9 @@ struct SettingsParse {
 SettingsParse parseSettings(const QByteArray& bytes);
 
 // The file's bytes: 26 lines, each ended by CR LF, numbers in decimal with a
-// leading "-" when negative. A text that CP932 cannot hold is written as an
-// empty line (the value cannot be stored); the others are kept exactly.
+// leading "-" when negative. A text that would not read back exactly (one
+// with a line break, or a character CP932 cannot hold or holds only as a
+// look-alike) is written as an empty line; the others are kept exactly.
 QByteArray formatSettings(const SettingsRecord& record);
 
 // The record as the program starts without a settings file.

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, testing and running Quillfold
-# need. Does nothing when they are all present.
+# need; with the argument "fuzz" also clang with libFuzzer and the symbolizer
+# for the fuzz targets. Does nothing when they are all present.
 set -euo pipefail
 
 packages=(
@@ -10,6 +11,9 @@ packages=(
     libgtest-dev
     fonts-noto-cjk
 )
+if [ "${1:-}" = fuzz ]; then
+    packages+=(clang-14 libclang-rt-14-dev llvm-14)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

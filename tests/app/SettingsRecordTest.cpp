@@ -67,6 +67,26 @@ TEST(SettingsFile, TextThatShiftJisCannotHoldIsWrittenEmpty) {
     EXPECT_EQ(lines[24], "\r");
 }
 
+// A folder name may hold a line break, or a character that CP932 keeps only
+// as a look-alike (〜 reads back as ～, ¥ as \): written as it stands, the
+// first would push every later text down a line and the second would name
+// another folder.
+TEST(SettingsFile, TextThatWouldNotReadBackIsWrittenEmpty) {
+    for (const QString& text :
+         {QStringLiteral("/scans/vol 1\nvol 2"), QStringLiteral("/scans/a\rb"),
+          QStringLiteral("/scans/第1巻〜第3巻"), QStringLiteral("/scans/¥100")}) {
+        SettingsRecord record = designedSettings();
+        record.texts[6] = text;
+        record.texts[7] = QStringLiteral("/output");
+        const QList<QByteArray> lines = linesOf(formatSettings(record));
+        ASSERT_EQ(lines.size(), 26) << text.toStdString();
+        EXPECT_EQ(lines[24], "\r") << text.toStdString();
+        const SettingsParse parsed = parseSettings(formatSettings(record));
+        EXPECT_EQ(parsed.texts[6], QString()) << text.toStdString();
+        EXPECT_EQ(parsed.texts[7], QStringLiteral("/output")) << text.toStdString();
+    }
+}
+
 TEST(SettingsFile, InvalidShiftJisBytesDoNotStopReading) {
     const QString text = decodeCp932(QByteArray("ab\x81", 3));
     EXPECT_TRUE(text.startsWith("ab"));
