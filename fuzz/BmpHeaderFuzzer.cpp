@@ -1,7 +1,8 @@
 // The BMP header parser on any bytes: no undefined arithmetic (UBSan stops
 // the run), the same result from the whole file as from its first bytes (the
 // size reader reads only those), and for a picture within the limits a
-// minimum file size that covers the pixel offset and every row.
+// minimum file size that covers the start of the pixels and, uncompressed,
+// every row (a run-length stream is walked on its own before decoding).
 
 #include "fuzz/FuzzCheck.h"
 #include "imaging/BmpHeader.h"
@@ -31,9 +32,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     }
     const qint64 minimum = header->minimumFileSize();
-    if (minimum != 0 && imaging::checkPictureSize(header->width, header->height).ok()) {
-        require(minimum >= qint64{header->pixelOffset} + 4 * header->height,
-                "the minimum file size covers the pixel offset and every row");
+    if (imaging::checkPictureSize(header->width, header->height).ok()) {
+        const qint64 rowBytes = header->isRunLengthEncoded() ? 0 : 4;
+        require(minimum >= header->pixelDataStart() + rowBytes * header->height,
+                "the minimum file size covers the start of the pixels and every row");
     }
     return 0;
 }
