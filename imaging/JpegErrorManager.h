@@ -26,10 +26,12 @@ struct JpegErrorManager {
 // Points `cinfo->err` at `manager` and installs the handlers above.
 jpeg_error_mgr* installErrorManager(JpegErrorManager& manager);
 
-// Progressive files may hold any number of scans; one with thousands of
-// tiny scans would keep the decoder busy for minutes. This monitor stops
+// Progressive files may hold any number of scans, and each scan passes over
+// the whole picture: a small file of hundreds of tiny scans would keep the
+// decoder busy for minutes. Encoders write about ten (libjpeg's default
+// progression) and rarely more than a few dozen; this monitor stops
 // decoding after kMaxProgressiveScans.
-inline constexpr int kMaxProgressiveScans = 1000;
+inline constexpr int kMaxProgressiveScans = 100;
 void installScanLimit(j_decompress_ptr cinfo, jpeg_progress_mgr& monitor);
 
 // The user's message for a failed decode or encode, from the manager's
