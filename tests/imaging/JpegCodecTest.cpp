@@ -285,7 +285,10 @@ TEST(JpegReader, StopsOnEndlessProgressiveScans) {
     const QByteArray progressive =
         jpeg_samples::encode(8, 8, 3, jpeg_samples::rgbSamples(patternImage(8, 8)), recipe);
     ASSERT_TRUE(decodeJpeg(progressive).ok());
-    EXPECT_FALSE(decodeJpeg(jpeg_samples::withRepeatedLastScan(progressive, 1200)).ok());
+    EXPECT_TRUE(decodeJpeg(jpeg_samples::withRepeatedLastScan(progressive, 60)).ok());
+    // Each scan passes over the whole picture: a few hundred would keep a
+    // large picture's decoder busy for minutes.
+    EXPECT_FALSE(decodeJpeg(jpeg_samples::withRepeatedLastScan(progressive, 200)).ok());
 }
 
 TEST(JpegReader, SizeComesFromTheHeaderAlone) {
