@@ -1,11 +1,11 @@
 #include "catalogue/TForm1.h"
 
-#include "app/AppState.h"
-#include "app/FormLook.h"
-#include "app/Hints.h"
-#include "app/NumberEdit.h"
 #include "catalogue/CatalogueList.h"
 #include "catalogue/StatusTexts.h"
+#include "core/AppState.h"
+#include "core/FormLook.h"
+#include "core/Hints.h"
+#include "core/NumberEdit.h"
 #include "dialogs/TForm5.h"
 #include "dialogs/TForm6.h"
 

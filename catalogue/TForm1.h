@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Windows.h"
+#include "core/WindowPorts.h"
 #include "imaging/Expected.h"
 
 #include <QMainWindow>
@@ -37,6 +37,7 @@ public:
     int thumbnailCount() const override;
     void ListView1DblClick() override;
     void beginLoading(int thumbnailSize, int fileCount) override;
+    void showRenamed(int index, const QString& newName) override;
 
     // While thumbnails load, every command of the window is inert.
     bool isBusy() const;

@@ -2,11 +2,11 @@
 // settings dialog's tolerance, is selected and every other one unselected.
 #include "catalogue/TForm1.h"
 
-#include "app/AppState.h"
-#include "app/NumberEdit.h"
 #include "catalogue/AutoSelect.h"
 #include "catalogue/CatalogueList.h"
 #include "catalogue/StatusTexts.h"
+#include "core/AppState.h"
+#include "core/NumberEdit.h"
 #include "dialogs/TForm5.h"
 #include "dialogs/TForm6.h"
 

@@ -1,10 +1,10 @@
 // Start-up, settings file and exit of the main window.
 #include "catalogue/TForm1.h"
 
-#include "app/AppState.h"
-#include "app/FormLook.h"
-#include "app/NumberEdit.h"
-#include "app/SettingsRecord.h"
+#include "core/AppState.h"
+#include "core/FormLook.h"
+#include "core/NumberEdit.h"
+#include "core/SettingsRecord.h"
 #include "dialogs/TForm2.h"
 #include "dialogs/TForm4.h"
 #include "dialogs/TForm5.h"

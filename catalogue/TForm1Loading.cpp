@@ -2,11 +2,11 @@
 // ahead on worker threads, item i always file i of the open-folder list.
 #include "catalogue/TForm1.h"
 
-#include "app/AppState.h"
 #include "catalogue/CatalogueList.h"
 #include "catalogue/StatusTexts.h"
 #include "catalogue/ThumbnailQueue.h"
 #include "catalogue/UnreadableThumbnail.h"
+#include "core/AppState.h"
 #include "dialogs/TForm2.h"
 #include "dialogs/TForm6.h"
 

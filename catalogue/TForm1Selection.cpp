@@ -2,9 +2,9 @@
 // invert, and the refusal of caption edits in place.
 #include "catalogue/TForm1.h"
 
-#include "app/AppState.h"
 #include "catalogue/CatalogueList.h"
 #include "catalogue/StatusTexts.h"
+#include "core/AppState.h"
 #include "dialogs/TForm4.h"
 #include "dialogs/TForm6.h"
 

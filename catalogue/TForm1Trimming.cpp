@@ -1,8 +1,8 @@
 // Opening the trimming view on the current catalogue item.
 #include "catalogue/TForm1.h"
 
-#include "app/AppState.h"
 #include "catalogue/CatalogueList.h"
+#include "core/AppState.h"
 #include "dialogs/TForm6.h"
 #include "imaging/FileNames.h"
 #include "trimming/ListSelection.h"

@@ -1,8 +1,8 @@
 // The open-folder dialog's preview of the selected file.
 #include "dialogs/TForm2.h"
 
-#include "app/AppState.h"
-#include "app/Windows.h"
+#include "core/AppState.h"
+#include "core/WindowPorts.h"
 #include "dialogs/TForm6.h"
 
 #include <QFileInfo>

@@ -1,9 +1,8 @@
 #include "dialogs/TForm4.h"
 
-#include "app/AppState.h"
-#include "app/FormLook.h"
-#include "app/Windows.h"
-#include "catalogue/StatusTexts.h"
+#include "core/AppState.h"
+#include "core/FormLook.h"
+#include "core/WindowPorts.h"
 #include "dialogs/RenameCheck.h"
 #include "dialogs/RenameRules.h"
 #include "dialogs/TForm6.h"
@@ -98,7 +97,7 @@ void TForm4::Button1Click() {
     if (newName.isEmpty())
         return;
     TForm6& notice = *windows_.Form6;
-    QListWidgetItem* item = windows_.main->ListView1().item(state_.CurrentIndex);
+    const QListWidgetItem* item = windows_.main->ListView1().item(state_.CurrentIndex);
     const QString oldName = item ? item->text() : QString();
 
     const dialogs::RenameCheck check = dialogs::checkRename(state_.CurrentFolder, oldName, newName);
@@ -122,9 +121,7 @@ void TForm4::Button1Click() {
                           : std::nullopt);
         return;
     }
-    // The caption changes while the main window is still disabled, so the
-    // catalogue takes it as a rename and not as an edit in place.
-    item->setText(newName);
-    windows_.main->setStatusText(1, catalogue::currentItemText(state_.CurrentIndex, newName));
+    // The main window takes the new caption while it is still disabled.
+    windows_.main->showRenamed(state_.CurrentIndex, newName);
     closeDialog();
 }

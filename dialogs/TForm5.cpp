@@ -1,10 +1,10 @@
 #include "dialogs/TForm5.h"
 
-#include "app/AppState.h"
-#include "app/FormLook.h"
-#include "app/Hints.h"
-#include "app/NumberEdit.h"
-#include "app/Windows.h"
+#include "core/AppState.h"
+#include "core/FormLook.h"
+#include "core/Hints.h"
+#include "core/NumberEdit.h"
+#include "core/WindowPorts.h"
 #include "dialogs/TForm6.h"
 
 #include <QCloseEvent>

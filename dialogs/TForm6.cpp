@@ -1,8 +1,8 @@
 #include "dialogs/TForm6.h"
 
-#include "app/AppState.h"
-#include "app/FormLook.h"
-#include "app/Windows.h"
+#include "core/AppState.h"
+#include "core/FormLook.h"
+#include "core/WindowPorts.h"
 #include "dialogs/TForm2.h"
 #include "dialogs/TForm4.h"
 #include "dialogs/TForm5.h"

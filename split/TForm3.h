@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Windows.h"
+#include "core/WindowPorts.h"
 #include "split/BatchFailures.h"
 #include "split/ItemPrefetch.h"
 #include "split/ProtectedFiles.h"

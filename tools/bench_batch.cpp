@@ -6,12 +6,12 @@
 //
 //     bench_batch [images]
 
-#include "app/NumberEdit.h"
-#include "app/Program.h"
 #include "catalogue/TForm1.h"
+#include "core/NumberEdit.h"
 #include "dialogs/TForm6.h"
 #include "imaging/FileNames.h"
 #include "imaging/PictureIo.h"
+#include "program/Program.h"
 #include "split/ItemCommit.h"
 #include "split/ItemWork.h"
 #include "split/TForm3.h"

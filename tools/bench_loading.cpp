@@ -6,12 +6,12 @@
 // The scans are generated once into a folder under the system's temporary
 // folder and reused by later runs.
 
-#include "app/Program.h"
 #include "catalogue/CatalogueList.h"
 #include "catalogue/TForm1.h"
 #include "dialogs/FolderTree.h"
 #include "dialogs/TForm2.h"
 #include "imaging/PictureIo.h"
+#include "program/Program.h"
 
 #include <QAction>
 #include <QApplication>

@@ -4,12 +4,12 @@
 //
 //     QT_QPA_PLATFORM=offscreen build/tools/screenshot docs/main-window.png
 
-#include "app/Program.h"
 #include "catalogue/CatalogueList.h"
 #include "catalogue/TForm1.h"
 #include "dialogs/TForm2.h"
 #include "imaging/FileCommit.h"
 #include "imaging/PictureIo.h"
+#include "program/Program.h"
 
 #include <QApplication>
 #include <QDir>

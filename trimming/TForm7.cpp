@@ -1,8 +1,8 @@
 // Creation, showing and closing of the trimming view.
 #include "trimming/TForm7.h"
 
-#include "app/AppState.h"
-#include "app/FormLook.h"
+#include "core/AppState.h"
+#include "core/FormLook.h"
 #include "dialogs/TForm2.h"
 #include "imaging/PictureIo.h"
 #include "trimming/FrameMapping.h"

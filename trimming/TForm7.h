@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Windows.h"
+#include "core/WindowPorts.h"
 #include "trimming/TrimmingTexts.h"
 
 #include <QSet>

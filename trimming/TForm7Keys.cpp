@@ -2,7 +2,7 @@
 // every auto-repeat), key-up does what happens once per press.
 #include "trimming/TForm7.h"
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "dialogs/TForm2.h"
 #include "trimming/FrameKeys.h"
 #include "trimming/FrameMapping.h"

@@ -2,7 +2,7 @@
 // phases held in Panel1's text and the timer's interval.
 #include "trimming/TForm7.h"
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "trimming/TrimOutput.h"
 #include "trimming/TrimRequest.h"
 #include "trimming/TrimSequence.h"

@@ -2,8 +2,8 @@
 // set as default, F5, the tab order, and the default folder at start-up.
 #include "tests/windows/ProgramFixture.h"
 
-#include "app/AppState.h"
-#include "app/SettingsRecord.h"
+#include "core/AppState.h"
+#include "core/SettingsRecord.h"
 #include "dialogs/FolderTree.h"
 #include "dialogs/TForm8.h"
 #include "split/TForm3.h"

@@ -3,12 +3,12 @@
 // cannot be read, and the thumbnails' pixels.
 #include "tests/windows/opening/OpeningFixture.h"
 
-#include "app/AppState.h"
 #include "catalogue/CatalogueList.h"
 #include "catalogue/StatusTexts.h"
 #include "catalogue/TForm1.h"
 #include "catalogue/ThumbnailGeometry.h"
 #include "catalogue/UnreadableThumbnail.h"
+#include "core/AppState.h"
 #include "dialogs/TForm2.h"
 #include "imaging/PictureIo.h"
 #include "tests/support/TestFiles.h"

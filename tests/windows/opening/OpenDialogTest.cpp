@@ -2,11 +2,11 @@
 // OK's limits and refusals, cancel and close.
 #include "tests/windows/opening/OpeningFixture.h"
 
-#include "app/AppState.h"
-#include "app/NumberEdit.h"
-#include "app/SettingsRecord.h"
 #include "catalogue/CatalogueList.h"
 #include "catalogue/TForm1.h"
+#include "core/AppState.h"
+#include "core/NumberEdit.h"
+#include "core/SettingsRecord.h"
 #include "dialogs/FolderTree.h"
 #include "dialogs/TForm2.h"
 #include "dialogs/TForm5.h"

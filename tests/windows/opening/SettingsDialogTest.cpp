@@ -2,9 +2,9 @@
 // cancel, and how it is opened and left.
 #include "tests/windows/ProgramFixture.h"
 
-#include "app/AppState.h"
-#include "app/NumberEdit.h"
 #include "catalogue/TForm1.h"
+#include "core/AppState.h"
+#include "core/NumberEdit.h"
 #include "dialogs/TForm5.h"
 #include "dialogs/TForm6.h"
 

@@ -1,10 +1,10 @@
 #include "tests/windows/CatalogueFixture.h"
 
-#include "app/AppState.h"
-#include "app/NumberEdit.h"
 #include "catalogue/CatalogueList.h"
 #include "catalogue/StatusTexts.h"
 #include "catalogue/TForm1.h"
+#include "core/AppState.h"
+#include "core/NumberEdit.h"
 #include "dialogs/TForm5.h"
 #include "tests/support/TestFiles.h"
 

@@ -1,8 +1,8 @@
 #include "tests/windows/CatalogueFixture.h"
 
-#include "app/AppState.h"
 #include "catalogue/CatalogueList.h"
 #include "catalogue/TForm1.h"
+#include "core/AppState.h"
 #include "dialogs/TForm4.h"
 #include "tests/support/TestFiles.h"
 

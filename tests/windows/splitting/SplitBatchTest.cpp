@@ -1,10 +1,10 @@
 #include "tests/windows/splitting/SplitFixture.h"
 
-#include "app/AppState.h"
-#include "app/FormLook.h"
-#include "app/NumberEdit.h"
 #include "catalogue/CatalogueList.h"
 #include "catalogue/TForm1.h"
+#include "core/AppState.h"
+#include "core/FormLook.h"
+#include "core/NumberEdit.h"
 #include "dialogs/TForm6.h"
 #include "split/RadioGroup.h"
 #include "split/TForm3.h"

@@ -1,9 +1,9 @@
 #include "tests/windows/splitting/SplitFixture.h"
 
-#include "app/AppState.h"
-#include "app/NumberEdit.h"
 #include "catalogue/CatalogueList.h"
 #include "catalogue/TForm1.h"
+#include "core/AppState.h"
+#include "core/NumberEdit.h"
 #include "dialogs/TForm6.h"
 #include "dialogs/TForm8.h"
 #include "split/RadioGroup.h"

@@ -1,8 +1,8 @@
 #include "tests/windows/splitting/SplitFixture.h"
 
-#include "app/AppState.h"
 #include "catalogue/CatalogueList.h"
 #include "catalogue/TForm1.h"
+#include "core/AppState.h"
 #include "dialogs/TForm2.h"
 #include "dialogs/TForm6.h"
 #include "imaging/PictureIo.h"

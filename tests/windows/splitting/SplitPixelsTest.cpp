@@ -2,7 +2,7 @@
 // computed here pixel by pixel in the plainest way.
 #include "tests/windows/splitting/SplitFixture.h"
 
-#include "app/NumberEdit.h"
+#include "core/NumberEdit.h"
 #include "split/RadioGroup.h"
 #include "split/TForm3.h"
 #include "tests/split/PixelChecks.h"

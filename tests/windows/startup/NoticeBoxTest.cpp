@@ -1,8 +1,8 @@
 // The notice box gives control back to the window its code names.
 #include "tests/windows/ProgramFixture.h"
 
-#include "app/FormLook.h"
 #include "catalogue/TForm1.h"
+#include "core/FormLook.h"
 #include "dialogs/TForm2.h"
 #include "dialogs/TForm4.h"
 #include "dialogs/TForm5.h"

@@ -1,11 +1,11 @@
 // Start-up settings, the sound, and the two ways the program ends.
 #include "tests/windows/ProgramFixture.h"
 
-#include "app/Cp932.h"
-#include "app/FormLook.h"
-#include "app/NumberEdit.h"
-#include "app/SettingsRecord.h"
 #include "catalogue/TForm1.h"
+#include "core/Cp932.h"
+#include "core/FormLook.h"
+#include "core/NumberEdit.h"
+#include "core/SettingsRecord.h"
 #include "dialogs/TForm2.h"
 #include "dialogs/TForm5.h"
 #include "dialogs/TForm6.h"

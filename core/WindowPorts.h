@@ -33,6 +33,9 @@ public:
     // Empties the catalogue, sizes the thumbnails and starts the loader for
     // `fileCount` files of the open-folder dialog's list.
     virtual void beginLoading(int thumbnailSize, int fileCount) = 0;
+    // The file of item `index` now has the name `newName`: the item's
+    // caption and the status bar say so.
+    virtual void showRenamed(int index, const QString& newName) = 0;
 
 protected:
     ~MainWindowPort() = default;

@@ -1,5 +1,5 @@
-#include "app/Program.h"
 #include "catalogue/TForm1.h"
+#include "program/Program.h"
 
 #include <QApplication>
 

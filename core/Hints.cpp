@@ -1,4 +1,4 @@
-#include "app/Hints.h"
+#include "core/Hints.h"
 
 #include <QApplication>
 #include <QHelpEvent>

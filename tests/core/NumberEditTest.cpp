@@ -1,5 +1,5 @@
-#include "app/AppState.h"
-#include "app/NumberEdit.h"
+#include "core/AppState.h"
+#include "core/NumberEdit.h"
 
 #include <QTest>
 

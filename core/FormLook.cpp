@@ -1,4 +1,4 @@
-#include "app/FormLook.h"
+#include "core/FormLook.h"
 
 #include <QFont>
 #include <QLabel>

@@ -1,7 +1,7 @@
-#include "app/Program.h"
+#include "program/Program.h"
 
-#include "app/FormLook.h"
 #include "catalogue/TForm1.h"
+#include "core/FormLook.h"
 #include "dialogs/TForm2.h"
 #include "dialogs/TForm4.h"
 #include "dialogs/TForm5.h"

@@ -1,5 +1,5 @@
-#include "app/Cp932.h"
-#include "app/SettingsRecord.h"
+#include "core/Cp932.h"
+#include "core/SettingsRecord.h"
 
 #include <QList>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/AppState.h"
-#include "app/Windows.h"
+#include "core/AppState.h"
+#include "core/WindowPorts.h"
 
 #include <memory>
 

@@ -1,6 +1,6 @@
-#include "app/SettingsRecord.h"
+#include "core/SettingsRecord.h"
 
-#include "app/Cp932.h"
+#include "core/Cp932.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "app/NumberEdit.h"
+#include "core/NumberEdit.h"
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 
 #include <QValidator>
 
