@@ -5,14 +5,14 @@
 class QImage;
 class QListWidget;
 class QWidget;
-class TForm1;
-class TForm2;
-class TForm3;
-class TForm4;
-class TForm5;
-class TForm6;
-class TForm7;
-class TForm8;
+class MainWindow;
+class OpenFolderDialog;
+class SplitDialog;
+class RenameDialog;
+class SettingsDialog;
+class NoticeBox;
+class TrimmingView;
+class FolderChooser;
 
 // Windows reach windows of their own or a lower layer through their classes
 // (dialogs below trimming below split below catalogue). A window of a lower
@@ -23,13 +23,13 @@ class MainWindowPort {
 public:
     virtual QWidget& window() = 0;
     // The catalogue list: item i is file i of the current folder.
-    virtual QListWidget& ListView1() = 0;
+    virtual QListWidget& catalogueList() = 0;
     virtual QString statusText(int panel) const = 0;
     virtual void setStatusText(int panel, const QString& text) = 0;
     // Number of thumbnails in the catalogue's image list.
     virtual int thumbnailCount() const = 0;
     // Opens or reloads the trimming view on the current item.
-    virtual void ListView1DblClick() = 0;
+    virtual void openTrimmingView() = 0;
     // Empties the catalogue, sizes the thumbnails and starts the loader for
     // `fileCount` files of the open-folder dialog's list.
     virtual void beginLoading(int thumbnailSize, int fileCount) = 0;
@@ -46,7 +46,7 @@ class TrimmingViewPort {
 public:
     virtual QWidget& window() = 0;
     // Closes the view (the picture's double-click).
-    virtual void Image1DblClick() = 0;
+    virtual void closeView() = 0;
     // Shows `path` as the open-folder dialog's preview titled with `name`.
     // False, with a message for the user, when the picture cannot be read.
     virtual bool showPreview(const QString& path, const QString& name, QString* error) = 0;
@@ -72,15 +72,17 @@ protected:
 // pointers may only be used where that window's header may be included
 // (its own layer or above); the ports serve the layers below.
 struct Windows {
-    TForm1* Form1 = nullptr;
-    TForm7* Form7 = nullptr;
-    TForm3* Form3 = nullptr;
-    TForm4* Form4 = nullptr;
-    TForm5* Form5 = nullptr;
-    TForm6* Form6 = nullptr;
-    TForm2* Form2 = nullptr;
-    TForm8* Form8 = nullptr;
+    MainWindow* mainWindow = nullptr;
+    TrimmingView* trimmingView = nullptr;
+    SplitDialog* splitDialog = nullptr;
+    RenameDialog* renameDialog = nullptr;
+    SettingsDialog* settingsDialog = nullptr;
+    NoticeBox* noticeBox = nullptr;
+    OpenFolderDialog* openFolderDialog = nullptr;
+    FolderChooser* folderChooser = nullptr;
 
+    // The main window, the trimming view and the split dialog again, as
+    // the lower layers reach them.
     MainWindowPort* main = nullptr;
     TrimmingViewPort* trimming = nullptr;
     SplitDialogPort* split = nullptr;

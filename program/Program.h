@@ -5,14 +5,14 @@
 
 #include <memory>
 
-class TForm1;
-class TForm2;
-class TForm3;
-class TForm4;
-class TForm5;
-class TForm6;
-class TForm7;
-class TForm8;
+class MainWindow;
+class OpenFolderDialog;
+class SplitDialog;
+class RenameDialog;
+class SettingsDialog;
+class NoticeBox;
+class TrimmingView;
+class FolderChooser;
 
 // The running program: the shared state and the eight windows, created in
 // their fixed order (main window, trimming view, split dialog, rename
@@ -29,12 +29,12 @@ public:
     Windows windows;
 
 private:
-    std::unique_ptr<TForm1> form1_;
-    std::unique_ptr<TForm7> form7_;
-    std::unique_ptr<TForm3> form3_;
-    std::unique_ptr<TForm4> form4_;
-    std::unique_ptr<TForm5> form5_;
-    std::unique_ptr<TForm6> form6_;
-    std::unique_ptr<TForm2> form2_;
-    std::unique_ptr<TForm8> form8_;
+    std::unique_ptr<MainWindow> mainWindow_;
+    std::unique_ptr<TrimmingView> trimmingView_;
+    std::unique_ptr<SplitDialog> splitDialog_;
+    std::unique_ptr<RenameDialog> renameDialog_;
+    std::unique_ptr<SettingsDialog> settingsDialog_;
+    std::unique_ptr<NoticeBox> noticeBox_;
+    std::unique_ptr<OpenFolderDialog> openFolderDialog_;
+    std::unique_ptr<FolderChooser> folderChooser_;
 };

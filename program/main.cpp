@@ -1,4 +1,4 @@
-#include "catalogue/TForm1.h"
+#include "catalogue/MainWindow.h"
 #include "program/Program.h"
 
 #include <QApplication>
@@ -10,8 +10,8 @@ int main(int argc, char** argv) {
     application.setQuitOnLastWindowClosed(false);
 
     Program program;
-    QObject::connect(program.windows.Form1, &TForm1::closed, &application, &QCoreApplication::quit,
-                     Qt::QueuedConnection);
-    program.windows.Form1->show();
+    QObject::connect(program.windows.mainWindow, &MainWindow::closed, &application,
+                     &QCoreApplication::quit, Qt::QueuedConnection);
+    program.windows.mainWindow->show();
     return application.exec();
 }

@@ -6,15 +6,15 @@
 //
 //     bench_batch [images]
 
-#include "catalogue/TForm1.h"
+#include "catalogue/MainWindow.h"
 #include "core/NumberEdit.h"
-#include "dialogs/TForm6.h"
+#include "dialogs/NoticeBox.h"
 #include "imaging/FileNames.h"
 #include "imaging/PictureIo.h"
 #include "program/Program.h"
 #include "split/ItemCommit.h"
 #include "split/ItemWork.h"
-#include "split/TForm3.h"
+#include "split/SplitDialog.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -92,14 +92,14 @@ int main(int argc, char** argv) {
 
     QDir::setCurrent(root.path());
     Program program;
-    TForm1& main = *program.windows.Form1;
-    TForm3& dialog = *program.windows.Form3;
-    TForm6& notice = *program.windows.Form6;
+    MainWindow& main = *program.windows.mainWindow;
+    SplitDialog& dialog = *program.windows.splitDialog;
+    NoticeBox& notice = *program.windows.noticeBox;
     // The catalogue as the loader leaves it, every item selected.
     program.state.CurrentFolder = book;
     for (const QString& name : names)
-        main.ListView1().addItem(name);
-    main.ListView1().selectAll();
+        main.catalogueList().addItem(name);
+    main.catalogueList().selectAll();
 
     dialog.RadioGroup1Click();
     dialog.CheckBox5->setChecked(true);

@@ -2,11 +2,11 @@
 // found on this machine.
 #include "tests/windows/ProgramFixture.h"
 
-#include "catalogue/TForm1.h"
-#include "dialogs/TForm2.h"
-#include "dialogs/TForm6.h"
+#include "catalogue/MainWindow.h"
+#include "dialogs/NoticeBox.h"
+#include "dialogs/OpenFolderDialog.h"
 #include "tests/support/TestFiles.h"
-#include "trimming/TForm7.h"
+#include "trimming/TrimmingView.h"
 
 #include <QFontMetrics>
 #include <QImage>
@@ -28,7 +28,7 @@ namespace {
 
 // The lowest row of the notice's message that has ink, with the second
 // line hidden: -1 when the message draws nothing.
-int lowestMessageRow(TForm6& notice) {
+int lowestMessageRow(NoticeBox& notice) {
     notice.Label1->hide();
     const QImage panel = notice.Panel1->grab().toImage();
     notice.Label1->show();
@@ -46,7 +46,7 @@ int lowestMessageRow(TForm6& notice) {
 
 // The notice's second line shows all of its text inside the panel's bevel,
 // below the message.
-void expectSecondLineWhole(TForm6& notice) {
+void expectSecondLineWhole(NoticeBox& notice) {
     const QLabel& line = *notice.Label1;
     if (line.fontMetrics().horizontalAdvance(line.text()) <= line.width()) {
         EXPECT_TRUE(showsWholeLine(line));
@@ -63,24 +63,24 @@ void expectSecondLineWhole(TForm6& notice) {
 using WholeText = ProgramFixture;
 
 TEST_F(WholeText, StatusPanelsAndTheFileCountShowWholeLines) {
-    form1().setStatusText(0, QStringLiteral("読込完了"));
-    form1().setStatusText(1, QStringLiteral("[12] p_1.jpg"));
-    EXPECT_TRUE(showsWholeLine(*form1().StatusPanel0));
-    EXPECT_TRUE(showsWholeLine(*form1().StatusPanel1));
+    mainWindow().setStatusText(0, QStringLiteral("読込完了"));
+    mainWindow().setStatusText(1, QStringLiteral("[12] p_1.jpg"));
+    EXPECT_TRUE(showsWholeLine(*mainWindow().StatusPanel0));
+    EXPECT_TRUE(showsWholeLine(*mainWindow().StatusPanel1));
 
     const QString path = pathInStart(QStringLiteral("p1.bmp"));
     testing_support::writeBmp(path, testing_support::patternImage(40, 30));
     state().ReturnTo = 1;
-    ASSERT_TRUE(form7().showItem(path, QStringLiteral("p1.bmp"), nullptr));
-    QTest::keyClick(&form7(), Qt::Key_N);
-    EXPECT_EQ(form7().statusText(2), QStringLiteral("[N] 元名+_1"));
-    for (const QLabel* panel : form7().StatusPanels) {
+    ASSERT_TRUE(trimmingView().showItem(path, QStringLiteral("p1.bmp"), nullptr));
+    QTest::keyClick(&trimmingView(), Qt::Key_N);
+    EXPECT_EQ(trimmingView().statusText(2), QStringLiteral("[N] 元名+_1"));
+    for (const QLabel* panel : trimmingView().StatusPanels) {
         EXPECT_TRUE(showsWholeLine(*panel));
     }
-    form7().Image1DblClick();
+    trimmingView().closeView();
 
-    form2().show();
-    EXPECT_TRUE(showsWholeLine(*form2().Label1));
+    openFolderDialog().show();
+    EXPECT_TRUE(showsWholeLine(*openFolderDialog().Label1));
 }
 
 class DamagedSettings : public ProgramFixture {
@@ -95,7 +95,7 @@ TEST_F(DamagedSettings, NoticeWrapsItsSecondLineInsideTheBox) {
     ASSERT_TRUE(noticeShown());
     EXPECT_EQ(noticeText(), QStringLiteral("設定ファイルが壊れています"));
     EXPECT_EQ(noticeLine(), QStringLiteral("Quillfold.ini の 3 行目以降は読み込みません"));
-    TForm6& notice = form6();
+    NoticeBox& notice = noticeBox();
     EXPECT_GT(notice.Label1->fontMetrics().horizontalAdvance(noticeLine()), notice.Label1->width());
     expectSecondLineWhole(notice);
 

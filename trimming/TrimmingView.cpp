@@ -1,9 +1,9 @@
 // Creation, showing and closing of the trimming view.
-#include "trimming/TForm7.h"
+#include "trimming/TrimmingView.h"
 
 #include "core/AppState.h"
 #include "core/FormLook.h"
-#include "dialogs/TForm2.h"
+#include "dialogs/OpenFolderDialog.h"
 #include "imaging/PictureIo.h"
 #include "trimming/FrameMapping.h"
 #include "trimming/TrimRequest.h"
@@ -39,7 +39,7 @@ QRect screenGeometry(const QWidget& window) {
 
 }  // namespace
 
-TForm7::TForm7(AppState& state, Windows& windows) : state_(state), windows_(windows) {
+TrimmingView::TrimmingView(AppState& state, Windows& windows) : state_(state), windows_(windows) {
     setAccessibleNames(*this, QStringLiteral("Form7"));
     // A title bar without a close button: double-clicking the picture closes.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
@@ -74,19 +74,19 @@ TForm7::TForm7(AppState& state, Windows& windows) : state_(state), windows_(wind
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(10);
-    connect(Timer1, &QTimer::timeout, this, &TForm7::Timer1Timer);
+    connect(Timer1, &QTimer::timeout, this, &TrimmingView::Timer1Timer);
 
     resizeFollower_ = new QTimer(this);
     resizeFollower_->setSingleShot(true);
     resizeFollower_->setInterval(0);
-    connect(resizeFollower_, &QTimer::timeout, this, &TForm7::followResize);
+    connect(resizeFollower_, &QTimer::timeout, this, &TrimmingView::followResize);
     connect(Image1, &ViewPicture::resized, resizeFollower_, qOverload<>(&QTimer::start));
-    connect(Image1, &ViewPicture::doubleClicked, this, &TForm7::Image1DblClick);
+    connect(Image1, &ViewPicture::doubleClicked, this, &TrimmingView::closeView);
 
     FormCreate();
 }
 
-void TForm7::buildStatusBar() {
+void TrimmingView::buildStatusBar() {
     StatusBar1 =
         named(new QStatusBar(this), QStringLiteral("StatusBar1"), QStringLiteral("ステータスバー"));
     StatusBar1->setSizeGripEnabled(false);
@@ -106,7 +106,7 @@ void TForm7::buildStatusBar() {
     StatusBar1->setFixedHeight(std::max(kStatusBarHeight, StatusBar1->sizeHint().height()));
 }
 
-void TForm7::FormCreate() {
+void TrimmingView::FormCreate() {
     // The message panel stays where the designed window's centre puts it.
     Panel1->move(windowOuterWidth(*this) / 2 - kPanelWidth / 2,
                  windowOuterHeight(*this) / 2 - kPanelHeight / 2);
@@ -114,20 +114,20 @@ void TForm7::FormCreate() {
     setWindowTitle(QString());
 }
 
-QString TForm7::statusText(int panel) const {
+QString TrimmingView::statusText(int panel) const {
     return StatusPanels.at(panel)->text();
 }
 
-void TForm7::closeEvent(QCloseEvent* event) {
+void TrimmingView::closeEvent(QCloseEvent* event) {
     event->ignore();
 }
 
-void TForm7::hideEvent(QHideEvent* event) {
+void TrimmingView::hideEvent(QHideEvent* event) {
     pressedKeys_.clear();
     QWidget::hideEvent(event);
 }
 
-void TForm7::showOnScreen(bool fromOrigin) {
+void TrimmingView::showOnScreen(bool fromOrigin) {
     // The view opens maximised; these bounds only count where it is not.
     if (!isMaximized()) {
         if (fromOrigin) {
@@ -146,7 +146,7 @@ void TForm7::showOnScreen(bool fromOrigin) {
     layout()->activate();
 }
 
-trimming::ViewFit TForm7::renderPicture(const QImage& picture) {
+trimming::ViewFit TrimmingView::renderPicture(const QImage& picture) {
     layout()->activate();
     const QSize area = Image1->size();
     const trimming::ViewFit fit =
@@ -155,7 +155,7 @@ trimming::ViewFit TForm7::renderPicture(const QImage& picture) {
     return fit;
 }
 
-bool TForm7::showItem(const QString& path, const QString& caption, QString* error) {
+bool TrimmingView::showItem(const QString& path, const QString& caption, QString* error) {
     const auto picture = imaging::loadPicture(path);
     if (!picture) {
         if (error != nullptr) {
@@ -176,7 +176,7 @@ bool TForm7::showItem(const QString& path, const QString& caption, QString* erro
     return true;
 }
 
-bool TForm7::showPreview(const QString& path, const QString& name, QString* error) {
+bool TrimmingView::showPreview(const QString& path, const QString& name, QString* error) {
     const auto picture = imaging::loadPicture(path);
     if (!picture) {
         if (error != nullptr) {
@@ -194,7 +194,7 @@ bool TForm7::showPreview(const QString& path, const QString& name, QString* erro
     return true;
 }
 
-void TForm7::followResize() {
+void TrimmingView::followResize() {
     if (mode_ == Mode::Hidden || !isVisible() || Image1->picture().size() == Image1->size()) {
         return;
     }
@@ -215,13 +215,13 @@ void TForm7::followResize() {
     }
 }
 
-void TForm7::drawFrame() {
+void TrimmingView::drawFrame() {
     const FrameFields& frame = state_.Frame;
     Image1->toggleOutline(
         {frame.ViewFrameLeft, frame.ViewFrameTop, frame.ViewFrameWidth, frame.ViewFrameHeight});
 }
 
-void TForm7::eraseFrame() {
+void TrimmingView::eraseFrame() {
     const FrameFields& frame = state_.Frame;
     const ViewPicture::Outline outline{frame.ViewFrameLeft, frame.ViewFrameTop,
                                        frame.ViewFrameWidth, frame.ViewFrameHeight};
@@ -230,11 +230,11 @@ void TForm7::eraseFrame() {
     }
 }
 
-void TForm7::refreshTitle() {
+void TrimmingView::refreshTitle() {
     setWindowTitle(trimming::trimmingTitle(shownName_, state_.Frame));
 }
 
-void TForm7::Image1DblClick() {
+void TrimmingView::closeView() {
     // A request whose file is not written yet is dropped with the view; one
     // that has written it runs on to its end (without showing a next image).
     if (Timer1->isActive() && !trimming::survivesClosing(Panel1->text(), Timer1->interval())) {
@@ -249,6 +249,6 @@ void TForm7::Image1DblClick() {
     }
     if (state_.ReturnTo == 2) {
         StatusBar1->show();
-        windows_.Form2->setEnabled(true);
+        windows_.openFolderDialog->setEnabled(true);
     }
 }

@@ -1,4 +1,4 @@
-#include "dialogs/TForm2.h"
+#include "dialogs/OpenFolderDialog.h"
 
 #include "core/AppState.h"
 #include "core/FormLook.h"
@@ -8,8 +8,8 @@
 #include "dialogs/FolderListing.h"
 #include "dialogs/FolderTree.h"
 #include "dialogs/NonUtf8Names.h"
-#include "dialogs/TForm5.h"
-#include "dialogs/TForm6.h"
+#include "dialogs/NoticeBox.h"
+#include "dialogs/SettingsDialog.h"
 #include "dialogs/ThumbnailSide.h"
 
 #include <QCheckBox>
@@ -47,7 +47,8 @@ QTreeWidgetItem* listEntry(const QDir& folder, const QString& name) {
 
 }  // namespace
 
-TForm2::TForm2(AppState& state, Windows& windows) : state_(state), windows_(windows) {
+OpenFolderDialog::OpenFolderDialog(AppState& state, Windows& windows)
+    : state_(state), windows_(windows) {
     setAccessibleNames(*this, QStringLiteral("Form2"));
     makeDialogWindow(*this, 680, 428, CloseButton::Shown);
     setWindowTitle(QStringLiteral("開く"));
@@ -100,19 +101,20 @@ TForm2::TForm2(AppState& state, Windows& windows) : state_(state), windows_(wind
     unlistedNamesNote->setPalette(warning);
     unlistedNamesNote->hide();
 
-    connect(ShellTreeView1, &FolderTree::folderChanged, this, &TForm2::ShellTreeView1Change);
-    connect(ShellTreeView1, &FolderTree::keyReleased, this, &TForm2::ShellTreeView1KeyUp);
+    connect(ShellTreeView1, &FolderTree::folderChanged, this,
+            &OpenFolderDialog::ShellTreeView1Change);
+    connect(ShellTreeView1, &FolderTree::keyReleased, this, &OpenFolderDialog::ShellTreeView1KeyUp);
     connect(ShellListView1, &QTreeWidget::itemDoubleClicked, this,
             [this] { ShellListView1DblClick(); });
-    connect(CheckBox1, &QCheckBox::toggled, this, &TForm2::CheckBox1Click);
-    connect(Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TForm2::Button2Click);
-    connect(Button3, &QPushButton::clicked, this, &TForm2::Button3Click);
+    connect(CheckBox1, &QCheckBox::toggled, this, &OpenFolderDialog::CheckBox1Click);
+    connect(Button1, &QPushButton::clicked, this, &OpenFolderDialog::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &OpenFolderDialog::Button2Click);
+    connect(Button3, &QPushButton::clicked, this, &OpenFolderDialog::Button3Click);
 
     FormCreate();
 }
 
-void TForm2::FormCreate() {
+void OpenFolderDialog::FormCreate() {
     setHint(*Button3, QStringLiteral("このフォルダを起動時に\r\n開く様にします"));
     setHint(*CheckBox2,
             QStringLiteral(
@@ -124,26 +126,26 @@ void TForm2::FormCreate() {
     ShellListView1->setColumnWidth(0, 1);
 }
 
-void TForm2::selectFolder(const QString& folder) {
+void OpenFolderDialog::selectFolder(const QString& folder) {
     ShellTreeView1->selectFolder(folder);
 }
 
-void TForm2::refresh() {
+void OpenFolderDialog::refresh() {
     ShellTreeView1->reload();
 }
 
-QString TForm2::entryPath(int entry) const {
+QString OpenFolderDialog::entryPath(int entry) const {
     if (folder_.isEmpty() || entry < 0 || entry >= fileCount())
         return {};
     return QDir(folder_).filePath(files_.at(entry));
 }
 
-int TForm2::selectedIndex() const {
+int OpenFolderDialog::selectedIndex() const {
     const QList<QTreeWidgetItem*> selected = ShellListView1->selectedItems();
     return selected.isEmpty() ? -1 : ShellListView1->indexOfTopLevelItem(selected.front());
 }
 
-void TForm2::setSelectedIndex(int entry) {
+void OpenFolderDialog::setSelectedIndex(int entry) {
     QTreeWidgetItem* const item = ShellListView1->topLevelItem(entry);
     if (item == nullptr)
         return;
@@ -151,11 +153,11 @@ void TForm2::setSelectedIndex(int entry) {
     ShellListView1->scrollToItem(item);
 }
 
-bool TForm2::slowReading() const {
+bool OpenFolderDialog::slowReading() const {
     return CheckBox2->isChecked();
 }
 
-void TForm2::fillList(const QString& folder) {
+void OpenFolderDialog::fillList(const QString& folder) {
     folder_ = folder;
     files_ = dialogs::listPictureFiles(folder);
     ShellListView1->clear();
@@ -170,7 +172,7 @@ void TForm2::fillList(const QString& folder) {
     }
 }
 
-void TForm2::showUnlistedNames(const QString& folder) {
+void OpenFolderDialog::showUnlistedNames(const QString& folder) {
     const dialogs::NonUtf8Names unlisted = dialogs::findNonUtf8Names(folder);
     const QString note = dialogs::nonUtf8Note(unlisted);
     unlistedNamesNote->setText(note);
@@ -188,40 +190,40 @@ void TForm2::showUnlistedNames(const QString& folder) {
     unlistedNamesNote->show();
 }
 
-void TForm2::ShellTreeView1Change(const QString& folder) {
+void OpenFolderDialog::ShellTreeView1Change(const QString& folder) {
     fillList(folder);
     showUnlistedNames(folder);
     Label1->setText(QString::number(fileCount()) + QStringLiteral(" Files"));
 }
 
-void TForm2::ShellTreeView1KeyUp(int key) {
+void OpenFolderDialog::ShellTreeView1KeyUp(int key) {
     if (key == Qt::Key_F5)
         ShellTreeView1->reload();
 }
 
-void TForm2::CheckBox1Click() {
+void OpenFolderDialog::CheckBox1Click() {
     const bool shown = CheckBox1->isChecked();
     showHint(*ShellListView1, shown);
     showHint(*CheckBox2, shown);
     showHint(*Button3, shown);
 }
 
-void TForm2::Button3Click() {
+void OpenFolderDialog::Button3Click() {
     state_.DefaultOpenFolder = ShellTreeView1->selectedFolder();
-    windows_.Form6->notify(2, this, QStringLiteral("設定しました"));
+    windows_.noticeBox->notify(2, this, QStringLiteral("設定しました"));
 }
 
-void TForm2::Button1Click() {
+void OpenFolderDialog::Button1Click() {
     const int count = fileCount();
     if (count > kMaxFiles) {
-        windows_.Form6->notify(2, this, QStringLiteral("開けるファイル数は9999までです"));
+        windows_.noticeBox->notify(2, this, QStringLiteral("開けるファイル数は9999までです"));
         return;
     }
     // Without a selected folder there is nothing to open either.
     if (count == 0 || folder_.isEmpty())
         return;
 
-    state_.WorkText = windows_.Form5->Edit1->text();
+    state_.WorkText = windows_.settingsDialog->Edit1->text();
     state_.StepText = state_.WorkText;
     const int side = dialogs::thumbnailSideOf(state_.WorkText);
     state_.CurrentFolder = folder_;
@@ -232,16 +234,16 @@ void TForm2::Button1Click() {
     windows_.main->beginLoading(side, count);
 }
 
-void TForm2::Button2Click() {
+void OpenFolderDialog::Button2Click() {
     returnToMainWindow();
 }
 
-void TForm2::returnToMainWindow() {
+void OpenFolderDialog::returnToMainWindow() {
     hide();
     windows_.main->window().setEnabled(true);
 }
 
-void TForm2::closeEvent(QCloseEvent* event) {
+void OpenFolderDialog::closeEvent(QCloseEvent* event) {
     windows_.main->window().setEnabled(true);
     event->accept();
 }

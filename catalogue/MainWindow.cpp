@@ -1,4 +1,4 @@
-#include "catalogue/TForm1.h"
+#include "catalogue/MainWindow.h"
 
 #include "catalogue/CatalogueList.h"
 #include "catalogue/StatusTexts.h"
@@ -6,8 +6,8 @@
 #include "core/FormLook.h"
 #include "core/Hints.h"
 #include "core/NumberEdit.h"
-#include "dialogs/TForm5.h"
-#include "dialogs/TForm6.h"
+#include "dialogs/NoticeBox.h"
+#include "dialogs/SettingsDialog.h"
 
 #include <QAction>
 #include <QLabel>
@@ -17,7 +17,7 @@
 #include <QStatusBar>
 #include <QTimer>
 
-TForm1::TForm1(AppState& state, Windows& windows) : state_(state), windows_(windows) {
+MainWindow::MainWindow(AppState& state, Windows& windows) : state_(state), windows_(windows) {
     setAccessibleNames(*this, QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quillfold"));
     applyFormFont(*this);
@@ -33,18 +33,18 @@ TForm1::TForm1(AppState& state, Windows& windows) : state_(state), windows_(wind
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(10);
-    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    connect(Timer1, &QTimer::timeout, this, &MainWindow::Timer1Timer);
     Timer2 = new QTimer(this);
     Timer2->setObjectName(QStringLiteral("Timer2"));
     Timer2->setInterval(100);
-    connect(Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
+    connect(Timer2, &QTimer::timeout, this, &MainWindow::Timer2Timer);
 
-    connect(List, &CatalogueList::pressed, this, &TForm1::ListView1MouseDown);
-    connect(List, &CatalogueList::keyReleased, this, &TForm1::ListView1KeyUp);
-    connect(List, &QListWidget::itemChanged, this, &TForm1::ListView1Changing);
+    connect(List, &CatalogueList::pressed, this, &MainWindow::ListView1MouseDown);
+    connect(List, &CatalogueList::keyReleased, this, &MainWindow::ListView1KeyUp);
+    connect(List, &QListWidget::itemChanged, this, &MainWindow::ListView1Changing);
     connect(List->model(), &QAbstractItemModel::rowsInserted, this,
             [this](const QModelIndex&, int first, int last) { rememberCaptions(first, last); });
-    connect(List, &QListWidget::itemDoubleClicked, this, [this] { ListView1DblClick(); });
+    connect(List, &QListWidget::itemDoubleClicked, this, [this] { openTrimmingView(); });
 
     FormCreate();
 }
@@ -54,13 +54,13 @@ namespace {
 const QRegularExpression kAccessKeyMark(QStringLiteral("\\(&.\\)"));
 }  // namespace
 
-void TForm1::buildMenu() {
+void MainWindow::buildMenu() {
     struct Command {
         QAction** action;
         const char* name;
         const char* caption;
         Qt::Key shortcut;
-        void (TForm1::*handler)();
+        void (MainWindow::*handler)();
     };
     auto addMenu = [this](QMenu** menu, const char* name, const char* caption,
                           std::initializer_list<Command> commands) {
@@ -81,20 +81,21 @@ void TForm1::buildMenu() {
         }
     };
     addMenu(&Open1, "Open1", "ファイル(&F)",
-            {{&Folder1, "Folder1", "開く(&O)", Qt::Key_O, &TForm1::Folder1Click},
-             {&SyuuRyou, "SyuuRyou", "終了(&X)", Qt::Key_X, &TForm1::SyuuRyouClick}});
+            {{&Folder1, "Folder1", "開く(&O)", Qt::Key_O, &MainWindow::Folder1Click},
+             {&SyuuRyou, "SyuuRyou", "終了(&X)", Qt::Key_X, &MainWindow::SyuuRyouClick}});
     addMenu(&Riname, "Riname", "編集(&E)",
-            {{&G1, "G1", "自動選択(&G)", Qt::Key_G, &TForm1::G1Click},
-             {&HANTEN, "HANTEN", "選択反転(&H)", Qt::Key_H, &TForm1::HANTENClick},
-             {&Ikkatu, "Ikkatu", "分割(&B)", Qt::Key_B, &TForm1::IkkatuClick},
-             {&Kobetu, "Kobetu", "リネーム(&R)", Qt::Key_R, &TForm1::KobetuClick}});
+            {{&G1, "G1", "自動選択(&G)", Qt::Key_G, &MainWindow::G1Click},
+             {&HANTEN, "HANTEN", "選択反転(&H)", Qt::Key_H, &MainWindow::HANTENClick},
+             {&Ikkatu, "Ikkatu", "分割(&B)", Qt::Key_B, &MainWindow::IkkatuClick},
+             {&Kobetu, "Kobetu", "リネーム(&R)", Qt::Key_R, &MainWindow::KobetuClick}});
     addMenu(&Hyouzi, "Hyouzi", "ツール(&T)",
-            {{&Settei, "Settei", "設定(&C)", Qt::Key_C, &TForm1::SetteiClick}});
-    addMenu(&N1, "N1", "ヘルプ(&H)",
-            {{&VERSION, "VERSION", "バージョン情報(&A)", Qt::Key_unknown, &TForm1::VERSIONClick}});
+            {{&Settei, "Settei", "設定(&C)", Qt::Key_C, &MainWindow::SetteiClick}});
+    addMenu(
+        &N1, "N1", "ヘルプ(&H)",
+        {{&VERSION, "VERSION", "バージョン情報(&A)", Qt::Key_unknown, &MainWindow::VERSIONClick}});
 }
 
-void TForm1::buildStatusBar() {
+void MainWindow::buildStatusBar() {
     QStatusBar* bar = statusBar();
     setAccessibleNames(*bar, QStringLiteral("StatusBar1"), QStringLiteral("ステータスバー"));
     bar->setSizeGripEnabled(true);
@@ -110,7 +111,7 @@ void TForm1::buildStatusBar() {
     bar->addWidget(StatusPanel1, 1);
 }
 
-void TForm1::FormCreate() {
+void MainWindow::FormCreate() {
     // Owned by the window; installs the program-wide hint times.
     new HintTimes(this);
     state_.CurrentIndex = -1;
@@ -119,32 +120,32 @@ void TForm1::FormCreate() {
     Timer2->start();
 }
 
-QListWidget& TForm1::ListView1() {
+QListWidget& MainWindow::catalogueList() {
     return *List;
 }
 
-QString TForm1::statusText(int panel) const {
+QString MainWindow::statusText(int panel) const {
     return panel == 0 ? StatusPanel0->text() : StatusPanel1->text();
 }
 
-void TForm1::setStatusText(int panel, const QString& text) {
+void MainWindow::setStatusText(int panel, const QString& text) {
     (panel == 0 ? StatusPanel0 : StatusPanel1)->setText(text);
 }
 
-int TForm1::thumbnailCount() const {
+int MainWindow::thumbnailCount() const {
     // Every loading step adds one thumbnail and one item together, so the
     // thumbnails are the items' icons.
     return List->count();
 }
 
-bool TForm1::isBusy() const {
+bool MainWindow::isBusy() const {
     return catalogue::isBusy(StatusPanel0->text());
 }
 
-void TForm1::SetteiClick() {
+void MainWindow::SetteiClick() {
     if (isBusy())
         return;
-    TForm5& settings = *windows_.Form5;
+    SettingsDialog& settings = *windows_.settingsDialog;
     state_.WorkText = settings.Edit1->text();
     setEnabled(false);
     settings.show();
@@ -153,9 +154,9 @@ void TForm1::SetteiClick() {
     settings.Button1->setFocus();
 }
 
-void TForm1::VERSIONClick() {
+void MainWindow::VERSIONClick() {
     if (isBusy())
         return;
-    windows_.Form6->notify(1, this, QStringLiteral("Quillfold Ver1.5"),
-                           QStringLiteral("(C) 2026 Quillfold developers"));
+    windows_.noticeBox->notify(1, this, QStringLiteral("Quillfold Ver1.5"),
+                               QStringLiteral("(C) 2026 Quillfold developers"));
 }

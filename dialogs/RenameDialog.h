@@ -11,12 +11,12 @@ struct Windows;
 // disk and gives the item its new caption. The main window's rename command
 // fills Memo1 with the current name, disables itself and shows the dialog;
 // OK, cancel, Esc and the close button give the main window back.
-class TForm4 : public QWidget {
+class RenameDialog : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kMaxNameLength = 256;
 
-    TForm4(AppState& state, Windows& windows);
+    RenameDialog(AppState& state, Windows& windows);
 
     QLineEdit* Memo1 = nullptr;
     QPushButton* Button1 = nullptr;

@@ -1,6 +1,6 @@
 // The trim and copy request of the trimming view: Timer1 ticks through the
 // phases held in Panel1's text and the timer's interval.
-#include "trimming/TForm7.h"
+#include "trimming/TrimmingView.h"
 
 #include "core/AppState.h"
 #include "trimming/TrimOutput.h"
@@ -11,7 +11,7 @@
 #include <QListWidget>
 #include <QTimer>
 
-void TForm7::startSequence(const trimming::SequenceStart& start) {
+void TrimmingView::startSequence(const trimming::SequenceStart& start) {
     Panel1->setText(start.panelText);
     Timer1->setInterval(start.interval);
     Panel1->show();
@@ -19,21 +19,21 @@ void TForm7::startSequence(const trimming::SequenceStart& start) {
     Timer1->start();
 }
 
-void TForm7::failSequence(const QString& message) {
+void TrimmingView::failSequence(const QString& message) {
     // Nothing was written; the message takes the panel for a while.
     const trimming::SequenceStart shown = trimming::failureShown(message);
     Panel1->setText(shown.panelText);
     Timer1->setInterval(shown.interval);
 }
 
-QString TForm7::currentCaption() const {
-    const QListWidget& list = windows_.main->ListView1();
+QString TrimmingView::currentCaption() const {
+    const QListWidget& list = windows_.main->catalogueList();
     const QListWidgetItem* item =
         state_.CurrentIndex >= 0 ? list.item(state_.CurrentIndex) : nullptr;
     return item != nullptr ? item->text() : QString();
 }
 
-void TForm7::Timer1Timer() {
+void TrimmingView::Timer1Timer() {
     switch (trimming::tickActionFor(Panel1->text(), Timer1->interval())) {
         case trimming::TickAction::Trim: {
             const auto saved = trimming::trimAndSave(state_.CurrentFolder, currentCaption(),
@@ -73,7 +73,7 @@ void TForm7::Timer1Timer() {
     }
 }
 
-void TForm7::finishSequence() {
+void TrimmingView::finishSequence() {
     Panel1->hide();
     Timer1->stop();
     // A view closed meanwhile is not opened again for the next image.

@@ -1,9 +1,9 @@
 // The trimming view's keyboard: key-down moves and resizes the frame (on
 // every auto-repeat), key-up does what happens once per press.
-#include "trimming/TForm7.h"
+#include "trimming/TrimmingView.h"
 
 #include "core/AppState.h"
-#include "dialogs/TForm2.h"
+#include "dialogs/OpenFolderDialog.h"
 #include "trimming/FrameKeys.h"
 #include "trimming/FrameMapping.h"
 #include "trimming/ListSelection.h"
@@ -31,7 +31,7 @@ int keyOf(const QKeyEvent& event) {
 
 }  // namespace
 
-void TForm7::keyPressEvent(QKeyEvent* event) {
+void TrimmingView::keyPressEvent(QKeyEvent* event) {
     const int key = keyOf(*event);
     if (!event->isAutoRepeat()) {
         pressedKeys_.insert(key);
@@ -40,7 +40,7 @@ void TForm7::keyPressEvent(QKeyEvent* event) {
     event->accept();
 }
 
-void TForm7::keyReleaseEvent(QKeyEvent* event) {
+void TrimmingView::keyReleaseEvent(QKeyEvent* event) {
     event->accept();
     const int key = keyOf(*event);
     // Held keys send releases with every repeat; only the real one counts.
@@ -50,7 +50,7 @@ void TForm7::keyReleaseEvent(QKeyEvent* event) {
     FormKeyUp(key, event->modifiers());
 }
 
-void TForm7::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
+void TrimmingView::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
     if (state_.ReturnTo != 1) {
         return;
     }
@@ -65,7 +65,7 @@ void TForm7::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
     refreshTitle();
 }
 
-void TForm7::FormKeyUp(int key, Qt::KeyboardModifiers modifiers) {
+void TrimmingView::FormKeyUp(int key, Qt::KeyboardModifiers modifiers) {
     if (key == Qt::Key_X || key == Qt::Key_Z) {
         const int direction = key == Qt::Key_X ? 1 : -1;
         if (state_.ReturnTo == 1) {
@@ -102,8 +102,8 @@ void TForm7::FormKeyUp(int key, Qt::KeyboardModifiers modifiers) {
     refreshTitle();
 }
 
-void TForm7::stepCatalogue(int direction) {
-    QListWidget& list = windows_.main->ListView1();
+void TrimmingView::stepCatalogue(int direction) {
+    QListWidget& list = windows_.main->catalogueList();
     const auto target = trimming::stepTarget(listItemIndex(list), state_.CurrentIndex,
                                              windows_.main->thumbnailCount(), direction);
     if (!target) {
@@ -112,11 +112,11 @@ void TForm7::stepCatalogue(int direction) {
     eraseFrame();
     state_.CurrentIndex = *target;
     selectOnly(list, *target);
-    windows_.main->ListView1DblClick();
+    windows_.main->openTrimmingView();
 }
 
-void TForm7::stepPreview(int direction) {
-    TForm2& dialog = *windows_.Form2;
+void TrimmingView::stepPreview(int direction) {
+    OpenFolderDialog& dialog = *windows_.openFolderDialog;
     const int entry = dialog.selectedIndex();
     const auto target = trimming::stepTarget(entry, entry, dialog.fileCount(), direction);
     if (!target) {

@@ -1,13 +1,13 @@
 // The open-folder dialog's preview of the selected file.
-#include "dialogs/TForm2.h"
+#include "dialogs/OpenFolderDialog.h"
 
 #include "core/AppState.h"
 #include "core/WindowPorts.h"
-#include "dialogs/TForm6.h"
+#include "dialogs/NoticeBox.h"
 
 #include <QFileInfo>
 
-void TForm2::ShellListView1DblClick() {
+void OpenFolderDialog::ShellListView1DblClick() {
     const int entry = selectedIndex();
     if (entry < 0) {
         return;
@@ -15,12 +15,12 @@ void TForm2::ShellListView1DblClick() {
     const QString path = entryPath(entry);
     // An open preview keeps its previous picture until the notice's OK closes it.
     if (!QFileInfo(path).isFile()) {
-        windows_.Form6->notify(2, this, QStringLiteral("ファイルが見当たりません"));
+        windows_.noticeBox->notify(2, this, QStringLiteral("ファイルが見当たりません"));
         return;
     }
     QString error;
     if (!windows_.trimming->showPreview(path, fileName(entry), &error)) {
-        windows_.Form6->notify(2, this, error);
+        windows_.noticeBox->notify(2, this, error);
         return;
     }
     setEnabled(false);

@@ -1,14 +1,14 @@
 // The rename command: opens the rename dialog on the current item's name.
-#include "catalogue/TForm1.h"
+#include "catalogue/MainWindow.h"
 
 #include "catalogue/CatalogueList.h"
 #include "catalogue/StatusTexts.h"
 #include "core/AppState.h"
-#include "dialogs/TForm4.h"
+#include "dialogs/RenameDialog.h"
 
 #include <QLineEdit>
 
-void TForm1::KobetuClick() {
+void MainWindow::KobetuClick() {
     if (state_.CurrentIndex == -1)
         return;
     if (isBusy())
@@ -16,7 +16,7 @@ void TForm1::KobetuClick() {
     const QListWidgetItem* current = List->item(state_.CurrentIndex);
     if (!current)
         return;
-    TForm4& dialog = *windows_.Form4;
+    RenameDialog& dialog = *windows_.renameDialog;
     dialog.Memo1->setText(current->text());
     setEnabled(false);
     dialog.show();
@@ -25,7 +25,7 @@ void TForm1::KobetuClick() {
     dialog.Memo1->setFocus();
 }
 
-void TForm1::showRenamed(int index, const QString& newName) {
+void MainWindow::showRenamed(int index, const QString& newName) {
     QListWidgetItem* item = List->item(index);
     if (!item)
         return;

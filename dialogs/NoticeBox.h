@@ -14,7 +14,7 @@ struct Windows;
 // OK gives control back to the window that `ReturnTo` names. It has no close
 // button: OK is the only way out, so the return always happens. The split
 // batch also uses it as its progress window with a "キャンセル" button.
-class TForm6 : public QWidget {
+class NoticeBox : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kNormalWidth = 256;
@@ -23,7 +23,7 @@ public:
     // window, which ends the program.
     static constexpr int kEndsProgram = 9;
 
-    TForm6(AppState& state, Windows& windows);
+    NoticeBox(AppState& state, Windows& windows);
 
     // Shows a notice for the window `returnTo` names: sets ReturnTo, the
     // message and (when given) the second line, disables `caller` (if any),

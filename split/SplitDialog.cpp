@@ -1,12 +1,12 @@
-#include "split/TForm3.h"
+#include "split/SplitDialog.h"
 
 #include "core/AppState.h"
 #include "core/FormLook.h"
 #include "core/Hints.h"
 #include "core/NumberEdit.h"
 #include "core/NumberText.h"
-#include "dialogs/TForm6.h"
-#include "dialogs/TForm8.h"
+#include "dialogs/FolderChooser.h"
+#include "dialogs/NoticeBox.h"
 #include "imaging/FileNames.h"
 #include "split/BatchProgress.h"
 #include "split/DialogPictures.h"
@@ -95,13 +95,13 @@ int32_t numberIn(const QLineEdit& edit) {
 
 }  // namespace
 
-TForm3::Batch::Batch(const split::SplitOptions& options, const QString& outputFolder,
-                     const QStringList& sourcePaths)
+SplitDialog::Batch::Batch(const split::SplitOptions& options, const QString& outputFolder,
+                          const QStringList& sourcePaths)
     : options(options),
       sources(sourcePaths),
       prefetch(options, outputFolder, split::ItemPrefetch::defaultDepth()) {}
 
-TForm3::TForm3(AppState& state, Windows& windows) : state_(state), windows_(windows) {
+SplitDialog::SplitDialog(AppState& state, Windows& windows) : state_(state), windows_(windows) {
     setAccessibleNames(*this, QStringLiteral("Form3"));
     makeDialogWindow(*this, kClientWidth, kClientHeight, CloseButton::Shown);
     setWindowTitle(QStringLiteral("分割"));
@@ -125,9 +125,9 @@ TForm3::TForm3(AppState& state, Windows& windows) : state_(state), windows_(wind
     FormCreate();
 }
 
-TForm3::~TForm3() = default;
+SplitDialog::~SplitDialog() = default;
 
-void TForm3::buildDestination() {
+void SplitDialog::buildDestination() {
     Label1 = label(this, QStringLiteral("Label1"), QStringLiteral("保存先フォルダ"), {16, 10});
     Edit1 = named(new QLineEdit(this), QStringLiteral("Edit1"), QStringLiteral("保存先フォルダ"));
     Edit1->setGeometry(16, 28, 360, 21);
@@ -135,7 +135,7 @@ void TForm3::buildDestination() {
                          QRect(384, 26, 73, 25));
 }
 
-void TForm3::buildOptionChecks() {
+void SplitDialog::buildOptionChecks() {
     CheckBox1 =
         checkBox(this, QStringLiteral("CheckBox1"),
                  QStringLiteral("保存先に元と同名のフォルダを作る"), {16, 60, 300, 17}, true);
@@ -147,7 +147,7 @@ void TForm3::buildOptionChecks() {
                          {16, 126, 300, 17}, true);
 }
 
-void TForm3::buildSplitMethod() {
+void SplitDialog::buildSplitMethod() {
     RadioGroup1 =
         named(new RadioGroup(QStringLiteral("分割方法"),
                              {QStringLiteral(" →"), QStringLiteral(" ↓"), QStringLiteral(" ←"),
@@ -177,7 +177,7 @@ void TForm3::buildSplitMethod() {
     RadioGroup2->setItemIndex(static_cast<int>(split::OutputFormat::Jpeg));
 }
 
-void TForm3::buildQuality() {
+void SplitDialog::buildQuality() {
     Panel2 = named(new QGroupBox(QStringLiteral("圧縮率"), this), QStringLiteral("Panel2"));
     Panel2->setGeometry(336, 58, 121, 80);
     Edit2 = numberEdit(state_, Panel2, QStringLiteral("Edit2"), QStringLiteral("圧縮率"), 100,
@@ -186,7 +186,7 @@ void TForm3::buildQuality() {
     Button5 = arrowButton(Panel2, QStringLiteral("Button5"), QStringLiteral("↓"), {87, 36});
 }
 
-void TForm3::buildCentre() {
+void SplitDialog::buildCentre() {
     Panel8 =
         groupPanel(this, QStringLiteral("Panel8"), QStringLiteral("中心除去"), {16, 238, 441, 40});
     CheckBox5 = checkBox(Panel8, QStringLiteral("CheckBox5"), QStringLiteral("中心除去する"),
@@ -202,7 +202,7 @@ void TForm3::buildCentre() {
     }
 }
 
-void TForm3::buildMargins() {
+void SplitDialog::buildMargins() {
     Panel7 =
         groupPanel(this, QStringLiteral("Panel7"), QStringLiteral("余白除去"), {16, 286, 441, 72});
     CheckBox4 = checkBox(Panel7, QStringLiteral("CheckBox4"), QStringLiteral("余白除去する"),
@@ -223,7 +223,7 @@ void TForm3::buildMargins() {
     }
 }
 
-void TForm3::buildTurn() {
+void SplitDialog::buildTurn() {
     Panel9 =
         groupPanel(this, QStringLiteral("Panel9"), QStringLiteral("90度回転"), {16, 366, 441, 36});
     CheckBox6 = checkBox(Panel9, QStringLiteral("CheckBox6"), QStringLiteral("90度回転する"),
@@ -243,7 +243,7 @@ void TForm3::buildTurn() {
     RadioButton2->setEnabled(false);
 }
 
-void TForm3::buildButtons() {
+void SplitDialog::buildButtons() {
     CheckBox7 = checkBox(this, QStringLiteral("CheckBox7"), QStringLiteral("ヒント表示"),
                          {16, 418, 120, 17}, true);
     Button1 =
@@ -252,32 +252,32 @@ void TForm3::buildButtons() {
                          QRect(382, 414, 75, 25));
 }
 
-void TForm3::connectHandlers() {
-    connect(Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TForm3::Button2Click);
-    connect(Button3, &QPushButton::clicked, this, &TForm3::Button3Click);
-    connect(Button4, &QPushButton::clicked, this, &TForm3::Button4Click);
-    connect(Button5, &QPushButton::clicked, this, &TForm3::Button5Click);
-    connect(Button6, &QPushButton::clicked, this, &TForm3::Button6Click);
-    connect(Button7, &QPushButton::clicked, this, &TForm3::Button7Click);
-    connect(Button8, &QPushButton::clicked, this, &TForm3::Button8Click);
-    connect(Button9, &QPushButton::clicked, this, &TForm3::Button9Click);
-    connect(Button10, &QPushButton::clicked, this, &TForm3::Button10Click);
-    connect(Button11, &QPushButton::clicked, this, &TForm3::Button11Click);
+void SplitDialog::connectHandlers() {
+    connect(Button1, &QPushButton::clicked, this, &SplitDialog::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &SplitDialog::Button2Click);
+    connect(Button3, &QPushButton::clicked, this, &SplitDialog::Button3Click);
+    connect(Button4, &QPushButton::clicked, this, &SplitDialog::Button4Click);
+    connect(Button5, &QPushButton::clicked, this, &SplitDialog::Button5Click);
+    connect(Button6, &QPushButton::clicked, this, &SplitDialog::Button6Click);
+    connect(Button7, &QPushButton::clicked, this, &SplitDialog::Button7Click);
+    connect(Button8, &QPushButton::clicked, this, &SplitDialog::Button8Click);
+    connect(Button9, &QPushButton::clicked, this, &SplitDialog::Button9Click);
+    connect(Button10, &QPushButton::clicked, this, &SplitDialog::Button10Click);
+    connect(Button11, &QPushButton::clicked, this, &SplitDialog::Button11Click);
     // Check boxes and groups react to every change of state, also one the
     // program makes (as CheckBox5 when "なし" is chosen).
-    connect(CheckBox2, &QCheckBox::toggled, this, &TForm3::CheckBox2Click);
-    connect(CheckBox3, &QCheckBox::toggled, this, &TForm3::CheckBox3Click);
-    connect(CheckBox4, &QCheckBox::toggled, this, &TForm3::CheckBox4Click);
-    connect(CheckBox5, &QCheckBox::toggled, this, &TForm3::CheckBox5Click);
-    connect(CheckBox6, &QCheckBox::toggled, this, &TForm3::CheckBox6Click);
-    connect(CheckBox7, &QCheckBox::toggled, this, &TForm3::CheckBox7Click);
-    connect(RadioGroup1, &RadioGroup::itemChosen, this, &TForm3::RadioGroup1Click);
-    connect(RadioGroup2, &RadioGroup::itemChosen, this, &TForm3::RadioGroup2Click);
-    connect(Timer1, &QTimer::timeout, this, &TForm3::Timer1Timer);
+    connect(CheckBox2, &QCheckBox::toggled, this, &SplitDialog::CheckBox2Click);
+    connect(CheckBox3, &QCheckBox::toggled, this, &SplitDialog::CheckBox3Click);
+    connect(CheckBox4, &QCheckBox::toggled, this, &SplitDialog::CheckBox4Click);
+    connect(CheckBox5, &QCheckBox::toggled, this, &SplitDialog::CheckBox5Click);
+    connect(CheckBox6, &QCheckBox::toggled, this, &SplitDialog::CheckBox6Click);
+    connect(CheckBox7, &QCheckBox::toggled, this, &SplitDialog::CheckBox7Click);
+    connect(RadioGroup1, &RadioGroup::itemChosen, this, &SplitDialog::RadioGroup1Click);
+    connect(RadioGroup2, &RadioGroup::itemChosen, this, &SplitDialog::RadioGroup2Click);
+    connect(Timer1, &QTimer::timeout, this, &SplitDialog::Timer1Timer);
 }
 
-void TForm3::FormCreate() {
+void SplitDialog::FormCreate() {
     setHint(*CheckBox1, QStringLiteral("同名のフォルダを作り、その中にコピーします"));
     setHint(*CheckBox2, QStringLiteral("非選択ファイルを\r\n単純にコピーします、処理はしません"));
     setHint(*CheckBox3, QStringLiteral("非選択ファイルも処理します\r\n｢分割｣と｢中心除去｣はしま"
@@ -291,72 +291,72 @@ void TForm3::FormCreate() {
 
 // --- closing the dialog ---
 
-void TForm3::returnToMainWindow() {
+void SplitDialog::returnToMainWindow() {
     QWidget& main = windows_.main->window();
     main.setEnabled(true);
     // The item the status bar names becomes the list's current item again
     // and is selected; the other selected items stay selected. With no
     // current item (-1) the selection is left as it is rather than cleared,
     // so cancelling never throws away the user's marks.
-    QListWidget& list = windows_.main->ListView1();
+    QListWidget& list = windows_.main->catalogueList();
     if (state_.CurrentIndex >= 0 && state_.CurrentIndex < list.count()) {
         list.selectionModel()->setCurrentIndex(list.model()->index(state_.CurrentIndex, 0),
                                                QItemSelectionModel::Select);
     }
 }
 
-void TForm3::Button2Click() {
+void SplitDialog::Button2Click() {
     hide();
     returnToMainWindow();
 }
 
-void TForm3::closeEvent(QCloseEvent* event) {
+void SplitDialog::closeEvent(QCloseEvent* event) {
     returnToMainWindow();
     event->accept();
 }
 
-void TForm3::Button3Click() {
-    windows_.Form8->openFor(*this);
+void SplitDialog::Button3Click() {
+    windows_.folderChooser->openFor(*this);
 }
 
 // --- options ---
 
-void TForm3::Button4Click() {
+void SplitDialog::Button4Click() {
     Edit2->step(StepDirection::Up, kEmptyStepsUpFrom, 100);
 }
-void TForm3::Button5Click() {
+void SplitDialog::Button5Click() {
     Edit2->step(StepDirection::Down, QStringLiteral("110"), 0);
 }
-void TForm3::Button6Click() {
+void SplitDialog::Button6Click() {
     Edit3->step(StepDirection::Up, kEmptyStepsUpFrom, 255);
 }
-void TForm3::Button7Click() {
+void SplitDialog::Button7Click() {
     Edit3->step(StepDirection::Down, QStringLiteral("265"), 0);
 }
-void TForm3::Button8Click() {
+void SplitDialog::Button8Click() {
     Edit4->step(StepDirection::Up, kEmptyStepsUpFrom, 9999);
 }
-void TForm3::Button9Click() {
+void SplitDialog::Button9Click() {
     Edit4->step(StepDirection::Down, QStringLiteral("10009"), 0);
 }
-void TForm3::Button10Click() {
+void SplitDialog::Button10Click() {
     Edit5->step(StepDirection::Up, kEmptyStepsUpFrom, 9999);
 }
-void TForm3::Button11Click() {
+void SplitDialog::Button11Click() {
     Edit5->step(StepDirection::Down, QStringLiteral("10009"), 0);
 }
 
-void TForm3::CheckBox2Click() {
+void SplitDialog::CheckBox2Click() {
     if (CheckBox2->isChecked())
         CheckBox3->setChecked(false);
 }
 
-void TForm3::CheckBox3Click() {
+void SplitDialog::CheckBox3Click() {
     if (CheckBox3->isChecked())
         CheckBox2->setChecked(false);
 }
 
-void TForm3::CheckBox4Click() {
+void SplitDialog::CheckBox4Click() {
     const bool on = CheckBox4->isChecked();
     for (QWidget* control :
          std::initializer_list<QWidget*>{Edit3, Button6, Button7, Edit4, Button8, Button9}) {
@@ -364,20 +364,20 @@ void TForm3::CheckBox4Click() {
     }
 }
 
-void TForm3::CheckBox5Click() {
+void SplitDialog::CheckBox5Click() {
     const bool on = CheckBox5->isChecked();
     for (QWidget* control : std::initializer_list<QWidget*>{Edit5, Button10, Button11}) {
         control->setEnabled(on);
     }
 }
 
-void TForm3::CheckBox6Click() {
+void SplitDialog::CheckBox6Click() {
     const bool on = CheckBox6->isChecked();
     RadioButton1->setEnabled(on);
     RadioButton2->setEnabled(on);
 }
 
-void TForm3::CheckBox7Click() {
+void SplitDialog::CheckBox7Click() {
     const bool on = CheckBox7->isChecked();
     for (QWidget* control : std::initializer_list<QWidget*>{CheckBox1, CheckBox2, CheckBox3,
                                                             RadioGroup1, Panel8, Panel7}) {
@@ -385,7 +385,7 @@ void TForm3::CheckBox7Click() {
     }
 }
 
-void TForm3::RadioGroup1Click() {
+void SplitDialog::RadioGroup1Click() {
     if (RadioGroup1->itemIndex() == kNoCutItem) {
         CheckBox5->setChecked(false);
         CheckBox5->setEnabled(false);
@@ -394,14 +394,14 @@ void TForm3::RadioGroup1Click() {
     }
 }
 
-void TForm3::RadioGroup2Click() {
+void SplitDialog::RadioGroup2Click() {
     const bool jpeg = RadioGroup2->itemIndex() != kBmpItem;
     Edit2->setEnabled(jpeg);
     Button4->setEnabled(jpeg);
     Button5->setEnabled(jpeg);
 }
 
-split::SplitOptions TForm3::optionsFromControls() const {
+split::SplitOptions SplitDialog::optionsFromControls() const {
     split::SplitOptions options;
     options.destination = Edit1->text();
     options.sourceNamedSubfolder = CheckBox1->isChecked();
@@ -425,7 +425,7 @@ split::SplitOptions TForm3::optionsFromControls() const {
 
 // --- margin removal and quarter turn of one part ---
 
-void TForm3::YOHAKU(int PartNumber) {
+void SplitDialog::YOHAKU(int PartNumber) {
     std::optional<QImage>& part = PartNumber == 1 ? state_.ScratchBitmap : state_.ScratchBitmap2;
     if (!part)
         return;
@@ -435,7 +435,7 @@ void TForm3::YOHAKU(int PartNumber) {
         part = std::move(trimmed);
 }
 
-void TForm3::KAITEN(int PartNumber) {
+void SplitDialog::KAITEN(int PartNumber) {
     std::optional<QImage>& part = PartNumber == 1 ? state_.ScratchBitmap : state_.ScratchBitmap2;
     if (!part)
         return;
@@ -448,7 +448,7 @@ void TForm3::KAITEN(int PartNumber) {
 
 // --- the batch ---
 
-void TForm3::restoreDefaultTexts() {
+void SplitDialog::restoreDefaultTexts() {
     if (Edit2->text().isEmpty())
         Edit2->setText(kDefaultQuality);
     if (Edit3->text().isEmpty())
@@ -459,23 +459,23 @@ void TForm3::restoreDefaultTexts() {
         Edit5->setText(kDefaultCentreWidth);
 }
 
-split::SplitItem TForm3::catalogueItem(int index) const {
-    const QListWidgetItem* item = windows_.main->ListView1().item(index);
+split::SplitItem SplitDialog::catalogueItem(int index) const {
+    const QListWidgetItem* item = windows_.main->catalogueList().item(index);
     const QString caption = item ? item->text() : QString();
     return split::SplitItem{imaging::joinPath(state_.CurrentFolder, caption), caption,
                             item && item->isSelected()};
 }
 
-int TForm3::lastCatalogueIndex() const {
-    return windows_.main->ListView1().count() - 1;
+int SplitDialog::lastCatalogueIndex() const {
+    return windows_.main->catalogueList().count() - 1;
 }
 
-void TForm3::workAheadFrom(int index) {
+void SplitDialog::workAheadFrom(int index) {
     batch_->prefetch.keepAhead(index, lastCatalogueIndex(),
                                [this](int item) { return catalogueItem(item); });
 }
 
-void TForm3::Button1Click() {
+void SplitDialog::Button1Click() {
     restoreDefaultTexts();
     state_.CentreWidth = CheckBox5->isChecked() ? numberIn(*Edit5) : 0;
     if (!QFileInfo(Edit1->text()).isDir())
@@ -491,7 +491,7 @@ void TForm3::Button1Click() {
         state_.OutputFolder = Edit1->text();
     }
 
-    const QListWidget& list = windows_.main->ListView1();
+    const QListWidget& list = windows_.main->catalogueList();
     const int selected = static_cast<int>(list.selectedItems().size());
     state_.WorkText = QString::number(split::batchTotal(list.count(), selected, options));
     state_.ReturnTo = 3;
@@ -504,7 +504,7 @@ void TForm3::Button1Click() {
     batch_ = std::make_unique<Batch>(options, state_.OutputFolder, sources);
     workAheadFrom(0);
 
-    TForm6& notice = *windows_.Form6;
+    NoticeBox& notice = *windows_.noticeBox;
     notice.Button1->setText(QStringLiteral("キャンセル"));
     notice.notify(3, nullptr, QStringLiteral("処理中"),
                   QStringLiteral("%1 / %2").arg(state_.WorkNumber).arg(state_.WorkText));
@@ -512,7 +512,7 @@ void TForm3::Button1Click() {
     Timer1->start();
 }
 
-void TForm3::Timer1Timer() {
+void SplitDialog::Timer1Timer() {
     if (!batch_) {
         Timer1->stop();
         return;
@@ -529,44 +529,44 @@ void TForm3::Timer1Timer() {
     batch_->failures.record(catalogueItem(index), batch_->options, *work, report);
     state_.WorkNumber += work->numberStep;
     if (const auto line = split::progressLine(state_.WorkNumber, state_.WorkText.toInt())) {
-        windows_.Form6->Label1->setText(*line);
+        windows_.noticeBox->Label1->setText(*line);
     }
     ++state_.WorkIndex;
     if (state_.WorkIndex > lastCatalogueIndex())
         finishBatch();
 }
 
-void TForm3::finishBatch() {
+void SplitDialog::finishBatch() {
     if (batch_->options.soundOnCompletion && completionSoundOpened()) {
         MediaPlayer1->stop();
         MediaPlayer1->play();
     }
-    TForm6& notice = *windows_.Form6;
+    NoticeBox& notice = *windows_.noticeBox;
     const split::BatchFailures& failures = batch_->failures;
     notice.Panel1->setText(split::completionMessage(failures.count()));
     notice.Label1->setText(failures.count() > 0 ? failures.firstFileName() : QString());
     notice.Button1->setText(QStringLiteral("OK"));
     state_.NoticeLeft = windowLeft(notice);
     placeWindow(notice, windowLeft(notice) - windowOuterWidth(notice), windowTop(notice));
-    notice.setOuterWidth(TForm6::kBatchEndWidth);
+    notice.setOuterWidth(NoticeBox::kBatchEndWidth);
     notice.Button1->setFocus();
     stopBatch();
 }
 
-void TForm3::stopBatch() {
+void SplitDialog::stopBatch() {
     Timer1->stop();
     // Work started for the next item is dropped unwritten.
     batch_.reset();
 }
 
-void TForm3::setDestination(const QString& folder) {
+void SplitDialog::setDestination(const QString& folder) {
     Edit1->setText(folder);
 }
 
-void TForm3::openCompletionSound(const QString& fileName) {
+void SplitDialog::openCompletionSound(const QString& fileName) {
     MediaPlayer1->setSource(QUrl::fromLocalFile(QFileInfo(fileName).absoluteFilePath()));
 }
 
-bool TForm3::completionSoundOpened() const {
+bool SplitDialog::completionSoundOpened() const {
     return !MediaPlayer1->source().isEmpty();
 }

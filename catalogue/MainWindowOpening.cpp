@@ -1,13 +1,13 @@
 // The open command: shows the open-folder dialog over the main window.
-#include "catalogue/TForm1.h"
+#include "catalogue/MainWindow.h"
 
 #include "dialogs/FolderTree.h"
-#include "dialogs/TForm2.h"
+#include "dialogs/OpenFolderDialog.h"
 
-void TForm1::Folder1Click() {
+void MainWindow::Folder1Click() {
     if (isBusy())
         return;
-    TForm2& dialog = *windows_.Form2;
+    OpenFolderDialog& dialog = *windows_.openFolderDialog;
     setEnabled(false);
     dialog.show();
     dialog.raise();

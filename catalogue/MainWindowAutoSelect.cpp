@@ -1,14 +1,14 @@
 // Automatic selection: every picture of the sample's pixel size, within the
 // settings dialog's tolerance, is selected and every other one unselected.
-#include "catalogue/TForm1.h"
+#include "catalogue/MainWindow.h"
 
 #include "catalogue/AutoSelect.h"
 #include "catalogue/CatalogueList.h"
 #include "catalogue/StatusTexts.h"
 #include "core/AppState.h"
 #include "core/NumberEdit.h"
-#include "dialogs/TForm5.h"
-#include "dialogs/TForm6.h"
+#include "dialogs/NoticeBox.h"
+#include "dialogs/SettingsDialog.h"
 
 #include <QItemSelection>
 #include <QItemSelectionModel>
@@ -55,12 +55,12 @@ void applyVerdicts(QListWidget& list, const std::vector<catalogue::SelectionVerd
 
 }  // namespace
 
-void TForm1::G1Click() {
+void MainWindow::G1Click() {
     if (isBusy() || List->count() == 0)
         return;
     const QModelIndexList selected = List->selectionModel()->selectedIndexes();
     if (selected.size() != 1) {
-        windows_.Form6->notify(1, this, kOneSampleNotice);
+        windows_.noticeBox->notify(1, this, kOneSampleNotice);
         return;
     }
     // The current item is the sample. Right after an inversion nothing is
@@ -68,7 +68,7 @@ void TForm1::G1Click() {
     const int sample = state_.CurrentIndex >= 0 && state_.CurrentIndex < List->count()
                            ? state_.CurrentIndex
                            : selected.first().row();
-    const int tolerance = catalogue::toleranceFromText(windows_.Form5->Edit2->text());
+    const int tolerance = catalogue::toleranceFromText(windows_.settingsDialog->Edit2->text());
     state_.WorkNumber = tolerance;
     state_.WorkIndex = 0;
     QStringList captions;
@@ -86,7 +86,7 @@ void TForm1::G1Click() {
     }
     state_.WorkIndex = List->count();
     if (result.outcome == catalogue::AutoSelection::Outcome::SampleUnreadable) {
-        windows_.Form6->notify(1, this, kSampleUnreadableNotice);
+        windows_.noticeBox->notify(1, this, kSampleUnreadableNotice);
     } else if (result.unreadableCount > 0) {
         setStatusText(1, catalogue::unreadableFilesText(result.unreadableCount));
     }

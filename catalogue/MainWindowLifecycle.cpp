@@ -1,19 +1,19 @@
 // Start-up, settings file and exit of the main window.
-#include "catalogue/TForm1.h"
+#include "catalogue/MainWindow.h"
 
 #include "core/AppState.h"
 #include "core/FormLook.h"
 #include "core/NumberEdit.h"
 #include "core/SettingsRecord.h"
-#include "dialogs/TForm2.h"
-#include "dialogs/TForm4.h"
-#include "dialogs/TForm5.h"
-#include "dialogs/TForm6.h"
-#include "dialogs/TForm8.h"
+#include "dialogs/FolderChooser.h"
+#include "dialogs/NoticeBox.h"
+#include "dialogs/OpenFolderDialog.h"
+#include "dialogs/RenameDialog.h"
+#include "dialogs/SettingsDialog.h"
 #include "imaging/FileCommit.h"
 #include "imaging/FileNames.h"
-#include "split/TForm3.h"
-#include "trimming/TForm7.h"
+#include "split/SplitDialog.h"
+#include "trimming/TrimmingView.h"
 
 #include <QCloseEvent>
 #include <QFile>
@@ -30,13 +30,14 @@ const QString kSoundName = QStringLiteral("KANRYOU.WAV");
 
 // Windows 2 to 8, whose top and left the settings keep, in class order.
 std::array<QWidget*, 7> placedWindows(const Windows& w) {
-    return {w.Form2, w.Form3, w.Form4, w.Form5, w.Form6, w.Form7, w.Form8};
+    return {w.openFolderDialog, w.splitDialog,  w.renameDialog, w.settingsDialog,
+            w.noticeBox,        w.trimmingView, w.folderChooser};
 }
 
 // The six option boxes of lines 19 to 24.
 std::array<QLineEdit*, 6> optionBoxes(const Windows& w) {
-    return {w.Form3->Edit2, w.Form3->Edit3, w.Form3->Edit4,
-            w.Form3->Edit5, w.Form5->Edit1, w.Form5->Edit2};
+    return {w.splitDialog->Edit2, w.splitDialog->Edit3,    w.splitDialog->Edit4,
+            w.splitDialog->Edit5, w.settingsDialog->Edit1, w.settingsDialog->Edit2};
 }
 
 bool isFolder(const QString& path) {
@@ -52,7 +53,7 @@ void closeWindow(QWidget& window) {
 
 }  // namespace
 
-void TForm1::applySettingsNumber(int line, int32_t value) {
+void MainWindow::applySettingsNumber(int line, int32_t value) {
     // Lines 1-4: the main window's top, left, width, height; then top and
     // left of windows 2 to 8.
     if (line <= 4) {
@@ -80,7 +81,7 @@ void TForm1::applySettingsNumber(int line, int32_t value) {
     }
 }
 
-void TForm1::applySettingsTexts(const SettingsParse& parsed) {
+void MainWindow::applySettingsTexts(const SettingsParse& parsed) {
     const auto boxes = optionBoxes(windows_);
     for (size_t i = 0; i < boxes.size(); ++i) {
         state_.WorkText = parsed.texts[i];
@@ -89,18 +90,18 @@ void TForm1::applySettingsTexts(const SettingsParse& parsed) {
     }
     state_.WorkText = parsed.texts[6];
     if (isFolder(state_.WorkText)) {
-        windows_.Form2->selectFolder(state_.WorkText);
+        windows_.openFolderDialog->selectFolder(state_.WorkText);
         state_.DefaultOpenFolder = state_.WorkText;
     }
     state_.WorkText = parsed.texts[7];
     if (isFolder(state_.WorkText)) {
-        windows_.Form8->selectFolder(state_.WorkText);
-        windows_.Form3->Edit1->setText(state_.WorkText);
+        windows_.folderChooser->selectFolder(state_.WorkText);
+        windows_.splitDialog->Edit1->setText(state_.WorkText);
         state_.DefaultSaveFolder = state_.WorkText;
     }
 }
 
-void TForm1::Timer2Timer() {
+void MainWindow::Timer2Timer() {
     // The designed outer size, now that the window's frame is known.
     if (isVisible() && !isMaximized())
         resizeOuter(*this, kDesignedWidth, kDesignedHeight);
@@ -118,20 +119,20 @@ void TForm1::Timer2Timer() {
         } else {
             // The values before the damaged line stay; the rest keep their
             // designed values and the file is rewritten at exit.
-            windows_.Form6->notify(1, this, QStringLiteral("設定ファイルが壊れています"),
-                                   QStringLiteral("%1 の %2 行目以降は読み込みません")
-                                       .arg(kSettingsName)
-                                       .arg(*parsed.badLine));
+            windows_.noticeBox->notify(1, this, QStringLiteral("設定ファイルが壊れています"),
+                                       QStringLiteral("%1 の %2 行目以降は読み込みません")
+                                           .arg(kSettingsName)
+                                           .arg(*parsed.badLine));
         }
     }
     state_.CurrentIndex = -1;
     if (QFileInfo(kSoundName).isFile()) {
-        windows_.Form3->openCompletionSound(QStringLiteral("./") + kSoundName);
+        windows_.splitDialog->openCompletionSound(QStringLiteral("./") + kSoundName);
     }
     Timer2->stop();
 }
 
-SettingsRecord TForm1::currentSettings() const {
+SettingsRecord MainWindow::currentSettings() const {
     SettingsRecord record;
     record.numbers[0] = windowTop(*this);
     record.numbers[1] = windowLeft(*this);
@@ -150,7 +151,7 @@ SettingsRecord TForm1::currentSettings() const {
     return record;
 }
 
-imaging::Status TForm1::saveSettings() {
+imaging::Status MainWindow::saveSettings() {
     // Written beside a temporary name and renamed into place: a failed save
     // leaves the previous settings file as it was.
     const QString folder =
@@ -159,25 +160,25 @@ imaging::Status TForm1::saveSettings() {
                                formatSettings(currentSettings()));
 }
 
-void TForm1::closeOtherWindows() {
-    closeWindow(*windows_.Form7);
-    closeWindow(*windows_.Form6);
-    closeWindow(*windows_.Form5);
-    closeWindow(*windows_.Form4);
-    closeWindow(*windows_.Form3);
-    closeWindow(*windows_.Form2);
+void MainWindow::closeOtherWindows() {
+    closeWindow(*windows_.trimmingView);
+    closeWindow(*windows_.noticeBox);
+    closeWindow(*windows_.settingsDialog);
+    closeWindow(*windows_.renameDialog);
+    closeWindow(*windows_.splitDialog);
+    closeWindow(*windows_.openFolderDialog);
 }
 
-void TForm1::tellSettingsNotSaved(const imaging::ImageError& error) {
+void MainWindow::tellSettingsNotSaved(const imaging::ImageError& error) {
     // The program is ending: nothing may take the notice box over meanwhile.
     abortLoading();
-    windows_.Form3->stopBatch();
+    windows_.splitDialog->stopBatch();
     settingsNoticeShown_ = true;
-    windows_.Form6->notify(TForm6::kEndsProgram, this, QStringLiteral("設定を保存できません"),
-                           error.message);
+    windows_.noticeBox->notify(NoticeBox::kEndsProgram, this,
+                               QStringLiteral("設定を保存できません"), error.message);
 }
 
-void TForm1::SyuuRyouClick() {
+void MainWindow::SyuuRyouClick() {
     if (isBusy())
         return;
     const auto saved = saveSettings();
@@ -190,7 +191,7 @@ void TForm1::SyuuRyouClick() {
     close();
 }
 
-void TForm1::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     if (state_.ExitRequested != 1 && !settingsNoticeShown_) {
         const auto saved = saveSettings();
         closeOtherWindows();

@@ -16,12 +16,12 @@ struct Windows;
 // list is a snapshot read when the selected folder changes; it never
 // follows the disk on its own, because the loader addresses its entries by
 // position while the catalogue loads.
-class TForm2 : public QWidget {
+class OpenFolderDialog : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kMaxFiles = 9999;
 
-    TForm2(AppState& state, Windows& windows);
+    OpenFolderDialog(AppState& state, Windows& windows);
 
     // Selects `folder` in the folder tree (at start-up, the default folder).
     void selectFolder(const QString& folder);

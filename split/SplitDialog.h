@@ -26,11 +26,11 @@ struct AppState;
 // The split dialog: the options of a batch split job, and the batch itself.
 // OK starts the batch, which then handles one catalogue item per tick of
 // Timer1 with the notice box as its progress window.
-class TForm3 : public QWidget, public SplitDialogPort {
+class SplitDialog : public QWidget, public SplitDialogPort {
     Q_OBJECT
 public:
-    TForm3(AppState& state, Windows& windows);
-    ~TForm3() override;
+    SplitDialog(AppState& state, Windows& windows);
+    ~SplitDialog() override;
 
     QWidget& window() override { return *this; }
     void stopBatch() override;

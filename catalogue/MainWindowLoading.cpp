@@ -1,14 +1,14 @@
 // Loading the catalogue: one file per tick of Timer1, its thumbnail read
 // ahead on worker threads, item i always file i of the open-folder list.
-#include "catalogue/TForm1.h"
+#include "catalogue/MainWindow.h"
 
 #include "catalogue/CatalogueList.h"
 #include "catalogue/StatusTexts.h"
 #include "catalogue/ThumbnailQueue.h"
 #include "catalogue/UnreadableThumbnail.h"
 #include "core/AppState.h"
-#include "dialogs/TForm2.h"
-#include "dialogs/TForm6.h"
+#include "dialogs/NoticeBox.h"
+#include "dialogs/OpenFolderDialog.h"
 
 #include <QFileInfo>
 #include <QLabel>
@@ -20,10 +20,10 @@ constexpr int kIconSpacing = 20;
 
 }  // namespace
 
-void TForm1::beginLoading(int thumbnailSize, int fileCount) {
+void MainWindow::beginLoading(int thumbnailSize, int fileCount) {
     if (loading_ == nullptr)
         loading_ = new catalogue::ThumbnailQueue(this);
-    const TForm2& openDialog = *windows_.Form2;
+    const OpenFolderDialog& openDialog = *windows_.openFolderDialog;
     List->setIconSize(QSize(thumbnailSize, thumbnailSize));
     List->setGridSize(QSize(thumbnailSize + kIconSpacing, thumbnailSize + kIconSpacing));
     setStatusText(0, catalogue::kLoadingText);
@@ -42,7 +42,7 @@ void TForm1::beginLoading(int thumbnailSize, int fileCount) {
     List->setFocus();
 }
 
-void TForm1::Timer1Timer() {
+void MainWindow::Timer1Timer() {
     if (loading_ == nullptr) {
         Timer1->stop();
         return;
@@ -55,13 +55,13 @@ void TForm1::Timer1Timer() {
     }
     if (!QFileInfo(loading_->path(index)).isFile()) {
         state_.WorkIndex = total;
-        windows_.Form6->notify(1, this, QStringLiteral("見当たらないファイルがあります"),
-                               QStringLiteral("読込を中断します"));
+        windows_.noticeBox->notify(1, this, QStringLiteral("見当たらないファイルがあります"),
+                                   QStringLiteral("読込を中断します"));
         endLoading(catalogue::kLoadedText);
         return;
     }
     // The dialog is hidden while loading, so its option stays as it was set.
-    const bool slowReading = windows_.Form2->slowReading();
+    const bool slowReading = windows_.openFolderDialog->slowReading();
     loading_->readAhead(index, slowReading);
     // A thumbnail still being read is taken at a later tick: the window
     // never waits for a decoder.
@@ -92,13 +92,13 @@ void TForm1::Timer1Timer() {
     loading_->readAhead(state_.WorkIndex, slowReading);
 }
 
-void TForm1::abortLoading() {
+void MainWindow::abortLoading() {
     if (!isBusy())
         return;
     endLoading(catalogue::kLoadInterruptedText);
 }
 
-void TForm1::endLoading(const QString& panel0Text) {
+void MainWindow::endLoading(const QString& panel0Text) {
     Timer1->stop();
     if (loading_ != nullptr)
         loading_->stop();

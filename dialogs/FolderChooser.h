@@ -10,10 +10,10 @@ struct Windows;
 // The folder chooser: picks the split job's destination folder from a
 // folder tree, and can keep the picked folder as the default destination
 // for the next start.
-class TForm8 : public QWidget {
+class FolderChooser : public QWidget {
     Q_OBJECT
 public:
-    TForm8(AppState& state, Windows& windows);
+    FolderChooser(AppState& state, Windows& windows);
 
     // Opens the chooser for `opener` (the split dialog's browse button):
     // disables the opener, shows the chooser and focuses cancel.

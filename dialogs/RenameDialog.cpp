@@ -1,11 +1,11 @@
-#include "dialogs/TForm4.h"
+#include "dialogs/RenameDialog.h"
 
 #include "core/AppState.h"
 #include "core/FormLook.h"
 #include "core/WindowPorts.h"
+#include "dialogs/NoticeBox.h"
 #include "dialogs/RenameCheck.h"
 #include "dialogs/RenameRules.h"
-#include "dialogs/TForm6.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -19,7 +19,7 @@ constexpr int kClientHeight = 88;
 constexpr int kNoticeCode = 4;
 }  // namespace
 
-TForm4::TForm4(AppState& state, Windows& windows) : state_(state), windows_(windows) {
+RenameDialog::RenameDialog(AppState& state, Windows& windows) : state_(state), windows_(windows) {
     setAccessibleNames(*this, QStringLiteral("Form4"));
     makeDialogWindow(*this, kClientWidth, kClientHeight, CloseButton::Shown);
     setWindowTitle(QStringLiteral("リネーム"));
@@ -36,22 +36,22 @@ TForm4::TForm4(AppState& state, Windows& windows) : state_(state), windows_(wind
     Button2 = pushButton(this, QStringLiteral("Button2"), QStringLiteral("キャンセル"),
                          QRect(168, 48, 75, 25));
 
-    connect(Button1, &QPushButton::clicked, this, &TForm4::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TForm4::Button2Click);
+    connect(Button1, &QPushButton::clicked, this, &RenameDialog::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &RenameDialog::Button2Click);
     layoutControls();
 }
 
-void TForm4::layoutControls() {
+void RenameDialog::layoutControls() {
     // The name box stretches with the window's width.
     Memo1->setGeometry(8, 8, width() - (kClientWidth - 298), 23);
 }
 
-void TForm4::resizeEvent(QResizeEvent* event) {
+void RenameDialog::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     layoutControls();
 }
 
-bool TForm4::eventFilter(QObject* watched, QEvent* event) {
+bool RenameDialog::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Memo1 && event->type() == QEvent::KeyPress) {
         if (Memo1KeyDown(static_cast<QKeyEvent*>(event)->key()))
             return true;
@@ -59,7 +59,7 @@ bool TForm4::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-bool TForm4::Memo1KeyDown(int key) {
+bool RenameDialog::Memo1KeyDown(int key) {
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         Button1Click();
         return true;
@@ -71,18 +71,18 @@ bool TForm4::Memo1KeyDown(int key) {
     return false;
 }
 
-void TForm4::closeDialog() {
+void RenameDialog::closeDialog() {
     hide();
     QWidget& main = windows_.main->window();
     main.setEnabled(true);
     main.activateWindow();
 }
 
-void TForm4::Button2Click() {
+void RenameDialog::Button2Click() {
     closeDialog();
 }
 
-void TForm4::closeEvent(QCloseEvent* event) {
+void RenameDialog::closeEvent(QCloseEvent* event) {
     // Under a notice only the notice's OK leads on.
     if (!isEnabled()) {
         event->ignore();
@@ -92,12 +92,12 @@ void TForm4::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void TForm4::Button1Click() {
+void RenameDialog::Button1Click() {
     const QString newName = Memo1->text();
     if (newName.isEmpty())
         return;
-    TForm6& notice = *windows_.Form6;
-    const QListWidgetItem* item = windows_.main->ListView1().item(state_.CurrentIndex);
+    NoticeBox& notice = *windows_.noticeBox;
+    const QListWidgetItem* item = windows_.main->catalogueList().item(state_.CurrentIndex);
     const QString oldName = item ? item->text() : QString();
 
     const dialogs::RenameCheck check = dialogs::checkRename(state_.CurrentFolder, oldName, newName);

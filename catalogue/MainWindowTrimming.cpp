@@ -1,12 +1,12 @@
 // Opening the trimming view on the current catalogue item.
-#include "catalogue/TForm1.h"
+#include "catalogue/MainWindow.h"
 
 #include "catalogue/CatalogueList.h"
 #include "core/AppState.h"
-#include "dialogs/TForm6.h"
+#include "dialogs/NoticeBox.h"
 #include "imaging/FileNames.h"
 #include "trimming/ListSelection.h"
-#include "trimming/TForm7.h"
+#include "trimming/TrimmingView.h"
 
 #include <QFileInfo>
 
@@ -16,7 +16,7 @@ const QString kFileMissing = QStringLiteral("ファイルが見当たりませ�
 
 }  // namespace
 
-void TForm1::ListView1DblClick() {
+void MainWindow::openTrimmingView() {
     if (isBusy() || listItemIndex(*List) < 0) {
         return;
     }
@@ -30,12 +30,12 @@ void TForm1::ListView1DblClick() {
     // An open view keeps its previous picture (its frame already erased by
     // the step that got here) until the notice's OK closes it.
     if (!QFileInfo(path).isFile()) {
-        windows_.Form6->notify(1, this, kFileMissing);
+        windows_.noticeBox->notify(1, this, kFileMissing);
         return;
     }
     QString error;
-    if (!windows_.Form7->showItem(path, caption, &error)) {
-        windows_.Form6->notify(1, this, error);
+    if (!windows_.trimmingView->showItem(path, caption, &error)) {
+        windows_.noticeBox->notify(1, this, error);
         return;
     }
     setEnabled(false);

@@ -21,21 +21,21 @@ class ThumbnailQueue;
 
 // The main window: the thumbnail catalogue of the current folder, its
 // selection and status bar, and the menu through which every command starts.
-class TForm1 : public QMainWindow, public MainWindowPort {
+class MainWindow : public QMainWindow, public MainWindowPort {
     Q_OBJECT
 public:
     static constexpr int kDesignedWidth = 1024;
     static constexpr int kDesignedHeight = 765;
 
-    TForm1(AppState& state, Windows& windows);
+    MainWindow(AppState& state, Windows& windows);
 
     // --- the port other windows use ---
     QWidget& window() override { return *this; }
-    QListWidget& ListView1() override;
+    QListWidget& catalogueList() override;
     QString statusText(int panel) const override;
     void setStatusText(int panel, const QString& text) override;
     int thumbnailCount() const override;
-    void ListView1DblClick() override;
+    void openTrimmingView() override;
     void beginLoading(int thumbnailSize, int fileCount) override;
     void showRenamed(int index, const QString& newName) override;
 

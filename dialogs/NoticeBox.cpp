@@ -1,12 +1,12 @@
-#include "dialogs/TForm6.h"
+#include "dialogs/NoticeBox.h"
 
 #include "core/AppState.h"
 #include "core/FormLook.h"
 #include "core/WindowPorts.h"
-#include "dialogs/TForm2.h"
-#include "dialogs/TForm4.h"
-#include "dialogs/TForm5.h"
-#include "dialogs/TForm8.h"
+#include "dialogs/FolderChooser.h"
+#include "dialogs/OpenFolderDialog.h"
+#include "dialogs/RenameDialog.h"
+#include "dialogs/SettingsDialog.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -23,7 +23,7 @@ constexpr QRect kSecondLine(8, 56, 217, 17);
 constexpr int kLineGap = 3;
 }  // namespace
 
-TForm6::TForm6(AppState& state, Windows& windows) : state_(state), windows_(windows) {
+NoticeBox::NoticeBox(AppState& state, Windows& windows) : state_(state), windows_(windows) {
     // The box has no title; screen readers announce it by what it is.
     setAccessibleNames(*this, QStringLiteral("Form6"), QStringLiteral("お知らせ"));
     makeDialogWindow(*this, kClientWidth, kClientHeight, CloseButton::Hidden);
@@ -42,11 +42,11 @@ TForm6::TForm6(AppState& state, Windows& windows) : state_(state), windows_(wind
     Panel1->installEventFilter(this);
 
     Button1 = named(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("Button1"));
-    connect(Button1, &QPushButton::clicked, this, &TForm6::Button1Click);
+    connect(Button1, &QPushButton::clicked, this, &NoticeBox::Button1Click);
     layoutControls();
 }
 
-void TForm6::layoutControls() {
+void NoticeBox::layoutControls() {
     // The panel stretches with the window; the button keeps its place
     // relative to the window's centre.
     Panel1->setGeometry(8, 8, width() - (kClientWidth - 233), 89);
@@ -54,7 +54,7 @@ void TForm6::layoutControls() {
     fitSecondLine();
 }
 
-void TForm6::fitSecondLine() {
+void NoticeBox::fitSecondLine() {
     // A second line that fits keeps its designed place. A longer one wraps
     // and grows upwards until it ends inside the panel's bevel; the message
     // then moves up with it, keeping the gap between them.
@@ -75,28 +75,28 @@ void TForm6::fitSecondLine() {
     Panel1->setIndent(std::max(0, messageTop - Panel1->frameWidth()));
 }
 
-bool TForm6::eventFilter(QObject* watched, QEvent* event) {
+bool NoticeBox::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Panel1 && event->type() == QEvent::LayoutRequest)
         fitSecondLine();
     return QWidget::eventFilter(watched, event);
 }
 
-void TForm6::resizeEvent(QResizeEvent* event) {
+void NoticeBox::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     layoutControls();
 }
 
-void TForm6::closeEvent(QCloseEvent* event) {
+void NoticeBox::closeEvent(QCloseEvent* event) {
     event->ignore();
 }
 
-void TForm6::setOuterWidth(int width) {
+void NoticeBox::setOuterWidth(int width) {
     const int frame = frameGeometry().width() - this->width();
     setFixedSize(std::max(1, width - frame), height());
 }
 
-void TForm6::notify(int returnTo, QWidget* caller, const QString& message,
-                    const std::optional<QString>& secondLine) {
+void NoticeBox::notify(int returnTo, QWidget* caller, const QString& message,
+                       const std::optional<QString>& secondLine) {
     state_.ReturnTo = returnTo;
     Panel1->setText(message);
     if (secondLine)
@@ -110,18 +110,18 @@ void TForm6::notify(int returnTo, QWidget* caller, const QString& message,
     Button1->setFocus();
 }
 
-void TForm6::Button1Click() {
+void NoticeBox::Button1Click() {
     hide();
     const int code = state_.ReturnTo;
     if (code == 1) {
         windows_.main->window().setEnabled(true);
         if (windows_.trimming->window().isVisible())
-            windows_.trimming->Image1DblClick();
+            windows_.trimming->closeView();
     }
     if (code == 2) {
-        windows_.Form2->setEnabled(true);
+        windows_.openFolderDialog->setEnabled(true);
         if (windows_.trimming->window().isVisible())
-            windows_.trimming->Image1DblClick();
+            windows_.trimming->closeView();
     }
     if (code == 3) {
         windows_.main->window().setEnabled(true);
@@ -135,11 +135,11 @@ void TForm6::Button1Click() {
         windows_.split->stopBatch();
     }
     if (code == 4)
-        windows_.Form4->setEnabled(true);
+        windows_.renameDialog->setEnabled(true);
     if (code == 5)
-        windows_.Form5->setEnabled(true);
+        windows_.settingsDialog->setEnabled(true);
     if (code == 8)
-        windows_.Form8->setEnabled(true);
+        windows_.folderChooser->setEnabled(true);
     if (code == kEndsProgram)
         windows_.main->window().close();
     Label1->clear();

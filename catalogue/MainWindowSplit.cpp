@@ -1,18 +1,18 @@
 // The split command: opens the split dialog for the selected images.
-#include "catalogue/TForm1.h"
+#include "catalogue/MainWindow.h"
 
 #include "catalogue/CatalogueList.h"
-#include "split/TForm3.h"
+#include "split/SplitDialog.h"
 
 #include <QPushButton>
 
-void TForm1::IkkatuClick() {
+void MainWindow::IkkatuClick() {
     if (isBusy())
         return;
     if (List->selectedItems().isEmpty())
         return;
     setEnabled(false);
-    TForm3& dialog = *windows_.Form3;
+    SplitDialog& dialog = *windows_.splitDialog;
     dialog.show();
     dialog.raise();
     dialog.activateWindow();

@@ -23,17 +23,17 @@ struct ViewFit;
 // dotted frame the keyboard moves and resizes; Enter cuts the framed region
 // into the folder's "trimming" subfolder, Space copies the file there. The
 // open-folder dialog borrows it as its preview (without frame or status bar).
-class TForm7 : public QWidget, public TrimmingViewPort {
+class TrimmingView : public QWidget, public TrimmingViewPort {
     Q_OBJECT
 public:
-    TForm7(AppState& state, Windows& windows);
+    TrimmingView(AppState& state, Windows& windows);
 
     // --- the port the dialogs use ---
     QWidget& window() override { return *this; }
-    void Image1DblClick() override;
+    void closeView() override;
     bool showPreview(const QString& path, const QString& name, QString* error) override;
 
-    // --- showing a catalogue item (the main window's ListView1DblClick) ---
+    // --- showing a catalogue item (the main window's openTrimmingView) ---
     // Shows the picture at `path` maximised on the screen with the frame: the
     // frame starts over the whole image when the title is empty (first
     // showing after start-up or a folder opening), otherwise it is kept in

@@ -1,12 +1,12 @@
 // Selection in the catalogue: the current item, the status bar, select all,
 // invert, and the refusal of caption edits in place.
-#include "catalogue/TForm1.h"
+#include "catalogue/MainWindow.h"
 
 #include "catalogue/CatalogueList.h"
 #include "catalogue/StatusTexts.h"
 #include "core/AppState.h"
-#include "dialogs/TForm4.h"
-#include "dialogs/TForm6.h"
+#include "dialogs/NoticeBox.h"
+#include "dialogs/RenameDialog.h"
 
 #include <QItemSelection>
 #include <QItemSelectionModel>
@@ -36,7 +36,7 @@ int lowestSelectedRow(const QListWidget& list) {
 
 }  // namespace
 
-void TForm1::showCurrentItem() {
+void MainWindow::showCurrentItem() {
     setStatusText(0, catalogue::kSplittableText);
     const int count = selectedCount(*List);
     if (count == 1) {
@@ -49,14 +49,14 @@ void TForm1::showCurrentItem() {
     // With nothing selected panel 1 keeps what it showed.
 }
 
-void TForm1::clearCurrentItem() {
+void MainWindow::clearCurrentItem() {
     state_.CurrentIndex = -1;
     setStatusText(0, QString());
     setStatusText(1, QString());
     List->selectionModel()->clearCurrentIndex();
 }
 
-void TForm1::ListView1MouseDown(QPoint position) {
+void MainWindow::ListView1MouseDown(QPoint position) {
     if (isBusy())
         return;
     const QListWidgetItem* hit = List->itemAt(position);
@@ -71,7 +71,7 @@ void TForm1::ListView1MouseDown(QPoint position) {
     }
 }
 
-void TForm1::ListView1KeyUp(int key, Qt::KeyboardModifiers modifiers) {
+void MainWindow::ListView1KeyUp(int key, Qt::KeyboardModifiers modifiers) {
     if (isBusy() && key == Qt::Key_Escape)
         abortLoading();
     if (isBusy())
@@ -89,7 +89,7 @@ void TForm1::ListView1KeyUp(int key, Qt::KeyboardModifiers modifiers) {
     }
 }
 
-void TForm1::rememberCaptions(int first, int last) {
+void MainWindow::rememberCaptions(int first, int last) {
     for (int row = first; row <= last; ++row) {
         if (QListWidgetItem* item = List->item(row)) {
             item->setData(kAcceptedCaptionRole, item->text());
@@ -97,7 +97,7 @@ void TForm1::rememberCaptions(int first, int last) {
     }
 }
 
-void TForm1::ListView1Changing(QListWidgetItem* item) {
+void MainWindow::ListView1Changing(QListWidgetItem* item) {
     if (!item)
         return;
     const QVariant accepted = item->data(kAcceptedCaptionRole);
@@ -107,7 +107,7 @@ void TForm1::ListView1Changing(QListWidgetItem* item) {
         return;
     // The loader (busy) and the rename dialog (main window disabled under
     // it) set captions that name the files.
-    const bool renameDialogAtWork = !isEnabled() && windows_.Form4->isVisible();
+    const bool renameDialogAtWork = !isEnabled() && windows_.renameDialog->isVisible();
     if (isBusy() || renameDialogAtWork) {
         item->setData(kAcceptedCaptionRole, item->text());
         return;
@@ -121,11 +121,11 @@ void TForm1::ListView1Changing(QListWidgetItem* item) {
     // undone quietly: nobody would answer the notice then.
     QTimer::singleShot(0, this, [this] {
         if (isVisible() && isEnabled())
-            windows_.Form6->notify(1, this, kNoEditInPlace);
+            windows_.noticeBox->notify(1, this, kNoEditInPlace);
     });
 }
 
-void TForm1::HANTENClick() {
+void MainWindow::HANTENClick() {
     if (isBusy() || List->count() == 0)
         return;
     const int last = List->count() - 1;

@@ -13,14 +13,14 @@ struct Windows;
 
 // The settings dialog: thumbnail size and the tolerance of the automatic
 // selection. Its two boxes are the settings themselves.
-class TForm5 : public QWidget {
+class SettingsDialog : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kMinThumbnail = dialogs::kMinThumbnailSide;
     static constexpr int kMaxThumbnail = dialogs::kMaxThumbnailSide;
     static constexpr int kMaxTolerance = 990;
 
-    TForm5(AppState& state, Windows& windows);
+    SettingsDialog(AppState& state, Windows& windows);
 
     QFrame* Panel1 = nullptr;
     QLabel* Label1 = nullptr;

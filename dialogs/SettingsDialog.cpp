@@ -1,11 +1,11 @@
-#include "dialogs/TForm5.h"
+#include "dialogs/SettingsDialog.h"
 
 #include "core/AppState.h"
 #include "core/FormLook.h"
 #include "core/Hints.h"
 #include "core/NumberEdit.h"
 #include "core/WindowPorts.h"
-#include "dialogs/TForm6.h"
+#include "dialogs/NoticeBox.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -27,7 +27,8 @@ QPushButton* arrowButton(QWidget* parent, const QString& name, const QString& ca
 
 }  // namespace
 
-TForm5::TForm5(AppState& state, Windows& windows) : state_(state), windows_(windows) {
+SettingsDialog::SettingsDialog(AppState& state, Windows& windows)
+    : state_(state), windows_(windows) {
     setAccessibleNames(*this, QStringLiteral("Form5"));
     makeDialogWindow(*this, 194, 201, CloseButton::Hidden);
     setWindowTitle(QStringLiteral("設定"));
@@ -68,41 +69,41 @@ TForm5::TForm5(AppState& state, Windows& windows) : state_(state), windows_(wind
     Button2 = pushButton(this, QStringLiteral("Button2"), QStringLiteral("キャンセル"),
                          QRect(104, 160, 75, 25));
 
-    connect(Button1, &QPushButton::clicked, this, &TForm5::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TForm5::Button2Click);
-    connect(Button3, &QPushButton::clicked, this, &TForm5::Button3Click);
-    connect(Button4, &QPushButton::clicked, this, &TForm5::Button4Click);
-    connect(Button5, &QPushButton::clicked, this, &TForm5::Button5Click);
-    connect(Button6, &QPushButton::clicked, this, &TForm5::Button6Click);
+    connect(Button1, &QPushButton::clicked, this, &SettingsDialog::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &SettingsDialog::Button2Click);
+    connect(Button3, &QPushButton::clicked, this, &SettingsDialog::Button3Click);
+    connect(Button4, &QPushButton::clicked, this, &SettingsDialog::Button4Click);
+    connect(Button5, &QPushButton::clicked, this, &SettingsDialog::Button5Click);
+    connect(Button6, &QPushButton::clicked, this, &SettingsDialog::Button6Click);
 }
 
 // The dialog has no close button; OK or cancel is the way out.
-void TForm5::closeEvent(QCloseEvent* event) {
+void SettingsDialog::closeEvent(QCloseEvent* event) {
     event->ignore();
 }
 
-void TForm5::closeDialog() {
+void SettingsDialog::closeDialog() {
     hide();
     windows_.main->window().setEnabled(true);
 }
 
-void TForm5::Button3Click() {
+void SettingsDialog::Button3Click() {
     Edit1->step(StepDirection::Up, state_.WorkText, kMaxThumbnail);
 }
 
-void TForm5::Button4Click() {
+void SettingsDialog::Button4Click() {
     Edit1->step(StepDirection::Down, state_.WorkText, kMinThumbnail);
 }
 
-void TForm5::Button5Click() {
+void SettingsDialog::Button5Click() {
     Edit2->step(StepDirection::Up, QStringLiteral("-10"), kMaxTolerance);
 }
 
-void TForm5::Button6Click() {
+void SettingsDialog::Button6Click() {
     Edit2->step(StepDirection::Down, QStringLiteral("1000"), 0);
 }
 
-void TForm5::Button1Click() {
+void SettingsDialog::Button1Click() {
     if (Edit2->text().isEmpty())
         Edit2->setText(QStringLiteral("10"));
     int32_t size = 0;
@@ -112,13 +113,13 @@ void TForm5::Button1Click() {
         size = parseNumber(Edit1->text()).value;
     }
     if (size > kMaxThumbnail || size < kMinThumbnail) {
-        windows_.Form6->notify(5, this, QStringLiteral("サムネイルは20から150までです"));
+        windows_.noticeBox->notify(5, this, QStringLiteral("サムネイルは20から150までです"));
         return;
     }
     closeDialog();
 }
 
-void TForm5::Button2Click() {
+void SettingsDialog::Button2Click() {
     Edit1->setText(state_.WorkText);
     closeDialog();
 }

@@ -1,15 +1,15 @@
-#include "dialogs/TForm8.h"
+#include "dialogs/FolderChooser.h"
 
 #include "core/AppState.h"
 #include "core/FormLook.h"
 #include "core/WindowPorts.h"
 #include "dialogs/FolderTree.h"
-#include "dialogs/TForm6.h"
+#include "dialogs/NoticeBox.h"
 
 #include <QCloseEvent>
 #include <QPushButton>
 
-TForm8::TForm8(AppState& state, Windows& windows) : state_(state), windows_(windows) {
+FolderChooser::FolderChooser(AppState& state, Windows& windows) : state_(state), windows_(windows) {
     setAccessibleNames(*this, QStringLiteral("Form8"));
     makeDialogWindow(*this, 370, 375, CloseButton::Shown);
     setWindowTitle(QStringLiteral("フォルダ選択"));
@@ -28,13 +28,13 @@ TForm8::TForm8(AppState& state, Windows& windows) : state_(state), windows_(wind
     setTabOrder(Button2, Button1);
     setTabOrder(Button1, Button3);
 
-    connect(Button1, &QPushButton::clicked, this, &TForm8::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TForm8::Button2Click);
-    connect(Button3, &QPushButton::clicked, this, &TForm8::Button3Click);
-    connect(ShellTreeView1, &FolderTree::keyReleased, this, &TForm8::ShellTreeView1KeyUp);
+    connect(Button1, &QPushButton::clicked, this, &FolderChooser::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &FolderChooser::Button2Click);
+    connect(Button3, &QPushButton::clicked, this, &FolderChooser::Button3Click);
+    connect(ShellTreeView1, &FolderTree::keyReleased, this, &FolderChooser::ShellTreeView1KeyUp);
 }
 
-void TForm8::openFor(QWidget& opener) {
+void FolderChooser::openFor(QWidget& opener) {
     opener.setEnabled(false);
     show();
     raise();
@@ -42,35 +42,35 @@ void TForm8::openFor(QWidget& opener) {
     Button2->setFocus();
 }
 
-void TForm8::selectFolder(const QString& folder) {
+void FolderChooser::selectFolder(const QString& folder) {
     ShellTreeView1->selectFolder(folder);
 }
 
-void TForm8::returnToSplitDialog() {
+void FolderChooser::returnToSplitDialog() {
     hide();
     windows_.split->window().setEnabled(true);
 }
 
-void TForm8::Button1Click() {
+void FolderChooser::Button1Click() {
     windows_.split->setDestination(ShellTreeView1->selectedFolder());
     returnToSplitDialog();
 }
 
-void TForm8::Button2Click() {
+void FolderChooser::Button2Click() {
     returnToSplitDialog();
 }
 
-void TForm8::Button3Click() {
+void FolderChooser::Button3Click() {
     state_.DefaultSaveFolder = ShellTreeView1->selectedFolder();
-    windows_.Form6->notify(8, this, QStringLiteral("設定しました"));
+    windows_.noticeBox->notify(8, this, QStringLiteral("設定しました"));
 }
 
-void TForm8::ShellTreeView1KeyUp(int key) {
+void FolderChooser::ShellTreeView1KeyUp(int key) {
     if (key == Qt::Key_F5)
         ShellTreeView1->reload();
 }
 
-void TForm8::closeEvent(QCloseEvent* event) {
+void FolderChooser::closeEvent(QCloseEvent* event) {
     windows_.split->window().setEnabled(true);
     event->accept();
 }
