@@ -157,6 +157,7 @@ void MainWindow::SetteiClick() {
 void MainWindow::VERSIONClick() {
     if (isBusy())
         return;
-    windows_.noticeBox->notify(1, this, QStringLiteral("Quillfold Ver1.5"),
+    windows_.noticeBox->notify(NoticeBox::ReturnTo::MainWindow, this,
+                               QStringLiteral("Quillfold Ver1.5"),
                                QStringLiteral("(C) 2026 Quillfold developers"));
 }

@@ -60,7 +60,7 @@ void MainWindow::G1Click() {
         return;
     const QModelIndexList selected = List->selectionModel()->selectedIndexes();
     if (selected.size() != 1) {
-        windows_.noticeBox->notify(1, this, kOneSampleNotice);
+        windows_.noticeBox->notify(NoticeBox::ReturnTo::MainWindow, this, kOneSampleNotice);
         return;
     }
     // The current item is the sample. Right after an inversion nothing is
@@ -86,7 +86,7 @@ void MainWindow::G1Click() {
     }
     state_.WorkIndex = List->count();
     if (result.outcome == catalogue::AutoSelection::Outcome::SampleUnreadable) {
-        windows_.noticeBox->notify(1, this, kSampleUnreadableNotice);
+        windows_.noticeBox->notify(NoticeBox::ReturnTo::MainWindow, this, kSampleUnreadableNotice);
     } else if (result.unreadableCount > 0) {
         setStatusText(1, catalogue::unreadableFilesText(result.unreadableCount));
     }

@@ -119,7 +119,8 @@ void MainWindow::Timer2Timer() {
         } else {
             // The values before the damaged line stay; the rest keep their
             // designed values and the file is rewritten at exit.
-            windows_.noticeBox->notify(1, this, QStringLiteral("設定ファイルが壊れています"),
+            windows_.noticeBox->notify(NoticeBox::ReturnTo::MainWindow, this,
+                                       QStringLiteral("設定ファイルが壊れています"),
                                        QStringLiteral("%1 の %2 行目以降は読み込みません")
                                            .arg(kSettingsName)
                                            .arg(*parsed.badLine));
@@ -174,7 +175,7 @@ void MainWindow::tellSettingsNotSaved(const imaging::ImageError& error) {
     abortLoading();
     windows_.splitDialog->stopBatch();
     settingsNoticeShown_ = true;
-    windows_.noticeBox->notify(NoticeBox::kEndsProgram, this,
+    windows_.noticeBox->notify(NoticeBox::ReturnTo::ProgramEnd, this,
                                QStringLiteral("設定を保存できません"), error.message);
 }
 

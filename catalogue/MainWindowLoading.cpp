@@ -55,7 +55,8 @@ void MainWindow::Timer1Timer() {
     }
     if (!QFileInfo(loading_->path(index)).isFile()) {
         state_.WorkIndex = total;
-        windows_.noticeBox->notify(1, this, QStringLiteral("見当たらないファイルがあります"),
+        windows_.noticeBox->notify(NoticeBox::ReturnTo::MainWindow, this,
+                                   QStringLiteral("見当たらないファイルがあります"),
                                    QStringLiteral("読込を中断します"));
         endLoading(catalogue::kLoadedText);
         return;

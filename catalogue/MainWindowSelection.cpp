@@ -121,7 +121,7 @@ void MainWindow::ListView1Changing(QListWidgetItem* item) {
     // undone quietly: nobody would answer the notice then.
     QTimer::singleShot(0, this, [this] {
         if (isVisible() && isEnabled())
-            windows_.noticeBox->notify(1, this, kNoEditInPlace);
+            windows_.noticeBox->notify(NoticeBox::ReturnTo::MainWindow, this, kNoEditInPlace);
     });
 }
 

@@ -30,14 +30,13 @@ void MainWindow::openTrimmingView() {
     // An open view keeps its previous picture (its frame already erased by
     // the step that got here) until the notice's OK closes it.
     if (!QFileInfo(path).isFile()) {
-        windows_.noticeBox->notify(1, this, kFileMissing);
+        windows_.noticeBox->notify(NoticeBox::ReturnTo::MainWindow, this, kFileMissing);
         return;
     }
     QString error;
     if (!windows_.trimmingView->showItem(path, caption, &error)) {
-        windows_.noticeBox->notify(1, this, error);
+        windows_.noticeBox->notify(NoticeBox::ReturnTo::MainWindow, this, error);
         return;
     }
     setEnabled(false);
-    state_.ReturnTo = 1;
 }

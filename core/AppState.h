@@ -46,14 +46,6 @@ struct AppState {
     // Item under the pointer at the last mouse press in the catalogue.
     std::optional<int32_t> HitItem;
 
-    // --- notice box ---
-    // Window that gets control back when the notice box closes:
-    // 1 main, 2 open-folder dialog, 3 main after a batch, 4 rename,
-    // 5 settings, 8 folder chooser.
-    int32_t ReturnTo = 0;
-    // The notice box's left position before a batch widened it.
-    int32_t NoticeLeft = 0;
-
     // --- split batch ---
     // Centre strip removed on each side of the cut; 0 = none.
     int32_t CentreWidth = 0;

@@ -62,7 +62,8 @@ void FolderChooser::Button2Click() {
 
 void FolderChooser::Button3Click() {
     state_.DefaultSaveFolder = ShellTreeView1->selectedFolder();
-    windows_.noticeBox->notify(8, this, QStringLiteral("設定しました"));
+    windows_.noticeBox->notify(NoticeBox::ReturnTo::FolderChooser, this,
+                               QStringLiteral("設定しました"));
 }
 
 void FolderChooser::ShellTreeView1KeyUp(int key) {

@@ -1,6 +1,5 @@
 #include "dialogs/NoticeBox.h"
 
-#include "core/AppState.h"
 #include "core/FormLook.h"
 #include "core/WindowPorts.h"
 #include "dialogs/FolderChooser.h"
@@ -23,34 +22,34 @@ constexpr QRect kSecondLine(8, 56, 217, 17);
 constexpr int kLineGap = 3;
 }  // namespace
 
-NoticeBox::NoticeBox(AppState& state, Windows& windows) : state_(state), windows_(windows) {
+NoticeBox::NoticeBox(Windows& windows) : windows_(windows) {
     // The box has no title; screen readers announce it by what it is.
     setAccessibleNames(*this, QStringLiteral("Form6"), QStringLiteral("お知らせ"));
     makeDialogWindow(*this, kClientWidth, kClientHeight, CloseButton::Hidden);
     setWindowTitle(QString());
 
-    Panel1 = named(new QLabel(this), QStringLiteral("Panel1"));
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Panel1->setLineWidth(2);
-    Panel1->setAlignment(Qt::AlignCenter);
+    messageLabel = named(new QLabel(this), QStringLiteral("Panel1"));
+    messageLabel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    messageLabel->setLineWidth(2);
+    messageLabel->setAlignment(Qt::AlignCenter);
 
-    Label1 = named(new QLabel(Panel1), QStringLiteral("Label1"));
-    Label1->setAlignment(Qt::AlignCenter);
-    Label1->setWordWrap(true);
-    // Callers also set the second line directly while the box is shown; a
-    // label's new text asks its parent to lay it out again.
-    Panel1->installEventFilter(this);
+    secondLineLabel = named(new QLabel(messageLabel), QStringLiteral("Label1"));
+    secondLineLabel->setAlignment(Qt::AlignCenter);
+    secondLineLabel->setWordWrap(true);
+    // The batch changes the second line while the box is shown; a label's
+    // new text asks its parent to lay it out again.
+    messageLabel->installEventFilter(this);
 
-    Button1 = named(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("Button1"));
-    connect(Button1, &QPushButton::clicked, this, &NoticeBox::Button1Click);
+    okButton = named(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("Button1"));
+    connect(okButton, &QPushButton::clicked, this, &NoticeBox::acknowledge);
     layoutControls();
 }
 
 void NoticeBox::layoutControls() {
     // The panel stretches with the window; the button keeps its place
     // relative to the window's centre.
-    Panel1->setGeometry(8, 8, width() - (kClientWidth - 233), 89);
-    Button1->setGeometry(width() / 2 - (kClientWidth / 2 - 88), 112, 75, 25);
+    messageLabel->setGeometry(8, 8, width() - (kClientWidth - 233), 89);
+    okButton->setGeometry(width() / 2 - (kClientWidth / 2 - 88), 112, 75, 25);
     fitSecondLine();
 }
 
@@ -58,25 +57,25 @@ void NoticeBox::fitSecondLine() {
     // A second line that fits keeps its designed place. A longer one wraps
     // and grows upwards until it ends inside the panel's bevel; the message
     // then moves up with it, keeping the gap between them.
-    const bool oneLine =
-        Label1->fontMetrics().horizontalAdvance(Label1->text()) <= kSecondLine.width();
-    const int lineHeight = oneLine ? std::max(kSecondLine.height(), textBoxHeight(*Label1))
-                                   : Label1->heightForWidth(kSecondLine.width());
-    const int insideBottom = Panel1->height() - Panel1->frameWidth();
+    const bool oneLine = secondLineLabel->fontMetrics().horizontalAdvance(
+                             secondLineLabel->text()) <= kSecondLine.width();
+    const int lineHeight = oneLine ? std::max(kSecondLine.height(), textBoxHeight(*secondLineLabel))
+                                   : secondLineLabel->heightForWidth(kSecondLine.width());
+    const int insideBottom = messageLabel->height() - messageLabel->frameWidth();
     const int top = std::max(0, std::min(kSecondLine.top(), insideBottom - lineHeight));
-    Label1->setGeometry(kSecondLine.left(), top, kSecondLine.width(), lineHeight);
+    secondLineLabel->setGeometry(kSecondLine.left(), top, kSecondLine.width(), lineHeight);
     if (top == kSecondLine.top()) {
-        Panel1->setAlignment(Qt::AlignCenter);
-        Panel1->setIndent(-1);
+        messageLabel->setAlignment(Qt::AlignCenter);
+        messageLabel->setIndent(-1);
         return;
     }
-    const int messageTop = top - kLineGap - Panel1->fontMetrics().height();
-    Panel1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Panel1->setIndent(std::max(0, messageTop - Panel1->frameWidth()));
+    const int messageTop = top - kLineGap - messageLabel->fontMetrics().height();
+    messageLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    messageLabel->setIndent(std::max(0, messageTop - messageLabel->frameWidth()));
 }
 
 bool NoticeBox::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Panel1 && event->type() == QEvent::LayoutRequest)
+    if (watched == messageLabel && event->type() == QEvent::LayoutRequest)
         fitSecondLine();
     return QWidget::eventFilter(watched, event);
 }
@@ -95,52 +94,86 @@ void NoticeBox::setOuterWidth(int width) {
     setFixedSize(std::max(1, width - frame), height());
 }
 
-void NoticeBox::notify(int returnTo, QWidget* caller, const QString& message,
+void NoticeBox::notify(ReturnTo returnTo, QWidget* caller, const QString& message,
                        const std::optional<QString>& secondLine) {
-    state_.ReturnTo = returnTo;
-    Panel1->setText(message);
+    returnTo_ = returnTo;
+    messageLabel->setText(message);
     if (secondLine)
-        Label1->setText(*secondLine);
+        secondLineLabel->setText(*secondLine);
     fitSecondLine();
     if (caller)
         caller->setEnabled(false);
+    showWithFocus();
+}
+
+void NoticeBox::showWithFocus() {
     show();
     raise();
     activateWindow();
-    Button1->setFocus();
+    okButton->setFocus();
 }
 
-void NoticeBox::Button1Click() {
+void NoticeBox::showBatchProgress(const QString& line) {
+    okButton->setText(QStringLiteral("キャンセル"));
+    notify(ReturnTo::MainWindowAfterBatch, nullptr, QStringLiteral("処理中"), line);
+}
+
+void NoticeBox::updateBatchProgress(const QString& line) {
+    secondLineLabel->setText(line);
+}
+
+void NoticeBox::showBatchEnd(const QString& message, const QString& secondLine) {
+    messageLabel->setText(message);
+    secondLineLabel->setText(secondLine);
+    okButton->setText(QStringLiteral("OK"));
+    leftBeforeBatchEnd_ = windowLeft(*this);
+    placeWindow(*this, windowLeft(*this) - windowOuterWidth(*this), windowTop(*this));
+    setOuterWidth(kBatchEndWidth);
+    okButton->setFocus();
+}
+
+void NoticeBox::restoreBatchEndPlace() {
+    // A cancelled batch never widened the box: it stays where it stands.
+    if (!leftBeforeBatchEnd_)
+        return;
+    setOuterWidth(kNormalWidth);
+    placeWindow(*this, *leftBeforeBatchEnd_, windowTop(*this));
+    leftBeforeBatchEnd_.reset();
+}
+
+void NoticeBox::acknowledge() {
     hide();
-    const int code = state_.ReturnTo;
-    if (code == 1) {
-        windows_.main->window().setEnabled(true);
-        if (windows_.trimming->window().isVisible())
-            windows_.trimming->closeView();
+    switch (returnTo_) {
+        case ReturnTo::Nobody:
+            break;
+        case ReturnTo::MainWindow:
+            windows_.main->window().setEnabled(true);
+            if (windows_.trimming->window().isVisible())
+                windows_.trimming->closeView();
+            break;
+        case ReturnTo::OpenFolderDialog:
+            windows_.openFolderDialog->setEnabled(true);
+            if (windows_.trimming->window().isVisible())
+                windows_.trimming->closeView();
+            break;
+        case ReturnTo::MainWindowAfterBatch:
+            windows_.main->window().setEnabled(true);
+            okButton->setText(QStringLiteral("OK"));
+            restoreBatchEndPlace();
+            windows_.split->stopBatch();
+            break;
+        case ReturnTo::RenameDialog:
+            windows_.renameDialog->setEnabled(true);
+            break;
+        case ReturnTo::SettingsDialog:
+            windows_.settingsDialog->setEnabled(true);
+            break;
+        case ReturnTo::FolderChooser:
+            windows_.folderChooser->setEnabled(true);
+            break;
+        case ReturnTo::ProgramEnd:
+            windows_.main->window().close();
+            break;
     }
-    if (code == 2) {
-        windows_.openFolderDialog->setEnabled(true);
-        if (windows_.trimming->window().isVisible())
-            windows_.trimming->closeView();
-    }
-    if (code == 3) {
-        windows_.main->window().setEnabled(true);
-        Button1->setText(QStringLiteral("OK"));
-        // Only a box the batch end widened goes back to where it was; a
-        // cancelled batch leaves it where it stands.
-        if (windowOuterWidth(*this) == kBatchEndWidth) {
-            setOuterWidth(kNormalWidth);
-            placeWindow(*this, state_.NoticeLeft, windowTop(*this));
-        }
-        windows_.split->stopBatch();
-    }
-    if (code == 4)
-        windows_.renameDialog->setEnabled(true);
-    if (code == 5)
-        windows_.settingsDialog->setEnabled(true);
-    if (code == 8)
-        windows_.folderChooser->setEnabled(true);
-    if (code == kEndsProgram)
-        windows_.main->window().close();
-    Label1->clear();
+    secondLineLabel->clear();
 }

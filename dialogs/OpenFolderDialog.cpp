@@ -210,13 +210,15 @@ void OpenFolderDialog::CheckBox1Click() {
 
 void OpenFolderDialog::Button3Click() {
     state_.DefaultOpenFolder = ShellTreeView1->selectedFolder();
-    windows_.noticeBox->notify(2, this, QStringLiteral("設定しました"));
+    windows_.noticeBox->notify(NoticeBox::ReturnTo::OpenFolderDialog, this,
+                               QStringLiteral("設定しました"));
 }
 
 void OpenFolderDialog::Button1Click() {
     const int count = fileCount();
     if (count > kMaxFiles) {
-        windows_.noticeBox->notify(2, this, QStringLiteral("開けるファイル数は9999までです"));
+        windows_.noticeBox->notify(NoticeBox::ReturnTo::OpenFolderDialog, this,
+                                   QStringLiteral("開けるファイル数は9999までです"));
         return;
     }
     // Without a selected folder there is nothing to open either.

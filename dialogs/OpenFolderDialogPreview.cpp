@@ -15,14 +15,14 @@ void OpenFolderDialog::ShellListView1DblClick() {
     const QString path = entryPath(entry);
     // An open preview keeps its previous picture until the notice's OK closes it.
     if (!QFileInfo(path).isFile()) {
-        windows_.noticeBox->notify(2, this, QStringLiteral("ファイルが見当たりません"));
+        windows_.noticeBox->notify(NoticeBox::ReturnTo::OpenFolderDialog, this,
+                                   QStringLiteral("ファイルが見当たりません"));
         return;
     }
     QString error;
     if (!windows_.trimming->showPreview(path, fileName(entry), &error)) {
-        windows_.noticeBox->notify(2, this, error);
+        windows_.noticeBox->notify(NoticeBox::ReturnTo::OpenFolderDialog, this, error);
         return;
     }
     setEnabled(false);
-    state_.ReturnTo = 2;
 }

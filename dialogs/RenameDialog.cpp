@@ -16,7 +16,8 @@
 namespace {
 constexpr int kClientWidth = 314;
 constexpr int kClientHeight = 88;
-constexpr int kNoticeCode = 4;
+// The rename dialog's notices give control back to it.
+constexpr auto kNoticeReturn = NoticeBox::ReturnTo::RenameDialog;
 }  // namespace
 
 RenameDialog::RenameDialog(AppState& state, Windows& windows) : state_(state), windows_(windows) {
@@ -102,20 +103,20 @@ void RenameDialog::Button1Click() {
 
     const dialogs::RenameCheck check = dialogs::checkRename(state_.CurrentFolder, oldName, newName);
     if (check.nameRefused) {
-        notice.notify(kNoticeCode, this, dialogs::kForbiddenNameNotice,
+        notice.notify(kNoticeReturn, this, dialogs::kForbiddenNameNotice,
                       dialogs::kForbiddenCharacterList);
         return;
     }
     // Both of these may show in one pass; the box then reads the second.
     if (check.nameTaken)
-        notice.notify(kNoticeCode, this, dialogs::kNameTakenNotice);
+        notice.notify(kNoticeReturn, this, dialogs::kNameTakenNotice);
     if (check.fileMissing)
-        notice.notify(kNoticeCode, this, dialogs::kFileMissingNotice);
+        notice.notify(kNoticeReturn, this, dialogs::kFileMissingNotice);
     if (!check.ready())
         return;
 
     if (const auto failure = dialogs::renameChecked(state_.CurrentFolder, oldName, newName)) {
-        notice.notify(kNoticeCode, this, *failure,
+        notice.notify(kNoticeReturn, this, *failure,
                       *failure == dialogs::kForbiddenNameNotice
                           ? std::optional<QString>(dialogs::kForbiddenCharacterList)
                           : std::nullopt);

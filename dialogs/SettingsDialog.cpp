@@ -113,7 +113,8 @@ void SettingsDialog::Button1Click() {
         size = parseNumber(Edit1->text()).value;
     }
     if (size > kMaxThumbnail || size < kMinThumbnail) {
-        windows_.noticeBox->notify(5, this, QStringLiteral("サムネイルは20から150までです"));
+        windows_.noticeBox->notify(NoticeBox::ReturnTo::SettingsDialog, this,
+                                   QStringLiteral("サムネイルは20から150までです"));
         return;
     }
     closeDialog();

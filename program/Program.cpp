@@ -24,7 +24,7 @@ Program::Program() {
     windows.renameDialog = renameDialog_.get();
     settingsDialog_ = std::make_unique<SettingsDialog>(state, windows);
     windows.settingsDialog = settingsDialog_.get();
-    noticeBox_ = std::make_unique<NoticeBox>(state, windows);
+    noticeBox_ = std::make_unique<NoticeBox>(windows);
     windows.noticeBox = noticeBox_.get();
     openFolderDialog_ = std::make_unique<OpenFolderDialog>(state, windows);
     windows.openFolderDialog = openFolderDialog_.get();

@@ -494,7 +494,6 @@ void SplitDialog::Button1Click() {
     const QListWidget& list = windows_.main->catalogueList();
     const int selected = static_cast<int>(list.selectedItems().size());
     state_.WorkText = QString::number(split::batchTotal(list.count(), selected, options));
-    state_.ReturnTo = 3;
     state_.WorkIndex = 0;
     state_.WorkNumber = 1;
 
@@ -504,10 +503,8 @@ void SplitDialog::Button1Click() {
     batch_ = std::make_unique<Batch>(options, state_.OutputFolder, sources);
     workAheadFrom(0);
 
-    NoticeBox& notice = *windows_.noticeBox;
-    notice.Button1->setText(QStringLiteral("キャンセル"));
-    notice.notify(3, nullptr, QStringLiteral("処理中"),
-                  QStringLiteral("%1 / %2").arg(state_.WorkNumber).arg(state_.WorkText));
+    windows_.noticeBox->showBatchProgress(
+        QStringLiteral("%1 / %2").arg(state_.WorkNumber).arg(state_.WorkText));
     hide();
     Timer1->start();
 }
@@ -529,7 +526,7 @@ void SplitDialog::Timer1Timer() {
     batch_->failures.record(catalogueItem(index), batch_->options, *work, report);
     state_.WorkNumber += work->numberStep;
     if (const auto line = split::progressLine(state_.WorkNumber, state_.WorkText.toInt())) {
-        windows_.noticeBox->Label1->setText(*line);
+        windows_.noticeBox->updateBatchProgress(*line);
     }
     ++state_.WorkIndex;
     if (state_.WorkIndex > lastCatalogueIndex())
@@ -541,15 +538,9 @@ void SplitDialog::finishBatch() {
         MediaPlayer1->stop();
         MediaPlayer1->play();
     }
-    NoticeBox& notice = *windows_.noticeBox;
     const split::BatchFailures& failures = batch_->failures;
-    notice.Panel1->setText(split::completionMessage(failures.count()));
-    notice.Label1->setText(failures.count() > 0 ? failures.firstFileName() : QString());
-    notice.Button1->setText(QStringLiteral("OK"));
-    state_.NoticeLeft = windowLeft(notice);
-    placeWindow(notice, windowLeft(notice) - windowOuterWidth(notice), windowTop(notice));
-    notice.setOuterWidth(NoticeBox::kBatchEndWidth);
-    notice.Button1->setFocus();
+    windows_.noticeBox->showBatchEnd(split::completionMessage(failures.count()),
+                                     failures.count() > 0 ? failures.firstFileName() : QString());
     stopBatch();
 }
 

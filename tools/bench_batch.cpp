@@ -115,7 +115,7 @@ int main(int argc, char** argv) {
     QEventLoop loop;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (notice.Panel1->text().startsWith(QStringLiteral("完了")))
+        if (notice.messageLabel->text().startsWith(QStringLiteral("完了")))
             loop.quit();
     });
     poll.start(20);
@@ -131,7 +131,7 @@ int main(int argc, char** argv) {
     loop.exec();
     const double batchMs = batchTime.nsecsElapsed() / 1e6;
     std::printf("batch through the dialog:   %8.1f ms per image (%s, %lld files)\n",
-                batchMs / images, qPrintable(notice.Panel1->text()),
+                batchMs / images, qPrintable(notice.messageLabel->text()),
                 static_cast<long long>(QDir(imaging::joinPath(out, "book1")).count() - 2));
     std::printf("longest pause of the event loop during the batch: %lld ms\n",
                 static_cast<long long>(longestPause));

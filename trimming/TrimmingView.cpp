@@ -242,12 +242,13 @@ void TrimmingView::closeView() {
         Panel1->hide();
     }
     Image1->clearPicture();
+    const Mode closed = mode_;
     mode_ = Mode::Hidden;
     hide();
-    if (state_.ReturnTo == 1) {
+    if (closed == Mode::Item) {
         windows_.main->window().setEnabled(true);
     }
-    if (state_.ReturnTo == 2) {
+    if (closed == Mode::Preview) {
         StatusBar1->show();
         windows_.openFolderDialog->setEnabled(true);
     }

@@ -26,7 +26,13 @@ struct ViewFit;
 class TrimmingView : public QWidget, public TrimmingViewPort {
     Q_OBJECT
 public:
+    // What the view shows: a catalogue item (opened from the main window,
+    // with frame and keys) or the open-folder dialog's preview.
+    enum class Mode { Hidden, Item, Preview };
+
     TrimmingView(AppState& state, Windows& windows);
+
+    Mode mode() const { return mode_; }
 
     // --- the port the dialogs use ---
     QWidget& window() override { return *this; }
@@ -71,8 +77,6 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    enum class Mode { Hidden, Item, Preview };
-
     void buildStatusBar();
     // Shows the view maximised with the keyboard; the catalogue places it
     // at the screen's origin, the preview leaves its position.

@@ -51,7 +51,7 @@ void TrimmingView::keyReleaseEvent(QKeyEvent* event) {
 }
 
 void TrimmingView::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
-    if (state_.ReturnTo != 1) {
+    if (mode_ != Mode::Item) {
         return;
     }
     if (const auto frameKey = trimming::frameKeyOf(key)) {
@@ -68,13 +68,13 @@ void TrimmingView::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
 void TrimmingView::FormKeyUp(int key, Qt::KeyboardModifiers modifiers) {
     if (key == Qt::Key_X || key == Qt::Key_Z) {
         const int direction = key == Qt::Key_X ? 1 : -1;
-        if (state_.ReturnTo == 1) {
+        if (mode_ == Mode::Item) {
             stepCatalogue(direction);
-        } else if (state_.ReturnTo == 2) {
+        } else if (mode_ == Mode::Preview) {
             stepPreview(direction);
         }
     }
-    if (state_.ReturnTo != 1) {
+    if (mode_ != Mode::Item) {
         return;
     }
     FrameFields& frame = state_.Frame;

@@ -77,7 +77,7 @@ void TrimmingView::finishSequence() {
     Panel1->hide();
     Timer1->stop();
     // A view closed meanwhile is not opened again for the next image.
-    if (isVisible() && state_.ReturnTo == 1 && StatusPanels[1]->text() == trimming::kShowNextOn) {
+    if (isVisible() && mode_ == Mode::Item && StatusPanels[1]->text() == trimming::kShowNextOn) {
         stepCatalogue(1);
     }
 }

@@ -44,10 +44,10 @@ QString ProgramFixture::pathInStart(const QString& name) const {
 }
 
 QString ProgramFixture::noticeText() {
-    return noticeBox().Panel1->text();
+    return noticeBox().messageLabel->text();
 }
 QString ProgramFixture::noticeLine() {
-    return noticeBox().Label1->text();
+    return noticeBox().secondLineLabel->text();
 }
 bool ProgramFixture::noticeShown() {
     return noticeBox().isVisible();
@@ -55,7 +55,7 @@ bool ProgramFixture::noticeShown() {
 
 void ProgramFixture::pressNoticeOk() {
     ASSERT_TRUE(noticeBox().isVisible());
-    QTest::mouseClick(noticeBox().Button1, Qt::LeftButton);
+    QTest::mouseClick(noticeBox().okButton, Qt::LeftButton);
 }
 
 void ProgramFixture::openDialogOn(const QString& folder) {

@@ -6,6 +6,7 @@
 #include "core/SettingsRecord.h"
 #include "dialogs/FolderChooser.h"
 #include "dialogs/FolderTree.h"
+#include "dialogs/NoticeBox.h"
 #include "split/SplitDialog.h"
 #include "tests/support/TestFiles.h"
 
@@ -93,7 +94,7 @@ TEST_F(FolderChooserTest, SetAsDefaultThenCancelKeepsTheDestination) {
     click(folderChooser().Button3);
     ASSERT_TRUE(noticeShown());
     EXPECT_EQ(noticeText(), "設定しました");
-    EXPECT_EQ(state().ReturnTo, 8);
+    EXPECT_EQ(noticeBox().returnTo(), NoticeBox::ReturnTo::FolderChooser);
     EXPECT_FALSE(folderChooser().isEnabled());
     pressNoticeOk();
     EXPECT_TRUE(folderChooser().isEnabled());

@@ -9,6 +9,7 @@
 #include "catalogue/ThumbnailGeometry.h"
 #include "catalogue/UnreadableThumbnail.h"
 #include "core/AppState.h"
+#include "dialogs/NoticeBox.h"
 #include "dialogs/OpenFolderDialog.h"
 #include "imaging/PictureIo.h"
 #include "tests/support/TestFiles.h"
@@ -125,7 +126,7 @@ TEST_F(Loading, AFileGoneMidLoadStopsWithANotice) {
     ASSERT_TRUE(waitFor([this] { return noticeShown(); }));
     EXPECT_EQ(noticeText(), "見当たらないファイルがあります");
     EXPECT_EQ(noticeLine(), "読込を中断します");
-    EXPECT_EQ(state().ReturnTo, 1);
+    EXPECT_EQ(noticeBox().returnTo(), NoticeBox::ReturnTo::MainWindow);
     EXPECT_FALSE(mainWindow().isEnabled());
     EXPECT_EQ(itemCount(), gone);
     EXPECT_EQ(caption(gone - 1), QStringLiteral("p%1.jpg").arg(gone));

@@ -8,6 +8,7 @@
 #include "core/NumberEdit.h"
 #include "core/SettingsRecord.h"
 #include "dialogs/FolderTree.h"
+#include "dialogs/NoticeBox.h"
 #include "dialogs/OpenFolderDialog.h"
 #include "dialogs/SettingsDialog.h"
 #include "tests/support/TestFiles.h"
@@ -149,7 +150,7 @@ TEST_F(OpenDialog, SetAsDefaultRemembersTheFolderWithANotice) {
     QTest::mouseClick(openFolderDialog().Button3, Qt::LeftButton);
     ASSERT_TRUE(noticeShown());
     EXPECT_EQ(noticeText(), "設定しました");
-    EXPECT_EQ(state().ReturnTo, 2);
+    EXPECT_EQ(noticeBox().returnTo(), NoticeBox::ReturnTo::OpenFolderDialog);
     EXPECT_FALSE(openFolderDialog().isEnabled());
     EXPECT_EQ(state().DefaultOpenFolder, folder());
     pressNoticeOk();
@@ -196,7 +197,7 @@ TEST_F(OpenDialog, AtMost9999FilesCanBeOpened) {
     QTest::mouseClick(openFolderDialog().Button1, Qt::LeftButton);
     ASSERT_TRUE(noticeShown());
     EXPECT_EQ(noticeText(), "開けるファイル数は9999までです");
-    EXPECT_EQ(state().ReturnTo, 2);
+    EXPECT_EQ(noticeBox().returnTo(), NoticeBox::ReturnTo::OpenFolderDialog);
     EXPECT_FALSE(openFolderDialog().isEnabled());
     pressNoticeOk();
     EXPECT_TRUE(openFolderDialog().isVisible());

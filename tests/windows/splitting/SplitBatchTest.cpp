@@ -58,10 +58,10 @@ TEST_F(SplitBatchTest, SelectedSpreadsBecomePagesWithTheProgressCounting) {
     const int widthBefore = windowOuterWidth(noticeBox());
     EXPECT_EQ(noticeText(), QStringLiteral("処理中"));
     EXPECT_EQ(noticeLine(), QStringLiteral("1 / 5"));
-    EXPECT_EQ(noticeBox().Button1->text(), QStringLiteral("キャンセル"));
-    EXPECT_EQ(noticeBox().focusWidget(), noticeBox().Button1);
+    EXPECT_EQ(noticeBox().okButton->text(), QStringLiteral("キャンセル"));
+    EXPECT_EQ(noticeBox().focusWidget(), noticeBox().okButton);
     EXPECT_FALSE(mainWindow().isEnabled());
-    EXPECT_EQ(state().ReturnTo, 3);
+    EXPECT_EQ(noticeBox().returnTo(), NoticeBox::ReturnTo::MainWindowAfterBatch);
     EXPECT_EQ(state().OutputFolder, book1Output());
     EXPECT_TRUE(QFileInfo(book1Output()).isDir());
 
@@ -77,10 +77,10 @@ TEST_F(SplitBatchTest, SelectedSpreadsBecomePagesWithTheProgressCounting) {
 
     EXPECT_EQ(noticeText(), QStringLiteral("完了"));
     EXPECT_EQ(noticeLine(), QString());
-    EXPECT_EQ(noticeBox().Button1->text(), QStringLiteral("OK"));
+    EXPECT_EQ(noticeBox().okButton->text(), QStringLiteral("OK"));
     EXPECT_EQ(windowOuterWidth(noticeBox()), NoticeBox::kBatchEndWidth);
     EXPECT_EQ(windowLeft(noticeBox()), leftBefore - widthBefore);
-    EXPECT_EQ(state().NoticeLeft, leftBefore);
+    EXPECT_EQ(noticeBox().leftBeforeBatchEnd(), leftBefore);
     EXPECT_FALSE(splitDialog().Timer1->isActive());
     // No sound file was opened at start-up: the end is silent.
     EXPECT_FALSE(splitDialog().completionSoundOpened());
@@ -115,12 +115,12 @@ TEST_F(SplitBatchTest, CancelAfterTheThirdImageWritesNothingMore) {
     EXPECT_EQ(noticeLine(), QStringLiteral("4 / 5"));
 
     // The fourth image may already be in work; cancel drops it.
-    click(noticeBox().Button1);
+    click(noticeBox().okButton);
     EXPECT_FALSE(noticeShown());
     EXPECT_TRUE(mainWindow().isEnabled());
     EXPECT_FALSE(splitDialog().Timer1->isActive());
     EXPECT_FALSE(splitDialog().batchRunning());
-    EXPECT_EQ(noticeBox().Button1->text(), QStringLiteral("OK"));
+    EXPECT_EQ(noticeBox().okButton->text(), QStringLiteral("OK"));
     QTest::qWait(200);
     EXPECT_EQ(filesIn(book1Output()), (QStringList{"p1_1.bmp", "p1_2.bmp", "p2_1.bmp", "p2_2.bmp",
                                                    "p3_1.bmp", "p3_2.bmp"}));

@@ -81,13 +81,13 @@ protected:
     void openTrimmingView() {
         const QString path = pathInStart(QStringLiteral("p1.bmp"));
         testing_support::writeBmp(path, testing_support::patternImage(40, 30));
-        state().ReturnTo = 1;
         ASSERT_TRUE(trimmingView().showItem(path, QStringLiteral("p1.bmp"), nullptr));
     }
 };
 
 TEST_F(ScreenReaders, ReadEveryLabelPanelAndControlOfEveryWindow) {
-    noticeBox().notify(1, &mainWindow(), QStringLiteral("設定ファイルが壊れています"),
+    noticeBox().notify(NoticeBox::ReturnTo::MainWindow, &mainWindow(),
+                       QStringLiteral("設定ファイルが壊れています"),
                        QStringLiteral("Quillfold.ini の 3 行目以降は読み込みません"));
     openTrimmingView();
     for (QWidget* window : std::initializer_list<QWidget*>{
@@ -95,7 +95,8 @@ TEST_F(ScreenReaders, ReadEveryLabelPanelAndControlOfEveryWindow) {
              &noticeBox(), &trimmingView(), &folderChooser()}) {
         expectReadable(*window);
     }
-    EXPECT_EQ(accessibleName(*noticeBox().Panel1), QStringLiteral("設定ファイルが壊れています"));
+    EXPECT_EQ(accessibleName(*noticeBox().messageLabel),
+              QStringLiteral("設定ファイルが壊れています"));
     EXPECT_EQ(accessibleName(*trimmingView().StatusPanels[2]), QStringLiteral("[N] 元名+なし"));
     EXPECT_EQ(accessibleName(*trimmingView().Image1), QStringLiteral("画像"));
 }
@@ -107,9 +108,10 @@ TEST_F(ScreenReaders, ReadStatusAndNoticeTextsAfterTheyChange) {
     openTrimmingView();
     QTest::keyClick(&trimmingView(), Qt::Key_T);
     EXPECT_EQ(accessibleName(*trimmingView().StatusPanels[1]), QStringLiteral("[T] 次表示 無効"));
-    noticeBox().notify(1, &mainWindow(), QStringLiteral("見当たらないファイルがあります"),
+    noticeBox().notify(NoticeBox::ReturnTo::MainWindow, &mainWindow(),
+                       QStringLiteral("見当たらないファイルがあります"),
                        QStringLiteral("読込を中断します"));
-    EXPECT_EQ(accessibleName(*noticeBox().Label1), QStringLiteral("読込を中断します"));
+    EXPECT_EQ(accessibleName(*noticeBox().secondLineLabel), QStringLiteral("読込を中断します"));
 }
 
 }  // namespace

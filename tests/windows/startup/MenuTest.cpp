@@ -66,8 +66,8 @@ TEST_F(MainMenu, VersionNoticeReturnsControlToTheMainWindow) {
     EXPECT_EQ(noticeText(), "Quillfold Ver1.5");
     EXPECT_FALSE(noticeLine().isEmpty());
     EXPECT_FALSE(mainWindow().isEnabled());
-    EXPECT_EQ(noticeBox().focusWidget(), noticeBox().Button1);
-    QTest::keyClick(noticeBox().Button1, Qt::Key_Space);
+    EXPECT_EQ(noticeBox().focusWidget(), noticeBox().okButton);
+    QTest::keyClick(noticeBox().okButton, Qt::Key_Space);
     EXPECT_FALSE(noticeShown());
     EXPECT_TRUE(mainWindow().isEnabled());
 }

@@ -20,34 +20,36 @@ namespace {
 
 using NoticeBoxTest = ProgramFixture;
 
-TEST_F(NoticeBoxTest, OkEnablesTheWindowItsCodeNamesAndClearsTheSecondLine) {
+TEST_F(NoticeBoxTest, OkEnablesTheWindowItReturnsToAndClearsTheSecondLine) {
+    using Return = NoticeBox::ReturnTo;
     struct Case {
-        int code;
+        Return returnTo;
         QWidget* window;
     };
-    const Case cases[] = {{1, &mainWindow()},
-                          {2, &openFolderDialog()},
-                          {4, &renameDialog()},
-                          {5, &settingsDialog()},
-                          {8, &folderChooser()}};
+    const Case cases[] = {{Return::MainWindow, &mainWindow()},
+                          {Return::OpenFolderDialog, &openFolderDialog()},
+                          {Return::RenameDialog, &renameDialog()},
+                          {Return::SettingsDialog, &settingsDialog()},
+                          {Return::FolderChooser, &folderChooser()}};
     for (const Case& c : cases) {
+        const QString name = c.window->objectName();
         c.window->show();
-        noticeBox().notify(c.code, c.window, QStringLiteral("message %1").arg(c.code),
+        noticeBox().notify(c.returnTo, c.window, QStringLiteral("message %1").arg(name),
                            QStringLiteral("line"));
-        EXPECT_FALSE(c.window->isEnabled()) << c.code;
-        EXPECT_EQ(state().ReturnTo, c.code);
+        EXPECT_FALSE(c.window->isEnabled()) << name.toStdString();
+        EXPECT_EQ(noticeBox().returnTo(), c.returnTo);
         EXPECT_EQ(noticeLine(), "line");
         pressNoticeOk();
-        EXPECT_TRUE(c.window->isEnabled()) << c.code;
+        EXPECT_TRUE(c.window->isEnabled()) << name.toStdString();
         EXPECT_FALSE(noticeShown());
         EXPECT_EQ(noticeLine(), "");
-        EXPECT_EQ(noticeText(), QStringLiteral("message %1").arg(c.code));
-        EXPECT_EQ(state().ReturnTo, c.code);
+        EXPECT_EQ(noticeText(), QStringLiteral("message %1").arg(name));
+        EXPECT_EQ(noticeBox().returnTo(), c.returnTo);
     }
 }
 
 TEST_F(NoticeBoxTest, CannotBeClosedExceptByOk) {
-    noticeBox().notify(1, &mainWindow(), QStringLiteral("x"));
+    noticeBox().notify(NoticeBox::ReturnTo::MainWindow, &mainWindow(), QStringLiteral("x"));
     EXPECT_FALSE(noticeBox().close());
     EXPECT_TRUE(noticeShown());
     EXPECT_FALSE(noticeBox().windowFlags().testFlag(Qt::WindowCloseButtonHint));
@@ -56,19 +58,21 @@ TEST_F(NoticeBoxTest, CannotBeClosedExceptByOk) {
 
 TEST_F(NoticeBoxTest, TwoNoticesInARowShowTheSecondAndOneOkCloses) {
     renameDialog().show();
-    noticeBox().notify(4, &renameDialog(), QStringLiteral("同名ファイルがあります"));
-    noticeBox().notify(4, &renameDialog(), QStringLiteral("ファイルが見当たりません"));
+    noticeBox().notify(NoticeBox::ReturnTo::RenameDialog, &renameDialog(),
+                       QStringLiteral("同名ファイルがあります"));
+    noticeBox().notify(NoticeBox::ReturnTo::RenameDialog, &renameDialog(),
+                       QStringLiteral("ファイルが見当たりません"));
     EXPECT_EQ(noticeText(), "ファイルが見当たりません");
     pressNoticeOk();
     EXPECT_FALSE(noticeShown());
     EXPECT_TRUE(renameDialog().isEnabled());
 }
 
-TEST_F(NoticeBoxTest, CodeOneClosesAnOpenTrimmingView) {
-    state().ReturnTo = 1;
+TEST_F(NoticeBoxTest, ReturningToTheMainWindowClosesAnOpenTrimmingView) {
     mainWindow().setEnabled(false);
     trimmingView().show();
-    noticeBox().notify(1, &mainWindow(), QStringLiteral("ファイルが見当たりません"));
+    noticeBox().notify(NoticeBox::ReturnTo::MainWindow, &mainWindow(),
+                       QStringLiteral("ファイルが見当たりません"));
     pressNoticeOk();
     EXPECT_FALSE(trimmingView().isVisible());
     EXPECT_TRUE(mainWindow().isEnabled());
@@ -78,19 +82,16 @@ TEST_F(NoticeBoxTest, BatchEndIsUndoneByOk) {
     noticeBox().show();
     placeWindow(noticeBox(), 384, 264);
     mainWindow().setEnabled(false);
-    state().ReturnTo = 3;
-    noticeBox().Button1->setText(QStringLiteral("キャンセル"));
+    noticeBox().showBatchProgress(QStringLiteral("1 / 1"));
     splitDialog().Timer1->start();
-    // The batch end step: remember the left, move left by the width, widen.
-    state().NoticeLeft = windowLeft(noticeBox());
-    placeWindow(noticeBox(), windowLeft(noticeBox()) - windowOuterWidth(noticeBox()),
-                windowTop(noticeBox()));
-    noticeBox().setOuterWidth(NoticeBox::kBatchEndWidth);
+    // The batch end moves the box left by its width and widens it.
+    noticeBox().showBatchEnd(QStringLiteral("完了"), QString());
     EXPECT_EQ(windowOuterWidth(noticeBox()), 768);
+    EXPECT_EQ(noticeBox().okButton->text(), "OK");
 
     pressNoticeOk();
     EXPECT_TRUE(mainWindow().isEnabled());
-    EXPECT_EQ(noticeBox().Button1->text(), "OK");
+    EXPECT_EQ(noticeBox().okButton->text(), "OK");
     EXPECT_EQ(windowOuterWidth(noticeBox()), NoticeBox::kNormalWidth);
     EXPECT_EQ(windowLeft(noticeBox()), 384);
     EXPECT_FALSE(splitDialog().Timer1->isActive());
@@ -100,12 +101,13 @@ TEST_F(NoticeBoxTest, CancelDuringABatchStopsItAndLeavesTheBoxWhereItIs) {
     placeWindow(noticeBox(), 300, 200);
     mainWindow().setEnabled(false);
     splitDialog().Timer1->start();
-    noticeBox().notify(3, nullptr, QStringLiteral("処理中"), QStringLiteral("1 / 12"));
-    noticeBox().Button1->setText(QStringLiteral("キャンセル"));
+    noticeBox().showBatchProgress(QStringLiteral("1 / 12"));
+    EXPECT_EQ(noticeText(), QStringLiteral("処理中"));
+    EXPECT_EQ(noticeBox().okButton->text(), QStringLiteral("キャンセル"));
     pressNoticeOk();
     EXPECT_FALSE(splitDialog().Timer1->isActive());
     EXPECT_TRUE(mainWindow().isEnabled());
-    EXPECT_EQ(noticeBox().Button1->text(), "OK");
+    EXPECT_EQ(noticeBox().okButton->text(), "OK");
     EXPECT_EQ(windowLeft(noticeBox()), 300);
     EXPECT_FALSE(splitDialog().isVisible());
 }

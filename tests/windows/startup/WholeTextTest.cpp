@@ -29,10 +29,10 @@ namespace {
 // The lowest row of the notice's message that has ink, with the second
 // line hidden: -1 when the message draws nothing.
 int lowestMessageRow(NoticeBox& notice) {
-    notice.Label1->hide();
-    const QImage panel = notice.Panel1->grab().toImage();
-    notice.Label1->show();
-    const QRect inside = notice.Panel1->contentsRect();
+    notice.secondLineLabel->hide();
+    const QImage panel = notice.messageLabel->grab().toImage();
+    notice.secondLineLabel->show();
+    const QRect inside = notice.messageLabel->contentsRect();
     int lowest = -1;
     for (int y = inside.top(); y <= inside.bottom(); ++y) {
         for (int x = inside.left(); x <= inside.right(); ++x) {
@@ -47,14 +47,14 @@ int lowestMessageRow(NoticeBox& notice) {
 // The notice's second line shows all of its text inside the panel's bevel,
 // below the message.
 void expectSecondLineWhole(NoticeBox& notice) {
-    const QLabel& line = *notice.Label1;
+    const QLabel& line = *notice.secondLineLabel;
     if (line.fontMetrics().horizontalAdvance(line.text()) <= line.width()) {
         EXPECT_TRUE(showsWholeLine(line));
     } else {
         EXPECT_TRUE(line.wordWrap());
         EXPECT_GE(line.height(), line.heightForWidth(line.width())) << line.text().toStdString();
     }
-    EXPECT_TRUE(notice.Panel1->contentsRect().contains(line.geometry()));
+    EXPECT_TRUE(notice.messageLabel->contentsRect().contains(line.geometry()));
     const int lowest = lowestMessageRow(notice);
     EXPECT_GT(lowest, 0);
     EXPECT_LT(lowest, line.geometry().top());
@@ -70,7 +70,6 @@ TEST_F(WholeText, StatusPanelsAndTheFileCountShowWholeLines) {
 
     const QString path = pathInStart(QStringLiteral("p1.bmp"));
     testing_support::writeBmp(path, testing_support::patternImage(40, 30));
-    state().ReturnTo = 1;
     ASSERT_TRUE(trimmingView().showItem(path, QStringLiteral("p1.bmp"), nullptr));
     QTest::keyClick(&trimmingView(), Qt::Key_N);
     EXPECT_EQ(trimmingView().statusText(2), QStringLiteral("[N] 元名+_1"));
@@ -96,20 +95,22 @@ TEST_F(DamagedSettings, NoticeWrapsItsSecondLineInsideTheBox) {
     EXPECT_EQ(noticeText(), QStringLiteral("設定ファイルが壊れています"));
     EXPECT_EQ(noticeLine(), QStringLiteral("Quillfold.ini の 3 行目以降は読み込みません"));
     NoticeBox& notice = noticeBox();
-    EXPECT_GT(notice.Label1->fontMetrics().horizontalAdvance(noticeLine()), notice.Label1->width());
+    EXPECT_GT(notice.secondLineLabel->fontMetrics().horizontalAdvance(noticeLine()),
+              notice.secondLineLabel->width());
     expectSecondLineWhole(notice);
 
     // A line that fits keeps its designed place.
-    notice.Label1->setText(QStringLiteral("読込を中断します"));
+    notice.secondLineLabel->setText(QStringLiteral("読込を中断します"));
     QTest::qWait(0);
-    EXPECT_EQ(notice.Label1->geometry(), QRect(8, 56, 217, 17));
+    EXPECT_EQ(notice.secondLineLabel->geometry(), QRect(8, 56, 217, 17));
     expectSecondLineWhole(notice);
 
     // A window that fills the shown box directly gets its long line wrapped too.
-    notice.Label1->setText(
+    notice.secondLineLabel->setText(
         QStringLiteral("ファイルを書き込めませんでした 保存先の空き容量を確かめて下さい"));
     EXPECT_TRUE(waitFor([&] {
-        return notice.Label1->height() >= notice.Label1->heightForWidth(notice.Label1->width());
+        return notice.secondLineLabel->height() >=
+               notice.secondLineLabel->heightForWidth(notice.secondLineLabel->width());
     }));
     expectSecondLineWhole(notice);
     pressNoticeOk();

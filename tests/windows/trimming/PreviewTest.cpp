@@ -3,6 +3,7 @@
 
 #include "catalogue/CatalogueList.h"
 #include "catalogue/MainWindow.h"
+#include "dialogs/NoticeBox.h"
 #include "dialogs/OpenFolderDialog.h"
 #include "tests/support/TestFiles.h"
 #include "trimming/TrimmingView.h"
@@ -35,7 +36,7 @@ TEST_F(Preview, StepsThroughTheDialogsListAndClosesBackToIt) {
     EXPECT_EQ(title(), QStringLiteral(" [ a.b.bmp   40x30 ]"));
     EXPECT_FALSE(trimmingView().StatusBar1->isVisible());
     EXPECT_FALSE(openFolderDialog().isEnabled());
-    EXPECT_EQ(state().ReturnTo, 2);
+    EXPECT_EQ(trimmingView().mode(), TrimmingView::Mode::Preview);
     EXPECT_FALSE(trimmingView().Image1->outlineShown());
     const trimming::ViewFit small = fitInView(40, 30);
     EXPECT_EQ(trimmingView().Image1->picture().pixel(small.left + 3, small.top + 4),
@@ -86,7 +87,7 @@ TEST_F(Preview, MissingFileGivesANoticeForTheDialog) {
     doubleClickEntry(0);
     ASSERT_TRUE(noticeShown());
     EXPECT_EQ(noticeText(), QStringLiteral("ファイルが見当たりません"));
-    EXPECT_EQ(state().ReturnTo, 2);
+    EXPECT_EQ(noticeBox().returnTo(), NoticeBox::ReturnTo::OpenFolderDialog);
     EXPECT_FALSE(trimmingView().isVisible());
     EXPECT_FALSE(openFolderDialog().isEnabled());
     pressNoticeOk();

@@ -64,7 +64,7 @@ TEST_F(TrimmingViewTest, DoubleClickShowsThePictureWithTheWholeFrameAndTitle) {
     waitForView();
     EXPECT_EQ(title(), QStringLiteral(" [ a.b.bmp   40x30 ]     [ 枠位置 X:0 Y:0   範囲 40x30 ]"));
     EXPECT_FALSE(mainWindow().isEnabled());
-    EXPECT_EQ(state().ReturnTo, 1);
+    EXPECT_EQ(trimmingView().mode(), TrimmingView::Mode::Item);
     EXPECT_EQ(QApplication::focusWidget(), &trimmingView());
 
     // A small picture is centred at its own size; the frame is the picture.
