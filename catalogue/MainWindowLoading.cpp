@@ -30,7 +30,6 @@ void MainWindow::beginLoading(int thumbnailSize, int fileCount) {
     List->clear();
     unreadable_.clear();
     state_.WorkIndex = 0;
-    state_.ScratchPicture = QImage();
     // Thumbnails sit on the list's own background colour.
     const QRgb background = List->palette().color(QPalette::Base).rgb();
     loading_->start(state_.CurrentFolder, openDialog.fileNames().mid(0, fileCount), thumbnailSize,
@@ -103,10 +102,8 @@ void MainWindow::endLoading(const QString& panel0Text) {
     Timer1->stop();
     if (loading_ != nullptr)
         loading_->stop();
-    state_.ScratchPicture.reset();
     state_.CurrentIndex = -1;
     List->clearSelection();
-    state_.LastIndex = List->count() - 1;
     setStatusText(0, panel0Text);
     // Panel 1 is empty, unless some listed files could not be read: then
     // it names them once (their items show a crossed grey square).

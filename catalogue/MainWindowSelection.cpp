@@ -61,12 +61,10 @@ void MainWindow::ListView1MouseDown(QPoint position) {
         return;
     const QListWidgetItem* hit = List->itemAt(position);
     if (hit) {
-        state_.HitItem = List->row(hit);
         state_.CurrentIndex = List->row(hit);
         state_.SavedCaption = hit->text();
         showCurrentItem();
     } else {
-        state_.HitItem.reset();
         clearCurrentItem();
     }
 }

@@ -21,8 +21,6 @@ struct AppState {
     // Shared loop index: next file to load, item tested by the automatic
     // selection or the inversion, item handled by the split batch.
     int32_t WorkIndex = 0;
-    // Index of the last catalogue item; upper bound of the selection loops.
-    int32_t LastIndex = 0;
     // 1 once the exit command has saved the settings.
     int32_t ExitRequested = 0;
     // Tolerance of the automatic selection; running number of the batch.
@@ -39,24 +37,12 @@ struct AppState {
     QString StartFolder;
     // Destination of the running split batch.
     QString OutputFolder;
-    // Scratch pictures; each user creates and releases its own.
-    std::optional<QImage> ScratchPicture;
-    std::optional<QImage> ScratchBitmap;
-    std::optional<QImage> WorkBitmap;
-    // Item under the pointer at the last mouse press in the catalogue.
-    std::optional<int32_t> HitItem;
 
-    // --- split batch ---
-    // Centre strip removed on each side of the cut; 0 = none.
-    int32_t CentreWidth = 0;
-    // Second part of the image being split.
+    // --- split dialog ---
+    // The two parts of the image being split.
+    std::optional<QImage> ScratchBitmap;
     std::optional<QImage> ScratchBitmap2;
 
     // --- trimming view ---
     FrameFields Frame;
-
-    // --- number edits ---
-    int32_t ParsedNumber = 0;
-    int32_t ParseError = 0;
-    QString StepText;
 };

@@ -1,7 +1,5 @@
 #include "core/NumberEdit.h"
 
-#include "core/AppState.h"
-
 #include <QValidator>
 
 namespace {
@@ -22,22 +20,18 @@ private:
 
 }  // namespace
 
-NumberEdit::NumberEdit(AppState& state, int32_t upperBound, int maxLength, QWidget* parent)
-    : QLineEdit(parent), state_(state), upperBound_(upperBound) {
+NumberEdit::NumberEdit(int32_t upperBound, int maxLength, QWidget* parent)
+    : QLineEdit(parent), upperBound_(upperBound) {
     setValidator(new LengthLimit(maxLength, this));
     connect(this, &QLineEdit::textChanged, this, &NumberEdit::textChange);
 }
 
 void NumberEdit::textChange(const QString& text) {
-    const NumberParse parsed = parseNumber(text);
-    state_.ParsedNumber = parsed.value;
-    state_.ParseError = parsed.errorPos;
     if (const auto corrected = correctedNumberText(text, upperBound_))
         setText(*corrected);
 }
 
 void NumberEdit::step(StepDirection direction, const QString& emptyAs, int32_t limit) {
-    state_.StepText = text().isEmpty() ? emptyAs : text();
     if (const auto stepped = steppedNumberText(text(), emptyAs, direction, limit)) {
         setText(*stepped);
     }

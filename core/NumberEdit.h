@@ -4,8 +4,6 @@
 
 #include <QLineEdit>
 
-struct AppState;
-
 // An edit box that holds a non-negative integer up to a bound. Every change
 // of its text, typed or set by the program, runs the change handling: a
 // text that is not an integer empties the box, a number above the bound
@@ -14,18 +12,16 @@ struct AppState;
 class NumberEdit : public QLineEdit {
     Q_OBJECT
 public:
-    NumberEdit(AppState& state, int32_t upperBound, int maxLength, QWidget* parent);
+    NumberEdit(int32_t upperBound, int maxLength, QWidget* parent);
 
     int32_t upperBound() const { return upperBound_; }
 
-    // An arrow button: reads the box (or `emptyAs` when it is empty) into
-    // the shared step text and steps it by 10 while the value is below
-    // (Up) or above (Down) `limit`.
+    // An arrow button: steps the box (read as `emptyAs` when it is empty)
+    // by 10 while the value is below (Up) or above (Down) `limit`.
     void step(StepDirection direction, const QString& emptyAs, int32_t limit);
 
 private:
     void textChange(const QString& text);
 
-    AppState& state_;
     const int32_t upperBound_;
 };

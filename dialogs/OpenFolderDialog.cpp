@@ -226,7 +226,6 @@ void OpenFolderDialog::Button1Click() {
         return;
 
     state_.WorkText = windows_.settingsDialog->Edit1->text();
-    state_.StepText = state_.WorkText;
     const int side = dialogs::thumbnailSideOf(state_.WorkText);
     state_.CurrentFolder = folder_;
     returnToMainWindow();

@@ -40,7 +40,7 @@ SettingsDialog::SettingsDialog(AppState& state, Windows& windows)
     Label1 =
         named(new QLabel(QStringLiteral("サムネイルの大きさ"), Panel1), QStringLiteral("Label1"));
     Label1->move(8, 8);
-    Edit1 = named(new NumberEdit(state_, kMaxThumbnail, 3, Panel1), QStringLiteral("Edit1"),
+    Edit1 = named(new NumberEdit(kMaxThumbnail, 3, Panel1), QStringLiteral("Edit1"),
                   QStringLiteral("サムネイルの大きさ"));
     Edit1->setGeometry(24, 28, 41, 23);
     setPixelFont(*Edit1, 15);
@@ -56,7 +56,7 @@ SettingsDialog::SettingsDialog(AppState& state, Windows& windows)
     Label3 = named(new QLabel(QStringLiteral("±"), Panel2), QStringLiteral("Label3"));
     Label3->move(7, 31);
     setPixelFont(*Label3, 15);
-    Edit2 = named(new NumberEdit(state_, kMaxTolerance, 3, Panel2), QStringLiteral("Edit2"),
+    Edit2 = named(new NumberEdit(kMaxTolerance, 3, Panel2), QStringLiteral("Edit2"),
                   QStringLiteral("自動選択の許容誤差範囲"));
     Edit2->setGeometry(24, 28, 41, 23);
     setPixelFont(*Edit2, 15);

@@ -69,9 +69,9 @@ QLabel* label(QWidget* parent, const QString& name, const QString& caption, QPoi
     return text;
 }
 
-NumberEdit* numberEdit(AppState& state, QWidget* parent, const QString& name,
-                       const QString& caption, int32_t bound, const QString& text, QPoint at) {
-    auto* edit = named(new NumberEdit(state, bound, 4, parent), name, caption);
+NumberEdit* numberEdit(QWidget* parent, const QString& name, const QString& caption, int32_t bound,
+                       const QString& text, QPoint at) {
+    auto* edit = named(new NumberEdit(bound, 4, parent), name, caption);
     edit->setGeometry(at.x(), at.y(), 41, 21);
     edit->setText(text);
     return edit;
@@ -180,7 +180,7 @@ void SplitDialog::buildSplitMethod() {
 void SplitDialog::buildQuality() {
     Panel2 = named(new QGroupBox(QStringLiteral("圧縮率"), this), QStringLiteral("Panel2"));
     Panel2->setGeometry(336, 58, 121, 80);
-    Edit2 = numberEdit(state_, Panel2, QStringLiteral("Edit2"), QStringLiteral("圧縮率"), 100,
+    Edit2 = numberEdit(Panel2, QStringLiteral("Edit2"), QStringLiteral("圧縮率"), 100,
                        kDefaultQuality, {10, 34});
     Button4 = arrowButton(Panel2, QStringLiteral("Button4"), QStringLiteral("↑"), {54, 36});
     Button5 = arrowButton(Panel2, QStringLiteral("Button5"), QStringLiteral("↓"), {87, 36});
@@ -192,8 +192,8 @@ void SplitDialog::buildCentre() {
     CheckBox5 = checkBox(Panel8, QStringLiteral("CheckBox5"), QStringLiteral("中心除去する"),
                          {10, 11, 130, 17}, false);
     Label4 = label(Panel8, QStringLiteral("Label4"), QStringLiteral("除去する中心幅"), {170, 13});
-    Edit5 = numberEdit(state_, Panel8, QStringLiteral("Edit5"), QStringLiteral("除去する中心幅"),
-                       9999, kDefaultCentreWidth, {276, 9});
+    Edit5 = numberEdit(Panel8, QStringLiteral("Edit5"), QStringLiteral("除去する中心幅"), 9999,
+                       kDefaultCentreWidth, {276, 9});
     Button10 = arrowButton(Panel8, QStringLiteral("Button10"), QStringLiteral("↑"), {322, 11});
     Button11 = arrowButton(Panel8, QStringLiteral("Button11"), QStringLiteral("↓"), {355, 11});
     for (QWidget* control : {static_cast<QWidget*>(Edit5), static_cast<QWidget*>(Button10),
@@ -208,12 +208,12 @@ void SplitDialog::buildMargins() {
     CheckBox4 = checkBox(Panel7, QStringLiteral("CheckBox4"), QStringLiteral("余白除去する"),
                          {10, 8, 130, 17}, false);
     Label2 = label(Panel7, QStringLiteral("Label2"), QStringLiteral("余白のしきい値"), {30, 41});
-    Edit3 = numberEdit(state_, Panel7, QStringLiteral("Edit3"), QStringLiteral("余白のしきい値"),
-                       255, kDefaultThreshold, {120, 37});
+    Edit3 = numberEdit(Panel7, QStringLiteral("Edit3"), QStringLiteral("余白のしきい値"), 255,
+                       kDefaultThreshold, {120, 37});
     Button6 = arrowButton(Panel7, QStringLiteral("Button6"), QStringLiteral("↑"), {166, 39});
     Button7 = arrowButton(Panel7, QStringLiteral("Button7"), QStringLiteral("↓"), {199, 39});
     Label3 = label(Panel7, QStringLiteral("Label3"), QStringLiteral("残す余白幅"), {246, 41});
-    Edit4 = numberEdit(state_, Panel7, QStringLiteral("Edit4"), QStringLiteral("残す余白幅"), 9999,
+    Edit4 = numberEdit(Panel7, QStringLiteral("Edit4"), QStringLiteral("残す余白幅"), 9999,
                        kDefaultKeptMargin, {320, 37});
     Button8 = arrowButton(Panel7, QStringLiteral("Button8"), QStringLiteral("↑"), {366, 39});
     Button9 = arrowButton(Panel7, QStringLiteral("Button9"), QStringLiteral("↓"), {399, 39});
@@ -477,7 +477,6 @@ void SplitDialog::workAheadFrom(int index) {
 
 void SplitDialog::Button1Click() {
     restoreDefaultTexts();
-    state_.CentreWidth = CheckBox5->isChecked() ? numberIn(*Edit5) : 0;
     if (!QFileInfo(Edit1->text()).isDir())
         return;
 

@@ -222,7 +222,6 @@ TEST_F(OpenDialog, OkHandsTheFolderAndTheThumbnailSizeToTheLoader) {
     openDialogOn(folder());
     QTest::mouseClick(openFolderDialog().Button1, Qt::LeftButton);
     EXPECT_EQ(state().WorkText, "100");
-    EXPECT_EQ(state().StepText, "100");
     EXPECT_EQ(state().CurrentFolder, folder());
     EXPECT_TRUE(trimmingView().windowTitle().isEmpty());
     EXPECT_TRUE(mainWindow().isEnabled());
