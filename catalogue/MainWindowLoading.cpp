@@ -69,8 +69,8 @@ void MainWindow::Timer1Timer() {
         return;
 
     const QString name = loading_->name(index);
-    const catalogue::ThumbnailRead read = loading_->take(index, slowReading);
-    QImage thumbnail = read.thumbnail;
+    const imaging::Expected<QImage> read = loading_->take(index, slowReading);
+    QImage thumbnail = read ? *read : QImage();
     if (!read.ok()) {
         unreadable_.push_back(name);
         const int side = List->iconSize().width();

@@ -4,7 +4,7 @@
 #include "imaging/ExceptionBarrier.h"
 
 #include <QDir>
-#include <QtConcurrent/QtConcurrentRun>
+#include <QThread>
 
 #include <algorithm>
 
@@ -12,31 +12,35 @@ namespace catalogue {
 
 namespace {
 
-// Runs on a worker thread or, for an entry not read ahead, on the window's:
-// either way nothing may throw out of it.
-ThumbnailRead readThumbnail(const QString& path, int side, bool slowReading, QRgb background) {
-    const imaging::Expected<QImage> thumbnail = imaging::withoutExceptions(
-        [&] { return loadThumbnail(path, side, slowReading, background); });
-    if (!thumbnail)
-        return {QImage(), thumbnail.error().message};
-    return {*thumbnail, QString()};
+// The read of one thumbnail, with copies of all it needs: it runs on a
+// worker thread or, for an entry not read ahead, on the window's.
+auto thumbnailRead(const QString& path, int side, bool slowReading, QRgb background) {
+    return [=]() -> imaging::Expected<QImage> {
+        auto thumbnail = loadThumbnail(path, side, slowReading, background);
+        // A thumbnail that could not be made is an unreadable entry too.
+        if (thumbnail && thumbnail->isNull())
+            return imaging::outOfMemory();
+        return thumbnail;
+    };
+}
+
+// Two readers keep a two-core machine's window responsive and are already
+// about twice as fast as one.
+int readerCount() {
+    return std::clamp(QThread::idealThreadCount(), 1, 2);
 }
 
 }  // namespace
 
-ThumbnailQueue::ThumbnailQueue(QObject* parent) : QObject(parent) {
-    // Two readers keep a two-core machine's window responsive and are
-    // already about twice as fast as one.
-    pool_.setMaxThreadCount(std::clamp(QThread::idealThreadCount(), 1, 2));
+ThumbnailQueue::ThumbnailQueue(QObject* parent) : QObject(parent), reads_(kReadAhead, &pool_) {
+    pool_.setMaxThreadCount(readerCount());
 }
 
-ThumbnailQueue::~ThumbnailQueue() {
-    dropReads();
-}
+ThumbnailQueue::~ThumbnailQueue() = default;
 
 void ThumbnailQueue::start(const QString& folder, const QStringList& names, int side,
                            QRgb background) {
-    dropReads();
+    reads_.drop();
     folder_ = folder;
     names_ = names;
     side_ = side;
@@ -44,15 +48,8 @@ void ThumbnailQueue::start(const QString& folder, const QStringList& names, int 
 }
 
 void ThumbnailQueue::stop() {
-    dropReads();
+    reads_.drop();
     names_.clear();
-}
-
-void ThumbnailQueue::dropReads() {
-    // A cancelled read that has not started yet never runs.
-    for (auto& [entry, read] : reads_)
-        read.cancel();
-    reads_.clear();
 }
 
 QString ThumbnailQueue::path(int entry) const {
@@ -62,27 +59,19 @@ QString ThumbnailQueue::path(int entry) const {
 }
 
 void ThumbnailQueue::readAhead(int entry, bool slowReading) {
-    const int end = std::min(count(), entry + kReadAhead);
-    for (int next = std::max(entry, 0); next < end; ++next) {
-        if (reads_.contains(next))
-            continue;
-        reads_.emplace(next, QtConcurrent::run(&pool_, readThumbnail, path(next), side_,
-                                               slowReading, background_));
-    }
+    reads_.keepAhead(entry, count(), [&](int next) {
+        return thumbnailRead(path(next), side_, slowReading, background_);
+    });
 }
 
 bool ThumbnailQueue::ready(int entry) const {
-    const auto read = reads_.find(entry);
-    return read != reads_.end() && read->second.isFinished();
+    return reads_.ready(entry);
 }
 
-ThumbnailRead ThumbnailQueue::take(int entry, bool slowReading) {
-    const auto read = reads_.find(entry);
-    if (read == reads_.end())
-        return readThumbnail(path(entry), side_, slowReading, background_);
-    ThumbnailRead result = read->second.result();
-    reads_.erase(read);
-    return result;
+imaging::Expected<QImage> ThumbnailQueue::take(int entry, bool slowReading) {
+    if (auto read = reads_.waitAndTake(entry))
+        return std::move(*read);
+    return imaging::withoutExceptions(thumbnailRead(path(entry), side_, slowReading, background_));
 }
 
 }  // namespace catalogue

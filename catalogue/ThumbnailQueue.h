@@ -1,24 +1,15 @@
 #pragma once
 
-#include <QFuture>
+#include "core/OrderedReadAhead.h"
+#include "imaging/Expected.h"
+
 #include <QImage>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QThreadPool>
 
-#include <map>
-
 namespace catalogue {
-
-// What reading one file's thumbnail gave: the thumbnail, or the reason it
-// could not be read.
-struct ThumbnailRead {
-    QImage thumbnail;
-    QString error;
-
-    bool ok() const { return !thumbnail.isNull(); }
-};
 
 // The files of one catalogue loading, with their thumbnails read ahead on
 // worker threads so the window's loading step only has to take the next
@@ -54,19 +45,19 @@ public:
     void readAhead(int entry, bool slowReading);
     // Whether the read of `entry` has finished (false when never started).
     bool ready(int entry) const;
-    // The thumbnail of `entry`, read now when it was not started and waited
-    // for when it is still running. Forgets the entry.
-    ThumbnailRead take(int entry, bool slowReading);
+    // The thumbnail of `entry`, or why it could not be read: read now when
+    // it was not started and waited for when it is still running. Forgets
+    // the entry.
+    imaging::Expected<QImage> take(int entry, bool slowReading);
 
 private:
-    void dropReads();
-
+    // Declared first: destroyed last, it waits for the reads still running.
     QThreadPool pool_;
+    OrderedReadAhead<QImage> reads_;
     QString folder_;
     QStringList names_;
     int side_ = 0;
     QRgb background_ = 0;
-    std::map<int, QFuture<ThumbnailRead>> reads_;
 };
 
 }  // namespace catalogue

@@ -13,7 +13,7 @@ inline ImageError outOfMemory() {
 }
 
 // Runs `work`, which returns an Expected or a Status, and hands back its
-// result, with an exception it throws turned into the error instead: Qt's
+// result, with any exception it throws turned into the error instead: Qt's
 // containers and the standard library throw std::bad_alloc when memory
 // runs out ("メモリが足りません"). Every task that runs on a worker thread
 // goes through this, because QFuture would rethrow the exception on the
@@ -25,7 +25,7 @@ std::invoke_result_t<Work&> withoutExceptions(Work&& work) {
         return work();
     } catch (const std::bad_alloc&) {
         return outOfMemory();
-    } catch (const std::exception&) {
+    } catch (...) {
         return ImageError{QStringLiteral("処理中に予期しないエラーが発生しました")};
     }
 }

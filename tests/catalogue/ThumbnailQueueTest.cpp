@@ -53,9 +53,9 @@ TEST_F(Queue, ReadsAheadAndHandsOutEachEntryInOrder) {
     EXPECT_FALSE(queue.ready(3));
     for (int n = 0; n < 6; ++n) {
         queue.readAhead(n, false);
-        const catalogue::ThumbnailRead read = queue.take(n, false);
+        const imaging::Expected<QImage> read = queue.take(n, false);
         ASSERT_TRUE(read.ok()) << n;
-        EXPECT_TRUE(read.thumbnail == expected(n)) << n;
+        EXPECT_TRUE(*read == expected(n)) << n;
         EXPECT_FALSE(queue.ready(n));
     }
     queue.readAhead(6, false);  // past the end: nothing
@@ -65,8 +65,9 @@ TEST_F(Queue, ReadsAheadAndHandsOutEachEntryInOrder) {
 TEST_F(Queue, AnEntryNotReadAheadIsReadWhenTaken) {
     ThumbnailQueue queue(nullptr);
     queue.start(dir_.path(), names_, 40, kBackground);
-    const catalogue::ThumbnailRead read = queue.take(4, false);
-    EXPECT_TRUE(read.thumbnail == expected(4));
+    const imaging::Expected<QImage> read = queue.take(4, false);
+    ASSERT_TRUE(read.ok());
+    EXPECT_TRUE(*read == expected(4));
 }
 
 TEST_F(Queue, ABadFileGivesItsErrorAndTheRestStillRead) {
@@ -75,9 +76,9 @@ TEST_F(Queue, ABadFileGivesItsErrorAndTheRestStillRead) {
     queue.start(dir_.path(), names_, 40, kBackground);
     queue.readAhead(0, false);
     EXPECT_TRUE(queue.take(0, false).ok());
-    const catalogue::ThumbnailRead bad = queue.take(1, false);
-    EXPECT_FALSE(bad.ok());
-    EXPECT_FALSE(bad.error.isEmpty());
+    const imaging::Expected<QImage> bad = queue.take(1, false);
+    ASSERT_FALSE(bad.ok());
+    EXPECT_FALSE(bad.error().message.isEmpty());
     EXPECT_TRUE(queue.take(2, false).ok());
 }
 
@@ -90,7 +91,7 @@ TEST_F(Queue, ANewStartDropsWhatWasReadAheadForTheOldOne) {
     QStringList reversed(names_.rbegin(), names_.rend());
     queue.start(dir_.path(), reversed, 40, kBackground);
     EXPECT_FALSE(queue.ready(0));
-    EXPECT_TRUE(queue.take(0, false).thumbnail == expected(5));
+    EXPECT_TRUE(queue.take(0, false).value() == expected(5));
     queue.stop();
     EXPECT_EQ(queue.count(), 0);
     EXPECT_FALSE(queue.ready(1));
@@ -112,10 +113,11 @@ TEST_F(Queue, RunningOutOfMemoryOnAReaderIsAnErrorOfThatFileAlone) {
             queue.start(dir_.path(), names_, 40, kBackground);
             queue.readAhead(0, false);  // entry 1 is read on a worker
             const bool firstRead = queue.take(0, false).ok();
-            const catalogue::ThumbnailRead huge = queue.take(1, false);
+            const imaging::Expected<QImage> huge = queue.take(1, false);
             const bool nextRead = queue.take(2, false).ok();
-            std::fprintf(stderr, "%s\n", qPrintable(huge.error));
-            std::exit(firstRead && huge.error == "メモリが足りません" && nextRead ? 0 : 1);
+            const QString error = huge ? QString() : huge.error().message;
+            std::fprintf(stderr, "%s\n", qPrintable(error));
+            std::exit(firstRead && error == "メモリが足りません" && nextRead ? 0 : 1);
         },
         ::testing::ExitedWithCode(0), "");
 }
