@@ -2,22 +2,21 @@
 
 namespace split {
 
-void BatchFailures::record(const SplitItem& item, const SplitOptions& options, const ItemWork& work,
-                           const CommitReport& report) {
+std::optional<QString> BatchFailures::record(const SplitItem& item, const SplitOptions& options,
+                                             const ItemWork& work, const CommitReport& report) {
     const bool wanted = item.selected || options.copyUnselected || options.resaveUnselected;
     // A wanted item that did not move the running number on had no source
     // file any more.
     const bool gone = wanted && work.numberStep == 0;
     if (!gone && !work.problem && report.ok())
-        return;
-    if (count_ == 0) {
-        if (gone) {
-            firstFileName_ = item.caption;
-        } else {
-            firstFileName_ = work.problem ? work.problem->fileName : report.firstFailedFile;
-        }
-    }
+        return std::nullopt;
+    QString fileName = item.caption;
+    if (!gone)
+        fileName = work.problem ? work.problem->fileName : report.firstFailedFile;
+    if (count_ == 0)
+        firstFileName_ = fileName;
     ++count_;
+    return fileName;
 }
 
 QString completionMessage(int failedCount) {

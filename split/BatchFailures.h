@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace split {
 
 // The items of a batch that did not come out whole, for the end notice. An
@@ -13,12 +15,14 @@ namespace split {
 // (unselected, neither copied nor saved anew) never fails.
 class BatchFailures {
 public:
-    void record(const SplitItem& item, const SplitOptions& options, const ItemWork& work,
-                const CommitReport& report);
+    // Counts the item when it failed, and then returns the file its failure
+    // concerns: the source that had gone or could not be read, or the first
+    // output that could not be written.
+    std::optional<QString> record(const SplitItem& item, const SplitOptions& options,
+                                  const ItemWork& work, const CommitReport& report);
 
     int count() const { return count_; }
-    // The file the first failure concerns: the source that had gone or
-    // could not be read, or the output that could not be written.
+    // The file the first failure concerns.
     const QString& firstFileName() const { return firstFileName_; }
 
 private:
