@@ -34,11 +34,12 @@ std::array<QWidget*, 7> placedWindows(const Windows& w) {
             w.noticeBox,        w.trimmingView, w.folderChooser};
 }
 
-// The six option boxes of lines 19 to 24.
-std::array<QLineEdit*, 6> optionBoxes(const Windows& w) {
-    return {w.splitDialog->Edit2, w.splitDialog->Edit3,    w.splitDialog->Edit4,
-            w.splitDialog->Edit5, w.settingsDialog->Edit1, w.settingsDialog->Edit2};
+// The option boxes of lines 23 and 24, texts 4 and 5 of the record (texts 0
+// to 3 are the split dialog's option texts).
+std::array<QLineEdit*, 2> optionBoxes(const Windows& w) {
+    return {w.settingsDialog->Edit1, w.settingsDialog->Edit2};
 }
+constexpr size_t kOptionBoxesFrom = 4;
 
 bool isFolder(const QString& path) {
     return !path.isEmpty() && QFileInfo(path).isDir();
@@ -82,9 +83,13 @@ void MainWindow::applySettingsNumber(int line, int32_t value) {
 }
 
 void MainWindow::applySettingsTexts(const SettingsParse& parsed) {
+    windows_.splitDialog->setOptionTexts({.quality = parsed.texts[0],
+                                          .threshold = parsed.texts[1],
+                                          .keptMargin = parsed.texts[2],
+                                          .centreWidth = parsed.texts[3]});
     const auto boxes = optionBoxes(windows_);
     for (size_t i = 0; i < boxes.size(); ++i) {
-        state_.WorkText = parsed.texts[i];
+        state_.WorkText = parsed.texts[kOptionBoxesFrom + i];
         // Runs the box's change handling, as typing would.
         boxes[i]->setText(state_.WorkText);
     }
@@ -96,7 +101,7 @@ void MainWindow::applySettingsTexts(const SettingsParse& parsed) {
     state_.WorkText = parsed.texts[7];
     if (isFolder(state_.WorkText)) {
         windows_.folderChooser->selectFolder(state_.WorkText);
-        windows_.splitDialog->Edit1->setText(state_.WorkText);
+        windows_.splitDialog->setDestination(state_.WorkText);
         state_.DefaultSaveFolder = state_.WorkText;
     }
 }
@@ -144,9 +149,14 @@ SettingsRecord MainWindow::currentSettings() const {
         record.numbers[n++] = windowTop(*window);
         record.numbers[n++] = windowLeft(*window);
     }
+    const SplitDialog::OptionTexts splitTexts = windows_.splitDialog->optionTexts();
+    record.texts[0] = splitTexts.quality;
+    record.texts[1] = splitTexts.threshold;
+    record.texts[2] = splitTexts.keptMargin;
+    record.texts[3] = splitTexts.centreWidth;
     const auto boxes = optionBoxes(windows_);
     for (size_t i = 0; i < boxes.size(); ++i)
-        record.texts[i] = boxes[i]->text();
+        record.texts[kOptionBoxesFrom + i] = boxes[i]->text();
     record.texts[6] = state_.DefaultOpenFolder;
     record.texts[7] = state_.DefaultSaveFolder;
     return record;

@@ -4,17 +4,11 @@
 #include "catalogue/CatalogueList.h"
 #include "split/SplitDialog.h"
 
-#include <QPushButton>
-
 void MainWindow::IkkatuClick() {
     if (isBusy())
         return;
     if (List->selectedItems().isEmpty())
         return;
     setEnabled(false);
-    SplitDialog& dialog = *windows_.splitDialog;
-    dialog.show();
-    dialog.raise();
-    dialog.activateWindow();
-    dialog.Button2->setFocus();
+    windows_.splitDialog->open();
 }

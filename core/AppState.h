@@ -2,11 +2,9 @@
 
 #include "core/FrameFields.h"
 
-#include <QImage>
 #include <QString>
 
 #include <cstdint>
-#include <optional>
 
 // The working values the windows share. One instance lives in main() for
 // the whole run and is handed to every window by reference. Everything
@@ -19,13 +17,13 @@ struct AppState {
     // Catalogue item last clicked or reached by keyboard; -1 = none.
     int32_t CurrentIndex = 0;
     // Shared loop index: next file to load, item tested by the automatic
-    // selection or the inversion, item handled by the split batch.
+    // selection or the inversion.
     int32_t WorkIndex = 0;
     // 1 once the exit command has saved the settings.
     int32_t ExitRequested = 0;
-    // Tolerance of the automatic selection; running number of the batch.
+    // Tolerance of the automatic selection.
     int32_t WorkNumber = 0;
-    // Shared scratch text (thumbnail size at opening, batch total, ...).
+    // Shared scratch text (thumbnail size at opening, ...).
     QString WorkText;
     // Caption of the item under the last mouse press in the catalogue.
     QString SavedCaption;
@@ -35,13 +33,6 @@ struct AppState {
     QString DefaultSaveFolder;
     // Current directory at start-up; the settings file is written there.
     QString StartFolder;
-    // Destination of the running split batch.
-    QString OutputFolder;
-
-    // --- split dialog ---
-    // The two parts of the image being split.
-    std::optional<QImage> ScratchBitmap;
-    std::optional<QImage> ScratchBitmap2;
 
     // --- trimming view ---
     FrameFields Frame;

@@ -1,9 +1,7 @@
 #pragma once
 
 #include "core/WindowPorts.h"
-#include "split/BatchFailures.h"
-#include "split/ItemPrefetch.h"
-#include "split/ProtectedFiles.h"
+#include "split/SplitBatch.h"
 #include "split/SplitOptions.h"
 
 #include <QWidget>
@@ -23,123 +21,109 @@ class QTimer;
 class RadioGroup;
 struct AppState;
 
-// The split dialog: the options of a batch split job, and the batch itself.
-// OK starts the batch, which then handles one catalogue item per tick of
-// Timer1 with the notice box as its progress window.
+// The split dialog: the options of a batch split job. OK hands them to a
+// split::SplitBatch over the catalogue and hides the dialog; the batch then
+// commits one item per tick of batchTimer, with the notice box showing its
+// progress and its end.
 class SplitDialog : public QWidget, public SplitDialogPort {
     Q_OBJECT
 public:
+    // The four option boxes the settings file keeps, as typed.
+    struct OptionTexts {
+        QString quality;
+        QString threshold;
+        QString keptMargin;
+        QString centreWidth;
+    };
+
     SplitDialog(AppState& state, Windows& windows);
     ~SplitDialog() override;
 
+    // --- what other windows ask of the dialog ---
     QWidget& window() override { return *this; }
+    // Shows the dialog in front with the focus on キャンセル.
+    void open();
     void stopBatch() override;
     void setDestination(const QString& folder) override;
-
+    OptionTexts optionTexts() const;
+    // Sets the boxes as typing would (each box keeps its own rules).
+    void setOptionTexts(const OptionTexts& texts);
     // Opens the completion sound from `fileName`; without a file the player
     // stays unopened and the batch ends silently.
     void openCompletionSound(const QString& fileName);
     bool completionSoundOpened() const;
 
-    // --- handlers ---
-    void FormCreate();
-    void Button1Click();
-    void Button2Click();
-    void Button3Click();
-    void Button4Click();
-    void Button5Click();
-    void Button6Click();
-    void Button7Click();
-    void Button8Click();
-    void Button9Click();
-    void Button10Click();
-    void Button11Click();
-    void CheckBox2Click();
-    void CheckBox3Click();
-    void CheckBox4Click();
-    void CheckBox5Click();
-    void CheckBox6Click();
-    void CheckBox7Click();
-    void RadioGroup1Click();
-    void RadioGroup2Click();
-    void Timer1Timer();
-
-    // Margin removal and quarter turn of part 1 (ScratchBitmap) or part 2
-    // (ScratchBitmap2), with the threshold, kept margin and direction the
-    // dialog shows now. A part that does not exist is left alone.
-    void YOHAKU(int PartNumber);
-    void KAITEN(int PartNumber);
-
     // The options the controls show, as the batch takes them at OK.
     split::SplitOptions optionsFromControls() const;
-    // Whether a batch is running (between OK and its end or cancel).
+    // The batch between OK and its end or cancel; null when none runs.
+    const split::SplitBatch* runningBatch() const { return batch_.get(); }
     bool batchRunning() const { return batch_ != nullptr; }
 
-    QLabel* Label1 = nullptr;
-    QLineEdit* Edit1 = nullptr;
-    QPushButton* Button3 = nullptr;
-    QCheckBox* CheckBox1 = nullptr;
-    QCheckBox* CheckBox2 = nullptr;
-    QCheckBox* CheckBox3 = nullptr;
-    QCheckBox* CheckBox8 = nullptr;
-    RadioGroup* RadioGroup1 = nullptr;
-    RadioGroup* RadioGroup2 = nullptr;
-    QLabel* Image1 = nullptr;
-    QLabel* Image2 = nullptr;
-    QLabel* Image3 = nullptr;
-    QLabel* Image4 = nullptr;
+    // --- handlers ---
+    // OK: starts the batch when the destination folder exists.
+    void startBatch();
+    // キャンセル: hides the dialog and gives the main window back.
+    void cancel();
+    void browseDestination();
+    // A tick of batchTimer: commits the next item once its work is done.
+    void commitNextItem();
 
-    QGroupBox* Panel2 = nullptr;
-    NumberEdit* Edit2 = nullptr;
-    QPushButton* Button4 = nullptr;
-    QPushButton* Button5 = nullptr;
+    QLabel* destinationLabel = nullptr;
+    QLineEdit* destinationEdit = nullptr;
+    QPushButton* browseButton = nullptr;
+    QCheckBox* sourceNamedSubfolderBox = nullptr;
+    QCheckBox* copyUnselectedBox = nullptr;
+    QCheckBox* resaveUnselectedBox = nullptr;
+    QCheckBox* soundOnCompletionBox = nullptr;
+    RadioGroup* splitMethodGroup = nullptr;
+    RadioGroup* formatGroup = nullptr;
+    // The page order each arrow of splitMethodGroup gives.
+    QLabel* rightOrderPicture = nullptr;
+    QLabel* leftOrderPicture = nullptr;
+    QLabel* downOrderPicture = nullptr;
+    QLabel* upOrderPicture = nullptr;
 
-    QFrame* Panel8 = nullptr;
-    QCheckBox* CheckBox5 = nullptr;
-    QLabel* Label4 = nullptr;
-    NumberEdit* Edit5 = nullptr;
-    QPushButton* Button10 = nullptr;
-    QPushButton* Button11 = nullptr;
+    QGroupBox* qualityPanel = nullptr;
+    NumberEdit* qualityEdit = nullptr;
+    QPushButton* qualityUpButton = nullptr;
+    QPushButton* qualityDownButton = nullptr;
 
-    QFrame* Panel7 = nullptr;
-    QCheckBox* CheckBox4 = nullptr;
-    QLabel* Label2 = nullptr;
-    NumberEdit* Edit3 = nullptr;
-    QPushButton* Button6 = nullptr;
-    QPushButton* Button7 = nullptr;
-    QLabel* Label3 = nullptr;
-    NumberEdit* Edit4 = nullptr;
-    QPushButton* Button8 = nullptr;
-    QPushButton* Button9 = nullptr;
+    QFrame* centrePanel = nullptr;
+    QCheckBox* removeCentreBox = nullptr;
+    QLabel* centreWidthLabel = nullptr;
+    NumberEdit* centreWidthEdit = nullptr;
+    QPushButton* centreWidthUpButton = nullptr;
+    QPushButton* centreWidthDownButton = nullptr;
 
-    QFrame* Panel9 = nullptr;
-    QCheckBox* CheckBox6 = nullptr;
-    QRadioButton* RadioButton1 = nullptr;
-    QRadioButton* RadioButton2 = nullptr;
-    QLabel* Image5 = nullptr;
-    QLabel* Image6 = nullptr;
+    QFrame* marginsPanel = nullptr;
+    QCheckBox* removeMarginsBox = nullptr;
+    QLabel* thresholdLabel = nullptr;
+    NumberEdit* thresholdEdit = nullptr;
+    QPushButton* thresholdUpButton = nullptr;
+    QPushButton* thresholdDownButton = nullptr;
+    QLabel* keptMarginLabel = nullptr;
+    NumberEdit* keptMarginEdit = nullptr;
+    QPushButton* keptMarginUpButton = nullptr;
+    QPushButton* keptMarginDownButton = nullptr;
 
-    QCheckBox* CheckBox7 = nullptr;
-    QPushButton* Button1 = nullptr;
-    QPushButton* Button2 = nullptr;
+    QFrame* turnPanel = nullptr;
+    QCheckBox* turnBox = nullptr;
+    QRadioButton* turnLeftButton = nullptr;
+    QRadioButton* turnRightButton = nullptr;
+    QLabel* turnLeftPicture = nullptr;
+    QLabel* turnRightPicture = nullptr;
 
-    QSoundEffect* MediaPlayer1 = nullptr;
-    QTimer* Timer1 = nullptr;
+    QCheckBox* hintsBox = nullptr;
+    QPushButton* okButton = nullptr;
+    QPushButton* cancelButton = nullptr;
+
+    QSoundEffect* completionSound = nullptr;
+    QTimer* batchTimer = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // What a running batch keeps between its ticks.
-    struct Batch {
-        Batch(const split::SplitOptions& options, const QString& outputFolder,
-              const QStringList& sourcePaths);
-        const split::SplitOptions options;
-        const split::ProtectedFiles sources;
-        split::ItemPrefetch prefetch;
-        split::BatchFailures failures;
-    };
-
     void buildDestination();
     void buildOptionChecks();
     void buildSplitMethod();
@@ -148,17 +132,25 @@ private:
     void buildMargins();
     void buildTurn();
     void buildButtons();
+    void setHints();
     void connectHandlers();
+
+    // The interlocks between the controls.
+    void untickResaveWhenCopying();
+    void untickCopyWhenResaving();
+    void enableMarginControls();
+    void enableCentreControls();
+    void enableTurnDirections();
+    void showHints();
+    void enableCentreForSplitMethod();
+    void enableQualityForFormat();
 
     void restoreDefaultTexts();
     void returnToMainWindow();
-    split::SplitItem catalogueItem(int index) const;
-    int lastCatalogueIndex() const;
-    // Keeps the items from `index` on in work on worker threads.
-    void workAheadFrom(int index);
+    std::vector<split::SplitItem> catalogueItems() const;
     void finishBatch();
 
     AppState& state_;
     Windows& windows_;
-    std::unique_ptr<Batch> batch_;
+    std::unique_ptr<split::SplitBatch> batch_;
 };

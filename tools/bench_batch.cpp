@@ -2,7 +2,7 @@
 // dialog and its timer as a user runs it: generated 5000 x 3500 spreads,
 // " ←" with centre removal 20, margin removal and JPEG quality 80. For
 // comparison it also times the same items worked and written one after the
-// other on one thread.
+// other on one thread, and the batch driven without windows.
 //
 //     bench_batch [images]
 
@@ -14,6 +14,7 @@
 #include "program/Program.h"
 #include "split/ItemCommit.h"
 #include "split/ItemWork.h"
+#include "split/SplitBatch.h"
 #include "split/SplitDialog.h"
 
 #include <QApplication>
@@ -101,21 +102,20 @@ int main(int argc, char** argv) {
         main.catalogueList().addItem(name);
     main.catalogueList().selectAll();
 
-    dialog.RadioGroup1Click();
-    dialog.CheckBox5->setChecked(true);
-    dialog.Edit5->setText(QStringLiteral("20"));
-    dialog.CheckBox4->setChecked(true);
-    dialog.Edit2->setText(QStringLiteral("80"));
-    dialog.Edit1->setText(out);
+    dialog.removeCentreBox->setChecked(true);
+    dialog.centreWidthEdit->setText(QStringLiteral("20"));
+    dialog.removeMarginsBox->setChecked(true);
+    dialog.qualityEdit->setText(QStringLiteral("80"));
+    dialog.destinationEdit->setText(out);
 
     QElapsedTimer batchTime;
     batchTime.start();
-    dialog.Button1Click();
+    dialog.startBatch();
     // A real event loop, which sleeps between events as the program's does.
     QEventLoop loop;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (notice.messageLabel->text().startsWith(QStringLiteral("完了")))
+        if (!dialog.batchRunning())
             loop.quit();
     });
     poll.start(20);
@@ -140,17 +140,30 @@ int main(int argc, char** argv) {
     const split::SplitOptions options = dialog.optionsFromControls();
     const QString sequentialOut = root.filePath("sequential");
     QDir().mkpath(sequentialOut);
+    std::vector<split::SplitItem> items;
     QStringList sources;
-    for (const QString& name : names)
-        sources << imaging::joinPath(book, name);
+    for (const QString& name : names) {
+        items.push_back(split::SplitItem{imaging::joinPath(book, name), name, true});
+        sources << items.back().sourcePath;
+    }
     const split::ProtectedFiles protectedFiles(sources);
     QElapsedTimer sequentialTime;
     sequentialTime.start();
-    for (const QString& name : names) {
-        const split::SplitItem item{imaging::joinPath(book, name), name, true};
+    for (const split::SplitItem& item : items)
         split::commitItem(split::processItem(item, options, sequentialOut), protectedFiles);
-    }
     std::printf("one thread, item after item: %7.1f ms per image\n",
                 sequentialTime.nsecsElapsed() / 1e6 / images);
+
+    // The same batch without the windows, its caller waiting for each item.
+    split::SplitOptions headlessOptions = options;
+    headlessOptions.destination = root.filePath("headless");
+    QDir().mkpath(headlessOptions.destination);
+    QElapsedTimer headlessTime;
+    headlessTime.start();
+    split::SplitBatch batch(headlessOptions, book, items);
+    batch.start();
+    batch.run([](const split::CommittedItem&) { return true; });
+    std::printf("batch without windows:      %8.1f ms per image (%d failed)\n",
+                headlessTime.nsecsElapsed() / 1e6 / images, batch.failures().count());
     return 0;
 }

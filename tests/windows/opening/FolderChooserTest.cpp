@@ -36,7 +36,7 @@ protected:
         ASSERT_TRUE(folderChooser().isVisible());
     }
     void click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
-    QString destination() { return splitDialog().Edit1->text(); }
+    QString destination() { return splitDialog().destinationEdit->text(); }
     bool backInSplitDialog() { return !folderChooser().isVisible() && splitDialog().isEnabled(); }
 
     QTemporaryDir folders_;
@@ -74,7 +74,7 @@ TEST_F(FolderChooserTest, OkWritesTheSelectedFolderIntoTheDestinationBox) {
 }
 
 TEST_F(FolderChooserTest, CancelAndCloseKeepTheDestination) {
-    splitDialog().Edit1->setText(QStringLiteral("/before"));
+    splitDialog().destinationEdit->setText(QStringLiteral("/before"));
     openChooser();
     folderChooser().ShellTreeView1->selectFolder(folder("scans"));
     click(folderChooser().Button2);
@@ -88,7 +88,7 @@ TEST_F(FolderChooserTest, CancelAndCloseKeepTheDestination) {
 }
 
 TEST_F(FolderChooserTest, SetAsDefaultThenCancelKeepsTheDestination) {
-    splitDialog().Edit1->setText(QStringLiteral("/before"));
+    splitDialog().destinationEdit->setText(QStringLiteral("/before"));
     openChooser();
     folderChooser().ShellTreeView1->selectFolder(folder("scans/vol1"));
     click(folderChooser().Button3);

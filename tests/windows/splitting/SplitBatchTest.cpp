@@ -21,6 +21,7 @@
 #include <QRadioButton>
 #include <QSoundEffect>
 #include <QTest>
+#include <QThreadPool>
 #include <QTimer>
 
 #include <cstdlib>
@@ -62,7 +63,8 @@ TEST_F(SplitBatchTest, SelectedSpreadsBecomePagesWithTheProgressCounting) {
     EXPECT_EQ(noticeBox().focusWidget(), noticeBox().okButton);
     EXPECT_FALSE(mainWindow().isEnabled());
     EXPECT_EQ(noticeBox().returnTo(), NoticeBox::ReturnTo::MainWindowAfterBatch);
-    EXPECT_EQ(state().OutputFolder, book1Output());
+    ASSERT_TRUE(splitDialog().batchRunning());
+    EXPECT_EQ(splitDialog().runningBatch()->outputFolder(), book1Output());
     EXPECT_TRUE(QFileInfo(book1Output()).isDir());
 
     takeTimerOver();
@@ -81,10 +83,10 @@ TEST_F(SplitBatchTest, SelectedSpreadsBecomePagesWithTheProgressCounting) {
     EXPECT_EQ(windowOuterWidth(noticeBox()), NoticeBox::kBatchEndWidth);
     EXPECT_EQ(windowLeft(noticeBox()), leftBefore - widthBefore);
     EXPECT_EQ(noticeBox().leftBeforeBatchEnd(), leftBefore);
-    EXPECT_FALSE(splitDialog().Timer1->isActive());
+    EXPECT_FALSE(splitDialog().batchTimer->isActive());
     // No sound file was opened at start-up: the end is silent.
     EXPECT_FALSE(splitDialog().completionSoundOpened());
-    EXPECT_FALSE(splitDialog().MediaPlayer1->isPlaying());
+    EXPECT_FALSE(splitDialog().completionSound->isPlaying());
 
     QStringList expected;
     for (int n = 1; n <= 5; ++n)
@@ -107,7 +109,7 @@ TEST_F(SplitBatchTest, CancelAfterTheThirdImageWritesNothingMore) {
     loadSpreads(5, ".bmp");
     keyInList(Qt::Key_A, Qt::ControlModifier);
     openSplitDialog();
-    click(splitDialog().RadioGroup2->item(1));
+    click(splitDialog().formatGroup->item(1));
     pressOk(out_);
     takeTimerOver();
     for (int item = 0; item < 3; ++item)
@@ -118,10 +120,12 @@ TEST_F(SplitBatchTest, CancelAfterTheThirdImageWritesNothingMore) {
     click(noticeBox().okButton);
     EXPECT_FALSE(noticeShown());
     EXPECT_TRUE(mainWindow().isEnabled());
-    EXPECT_FALSE(splitDialog().Timer1->isActive());
+    EXPECT_FALSE(splitDialog().batchTimer->isActive());
     EXPECT_FALSE(splitDialog().batchRunning());
     EXPECT_EQ(noticeBox().okButton->text(), QStringLiteral("OK"));
-    QTest::qWait(200);
+    // Work already running finishes on its worker; none of it is written.
+    ASSERT_TRUE(QThreadPool::globalInstance()->waitForDone(5000));
+    QCoreApplication::processEvents();
     EXPECT_EQ(filesIn(book1Output()), (QStringList{"p1_1.bmp", "p1_2.bmp", "p2_1.bmp", "p2_2.bmp",
                                                    "p3_1.bmp", "p3_2.bmp"}));
     EXPECT_TRUE(isBmp(readBytes(outputPath("p1_1.bmp"))));
@@ -151,11 +155,12 @@ TEST_F(SplitBatchTest, WithoutTheSubfolderAndWithoutUnselectedTheTotalIsTheSelec
     loadSpreads(4);
     selectRows({1, 3});
     openSplitDialog();
-    click(splitDialog().CheckBox1);
-    click(splitDialog().CheckBox2);
+    click(splitDialog().sourceNamedSubfolderBox);
+    click(splitDialog().copyUnselectedBox);
     pressOk(out_);
     EXPECT_EQ(noticeLine(), QStringLiteral("1 / 2"));
-    EXPECT_EQ(state().OutputFolder, out_);
+    ASSERT_TRUE(splitDialog().batchRunning());
+    EXPECT_EQ(splitDialog().runningBatch()->outputFolder(), out_);
     runToEnd();
     EXPECT_EQ(filesIn(out_), (QStringList{"p2_1.jpg", "p2_2.jpg", "p4_1.jpg", "p4_2.jpg"}));
 }
@@ -224,9 +229,9 @@ TEST_F(SplitBatchTest, NoSourceFileIsEverReplaced) {
 
     selectRows({rowOf("a.bmp")});
     openSplitDialog();
-    click(splitDialog().CheckBox1);  // no subfolder: write into the source folder
-    click(splitDialog().CheckBox3);  // save unselected files anew
-    click(splitDialog().RadioGroup2->item(1));
+    click(splitDialog().sourceNamedSubfolderBox);  // no subfolder: write into the source folder
+    click(splitDialog().resaveUnselectedBox);      // save unselected files anew
+    click(splitDialog().formatGroup->item(1));
     pressOk(book_);
     runToEnd();
     // a_1.bmp (a page of a.bmp), a_1.bmp and b.bmp saved anew: all refused.
@@ -241,7 +246,7 @@ TEST_F(SplitBatchTest, NoSourceFileIsEverReplaced) {
 
     // Copies onto themselves are left alone, not counted as failures.
     openSplitDialog();
-    click(splitDialog().CheckBox2);
+    click(splitDialog().copyUnselectedBox);
     pressOk(book_);
     runToEnd();
     EXPECT_EQ(noticeText(), QStringLiteral("完了（1件は処理できませんでした）"));
@@ -255,10 +260,10 @@ TEST_F(SplitBatchTest, NoCutWithTurnWritesOneTurnedPage) {
     loadSpreads(2, ".bmp");
     selectRows({0});
     openSplitDialog();
-    click(splitDialog().RadioGroup1->item(4));
-    click(splitDialog().CheckBox6);
-    click(splitDialog().RadioGroup2->item(1));
-    click(splitDialog().CheckBox2);
+    click(splitDialog().splitMethodGroup->item(4));
+    click(splitDialog().turnBox);
+    click(splitDialog().formatGroup->item(1));
+    click(splitDialog().copyUnselectedBox);
     pressOk(out_);
     runToEnd();
     EXPECT_EQ(filesIn(book1Output()), QStringList{"p1_1.bmp"});
@@ -294,17 +299,19 @@ TEST_F(SplitSoundTest, TheCompletionSoundPlaysOnlyWhenTicked) {
     loadBook({{"p1.bmp", patternImage(20, 10)}});
     selectRows({0});
     openSplitDialog();
-    QTest::mouseClick(splitDialog().CheckBox8, Qt::LeftButton, Qt::NoModifier, QPoint(4, 4));
+    QTest::mouseClick(splitDialog().soundOnCompletionBox, Qt::LeftButton, Qt::NoModifier,
+                      QPoint(4, 4));
     pressOk(out_);
     runToEnd();
-    EXPECT_FALSE(splitDialog().MediaPlayer1->isPlaying());
+    EXPECT_FALSE(splitDialog().completionSound->isPlaying());
     pressNoticeOk();
 
     openSplitDialog();
-    QTest::mouseClick(splitDialog().CheckBox8, Qt::LeftButton, Qt::NoModifier, QPoint(4, 4));
+    QTest::mouseClick(splitDialog().soundOnCompletionBox, Qt::LeftButton, Qt::NoModifier,
+                      QPoint(4, 4));
     pressOk(out_);
     runToEnd();
-    EXPECT_TRUE(splitDialog().MediaPlayer1->isPlaying());
+    EXPECT_TRUE(splitDialog().completionSound->isPlaying());
     EXPECT_EQ(noticeText(), QStringLiteral("完了"));
 }
 

@@ -6,7 +6,9 @@
 #include "core/NumberEdit.h"
 #include "dialogs/FolderChooser.h"
 #include "dialogs/NoticeBox.h"
+#include "split/MarginRemoval.h"
 #include "split/RadioGroup.h"
+#include "split/Rotation.h"
 #include "split/SplitDialog.h"
 #include "tests/support/TestFiles.h"
 
@@ -54,174 +56,177 @@ TEST_F(SplitDialogTest, OpensOnlyWithASelectionAndFocusesCancel) {
 
     selectRows({1, 3});
     openSplitDialog();
-    EXPECT_EQ(splitDialog().focusWidget(), splitDialog().Button2);
+    EXPECT_EQ(splitDialog().focusWidget(), splitDialog().cancelButton);
     EXPECT_EQ(splitDialog().windowTitle(), QStringLiteral("分割"));
     EXPECT_EQ(splitDialog().size(), QSize(473, 454));
 }
 
 TEST_F(SplitDialogTest, ControlsStartWithTheirDesignedValues) {
     SplitDialog& d = splitDialog();
-    EXPECT_TRUE(d.CheckBox1->isChecked());
-    EXPECT_TRUE(d.CheckBox2->isChecked());
-    EXPECT_FALSE(d.CheckBox3->isChecked());
-    EXPECT_TRUE(d.CheckBox8->isChecked());
-    EXPECT_TRUE(d.CheckBox7->isChecked());
-    EXPECT_EQ(d.RadioGroup1->itemIndex(), 2);
-    EXPECT_EQ(d.RadioGroup1->item(2)->text(), QStringLiteral(" ←"));
-    EXPECT_EQ(d.RadioGroup1->item(4)->text(), QStringLiteral("なし"));
+    EXPECT_TRUE(d.sourceNamedSubfolderBox->isChecked());
+    EXPECT_TRUE(d.copyUnselectedBox->isChecked());
+    EXPECT_FALSE(d.resaveUnselectedBox->isChecked());
+    EXPECT_TRUE(d.soundOnCompletionBox->isChecked());
+    EXPECT_TRUE(d.hintsBox->isChecked());
+    EXPECT_EQ(d.splitMethodGroup->itemIndex(), 2);
+    EXPECT_EQ(d.splitMethodGroup->item(2)->text(), QStringLiteral(" ←"));
+    EXPECT_EQ(d.splitMethodGroup->item(4)->text(), QStringLiteral("なし"));
     // Three columns filled top to bottom: → ↓ | ← ↑ | なし.
-    EXPECT_EQ(d.RadioGroup1->item(1)->x(), d.RadioGroup1->item(0)->x());
-    EXPECT_GT(d.RadioGroup1->item(1)->y(), d.RadioGroup1->item(0)->y());
-    EXPECT_GT(d.RadioGroup1->item(2)->x(), d.RadioGroup1->item(0)->x());
-    EXPECT_GT(d.RadioGroup1->item(4)->x(), d.RadioGroup1->item(2)->x());
-    EXPECT_EQ(d.RadioGroup2->itemIndex(), 0);
-    EXPECT_EQ(d.Edit2->text(), QStringLiteral("80"));
-    EXPECT_EQ(d.Edit3->text(), QStringLiteral("100"));
-    EXPECT_EQ(d.Edit4->text(), QStringLiteral("0"));
-    EXPECT_EQ(d.Edit5->text(), QStringLiteral("20"));
-    EXPECT_TRUE(d.Edit2->isEnabled());
-    EXPECT_FALSE(d.Edit3->isEnabled());
-    EXPECT_FALSE(d.Edit4->isEnabled());
-    EXPECT_FALSE(d.Edit5->isEnabled());
-    EXPECT_FALSE(d.Button10->isEnabled());
-    EXPECT_TRUE(d.RadioButton1->isChecked());
-    EXPECT_FALSE(d.RadioButton1->isEnabled());
-    EXPECT_FALSE(d.RadioButton2->isEnabled());
-    EXPECT_EQ(d.Edit2->accessibleName(), QStringLiteral("圧縮率"));
-    EXPECT_EQ(d.Panel2->objectName(), QStringLiteral("Panel2"));
+    EXPECT_EQ(d.splitMethodGroup->item(1)->x(), d.splitMethodGroup->item(0)->x());
+    EXPECT_GT(d.splitMethodGroup->item(1)->y(), d.splitMethodGroup->item(0)->y());
+    EXPECT_GT(d.splitMethodGroup->item(2)->x(), d.splitMethodGroup->item(0)->x());
+    EXPECT_GT(d.splitMethodGroup->item(4)->x(), d.splitMethodGroup->item(2)->x());
+    EXPECT_EQ(d.formatGroup->itemIndex(), 0);
+    EXPECT_EQ(d.qualityEdit->text(), QStringLiteral("80"));
+    EXPECT_EQ(d.thresholdEdit->text(), QStringLiteral("100"));
+    EXPECT_EQ(d.keptMarginEdit->text(), QStringLiteral("0"));
+    EXPECT_EQ(d.centreWidthEdit->text(), QStringLiteral("20"));
+    EXPECT_TRUE(d.qualityEdit->isEnabled());
+    EXPECT_FALSE(d.thresholdEdit->isEnabled());
+    EXPECT_FALSE(d.keptMarginEdit->isEnabled());
+    EXPECT_FALSE(d.centreWidthEdit->isEnabled());
+    EXPECT_FALSE(d.centreWidthUpButton->isEnabled());
+    EXPECT_TRUE(d.turnLeftButton->isChecked());
+    EXPECT_FALSE(d.turnLeftButton->isEnabled());
+    EXPECT_FALSE(d.turnRightButton->isEnabled());
+    EXPECT_EQ(d.qualityEdit->accessibleName(), QStringLiteral("圧縮率"));
+    EXPECT_EQ(d.qualityPanel->objectName(), QStringLiteral("Panel2"));
     // The page-order and turn pictures are drawn.
-    for (QLabel* image : {d.Image1, d.Image2, d.Image3, d.Image4, d.Image5, d.Image6}) {
+    for (QLabel* image : {d.rightOrderPicture, d.leftOrderPicture, d.downOrderPicture,
+                          d.upOrderPicture, d.turnLeftPicture, d.turnRightPicture}) {
         EXPECT_FALSE(image->pixmap().isNull()) << image->objectName().toStdString();
     }
-    EXPECT_GT(d.Image1->width(), d.Image1->height());
-    EXPECT_GT(d.Image3->height(), d.Image3->width());
-    EXPECT_NE(d.Image1->pixmap().toImage(), d.Image2->pixmap().toImage());
-    EXPECT_NE(d.Image5->pixmap().toImage(), d.Image6->pixmap().toImage());
+    EXPECT_GT(d.rightOrderPicture->width(), d.rightOrderPicture->height());
+    EXPECT_GT(d.downOrderPicture->height(), d.downOrderPicture->width());
+    EXPECT_NE(d.rightOrderPicture->pixmap().toImage(), d.leftOrderPicture->pixmap().toImage());
+    EXPECT_NE(d.turnLeftPicture->pixmap().toImage(), d.turnRightPicture->pixmap().toImage());
 }
 
 TEST_F(SplitDialogTest, NumberEditsKeepAnIntegerInRange) {
     SplitDialog& d = splitDialog();
     d.show();
-    click(d.CheckBox4);
-    ASSERT_TRUE(d.Edit3->isEnabled());
+    click(d.removeMarginsBox);
+    ASSERT_TRUE(d.thresholdEdit->isEnabled());
 
-    typeInto(d.Edit3, "300");
-    EXPECT_EQ(d.Edit3->text(), QStringLiteral("255"));
-    typeInto(d.Edit3, "a");
-    EXPECT_EQ(d.Edit3->text(), QString());
-    typeInto(d.Edit3, "-");
-    EXPECT_EQ(d.Edit3->text(), QString());
+    typeInto(d.thresholdEdit, "300");
+    EXPECT_EQ(d.thresholdEdit->text(), QStringLiteral("255"));
+    typeInto(d.thresholdEdit, "a");
+    EXPECT_EQ(d.thresholdEdit->text(), QString());
+    typeInto(d.thresholdEdit, "-");
+    EXPECT_EQ(d.thresholdEdit->text(), QString());
 
-    typeInto(d.Edit4, "12345");
-    EXPECT_EQ(d.Edit4->text(), QStringLiteral("1234"));
+    typeInto(d.keptMarginEdit, "12345");
+    EXPECT_EQ(d.keptMarginEdit->text(), QStringLiteral("1234"));
 
     // Pasted whole, a negative number becomes 0.
-    d.Edit4->selectAll();
-    d.Edit4->insert(QStringLiteral("-5"));
-    EXPECT_EQ(d.Edit4->text(), QStringLiteral("0"));
+    d.keptMarginEdit->selectAll();
+    d.keptMarginEdit->insert(QStringLiteral("-5"));
+    EXPECT_EQ(d.keptMarginEdit->text(), QStringLiteral("0"));
 }
 
 TEST_F(SplitDialogTest, ArrowsStepByTenWithinTheRange) {
     SplitDialog& d = splitDialog();
     d.show();
-    typeInto(d.Edit2, "95");
-    click(d.Button4);
-    EXPECT_EQ(d.Edit2->text(), QStringLiteral("100"));
-    click(d.Button4);
-    EXPECT_EQ(d.Edit2->text(), QStringLiteral("100"));
-    typeInto(d.Edit2, "5");
-    click(d.Button5);
-    EXPECT_EQ(d.Edit2->text(), QStringLiteral("0"));
-    typeInto(d.Edit2, "");
-    click(d.Button5);
-    EXPECT_EQ(d.Edit2->text(), QStringLiteral("100"));
+    typeInto(d.qualityEdit, "95");
+    click(d.qualityUpButton);
+    EXPECT_EQ(d.qualityEdit->text(), QStringLiteral("100"));
+    click(d.qualityUpButton);
+    EXPECT_EQ(d.qualityEdit->text(), QStringLiteral("100"));
+    typeInto(d.qualityEdit, "5");
+    click(d.qualityDownButton);
+    EXPECT_EQ(d.qualityEdit->text(), QStringLiteral("0"));
+    typeInto(d.qualityEdit, "");
+    click(d.qualityDownButton);
+    EXPECT_EQ(d.qualityEdit->text(), QStringLiteral("100"));
 
-    click(d.CheckBox5);
-    typeInto(d.Edit5, "");
-    click(d.Button10);
-    EXPECT_EQ(d.Edit5->text(), QStringLiteral("0"));
-    typeInto(d.Edit5, "");
-    click(d.Button11);
-    EXPECT_EQ(d.Edit5->text(), QStringLiteral("9999"));
+    click(d.removeCentreBox);
+    typeInto(d.centreWidthEdit, "");
+    click(d.centreWidthUpButton);
+    EXPECT_EQ(d.centreWidthEdit->text(), QStringLiteral("0"));
+    typeInto(d.centreWidthEdit, "");
+    click(d.centreWidthDownButton);
+    EXPECT_EQ(d.centreWidthEdit->text(), QStringLiteral("9999"));
 
-    click(d.CheckBox4);
-    typeInto(d.Edit3, "250");
-    click(d.Button6);
-    EXPECT_EQ(d.Edit3->text(), QStringLiteral("255"));
-    click(d.Button7);
-    EXPECT_EQ(d.Edit3->text(), QStringLiteral("245"));
+    click(d.removeMarginsBox);
+    typeInto(d.thresholdEdit, "250");
+    click(d.thresholdUpButton);
+    EXPECT_EQ(d.thresholdEdit->text(), QStringLiteral("255"));
+    click(d.thresholdDownButton);
+    EXPECT_EQ(d.thresholdEdit->text(), QStringLiteral("245"));
 }
 
 TEST_F(SplitDialogTest, CheckBoxesAndGroupsEnableWhatTheyGovern) {
     SplitDialog& d = splitDialog();
     d.show();
-    click(d.CheckBox3);
-    EXPECT_TRUE(d.CheckBox3->isChecked());
-    EXPECT_FALSE(d.CheckBox2->isChecked());
-    click(d.CheckBox2);
-    EXPECT_TRUE(d.CheckBox2->isChecked());
-    EXPECT_FALSE(d.CheckBox3->isChecked());
-    click(d.CheckBox2);
-    EXPECT_FALSE(d.CheckBox2->isChecked());
-    EXPECT_FALSE(d.CheckBox3->isChecked());
+    click(d.resaveUnselectedBox);
+    EXPECT_TRUE(d.resaveUnselectedBox->isChecked());
+    EXPECT_FALSE(d.copyUnselectedBox->isChecked());
+    click(d.copyUnselectedBox);
+    EXPECT_TRUE(d.copyUnselectedBox->isChecked());
+    EXPECT_FALSE(d.resaveUnselectedBox->isChecked());
+    click(d.copyUnselectedBox);
+    EXPECT_FALSE(d.copyUnselectedBox->isChecked());
+    EXPECT_FALSE(d.resaveUnselectedBox->isChecked());
 
-    click(d.CheckBox4);
-    for (QWidget* w : std::initializer_list<QWidget*>{d.Edit3, d.Button6, d.Button7, d.Edit4,
-                                                      d.Button8, d.Button9}) {
+    click(d.removeMarginsBox);
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             d.thresholdEdit, d.thresholdUpButton, d.thresholdDownButton, d.keptMarginEdit,
+             d.keptMarginUpButton, d.keptMarginDownButton}) {
         EXPECT_TRUE(w->isEnabled()) << w->objectName().toStdString();
     }
-    click(d.CheckBox6);
-    EXPECT_TRUE(d.RadioButton1->isEnabled());
-    EXPECT_TRUE(d.RadioButton2->isEnabled());
+    click(d.turnBox);
+    EXPECT_TRUE(d.turnLeftButton->isEnabled());
+    EXPECT_TRUE(d.turnRightButton->isEnabled());
 
     // "なし" unticks and disables the centre removal.
-    click(d.CheckBox5);
-    EXPECT_TRUE(d.Edit5->isEnabled());
-    click(d.RadioGroup1->item(4));
-    EXPECT_FALSE(d.CheckBox5->isChecked());
-    EXPECT_FALSE(d.CheckBox5->isEnabled());
-    EXPECT_FALSE(d.Edit5->isEnabled());
-    EXPECT_FALSE(d.Button10->isEnabled());
-    EXPECT_FALSE(d.Button11->isEnabled());
+    click(d.removeCentreBox);
+    EXPECT_TRUE(d.centreWidthEdit->isEnabled());
+    click(d.splitMethodGroup->item(4));
+    EXPECT_FALSE(d.removeCentreBox->isChecked());
+    EXPECT_FALSE(d.removeCentreBox->isEnabled());
+    EXPECT_FALSE(d.centreWidthEdit->isEnabled());
+    EXPECT_FALSE(d.centreWidthUpButton->isEnabled());
+    EXPECT_FALSE(d.centreWidthDownButton->isEnabled());
     // An arrow enables it again, still off.
-    click(d.RadioGroup1->item(0));
-    EXPECT_TRUE(d.CheckBox5->isEnabled());
-    EXPECT_FALSE(d.CheckBox5->isChecked());
-    EXPECT_FALSE(d.Edit5->isEnabled());
+    click(d.splitMethodGroup->item(0));
+    EXPECT_TRUE(d.removeCentreBox->isEnabled());
+    EXPECT_FALSE(d.removeCentreBox->isChecked());
+    EXPECT_FALSE(d.centreWidthEdit->isEnabled());
 
-    click(d.RadioGroup2->item(1));
-    EXPECT_FALSE(d.Edit2->isEnabled());
-    EXPECT_FALSE(d.Button4->isEnabled());
-    EXPECT_FALSE(d.Button5->isEnabled());
-    click(d.RadioGroup2->item(0));
-    EXPECT_TRUE(d.Edit2->isEnabled());
-    EXPECT_TRUE(d.Button4->isEnabled());
+    click(d.formatGroup->item(1));
+    EXPECT_FALSE(d.qualityEdit->isEnabled());
+    EXPECT_FALSE(d.qualityUpButton->isEnabled());
+    EXPECT_FALSE(d.qualityDownButton->isEnabled());
+    click(d.formatGroup->item(0));
+    EXPECT_TRUE(d.qualityEdit->isEnabled());
+    EXPECT_TRUE(d.qualityUpButton->isEnabled());
 }
 
-TEST_F(SplitDialogTest, HintsShowWhileCheckBox7IsOn) {
+TEST_F(SplitDialogTest, HintsShowWhileTheHintBoxIsTicked) {
     SplitDialog& d = splitDialog();
     d.show();
-    const std::vector<QWidget*> hinted = {d.CheckBox1,   d.CheckBox2, d.CheckBox3,
-                                          d.RadioGroup1, d.Panel8,    d.Panel7};
-    EXPECT_EQ(d.CheckBox2->toolTip(),
+    const std::vector<QWidget*> hinted = {
+        d.sourceNamedSubfolderBox, d.copyUnselectedBox, d.resaveUnselectedBox,
+        d.splitMethodGroup,        d.centrePanel,       d.marginsPanel};
+    EXPECT_EQ(d.copyUnselectedBox->toolTip(),
               QStringLiteral("非選択ファイルを\n単純にコピーします、処理はしません"));
-    EXPECT_EQ(d.CheckBox3->toolTip(),
+    EXPECT_EQ(d.resaveUnselectedBox->toolTip(),
               QStringLiteral("非選択ファイルも処理します\n｢分割｣と｢中心除去｣はしません\n"
                              "｢回転｣と｢余白除去｣は可能です"));
     EXPECT_EQ(
-        d.Panel7->toolTip(),
+        d.marginsPanel->toolTip(),
         QStringLiteral("ページ左上の色で余白除去します\nしきい値を上げると色範囲が広がります\n"
                        "写真や文字のギリギリの所まで除去したくない場合は\n残す余白幅を設定します"));
     for (QWidget* w : hinted)
         EXPECT_FALSE(w->toolTip().isEmpty()) << w->objectName().toStdString();
 
-    click(d.CheckBox7);
+    click(d.hintsBox);
     for (QWidget* w : hinted)
         EXPECT_TRUE(w->toolTip().isEmpty()) << w->objectName().toStdString();
-    EXPECT_TRUE(d.Edit1->toolTip().isEmpty());
+    EXPECT_TRUE(d.destinationEdit->toolTip().isEmpty());
 
-    click(d.CheckBox7);
-    EXPECT_EQ(d.RadioGroup1->toolTip(), QStringLiteral("１から２の順で分割します"));
+    click(d.hintsBox);
+    EXPECT_EQ(d.splitMethodGroup->toolTip(), QStringLiteral("１から２の順で分割します"));
 }
 
 TEST_F(SplitDialogTest, CancelAndCloseGiveTheMainWindowBackWithItsCurrentItem) {
@@ -231,7 +236,7 @@ TEST_F(SplitDialogTest, CancelAndCloseGiveTheMainWindowBackWithItsCurrentItem) {
     ASSERT_EQ(state().CurrentIndex, 0);
     ASSERT_EQ(selectedRows(), (Rows{0, 1, 2, 3, 4}));
     openSplitDialog();
-    click(splitDialog().Button2);
+    click(splitDialog().cancelButton);
     EXPECT_FALSE(splitDialog().isVisible());
     EXPECT_TRUE(mainWindow().isEnabled());
     EXPECT_EQ(focusedRow(), 0);
@@ -241,7 +246,7 @@ TEST_F(SplitDialogTest, CancelAndCloseGiveTheMainWindowBackWithItsCurrentItem) {
     clickItem(2);
     QTest::mouseClick(list().viewport(), Qt::LeftButton, Qt::NoModifier, emptyPoint());
     ASSERT_EQ(state().CurrentIndex, -1);
-    mainWindow().HANTEN->trigger();
+    QTest::keyClick(&mainWindow(), Qt::Key_H);  // invert the selection
     const Rows inverted = selectedRows();
     ASSERT_FALSE(inverted.empty());
     openSplitDialog();
@@ -254,10 +259,10 @@ TEST_F(SplitDialogTest, BrowseOpensTheFolderChooserOverTheDialog) {
     loadFive();
     selectRows({0});
     openSplitDialog();
-    click(splitDialog().Button3);
+    click(splitDialog().browseButton);
     EXPECT_TRUE(folderChooser().isVisible());
     EXPECT_FALSE(splitDialog().isEnabled());
-    click(folderChooser().Button2);
+    click(folderChooser().findChild<QPushButton*>(QStringLiteral("Button2")));  // キャンセル
     EXPECT_FALSE(folderChooser().isVisible());
     EXPECT_TRUE(splitDialog().isEnabled());
 }
@@ -266,19 +271,19 @@ TEST_F(SplitDialogTest, OkWithAMissingDestinationOnlyRestoresEmptyEdits) {
     loadFive();
     selectRows({0});
     openSplitDialog();
-    splitDialog().Edit2->clear();
-    splitDialog().Edit5->clear();
-    splitDialog().Edit1->setText(pathInStart("no such folder"));
-    click(splitDialog().Button1);
+    splitDialog().qualityEdit->clear();
+    splitDialog().centreWidthEdit->clear();
+    splitDialog().destinationEdit->setText(pathInStart("no such folder"));
+    click(splitDialog().okButton);
     EXPECT_TRUE(splitDialog().isVisible());
     EXPECT_FALSE(noticeShown());
-    EXPECT_FALSE(splitDialog().Timer1->isActive());
-    EXPECT_EQ(splitDialog().Edit2->text(), QStringLiteral("80"));
-    EXPECT_EQ(splitDialog().Edit5->text(), QStringLiteral("20"));
+    EXPECT_FALSE(splitDialog().batchTimer->isActive());
+    EXPECT_EQ(splitDialog().qualityEdit->text(), QStringLiteral("80"));
+    EXPECT_EQ(splitDialog().centreWidthEdit->text(), QStringLiteral("20"));
     EXPECT_FALSE(QFileInfo::exists(pathInStart("no such folder")));
 }
 
-TEST_F(SplitDialogTest, MarginRemovalAndTurnWorkOnTheNamedPartWithTheDialogsValues) {
+TEST_F(SplitDialogTest, MarginAndTurnControlsGiveTheBatchTheirValues) {
     SplitDialog& d = splitDialog();
     d.show();
     QImage page(40, 30, QImage::Format_RGB888);
@@ -287,29 +292,28 @@ TEST_F(SplitDialogTest, MarginRemovalAndTurnWorkOnTheNamedPartWithTheDialogsValu
         for (int x = 5; x < 11; ++x)
             page.setPixel(x, y, qRgb(0, 0, 0));
     }
-    state().ScratchBitmap2 = page;
-    click(d.CheckBox4);
-    typeInto(d.Edit4, "2");
-    d.YOHAKU(2);
-    ASSERT_TRUE(state().ScratchBitmap2.has_value());
-    EXPECT_EQ(state().ScratchBitmap2->size(), QSize(10, 8));
-    EXPECT_FALSE(state().ScratchBitmap.has_value());
+    click(d.removeMarginsBox);
+    typeInto(d.keptMarginEdit, "2");
+    split::SplitOptions options = d.optionsFromControls();
+    EXPECT_TRUE(options.removeMargins);
+    EXPECT_EQ(split::removeMargins(page, options.marginThreshold, options.keptMargin).size(),
+              QSize(10, 8));
 
     // 3 x 2 with rows (a b c) (d e f): "R" gives rows (d a) (e b) (f c).
     QImage small(3, 2, QImage::Format_RGB888);
     for (int i = 0; i < 6; ++i)
         small.setPixel(i % 3, i / 3, qRgb(i, i, i));
-    state().ScratchBitmap = small;
-    click(d.CheckBox6);
-    click(d.RadioButton2);
-    d.KAITEN(1);
-    ASSERT_EQ(state().ScratchBitmap->size(), QSize(2, 3));
-    EXPECT_EQ(qRed(state().ScratchBitmap->pixel(0, 0)), 3);
-    EXPECT_EQ(qRed(state().ScratchBitmap->pixel(1, 0)), 0);
-    EXPECT_EQ(qRed(state().ScratchBitmap->pixel(0, 2)), 5);
-    click(d.RadioButton1);
-    d.KAITEN(1);
-    EXPECT_EQ(state().ScratchBitmap->convertToFormat(QImage::Format_RGB888), small);
+    click(d.turnBox);
+    click(d.turnRightButton);
+    options = d.optionsFromControls();
+    EXPECT_TRUE(options.turn);
+    const QImage turned = split::turnQuarter(small, options.turnDirection);
+    ASSERT_EQ(turned.size(), QSize(2, 3));
+    EXPECT_EQ(qRed(turned.pixel(0, 0)), 3);
+    EXPECT_EQ(qRed(turned.pixel(1, 0)), 0);
+    EXPECT_EQ(qRed(turned.pixel(0, 2)), 5);
+    click(d.turnLeftButton);
+    EXPECT_EQ(split::turnQuarter(turned, d.optionsFromControls().turnDirection), small);
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include "catalogue/CatalogueList.h"
 #include "catalogue/MainWindow.h"
-#include "core/AppState.h"
 #include "dialogs/NoticeBox.h"
 #include "dialogs/OpenFolderDialog.h"
 #include "imaging/PictureIo.h"
@@ -59,34 +58,40 @@ void SplitFixture::openSplitDialog() {
 }
 
 void SplitFixture::pressOk(const QString& destination) {
-    splitDialog().Edit1->setText(destination);
-    QTest::mouseClick(splitDialog().Button1, Qt::LeftButton);
+    splitDialog().destinationEdit->setText(destination);
+    QTest::mouseClick(splitDialog().okButton, Qt::LeftButton);
     ASSERT_TRUE(noticeBox().isVisible());
     ASSERT_FALSE(splitDialog().isVisible());
 }
 
 void SplitFixture::takeTimerOver() {
     // No event has run since OK, so no tick has either.
-    ASSERT_TRUE(splitDialog().Timer1->isActive());
-    splitDialog().Timer1->stop();
+    ASSERT_TRUE(splitDialog().batchTimer->isActive());
+    splitDialog().batchTimer->stop();
 }
 
 void SplitFixture::stepItem() {
-    const int before = state().WorkIndex;
+    ASSERT_TRUE(splitDialog().batchRunning());
+    const int before = splitDialog().runningBatch()->nextIndex();
+    const auto nextIndex = [&] {
+        const split::SplitBatch* batch = splitDialog().runningBatch();
+        // The batch is gone once its last item is done.
+        return batch ? batch->nextIndex() : before + 1;
+    };
     // A tick finds the item's work still running on its worker and tries
     // again at the next one; the test ticks until the item is done.
     ASSERT_TRUE(waitFor([&] {
-        splitDialog().Timer1Timer();
-        return state().WorkIndex != before;
+        splitDialog().commitNextItem();
+        return nextIndex() != before;
     })) << "item "
         << before << " did not finish";
-    ASSERT_EQ(state().WorkIndex, before + 1);
+    ASSERT_EQ(nextIndex(), before + 1);
 }
 
 void SplitFixture::runToEnd() {
     ASSERT_TRUE(waitFor([&] { return noticeText().startsWith(QStringLiteral("完了")); }, 20000))
         << noticeText().toStdString();
-    EXPECT_FALSE(splitDialog().Timer1->isActive());
+    EXPECT_FALSE(splitDialog().batchTimer->isActive());
 }
 
 QStringList SplitFixture::filesIn(const QString& folder) const {

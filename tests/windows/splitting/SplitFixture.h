@@ -25,9 +25,9 @@ protected:
     int rowOf(const QString& caption);
     // Presses B in the main window; the dialog must open.
     void openSplitDialog();
-    // OK with the destination typed into Edit1; the notice box must show.
+    // OK with the destination typed in; the notice box must show.
     void pressOk(const QString& destination);
-    // After pressOk: the test takes Timer1 over, so that each item can be
+    // After pressOk: the test takes the batch timer over, so that each item can be
     // watched; stepItem() runs ticks until one more item is done.
     void takeTimerOver();
     void stepItem();

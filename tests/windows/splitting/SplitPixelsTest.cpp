@@ -109,7 +109,7 @@ protected:
     QString output(const QString& name) const {
         return QDir(QDir(out_).filePath("book1")).filePath(name);
     }
-    void chooseBmp() { click(splitDialog().RadioGroup2->item(1)); }
+    void chooseBmp() { click(splitDialog().formatGroup->item(1)); }
 };
 
 TEST_F(SplitPixelsTest, RightCutWithCentreMarginsAndRightTurn) {
@@ -117,14 +117,14 @@ TEST_F(SplitPixelsTest, RightCutWithCentreMarginsAndRightTurn) {
     loadBook({{"s.bmp", source}});
     selectRows({0});
     openSplitDialog();
-    click(splitDialog().RadioGroup1->item(0));  // " →"
+    click(splitDialog().splitMethodGroup->item(0));  // " →"
     chooseBmp();
-    click(splitDialog().CheckBox5);
-    setText(splitDialog().Edit5, "3");
-    click(splitDialog().CheckBox4);
-    setText(splitDialog().Edit4, "1");
-    click(splitDialog().CheckBox6);
-    click(splitDialog().RadioButton2);
+    click(splitDialog().removeCentreBox);
+    setText(splitDialog().centreWidthEdit, "3");
+    click(splitDialog().removeMarginsBox);
+    setText(splitDialog().keptMarginEdit, "1");
+    click(splitDialog().turnBox);
+    click(splitDialog().turnRightButton);
     pressOk(out_);
     runToEnd();
 
@@ -143,11 +143,11 @@ TEST_F(SplitPixelsTest, UpCutOfAnOddHeightWithLeftTurn) {
     loadBook({{"t.bmp", source}});
     selectRows({0});
     openSplitDialog();
-    click(splitDialog().RadioGroup1->item(3));  // " ↑"
+    click(splitDialog().splitMethodGroup->item(3));  // " ↑"
     chooseBmp();
-    click(splitDialog().CheckBox5);
-    setText(splitDialog().Edit5, "2");
-    click(splitDialog().CheckBox6);
+    click(splitDialog().removeCentreBox);
+    setText(splitDialog().centreWidthEdit, "2");
+    click(splitDialog().turnBox);
     pressOk(out_);
     runToEnd();
 
@@ -166,8 +166,8 @@ TEST_F(SplitPixelsTest, CentreWiderThanAHalfFallsBackForThatImageOnly) {
     keyInList(Qt::Key_A, Qt::ControlModifier);
     openSplitDialog();
     chooseBmp();
-    click(splitDialog().CheckBox5);
-    setText(splitDialog().Edit5, "5");
+    click(splitDialog().removeCentreBox);
+    setText(splitDialog().centreWidthEdit, "5");
     pressOk(out_);
     runToEnd();
 
@@ -184,9 +184,9 @@ TEST_F(SplitPixelsTest, UnselectedImageSavedAnewIsTrimmedButNotTurned) {
     selectRows({0});
     openSplitDialog();
     chooseBmp();
-    click(splitDialog().CheckBox3);
-    click(splitDialog().CheckBox4);
-    click(splitDialog().CheckBox6);
+    click(splitDialog().resaveUnselectedBox);
+    click(splitDialog().removeMarginsBox);
+    click(splitDialog().turnBox);
     pressOk(out_);
     runToEnd();
     EXPECT_EQ(firstDifference(loadOutput(output("b.bmp")), trimmed(page, 100, 0)), "");

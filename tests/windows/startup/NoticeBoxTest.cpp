@@ -83,7 +83,7 @@ TEST_F(NoticeBoxTest, BatchEndIsUndoneByOk) {
     placeWindow(noticeBox(), 384, 264);
     mainWindow().setEnabled(false);
     noticeBox().showBatchProgress(QStringLiteral("1 / 1"));
-    splitDialog().Timer1->start();
+    splitDialog().batchTimer->start();
     // The batch end moves the box left by its width and widens it.
     noticeBox().showBatchEnd(QStringLiteral("完了"), QString());
     EXPECT_EQ(windowOuterWidth(noticeBox()), 768);
@@ -94,18 +94,18 @@ TEST_F(NoticeBoxTest, BatchEndIsUndoneByOk) {
     EXPECT_EQ(noticeBox().okButton->text(), "OK");
     EXPECT_EQ(windowOuterWidth(noticeBox()), NoticeBox::kNormalWidth);
     EXPECT_EQ(windowLeft(noticeBox()), 384);
-    EXPECT_FALSE(splitDialog().Timer1->isActive());
+    EXPECT_FALSE(splitDialog().batchTimer->isActive());
 }
 
 TEST_F(NoticeBoxTest, CancelDuringABatchStopsItAndLeavesTheBoxWhereItIs) {
     placeWindow(noticeBox(), 300, 200);
     mainWindow().setEnabled(false);
-    splitDialog().Timer1->start();
+    splitDialog().batchTimer->start();
     noticeBox().showBatchProgress(QStringLiteral("1 / 12"));
     EXPECT_EQ(noticeText(), QStringLiteral("処理中"));
     EXPECT_EQ(noticeBox().okButton->text(), QStringLiteral("キャンセル"));
     pressNoticeOk();
-    EXPECT_FALSE(splitDialog().Timer1->isActive());
+    EXPECT_FALSE(splitDialog().batchTimer->isActive());
     EXPECT_TRUE(mainWindow().isEnabled());
     EXPECT_EQ(noticeBox().okButton->text(), "OK");
     EXPECT_EQ(windowLeft(noticeBox()), 300);

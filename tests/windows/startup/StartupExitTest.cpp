@@ -176,15 +176,15 @@ TEST_F(PreparedSettings, UnusualValuesAreAppliedAndWrittenBackAsTheBoxesHoldThem
     EXPECT_EQ(windowOuterHeight(mainWindow()), 700);
     EXPECT_EQ(windowTop(openFolderDialog()), -5);
     EXPECT_EQ(windowLeft(folderChooser()), -18);
-    EXPECT_EQ(splitDialog().Edit2->text(), "100");
-    EXPECT_EQ(splitDialog().Edit3->text(), "");
-    EXPECT_EQ(splitDialog().Edit4->text(), "00042");
-    EXPECT_EQ(splitDialog().Edit5->text(), "$10");
+    EXPECT_EQ(splitDialog().qualityEdit->text(), "100");
+    EXPECT_EQ(splitDialog().thresholdEdit->text(), "");
+    EXPECT_EQ(splitDialog().keptMarginEdit->text(), "00042");
+    EXPECT_EQ(splitDialog().centreWidthEdit->text(), "$10");
     EXPECT_EQ(settingsDialog().Edit1->text(), "0");
     EXPECT_EQ(settingsDialog().Edit2->text(), "");
     EXPECT_EQ(state().DefaultOpenFolder, openFolder);
     EXPECT_EQ(state().DefaultSaveFolder, "");
-    EXPECT_EQ(splitDialog().Edit1->text(), "");
+    EXPECT_EQ(splitDialog().destinationEdit->text(), "");
     EXPECT_EQ(state().CurrentIndex, -1);
 
     mainWindow().SyuuRyou->trigger();
@@ -208,14 +208,14 @@ TEST_F(PreparedSettings, DefaultSaveFolderFillsTheDestinationBox) {
     record.texts[7] = saveFolder;
     startWith(formatSettings(record));
     EXPECT_EQ(state().DefaultSaveFolder, saveFolder);
-    EXPECT_EQ(splitDialog().Edit1->text(), saveFolder);
+    EXPECT_EQ(splitDialog().destinationEdit->text(), saveFolder);
 }
 
 TEST_F(PreparedSettings, ShortFileEmptiesTheBoxesItDoesNotReach) {
     startWith("10\r\n20\r\n");
     EXPECT_EQ(windowTop(mainWindow()), 10);
     EXPECT_EQ(windowLeft(mainWindow()), 20);
-    EXPECT_EQ(splitDialog().Edit2->text(), "");
+    EXPECT_EQ(splitDialog().qualityEdit->text(), "");
     EXPECT_EQ(settingsDialog().Edit1->text(), "");
     EXPECT_EQ(settingsDialog().Edit2->text(), "");
 }
@@ -228,7 +228,7 @@ TEST_F(PreparedSettings, ADamagedNumberLineStopsReadingOnceAndTheProgramStaysUsa
     EXPECT_EQ(windowLeft(mainWindow()), 20);
     EXPECT_EQ(windowOuterWidth(mainWindow()), MainWindow::kDesignedWidth);
     EXPECT_EQ(windowTop(openFolderDialog()), 125);
-    EXPECT_EQ(splitDialog().Edit2->text(), "80");
+    EXPECT_EQ(splitDialog().qualityEdit->text(), "80");
     ASSERT_TRUE(noticeShown());
     EXPECT_FALSE(mainWindow().isEnabled());
     pressNoticeOk();
