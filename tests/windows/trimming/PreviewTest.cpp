@@ -34,12 +34,12 @@ TEST_F(Preview, StepsThroughTheDialogsListAndClosesBackToIt) {
     doubleClickEntry(0);
     waitForView();
     EXPECT_EQ(title(), QStringLiteral(" [ a.b.bmp   40x30 ]"));
-    EXPECT_FALSE(trimmingView().StatusBar1->isVisible());
+    EXPECT_FALSE(trimmingView().statusBar->isVisible());
     EXPECT_FALSE(openFolderDialog().isEnabled());
     EXPECT_EQ(trimmingView().mode(), TrimmingView::Mode::Preview);
-    EXPECT_FALSE(trimmingView().Image1->outlineShown());
+    EXPECT_FALSE(trimmingView().pictureArea->outlineShown());
     const trimming::ViewFit small = fitInView(40, 30);
-    EXPECT_EQ(trimmingView().Image1->picture().pixel(small.left + 3, small.top + 4),
+    EXPECT_EQ(trimmingView().pictureArea->picture().pixel(small.left + 3, small.top + 4),
               pattern(40, 30).pixel(3, 4));
 
     key(Qt::Key_Z);
@@ -56,14 +56,14 @@ TEST_F(Preview, StepsThroughTheDialogsListAndClosesBackToIt) {
     EXPECT_EQ(title(), QStringLiteral(" [ p2.bmp   1000x200 ]"));
 
     // Only X, Z and the double-click work here.
-    const QString status0 = trimmingView().statusText(0);
+    const QString status0 = trimmingView().stepPanel->text();
     for (int k : {Qt::Key_W, Qt::Key_Right, Qt::Key_Return, Qt::Key_Space, Qt::Key_T, Qt::Key_3}) {
         key(k);
     }
     EXPECT_EQ(title(), QStringLiteral(" [ p2.bmp   1000x200 ]"));
-    EXPECT_EQ(trimmingView().statusText(0), status0);
-    EXPECT_EQ(trimmingView().statusText(1), QStringLiteral("[T] 次表示 有効"));
-    EXPECT_FALSE(trimmingView().Panel1->isVisible());
+    EXPECT_EQ(trimmingView().stepPanel->text(), status0);
+    EXPECT_EQ(trimmingView().showNextPanel->text(), QStringLiteral("[T] 次表示 有効"));
+    EXPECT_FALSE(trimmingView().messagePanel->isVisible());
     EXPECT_FALSE(QDir(pictures_.path() + QStringLiteral("/trimming")).exists());
 
     // The frame model is left alone, but for the scaled picture's size.
@@ -75,7 +75,7 @@ TEST_F(Preview, StepsThroughTheDialogsListAndClosesBackToIt) {
 
     doubleClickPicture();
     EXPECT_FALSE(trimmingView().isVisible());
-    EXPECT_TRUE(trimmingView().StatusBar1->isVisibleTo(&trimmingView()));
+    EXPECT_TRUE(trimmingView().statusBar->isVisibleTo(&trimmingView()));
     EXPECT_TRUE(openFolderDialog().isEnabled());
     EXPECT_TRUE(openFolderDialog().isVisible());
     EXPECT_EQ(openFolderDialog().selectedIndex(), 1);
@@ -103,7 +103,7 @@ TEST_F(Preview, MissingFileGivesANoticeForTheDialog) {
     EXPECT_EQ(title(), QStringLiteral(" [ p2.bmp   1000x200 ]"));
     pressNoticeOk();
     EXPECT_FALSE(trimmingView().isVisible());
-    EXPECT_TRUE(trimmingView().StatusBar1->isVisibleTo(&trimmingView()));
+    EXPECT_TRUE(trimmingView().statusBar->isVisibleTo(&trimmingView()));
     EXPECT_TRUE(openFolderDialog().isEnabled());
 }
 

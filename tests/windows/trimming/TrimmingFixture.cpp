@@ -74,7 +74,7 @@ void TrimmingFixture::doubleClickEntry(int entry) {
 }
 
 void TrimmingFixture::doubleClickPicture() {
-    doubleClick(trimmingView().Image1, QPoint(5, 5));
+    doubleClick(trimmingView().pictureArea, QPoint(5, 5));
 }
 
 bool TrimmingFixture::viewSettled() {
@@ -82,7 +82,7 @@ bool TrimmingFixture::viewSettled() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return view.isVisible() && view.isMaximized() &&
            view.frameGeometry().size() == screen->availableGeometry().size() &&
-           view.Image1->picture().size() == view.Image1->size();
+           view.pictureArea->picture().size() == view.pictureArea->size();
 }
 
 void TrimmingFixture::waitForView() {
@@ -90,8 +90,9 @@ void TrimmingFixture::waitForView() {
         << "visible " << trimmingView().isVisible() << " maximised " << trimmingView().isMaximized()
         << " frame " << trimmingView().frameGeometry().width() << "x"
         << trimmingView().frameGeometry().height() << " picture "
-        << trimmingView().Image1->picture().width() << " area " << trimmingView().Image1->width()
-        << " notice " << noticeShown() << " main " << mainWindow().isEnabled();
+        << trimmingView().pictureArea->picture().width() << " area "
+        << trimmingView().pictureArea->width() << " notice " << noticeShown() << " main "
+        << mainWindow().isEnabled();
     // Let a pending re-layout run, so the picture is final.
     QTest::qWait(20);
     ASSERT_TRUE(viewSettled());
@@ -118,17 +119,17 @@ QString TrimmingFixture::title() {
     return trimmingView().windowTitle();
 }
 QString TrimmingFixture::panel1Text() {
-    return trimmingView().Panel1->text();
+    return trimmingView().messagePanel->text();
 }
 bool TrimmingFixture::panel1Shown() {
-    return trimmingView().Panel1->isVisible();
+    return trimmingView().messagePanel->isVisible();
 }
 QString TrimmingFixture::viewStatus(int panel) {
-    return trimmingView().statusText(panel);
+    return trimmingView().statusPanels().at(panel)->text();
 }
 
 trimming::ViewFit TrimmingFixture::fitInView(int width, int height) {
-    const QSize area = trimmingView().Image1->size();
+    const QSize area = trimmingView().pictureArea->size();
     return trimming::fitImage(width, height, area.width(), area.height());
 }
 

@@ -37,7 +37,7 @@ protected:
         ASSERT_TRUE(waitFor([&] { return panel1Text() == doneText; }))
             << panel1Text().toStdString();
         ASSERT_TRUE(waitFor([&] { return !panel1Shown(); }));
-        EXPECT_FALSE(trimmingView().Timer1->isActive());
+        EXPECT_FALSE(trimmingView().sequenceTimer->isActive());
     }
 
     QStringList trimmingFiles() {
@@ -100,7 +100,7 @@ TEST_F(TrimmingOutput, EnterCutsTheFramePastTheEdgesUnderEachNamingMode) {
     // Show-next off: the same picture stays, with its frame.
     EXPECT_EQ(state().CurrentIndex, 0);
     EXPECT_TRUE(title().startsWith(QStringLiteral(" [ a.b.bmp ")));
-    EXPECT_TRUE(trimmingView().Image1->outlineShown());
+    EXPECT_TRUE(trimmingView().pictureArea->outlineShown());
 }
 
 TEST_F(TrimmingOutput, SavingStepsToTheNextPictureUntilTheLast) {
@@ -139,9 +139,9 @@ TEST_F(TrimmingOutput, FrameCornerOutsideTheSmallerPictureIsRefused) {
     key(Qt::Key_Return);
     EXPECT_EQ(panel1Text(), QStringLiteral("範囲外 処理不能"));
     EXPECT_TRUE(panel1Shown());
-    EXPECT_EQ(trimmingView().Timer1->interval(), 2000);
+    EXPECT_EQ(trimmingView().sequenceTimer->interval(), 2000);
     ASSERT_TRUE(waitFor([&] { return !panel1Shown(); }));
-    EXPECT_FALSE(trimmingView().Timer1->isActive());
+    EXPECT_FALSE(trimmingView().sequenceTimer->isActive());
     EXPECT_FALSE(QFileInfo::exists(pictures_.path() + QStringLiteral("/trimming")));
 }
 
@@ -171,7 +171,7 @@ TEST_F(TrimmingOutput, ClosingDropsARequestNotYetWritten) {
     waitForView();
     key(Qt::Key_Return);
     doubleClickPicture();
-    EXPECT_FALSE(trimmingView().Timer1->isActive());
+    EXPECT_FALSE(trimmingView().sequenceTimer->isActive());
     EXPECT_FALSE(panel1Shown());
     QTest::qWait(50);
     EXPECT_TRUE(trimmingFiles().isEmpty());
@@ -182,10 +182,10 @@ TEST_F(TrimmingOutput, ClosingAfterTheWriteFinishesWithoutReopening) {
     doubleClickItem(0);
     waitForView();
     key(Qt::Key_Space);
-    ASSERT_TRUE(waitFor([&] { return trimmingView().Timer1->interval() == 301; }));
+    ASSERT_TRUE(waitFor([&] { return trimmingView().sequenceTimer->interval() == 301; }));
     EXPECT_EQ(trimmingFiles(), QStringList{QStringLiteral("a.b.bmp")});
     doubleClickPicture();
-    ASSERT_TRUE(waitFor([&] { return !trimmingView().Timer1->isActive(); }));
+    ASSERT_TRUE(waitFor([&] { return !trimmingView().sequenceTimer->isActive(); }));
     EXPECT_EQ(panel1Text(), QStringLiteral("コピー OK"));
     EXPECT_FALSE(trimmingView().isVisible());
     EXPECT_EQ(state().CurrentIndex, 0);
@@ -200,7 +200,7 @@ TEST_F(TrimmingOutput, FailuresEndTheRequestWithTheirMessage) {
     damaged.write("BM cut short");
     damaged.close();
     key(Qt::Key_Return);
-    ASSERT_TRUE(waitFor([&] { return trimmingView().Timer1->interval() == 2000; }));
+    ASSERT_TRUE(waitFor([&] { return trimmingView().sequenceTimer->interval() == 2000; }));
     EXPECT_TRUE(panel1Shown());
     EXPECT_NE(panel1Text(), QStringLiteral("処理中"));
     EXPECT_FALSE(panel1Text().isEmpty());
@@ -210,7 +210,7 @@ TEST_F(TrimmingOutput, FailuresEndTheRequestWithTheirMessage) {
     ASSERT_TRUE(
         waitFor([&] { return panel1Text() == QStringLiteral("ファイルが見当たりません"); }));
     ASSERT_TRUE(waitFor([&] { return !panel1Shown(); }));
-    EXPECT_FALSE(trimmingView().Timer1->isActive());
+    EXPECT_FALSE(trimmingView().sequenceTimer->isActive());
     EXPECT_TRUE(trimmingFiles().isEmpty());
     EXPECT_EQ(state().CurrentIndex, 0);
 }

@@ -38,7 +38,7 @@ protected:
         const FrameFields& f = state().Frame;
         const ViewPicture::Outline expected{f.ViewFrameLeft, f.ViewFrameTop, f.ViewFrameWidth,
                                             f.ViewFrameHeight};
-        const QList<ViewPicture::Outline> drawn = trimmingView().Image1->outlines();
+        const QList<ViewPicture::Outline> drawn = trimmingView().pictureArea->outlines();
         if (drawn.size() == 1 && drawn.front() == expected) {
             return ::testing::AssertionSuccess();
         }
@@ -59,7 +59,8 @@ protected:
 TEST_F(TrimmingViewTest, DoubleClickShowsThePictureWithTheWholeFrameAndTitle) {
     EXPECT_TRUE(title().isEmpty());
     // Placed once, at the designed window's centre.
-    EXPECT_EQ(trimmingView().Panel1->geometry(), QRect(1010 / 2 - 100, 552 / 2 - 30, 200, 60));
+    EXPECT_EQ(trimmingView().messagePanel->geometry(),
+              QRect(1010 / 2 - 100, 552 / 2 - 30, 200, 60));
     doubleClickItem(0);
     waitForView();
     EXPECT_EQ(title(), QStringLiteral(" [ a.b.bmp   40x30 ]     [ 枠位置 X:0 Y:0   範囲 40x30 ]"));
@@ -70,7 +71,7 @@ TEST_F(TrimmingViewTest, DoubleClickShowsThePictureWithTheWholeFrameAndTitle) {
     // A small picture is centred at its own size; the frame is the picture.
     const trimming::ViewFit fit = fitInView(40, 30);
     ASSERT_FALSE(fit.scaled);
-    const QImage& shown = trimmingView().Image1->picture();
+    const QImage& shown = trimmingView().pictureArea->picture();
     const QImage source = pattern(40, 30);
     EXPECT_EQ(shown.pixel(fit.left + 5, fit.top + 7), source.pixel(5, 7));
     EXPECT_EQ(shown.pixel(fit.left - 1, fit.top), qRgb(0, 0, 0));
@@ -82,7 +83,7 @@ TEST_F(TrimmingViewTest, DoubleClickShowsThePictureWithTheWholeFrameAndTitle) {
     EXPECT_EQ(shown.pixel(dotX, fit.top), source.pixel(dotX - fit.left, 0) ^ 0x00FFFFFFu);
     EXPECT_EQ(shown.pixel(dotX + 1, fit.top), source.pixel(dotX + 1 - fit.left, 0));
 
-    EXPECT_TRUE(trimmingView().StatusBar1->isVisible());
+    EXPECT_TRUE(trimmingView().statusBar->isVisible());
     EXPECT_EQ(viewStatus(0), QStringLiteral("[1]-[6] 枠移動量 5"));
     EXPECT_EQ(viewStatus(1), QStringLiteral("[T] 次表示 有効"));
     EXPECT_EQ(viewStatus(2), QStringLiteral("[N] 元名+なし"));
@@ -92,7 +93,7 @@ TEST_F(TrimmingViewTest, DoubleClickShowsThePictureWithTheWholeFrameAndTitle) {
     doubleClickPicture();
     EXPECT_FALSE(trimmingView().isVisible());
     EXPECT_TRUE(mainWindow().isEnabled());
-    EXPECT_TRUE(trimmingView().Image1->picture().isNull());
+    EXPECT_TRUE(trimmingView().pictureArea->picture().isNull());
 }
 
 TEST_F(TrimmingViewTest, FrameIsKeptAcrossPicturesAndStartsAnewAfterAFolderOpening) {
@@ -218,7 +219,7 @@ TEST_F(TrimmingViewTest, HeldKeysRepeatMovesButStepOnce) {
     QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier);
     QCoreApplication::sendEvent(&trimmingView(), &release);
     EXPECT_FALSE(panel1Shown());
-    EXPECT_FALSE(trimmingView().Timer1->isActive());
+    EXPECT_FALSE(trimmingView().sequenceTimer->isActive());
 }
 
 TEST_F(TrimmingViewTest, XAndZStepThroughTheCatalogueWithoutWrapping) {
@@ -249,13 +250,13 @@ TEST_F(TrimmingViewTest, XAndZStepThroughTheCatalogueWithoutWrapping) {
 TEST_F(TrimmingViewTest, MissingFileKeepsThePreviousPictureUntilTheNoticeCloses) {
     doubleClickItem(0);
     waitForView();
-    const QImage before = trimmingView().Image1->picture();
+    const QImage before = trimmingView().pictureArea->picture();
     ASSERT_TRUE(QFile::remove(picturePath(QStringLiteral("p2.bmp"))));
     key(Qt::Key_X);
     ASSERT_TRUE(noticeShown());
     EXPECT_EQ(noticeText(), QStringLiteral("ファイルが見当たりません"));
     EXPECT_TRUE(trimmingView().isVisible());
-    EXPECT_FALSE(trimmingView().Image1->outlineShown());
+    EXPECT_FALSE(trimmingView().pictureArea->outlineShown());
     EXPECT_EQ(state().CurrentIndex, 1);
     pressNoticeOk();
     EXPECT_FALSE(trimmingView().isVisible());
