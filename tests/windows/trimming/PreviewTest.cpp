@@ -20,13 +20,7 @@ namespace {
 
 class Preview : public TrimmingFixture {
 protected:
-    void SetUp() override {
-        TrimmingFixture::SetUp();
-        writePicture(QStringLiteral("a.b.bmp"), pattern(40, 30));
-        writePicture(QStringLiteral("p2.bmp"), pattern(1000, 200));
-        writePicture(QStringLiteral("p3.jpg"), pattern(30, 50));
-        openDialog();
-    }
+    Preview() : TrimmingFixture(StartIn::OpenFolderDialog) {}
 };
 
 TEST_F(Preview, StepsThroughTheDialogsListAndClosesBackToIt) {
@@ -56,14 +50,15 @@ TEST_F(Preview, StepsThroughTheDialogsListAndClosesBackToIt) {
     EXPECT_EQ(title(), QStringLiteral(" [ p2.bmp   1000x200 ]"));
 
     // Only X, Z and the double-click work here.
-    const QString status0 = trimmingView().stepPanel->text();
+    const QString step = stepText();
     for (int k : {Qt::Key_W, Qt::Key_Right, Qt::Key_Return, Qt::Key_Space, Qt::Key_T, Qt::Key_3}) {
         key(k);
     }
     EXPECT_EQ(title(), QStringLiteral(" [ p2.bmp   1000x200 ]"));
-    EXPECT_EQ(trimmingView().stepPanel->text(), status0);
-    EXPECT_EQ(trimmingView().showNextPanel->text(), QStringLiteral("[T] 次表示 有効"));
-    EXPECT_FALSE(trimmingView().messagePanel->isVisible());
+    EXPECT_EQ(stepText(), step);
+    EXPECT_EQ(showNextText(), QStringLiteral("[T] 次表示 有効"));
+    EXPECT_FALSE(messageShown());
+    EXPECT_EQ(phase(), trimming::SequencePhase::Idle);
     EXPECT_FALSE(QDir(pictures_.path() + QStringLiteral("/trimming")).exists());
 
     // The frame model is left alone, but for the scaled picture's size.

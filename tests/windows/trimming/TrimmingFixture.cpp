@@ -7,7 +7,7 @@
 #include "trimming/TrimmingView.h"
 #include "trimming/ViewPicture.h"
 
-#include <QAction>
+#include <QAccessible>
 #include <QDir>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 
 namespace {
@@ -25,11 +26,31 @@ void doubleClick(QWidget* widget, QPoint position) {
     QTest::mouseDClick(widget, Qt::LeftButton, {}, position);
 }
 
+// The control of `window` that a screen reader calls `name`.
+template <typename Control>
+Control* controlCalled(QWidget& window, const QString& name) {
+    for (Control* control : window.findChildren<Control*>()) {
+        const QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+        if (accessible != nullptr && accessible->text(QAccessible::Name) == name) {
+            return control;
+        }
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 void TrimmingFixture::SetUp() {
     ASSERT_TRUE(pictures_.isValid());
     ProgramFixture::SetUp();
+    writePicture(QStringLiteral("a.b.bmp"), pattern(40, 30));
+    writePicture(QStringLiteral("p2.bmp"), pattern(1000, 200));
+    writePicture(QStringLiteral("p3.jpg"), pattern(30, 50));
+    if (startIn_ == StartIn::Catalogue) {
+        loadPictures();
+    } else {
+        openDialog();
+    }
 }
 
 QString TrimmingFixture::picturePath(const QString& name) const {
@@ -65,12 +86,20 @@ void TrimmingFixture::doubleClickItem(int row) {
     doubleClick(list().viewport(), centre);
 }
 
+void TrimmingFixture::clickDialogButton(const QString& caption) {
+    QPushButton* button = controlCalled<QPushButton>(openFolderDialog(), caption);
+    ASSERT_NE(button, nullptr) << caption.toStdString();
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
 void TrimmingFixture::doubleClickEntry(int entry) {
-    QTreeWidgetItem* item = openFolderDialog().ShellListView1->topLevelItem(entry);
+    QTreeWidget* files =
+        controlCalled<QTreeWidget>(openFolderDialog(), QStringLiteral("ファイル一覧"));
+    ASSERT_NE(files, nullptr);
+    QTreeWidgetItem* item = files->topLevelItem(entry);
     ASSERT_NE(item, nullptr);
-    openFolderDialog().ShellListView1->scrollToItem(item);
-    const QPoint centre = openFolderDialog().ShellListView1->visualItemRect(item).center();
-    doubleClick(openFolderDialog().ShellListView1->viewport(), centre);
+    files->scrollToItem(item);
+    doubleClick(files->viewport(), files->visualItemRect(item).center());
 }
 
 void TrimmingFixture::doubleClickPicture() {
@@ -93,8 +122,10 @@ void TrimmingFixture::waitForView() {
         << trimmingView().pictureArea->picture().width() << " area "
         << trimmingView().pictureArea->width() << " notice " << noticeShown() << " main "
         << mainWindow().isEnabled();
-    // Let a pending re-layout run, so the picture is final.
-    QTest::qWait(20);
+    // Deliver what is still queued (a re-layout, the picture following it),
+    // so the picture is final.
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
     ASSERT_TRUE(viewSettled());
 }
 
@@ -115,17 +146,49 @@ void TrimmingFixture::holdKey(int qtKey, int repeats) {
     send(QEvent::KeyRelease, false);
 }
 
+trimming::SequencePhase TrimmingFixture::phase() {
+    return trimmingView().sequence().phase();
+}
+
+void TrimmingFixture::tick() {
+    const TrimmingView& view = trimmingView();
+    ASSERT_TRUE(view.sequence().running());
+    ASSERT_TRUE(view.sequenceTimer->isActive());
+    ASSERT_EQ(view.sequenceTimer->interval(), view.sequence().interval());
+    trimmingView().advanceSequence();
+}
+
+void TrimmingFixture::runRequest(const QString& doneText) {
+    ASSERT_NE(messageText(), doneText);
+    tick();
+    ASSERT_NE(messageText(), doneText);
+    ASSERT_EQ(trimmingView().sequenceTimer->interval(), 301) << messageText().toStdString();
+    tick();
+    ASSERT_EQ(messageText(), doneText);
+    ASSERT_TRUE(messageShown());
+    ASSERT_EQ(trimmingView().sequenceTimer->interval(), 300);
+    tick();
+    ASSERT_FALSE(messageShown());
+    ASSERT_FALSE(trimmingView().sequenceTimer->isActive());
+}
+
 QString TrimmingFixture::title() {
     return trimmingView().windowTitle();
 }
-QString TrimmingFixture::panel1Text() {
+QString TrimmingFixture::messageText() {
     return trimmingView().messagePanel->text();
 }
-bool TrimmingFixture::panel1Shown() {
+bool TrimmingFixture::messageShown() {
     return trimmingView().messagePanel->isVisible();
 }
-QString TrimmingFixture::viewStatus(int panel) {
-    return trimmingView().statusPanels().at(panel)->text();
+QString TrimmingFixture::stepText() {
+    return trimmingView().stepPanel->text();
+}
+QString TrimmingFixture::showNextText() {
+    return trimmingView().showNextPanel->text();
+}
+QString TrimmingFixture::namingText() {
+    return trimmingView().namingPanel->text();
 }
 
 trimming::ViewFit TrimmingFixture::fitInView(int width, int height) {
@@ -135,4 +198,8 @@ trimming::ViewFit TrimmingFixture::fitInView(int width, int height) {
 
 QString TrimmingFixture::trimmingFile(const QString& name) const {
     return QDir(pictures_.path()).filePath(QStringLiteral("trimming/") + name);
+}
+
+QStringList TrimmingFixture::trimmingFiles() const {
+    return QDir(pictures_.path() + QStringLiteral("/trimming")).entryList(QDir::Files);
 }
