@@ -83,40 +83,33 @@ TrimmingView::TrimmingView(AppState& state, Windows& windows) : state_(state), w
 
     placeMessagePanel();
     showStepAndSwitches();
-    setWindowTitle(QString());
 }
 
 void TrimmingView::buildStatusBar() {
     statusBar =
         named(new QStatusBar(this), QStringLiteral("StatusBar1"), QStringLiteral("ステータスバー"));
     statusBar->setSizeGripEnabled(false);
-    for (int panel = 0; panel < trimming::kStatusPanelCount; ++panel) {
-        const trimming::StatusPanel& design = trimming::kStatusPanels[panel];
-        auto* label = named(new QLabel(QString::fromUtf8(design.text), statusBar),
-                            QStringLiteral("StatusPanel%1").arg(panel));
-        // At least the designed width; wider where the font needs it, so the
-        // hints never run into each other.
-        label->setMinimumWidth(design.width);
-        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        label->setMinimumHeight(textBoxHeight(*label));
-        statusBar->addWidget(label);
-        switch (panel) {
-            case 0:
-                stepPanel = label;
-                break;
-            case 1:
-                showNextPanel = label;
-                break;
-            case 2:
-                namingPanel = label;
-                break;
-            default:
-                keyHintPanels.at(panel - 3) = label;
-                break;
-        }
+    stepPanel = addStatusPanel(0);
+    showNextPanel = addStatusPanel(1);
+    namingPanel = addStatusPanel(2);
+    for (std::size_t hint = 0; hint < keyHintPanels.size(); ++hint) {
+        keyHintPanels[hint] = addStatusPanel(static_cast<int>(hint) + 3);
     }
     // The designed height, or taller where the font's lines need it.
     statusBar->setFixedHeight(std::max(kStatusBarHeight, statusBar->sizeHint().height()));
+}
+
+QLabel* TrimmingView::addStatusPanel(int panel) {
+    const trimming::StatusPanel& design = trimming::kStatusPanels.at(panel);
+    auto* label = named(new QLabel(QString::fromUtf8(design.text), statusBar),
+                        QStringLiteral("StatusPanel%1").arg(panel));
+    // At least the designed width; wider where the font needs it, so the
+    // hints never run into each other.
+    label->setMinimumWidth(design.width);
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setMinimumHeight(textBoxHeight(*label));
+    statusBar->addWidget(label);
+    return label;
 }
 
 void TrimmingView::placeMessagePanel() {

@@ -83,6 +83,8 @@ protected:
 
 private:
     void buildStatusBar();
+    // Status panel `panel` (0 to 11, left to right) as designed.
+    QLabel* addStatusPanel(int panel);
     // The message panel stays where the designed window's centre puts it.
     void placeMessagePanel();
     // Shows the view maximised with the keyboard; the catalogue places it
