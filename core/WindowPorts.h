@@ -50,6 +50,9 @@ public:
     // Shows `path` as the open-folder dialog's preview titled with `name`.
     // False, with a message for the user, when the picture cannot be read.
     virtual bool showPreview(const QString& path, const QString& name, QString* error) = 0;
+    // A folder was opened: the next catalogue showing starts the frame over
+    // the whole image.
+    virtual void startFrameAnew() = 0;
 
 protected:
     ~TrimmingViewPort() = default;

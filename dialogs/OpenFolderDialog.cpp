@@ -229,8 +229,7 @@ void OpenFolderDialog::Button1Click() {
     const int side = dialogs::thumbnailSideOf(state_.WorkText);
     state_.CurrentFolder = folder_;
     returnToMainWindow();
-    // An empty title makes the trimming view start its frame anew.
-    windows_.trimming->window().setWindowTitle(QString());
+    windows_.trimming->startFrameAnew();
     state_.WorkIndex = 0;
     windows_.main->beginLoading(side, count);
 }

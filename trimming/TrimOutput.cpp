@@ -33,6 +33,11 @@ bool frameCornerInside(const FrameFields& frame) {
     return frame.FrameLeft < frame.ImageWidth && frame.FrameTop < frame.ImageHeight;
 }
 
+bool frameTrimmable(const FrameFields& frame) {
+    return frame.FrameLeft >= 0 && frame.FrameTop >= 0 && frameCornerInside(frame) &&
+           frame.FrameWidth > 0 && frame.FrameHeight > 0;
+}
+
 QSize trimOutputSize(const FrameFields& frame) {
     const int64_t right = int64_t{frame.FrameLeft} + frame.FrameWidth;
     const int64_t bottom = int64_t{frame.FrameTop} + frame.FrameHeight;
@@ -83,10 +88,9 @@ QString trimmingFolderOf(const QString& currentFolder) {
     return imaging::joinPath(currentFolder, kTrimmingFolderName);
 }
 
-QString trimOutputPath(const QString& currentFolder, const QString& caption,
-                       const QString& namingText) {
+QString trimOutputPath(const QString& currentFolder, const QString& caption, TrimNaming naming) {
     return imaging::joinPath(trimmingFolderOf(currentFolder),
-                             imaging::baseNameOf(caption) + namingSuffix(namingText));
+                             imaging::baseNameOf(caption) + namingSuffix(naming));
 }
 
 QString copyOutputPath(const QString& currentFolder, const QString& caption) {
@@ -109,7 +113,7 @@ imaging::Status ensureTrimmingFolder(const QString& currentFolder) {
 }
 
 imaging::Expected<QString> trimAndSave(const QString& currentFolder, const QString& caption,
-                                       const FrameFields& frame, const QString& namingText) {
+                                       const FrameFields& frame, TrimNaming naming) {
     const auto bytes = trimToBmp(imaging::joinPath(currentFolder, caption), frame);
     if (!bytes) {
         return bytes.error();
@@ -117,7 +121,7 @@ imaging::Expected<QString> trimAndSave(const QString& currentFolder, const QStri
     if (const auto folder = ensureTrimmingFolder(currentFolder); !folder) {
         return folder.error();
     }
-    QString target = trimOutputPath(currentFolder, caption, namingText);
+    QString target = trimOutputPath(currentFolder, caption, naming);
     if (const auto written = imaging::commitFile(target, bytes.value()); !written) {
         return written.error();
     }

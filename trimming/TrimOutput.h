@@ -2,6 +2,7 @@
 
 #include "core/FrameFields.h"
 #include "imaging/Expected.h"
+#include "trimming/TrimNaming.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -26,6 +27,12 @@ inline const QString kTrimmingFolderName = QStringLiteral("trimming");
 // refused otherwise, before any work.
 bool frameCornerInside(const FrameFields& frame);
 
+// True when the frame can be cut out of the image shown: its top-left
+// corner lies inside the image and it has a width and a height. A zero
+// frame (kept from a preview before any catalogue showing) would give an
+// empty picture, so it is refused like a corner outside the image.
+bool frameTrimmable(const FrameFields& frame);
+
 // Output size of a trim, the frame clipped at the image's right and bottom:
 //   width  = FrameWidth  if FrameLeft + FrameWidth  < ImageWidth,  else ImageWidth  - FrameLeft
 //   height = FrameHeight if FrameTop  + FrameHeight < ImageHeight, else ImageHeight - FrameTop
@@ -46,10 +53,9 @@ imaging::Expected<QByteArray> trimToBmp(const QString& sourcePath, const FrameFi
 
 // currentFolder/trimming
 QString trimmingFolderOf(const QString& currentFolder);
-// currentFolder/trimming/<caption without its last extension><suffix of the naming text>;
+// currentFolder/trimming/<caption without its last extension><the naming's suffix>;
 // "a.b.jpg" with the plain naming gives "a.b.bmp".
-QString trimOutputPath(const QString& currentFolder, const QString& caption,
-                       const QString& namingText);
+QString trimOutputPath(const QString& currentFolder, const QString& caption, TrimNaming naming);
 // currentFolder/trimming/<caption>, name and extension kept.
 QString copyOutputPath(const QString& currentFolder, const QString& caption);
 
@@ -62,7 +68,7 @@ imaging::Status ensureTrimmingFolder(const QString& currentFolder);
 // folder ensured, output written through a temporary file and renamed over
 // trimOutputPath. Returns the written path.
 imaging::Expected<QString> trimAndSave(const QString& currentFolder, const QString& caption,
-                                       const FrameFields& frame, const QString& namingText);
+                                       const FrameFields& frame, TrimNaming naming);
 
 // The copy of one catalogue item into the trimming folder, replacing an
 // earlier copy (temporary file, then rename). A missing source gives

@@ -1,24 +1,120 @@
 #include "trimming/TrimSequence.h"
 
+#include "trimming/TrimOutput.h"
 #include "trimming/TrimmingTexts.h"
 
 namespace trimming {
 
-TickAction tickActionFor(const QString& panelText, int interval) {
-    const bool trimGroup = panelText == kTrimBusy || panelText == kTrimDone;
-    const bool copyGroup = panelText == kCopyBusy || panelText == kCopyDone;
-    if (!trimGroup && !copyGroup) {
-        return TickAction::HideMessage;
+QString TrimSequence::panelText() const {
+    switch (phase_) {
+        case SequencePhase::Idle:
+            return QString();
+        case SequencePhase::Trimming:
+        case SequencePhase::TrimSaved:
+            return kTrimBusy;
+        case SequencePhase::TrimConfirmed:
+            return kTrimDone;
+        case SequencePhase::Copying:
+        case SequencePhase::CopySaved:
+            return kCopyBusy;
+        case SequencePhase::CopyConfirmed:
+            return kCopyDone;
+        case SequencePhase::Message:
+            return message_;
     }
-    switch (interval) {
-        case kSecondDisplayInterval:
+    return QString();
+}
+
+int TrimSequence::interval() const {
+    switch (phase_) {
+        case SequencePhase::Idle:
+            return 0;
+        case SequencePhase::Trimming:
+        case SequencePhase::Copying:
+            return kWorkInterval;
+        case SequencePhase::TrimSaved:
+        case SequencePhase::CopySaved:
+            return kSavedInterval;
+        case SequencePhase::TrimConfirmed:
+        case SequencePhase::CopyConfirmed:
+            return kConfirmedInterval;
+        case SequencePhase::Message:
+            return kMessageInterval;
+    }
+    return 0;
+}
+
+TickAction TrimSequence::tickAction() const {
+    switch (phase_) {
+        case SequencePhase::Idle:
+            return TickAction::None;
+        case SequencePhase::Trimming:
+            return TickAction::Trim;
+        case SequencePhase::Copying:
+            return TickAction::Copy;
+        case SequencePhase::TrimSaved:
+        case SequencePhase::CopySaved:
+            return TickAction::Confirm;
+        case SequencePhase::TrimConfirmed:
+        case SequencePhase::CopyConfirmed:
             return TickAction::Finish;
-        case kFirstDisplayInterval:
-            return trimGroup ? TickAction::ShowTrimDone : TickAction::ShowCopyDone;
-        case kWorkInterval:
-            return trimGroup ? TickAction::Trim : TickAction::Copy;
-        default:
+        case SequencePhase::Message:
             return TickAction::HideMessage;
+    }
+    return TickAction::None;
+}
+
+void TrimSequence::startTrim(const FrameFields& frame) {
+    if (frameTrimmable(frame)) {
+        phase_ = SequencePhase::Trimming;
+    } else {
+        failed(kOutOfRange);
+    }
+}
+
+void TrimSequence::startCopy() {
+    phase_ = SequencePhase::Copying;
+}
+
+void TrimSequence::saved() {
+    if (phase_ == SequencePhase::Trimming) {
+        phase_ = SequencePhase::TrimSaved;
+    } else if (phase_ == SequencePhase::Copying) {
+        phase_ = SequencePhase::CopySaved;
+    }
+}
+
+void TrimSequence::failed(const QString& message) {
+    phase_ = SequencePhase::Message;
+    message_ = message;
+}
+
+void TrimSequence::confirm() {
+    if (phase_ == SequencePhase::TrimSaved) {
+        phase_ = SequencePhase::TrimConfirmed;
+    } else if (phase_ == SequencePhase::CopySaved) {
+        phase_ = SequencePhase::CopyConfirmed;
+    }
+}
+
+void TrimSequence::end() {
+    phase_ = SequencePhase::Idle;
+    message_.clear();
+}
+
+void TrimSequence::closeView() {
+    switch (phase_) {
+        case SequencePhase::TrimSaved:
+        case SequencePhase::TrimConfirmed:
+        case SequencePhase::CopySaved:
+        case SequencePhase::CopyConfirmed:
+            return;
+        case SequencePhase::Idle:
+        case SequencePhase::Trimming:
+        case SequencePhase::Copying:
+        case SequencePhase::Message:
+            end();
+            return;
     }
 }
 

@@ -1,35 +1,76 @@
 #pragma once
 
+#include "core/FrameFields.h"
+
 #include <QString>
 
 namespace trimming {
 
-// The trim and copy request runs as timer ticks whose phase is held in the
-// message panel's text and the timer's interval; the interval is also the
-// delay before the next tick. The two display phases use 301 and 300 so the
-// tick can tell them apart by the interval alone.
-inline constexpr int kWorkInterval = 10;
-inline constexpr int kFirstDisplayInterval = 301;
-inline constexpr int kSecondDisplayInterval = 300;
-// How long a refusal or failure message stays before the panel is hidden.
-inline constexpr int kMessageInterval = 2000;
-
-enum class TickAction {
-    Trim,          // cut and save, then interval 301
-    ShowTrimDone,  // text "保存 OK", interval 300
-    Copy,          // copy the file, then interval 301
-    ShowCopyDone,  // text "コピー OK", interval 300
-    Finish,        // hide the panel, stop the timer, maybe show the next image
-    HideMessage,   // hide the panel, stop the timer
+// The trim and copy request of the trimming view (Enter, Space) as a
+// sequence of timed phases. Each phase shows a text in the view's message
+// panel for its interval; the tick at the end of the interval does the
+// phase's step and moves on. The view keeps one sequence, drives it from
+// its timer and shows what the sequence says; nothing is read back from
+// the panel or the timer.
+enum class SequencePhase {
+    Idle,           // no request: the panel is hidden, no tick is due
+    Trimming,       // "処理中": the tick cuts the frame and saves it
+    TrimSaved,      // "処理中" still: the tick confirms with "保存 OK"
+    TrimConfirmed,  // "保存 OK": the tick ends the request (maybe showing the next image)
+    Copying,        // "コピー中": the tick copies the file
+    CopySaved,      // "コピー中" still: the tick confirms with "コピー OK"
+    CopyConfirmed,  // "コピー OK": the tick ends the request (maybe showing the next image)
+    Message,        // a refusal or a failure's message: the tick hides it
 };
 
-// What one tick does for the panel text and interval it finds.
-// Trim group ("処理中", "保存 OK") and copy group ("コピー中", "コピー OK"):
-// interval 300 finishes, 301 shows the done text, 10 does the work; any
-// other interval in a group ends the request like a finish without the
-// show-next step would (HideMessage) so the timer never spins forever.
-// Any other text (the out-of-range refusal, or an error message put there
-// when a trim or copy failed) is hidden: HideMessage.
-TickAction tickActionFor(const QString& panelText, int interval);
+// What the tick at the end of the current phase does.
+enum class TickAction {
+    None,         // idle: nothing
+    Trim,         // cut and save, then saved() or failed()
+    Copy,         // copy the file, then saved() or failed()
+    Confirm,      // confirm()
+    Finish,       // end(), then show the next image when the switch says so
+    HideMessage,  // end()
+};
+
+// The phases' intervals in milliseconds, as the user has always seen them:
+// the work starts after 10, "処理中" / "コピー中" stays 301 more, the
+// confirmation 300; a refusal or failure message stays 2000.
+inline constexpr int kWorkInterval = 10;
+inline constexpr int kSavedInterval = 301;
+inline constexpr int kConfirmedInterval = 300;
+inline constexpr int kMessageInterval = 2000;
+
+class TrimSequence {
+public:
+    SequencePhase phase() const { return phase_; }
+    bool running() const { return phase_ != SequencePhase::Idle; }
+    // The message panel's text while running; empty when idle.
+    QString panelText() const;
+    // The time until the phase's tick; 0 when idle (no tick).
+    int interval() const;
+    TickAction tickAction() const;
+
+    // Enter: Trimming, or the refusal "範囲外 処理不能" when the frame cannot
+    // be trimmed (frameTrimmable). A running request is replaced.
+    void startTrim(const FrameFields& frame);
+    // Space: Copying. A running request is replaced.
+    void startCopy();
+    // The work of Trimming or Copying is written: TrimSaved or CopySaved.
+    void saved();
+    // The work failed and wrote nothing: its message, then the end.
+    void failed(const QString& message);
+    // TrimSaved or CopySaved: the confirmation.
+    void confirm();
+    // Back to Idle.
+    void end();
+    // Closing the view: a request whose file is written runs on to its end;
+    // one still waiting to do its work, or only showing a message, ends.
+    void closeView();
+
+private:
+    SequencePhase phase_ = SequencePhase::Idle;
+    QString message_;
+};
 
 }  // namespace trimming

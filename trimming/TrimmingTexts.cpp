@@ -21,31 +21,20 @@ QString stepPanelText(int32_t frameStep) {
     return QStringLiteral("[1]-[6] 枠移動量 ") + QString::number(frameStep);
 }
 
-QString toggledShowNext(const QString& panelText) {
-    return panelText == kShowNextOn ? kShowNextOff : kShowNextOn;
+QString showNextPanelText(bool showNext) {
+    return showNext ? QStringLiteral("[T] 次表示 有効") : QStringLiteral("[T] 次表示 無効");
 }
 
-QString nextNaming(const QString& panelText) {
-    if (panelText == kNamingPlain) {
-        return kNamingFirst;
+QString namingPanelText(TrimNaming naming) {
+    switch (naming) {
+        case TrimNaming::Plain:
+            return QStringLiteral("[N] 元名+なし");
+        case TrimNaming::First:
+            return QStringLiteral("[N] 元名+_1");
+        case TrimNaming::Second:
+            return QStringLiteral("[N] 元名+_2");
     }
-    if (panelText == kNamingFirst) {
-        return kNamingSecond;
-    }
-    if (panelText == kNamingSecond) {
-        return kNamingPlain;
-    }
-    return panelText;
-}
-
-QString namingSuffix(const QString& panelText) {
-    if (panelText == kNamingFirst) {
-        return QStringLiteral("_1.bmp");
-    }
-    if (panelText == kNamingSecond) {
-        return QStringLiteral("_2.bmp");
-    }
-    return QStringLiteral(".bmp");
+    return QStringLiteral("[N] 元名+なし");
 }
 
 }  // namespace trimming

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/FrameFields.h"
+#include "trimming/TrimNaming.h"
 
 #include <QString>
 
@@ -9,9 +10,8 @@
 
 namespace trimming {
 
-// Texts the trimming view shows. Several of them are also state: the two
-// switch panels and the message panel are compared character for character,
-// so every comparison goes through the constants here.
+// Texts the trimming view shows. Each is derived from the view's state (the
+// frame, the two switches, the trim sequence's phase); none is read back.
 
 // The view's title while it belongs to the catalogue:
 // " [ p001.jpg   4096x3072 ]     [ 枠位置 X:0 Y:0   範囲 4096x3072 ]".
@@ -25,21 +25,13 @@ QString previewTitle(const QString& name, int32_t width, int32_t height);
 // Status panel 0: "[1]-[6] 枠移動量 " + the step in decimal.
 QString stepPanelText(int32_t frameStep);
 
-// Status panel 1, the show-next switch. On is the start value.
-inline const QString kShowNextOn = QStringLiteral("[T] 次表示 有効");
-inline const QString kShowNextOff = QStringLiteral("[T] 次表示 無効");
-// T: the on text gives the off text; any other text gives the on text.
-QString toggledShowNext(const QString& panelText);
+// Status panel 1, the show-next switch: "[T] 次表示 有効" when on (the
+// start value), "[T] 次表示 無効" when off.
+QString showNextPanelText(bool showNext);
 
-// Status panel 2, the naming switch. "なし" is the start value.
-inline const QString kNamingPlain = QStringLiteral("[N] 元名+なし");
-inline const QString kNamingFirst = QStringLiteral("[N] 元名+_1");
-inline const QString kNamingSecond = QStringLiteral("[N] 元名+_2");
-// N: なし -> _1 -> _2 -> なし; any other text is returned unchanged.
-QString nextNaming(const QString& panelText);
-// The trim output's suffix for a naming text: ".bmp", "_1.bmp", "_2.bmp";
-// a text that is none of the three gives ".bmp".
-QString namingSuffix(const QString& panelText);
+// Status panel 2, the naming switch: "[N] 元名+なし", "[N] 元名+_1",
+// "[N] 元名+_2".
+QString namingPanelText(TrimNaming naming);
 
 // Message panel texts of the trim and copy sequence.
 inline const QString kTrimBusy = QStringLiteral("処理中");
@@ -49,8 +41,8 @@ inline const QString kCopyDone = QStringLiteral("コピー OK");
 inline const QString kOutOfRange = QStringLiteral("範囲外 処理不能");
 
 // The twelve key-hint panels of the status bar, left to right, with their
-// start texts and widths in pixels. Panel 0's text is replaced by
-// stepPanelText at creation; panels 1 and 2 are the two switches.
+// start texts and widths in pixels. Panels 0 to 2 (the frame step and the
+// two switches) show the view's state from its creation on.
 struct StatusPanel {
     const char* text;  // UTF-8
     int width;

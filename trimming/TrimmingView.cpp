@@ -6,7 +6,6 @@
 #include "dialogs/OpenFolderDialog.h"
 #include "imaging/PictureIo.h"
 #include "trimming/FrameMapping.h"
-#include "trimming/TrimRequest.h"
 #include "trimming/ViewFit.h"
 #include "trimming/ViewPicture.h"
 #include "trimming/ViewRenderer.h"
@@ -57,65 +56,77 @@ TrimmingView::TrimmingView(AppState& state, Windows& windows) : state_(state), w
     // The twelve hint panels are wider than a small screen: they are cut at
     // the right rather than widening the window past the screen.
     layout->setSizeConstraint(QLayout::SetNoConstraint);
-    Image1 = named(new ViewPicture(this), QStringLiteral("Image1"), QStringLiteral("画像"));
-    layout->addWidget(Image1, 1);
+    pictureArea = named(new ViewPicture(this), QStringLiteral("Image1"), QStringLiteral("画像"));
+    layout->addWidget(pictureArea, 1);
     buildStatusBar();
-    layout->addWidget(StatusBar1);
+    layout->addWidget(statusBar);
 
-    Panel1 = named(new QLabel(this), QStringLiteral("Panel1"));
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Panel1->setLineWidth(2);
-    Panel1->setAlignment(Qt::AlignCenter);
-    Panel1->setWordWrap(true);
-    Panel1->setAutoFillBackground(true);
-    Panel1->resize(kPanelWidth, kPanelHeight);
-    Panel1->hide();
+    messagePanel = named(new QLabel(this), QStringLiteral("Panel1"));
+    messagePanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    messagePanel->setLineWidth(2);
+    messagePanel->setAlignment(Qt::AlignCenter);
+    messagePanel->setWordWrap(true);
+    messagePanel->setAutoFillBackground(true);
+    messagePanel->resize(kPanelWidth, kPanelHeight);
+    messagePanel->hide();
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(10);
-    connect(Timer1, &QTimer::timeout, this, &TrimmingView::Timer1Timer);
+    sequenceTimer = new QTimer(this);
+    sequenceTimer->setObjectName(QStringLiteral("Timer1"));
+    connect(sequenceTimer, &QTimer::timeout, this, &TrimmingView::advanceSequence);
 
     resizeFollower_ = new QTimer(this);
     resizeFollower_->setSingleShot(true);
     resizeFollower_->setInterval(0);
     connect(resizeFollower_, &QTimer::timeout, this, &TrimmingView::followResize);
-    connect(Image1, &ViewPicture::resized, resizeFollower_, qOverload<>(&QTimer::start));
-    connect(Image1, &ViewPicture::doubleClicked, this, &TrimmingView::closeView);
+    connect(pictureArea, &ViewPicture::resized, resizeFollower_, qOverload<>(&QTimer::start));
+    connect(pictureArea, &ViewPicture::doubleClicked, this, &TrimmingView::closeView);
 
-    FormCreate();
+    placeMessagePanel();
+    showStepAndSwitches();
 }
 
 void TrimmingView::buildStatusBar() {
-    StatusBar1 =
+    statusBar =
         named(new QStatusBar(this), QStringLiteral("StatusBar1"), QStringLiteral("ステータスバー"));
-    StatusBar1->setSizeGripEnabled(false);
-    for (int panel = 0; panel < trimming::kStatusPanelCount; ++panel) {
-        const trimming::StatusPanel& design = trimming::kStatusPanels[panel];
-        auto* label = named(new QLabel(QString::fromUtf8(design.text), StatusBar1),
-                            QStringLiteral("StatusPanel%1").arg(panel));
-        // At least the designed width; wider where the font needs it, so the
-        // hints never run into each other.
-        label->setMinimumWidth(design.width);
-        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        label->setMinimumHeight(textBoxHeight(*label));
-        StatusBar1->addWidget(label);
-        StatusPanels[panel] = label;
+    statusBar->setSizeGripEnabled(false);
+    stepPanel = addStatusPanel(0);
+    showNextPanel = addStatusPanel(1);
+    namingPanel = addStatusPanel(2);
+    for (std::size_t hint = 0; hint < keyHintPanels.size(); ++hint) {
+        keyHintPanels[hint] = addStatusPanel(static_cast<int>(hint) + 3);
     }
     // The designed height, or taller where the font's lines need it.
-    StatusBar1->setFixedHeight(std::max(kStatusBarHeight, StatusBar1->sizeHint().height()));
+    statusBar->setFixedHeight(std::max(kStatusBarHeight, statusBar->sizeHint().height()));
 }
 
-void TrimmingView::FormCreate() {
-    // The message panel stays where the designed window's centre puts it.
-    Panel1->move(windowOuterWidth(*this) / 2 - kPanelWidth / 2,
-                 windowOuterHeight(*this) / 2 - kPanelHeight / 2);
-    StatusPanels[0]->setText(trimming::stepPanelText(state_.Frame.FrameStep));
-    setWindowTitle(QString());
+QLabel* TrimmingView::addStatusPanel(int panel) {
+    const trimming::StatusPanel& design = trimming::kStatusPanels.at(panel);
+    auto* label = named(new QLabel(QString::fromUtf8(design.text), statusBar),
+                        QStringLiteral("StatusPanel%1").arg(panel));
+    // At least the designed width; wider where the font needs it, so the
+    // hints never run into each other.
+    label->setMinimumWidth(design.width);
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setMinimumHeight(textBoxHeight(*label));
+    statusBar->addWidget(label);
+    return label;
 }
 
-QString TrimmingView::statusText(int panel) const {
-    return StatusPanels.at(panel)->text();
+void TrimmingView::placeMessagePanel() {
+    messagePanel->move(windowOuterWidth(*this) / 2 - kPanelWidth / 2,
+                       windowOuterHeight(*this) / 2 - kPanelHeight / 2);
+}
+
+QList<QLabel*> TrimmingView::statusPanels() const {
+    QList<QLabel*> panels{stepPanel, showNextPanel, namingPanel};
+    panels.append(QList<QLabel*>(keyHintPanels.begin(), keyHintPanels.end()));
+    return panels;
+}
+
+void TrimmingView::showStepAndSwitches() {
+    stepPanel->setText(trimming::stepPanelText(state_.Frame.FrameStep));
+    showNextPanel->setText(trimming::showNextPanelText(showNext_));
+    namingPanel->setText(trimming::namingPanelText(naming_));
 }
 
 void TrimmingView::closeEvent(QCloseEvent* event) {
@@ -148,10 +159,10 @@ void TrimmingView::showOnScreen(bool fromOrigin) {
 
 trimming::ViewFit TrimmingView::renderPicture(const QImage& picture) {
     layout()->activate();
-    const QSize area = Image1->size();
+    const QSize area = pictureArea->size();
     const trimming::ViewFit fit =
         trimming::fitImage(picture.width(), picture.height(), area.width(), area.height());
-    Image1->setPicture(trimming::renderView(picture, area.width(), area.height(), fit));
+    pictureArea->setPicture(trimming::renderView(picture, area.width(), area.height(), fit));
     return fit;
 }
 
@@ -163,11 +174,11 @@ bool TrimmingView::showItem(const QString& path, const QString& caption, QString
         }
         return false;
     }
-    StatusBar1->show();
+    statusBar->show();
     showOnScreen(true);
     const trimming::ViewFit fit = renderPicture(picture.value());
-    const bool startWhole = windowTitle().isEmpty();
-    trimming::showImage(state_.Frame, picture->width(), picture->height(), fit, startWhole);
+    trimming::showImage(state_.Frame, picture->width(), picture->height(), fit, startFrameAnew_);
+    startFrameAnew_ = false;
     mode_ = Mode::Item;
     shownPath_ = path;
     shownName_ = caption;
@@ -184,9 +195,11 @@ bool TrimmingView::showPreview(const QString& path, const QString& name, QString
         }
         return false;
     }
-    StatusBar1->hide();
+    statusBar->hide();
     showOnScreen(false);
     trimming::recordPreviewFit(state_.Frame, renderPicture(picture.value()));
+    // A preview counts as a showing: the frame the catalogue had is kept.
+    startFrameAnew_ = false;
     mode_ = Mode::Preview;
     shownPath_ = path;
     shownName_ = name;
@@ -195,7 +208,8 @@ bool TrimmingView::showPreview(const QString& path, const QString& name, QString
 }
 
 void TrimmingView::followResize() {
-    if (mode_ == Mode::Hidden || !isVisible() || Image1->picture().size() == Image1->size()) {
+    if (mode_ == Mode::Hidden || !isVisible() ||
+        pictureArea->picture().size() == pictureArea->size()) {
         return;
     }
     const auto picture = imaging::loadPicture(shownPath_);
@@ -207,7 +221,7 @@ void TrimmingView::followResize() {
         trimming::recordPreviewFit(state_.Frame, renderPicture(picture.value()));
         return;
     }
-    const bool frameShown = Image1->outlineShown();
+    const bool frameShown = pictureArea->outlineShown();
     const trimming::ViewFit fit = renderPicture(picture.value());
     trimming::showImage(state_.Frame, picture->width(), picture->height(), fit, false);
     if (frameShown) {
@@ -217,7 +231,7 @@ void TrimmingView::followResize() {
 
 void TrimmingView::drawFrame() {
     const FrameFields& frame = state_.Frame;
-    Image1->toggleOutline(
+    pictureArea->toggleOutline(
         {frame.ViewFrameLeft, frame.ViewFrameTop, frame.ViewFrameWidth, frame.ViewFrameHeight});
 }
 
@@ -225,8 +239,8 @@ void TrimmingView::eraseFrame() {
     const FrameFields& frame = state_.Frame;
     const ViewPicture::Outline outline{frame.ViewFrameLeft, frame.ViewFrameTop,
                                        frame.ViewFrameWidth, frame.ViewFrameHeight};
-    if (Image1->outlines().contains(outline)) {
-        Image1->toggleOutline(outline);
+    if (pictureArea->outlines().contains(outline)) {
+        pictureArea->toggleOutline(outline);
     }
 }
 
@@ -237,11 +251,13 @@ void TrimmingView::refreshTitle() {
 void TrimmingView::closeView() {
     // A request whose file is not written yet is dropped with the view; one
     // that has written it runs on to its end (without showing a next image).
-    if (Timer1->isActive() && !trimming::survivesClosing(Panel1->text(), Timer1->interval())) {
-        Timer1->stop();
-        Panel1->hide();
+    if (sequence_.running()) {
+        sequence_.closeView();
+        if (!sequence_.running()) {
+            showSequence();
+        }
     }
-    Image1->clearPicture();
+    pictureArea->clearPicture();
     const Mode closed = mode_;
     mode_ = Mode::Hidden;
     hide();
@@ -249,7 +265,13 @@ void TrimmingView::closeView() {
         windows_.main->window().setEnabled(true);
     }
     if (closed == Mode::Preview) {
-        StatusBar1->show();
+        statusBar->show();
         windows_.openFolderDialog->setEnabled(true);
     }
+}
+
+void TrimmingView::startFrameAnew() {
+    startFrameAnew_ = true;
+    // Nothing is shown since: the (hidden) view has no title.
+    setWindowTitle(QString());
 }

@@ -1,8 +1,11 @@
 #pragma once
 
 #include "core/WindowPorts.h"
+#include "trimming/TrimNaming.h"
+#include "trimming/TrimSequence.h"
 #include "trimming/TrimmingTexts.h"
 
+#include <QList>
 #include <QSet>
 #include <QWidget>
 
@@ -15,7 +18,6 @@ class ViewPicture;
 struct AppState;
 
 namespace trimming {
-struct SequenceStart;
 struct ViewFit;
 }  // namespace trimming
 
@@ -33,42 +35,45 @@ public:
     TrimmingView(AppState& state, Windows& windows);
 
     Mode mode() const { return mode_; }
+    const trimming::TrimSequence& sequence() const { return sequence_; }
+    bool showsNext() const { return showNext_; }
+    trimming::TrimNaming naming() const { return naming_; }
+    // True until a picture is shown, and again after a folder is opened:
+    // the next catalogue showing starts the frame over the whole image.
+    bool startsFrameAnew() const { return startFrameAnew_; }
 
     // --- the port the dialogs use ---
     QWidget& window() override { return *this; }
     void closeView() override;
     bool showPreview(const QString& path, const QString& name, QString* error) override;
+    void startFrameAnew() override;
 
     // --- showing a catalogue item (the main window's openTrimmingView) ---
     // Shows the picture at `path` maximised on the screen with the frame: the
-    // frame starts over the whole image when the title is empty (first
-    // showing after start-up or a folder opening), otherwise it is kept in
-    // image pixels and remapped. False, with the decoder's message, when the
-    // file cannot be read; nothing changes then.
+    // frame starts over the whole image on the first showing after start-up
+    // or a folder opening (startsFrameAnew), otherwise it is kept in image
+    // pixels and remapped. False, with the decoder's message, when the file
+    // cannot be read; nothing changes then.
     bool showItem(const QString& path, const QString& caption, QString* error);
 
-    // Toggles the dotted frame outline at the frame's view values: the first
-    // draw shows it, a second draw at the same place erases it.
-    void drawFrame();
-    // Erases the outline when it is drawn at the frame's view values.
-    void eraseFrame();
-    // The title from the frame model and the shown file's name.
-    void refreshTitle();
+    // The tick of the trim and copy sequence (the sequence timer's timeout):
+    // does the current phase's step and shows the next phase.
+    void advanceSequence();
 
-    void FormCreate();
-    // `key` is the key itself (trimming::physicalKey): digits and letters
-    // whatever Shift makes of them, other keys as Qt names them.
-    void FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
-    void FormKeyUp(int key, Qt::KeyboardModifiers modifiers);
-    void Timer1Timer();
+    // The status panels, left to right: the frame step, the two switches,
+    // then the fixed key hints.
+    QList<QLabel*> statusPanels() const;
 
-    ViewPicture* Image1 = nullptr;
-    QLabel* Panel1 = nullptr;
-    QStatusBar* StatusBar1 = nullptr;
-    std::array<QLabel*, trimming::kStatusPanelCount> StatusPanels{};
-    QTimer* Timer1 = nullptr;
-
-    QString statusText(int panel) const;
+    ViewPicture* pictureArea = nullptr;
+    // Says what the trim and copy sequence is doing, over the picture.
+    QLabel* messagePanel = nullptr;
+    QStatusBar* statusBar = nullptr;
+    QLabel* stepPanel = nullptr;
+    QLabel* showNextPanel = nullptr;
+    QLabel* namingPanel = nullptr;
+    std::array<QLabel*, trimming::kStatusPanelCount - 3> keyHintPanels{};
+    // Ticks through the sequence's phases, at each phase's interval.
+    QTimer* sequenceTimer = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -78,6 +83,10 @@ protected:
 
 private:
     void buildStatusBar();
+    // Status panel `panel` (0 to 11, left to right) as designed.
+    QLabel* addStatusPanel(int panel);
+    // The message panel stays where the designed window's centre puts it.
+    void placeMessagePanel();
     // Shows the view maximised with the keyboard; the catalogue places it
     // at the screen's origin, the preview leaves its position.
     void showOnScreen(bool fromOrigin);
@@ -87,11 +96,36 @@ private:
     // A window manager maximises after showing: the picture follows the
     // picture area's final size.
     void followResize();
+
+    // Toggles the dotted frame outline at the frame's view values: the first
+    // draw shows it, a second draw at the same place erases it.
+    void drawFrame();
+    // Erases the outline when it is drawn at the frame's view values.
+    void eraseFrame();
+    // The title from the frame model and the shown file's name.
+    void refreshTitle();
+    // The step and switch panels from the frame step and the switches.
+    void showStepAndSwitches();
+
+    // Key-down: the frame keys move or resize the frame (on every repeat).
+    // `key` is the key itself (trimming::physicalKey): digits and letters
+    // whatever Shift makes of them, other keys as Qt names them.
+    void moveOrResizeFrame(int key, Qt::KeyboardModifiers modifiers);
+    // Key-up: the commands that act once per press.
+    void runKeyCommand(int key, Qt::KeyboardModifiers modifiers);
+    // X (+1) and Z (-1): the next or previous catalogue item or dialog entry.
+    void step(int direction);
     void stepCatalogue(int direction);
     void stepPreview(int direction);
-    void startSequence(const trimming::SequenceStart& start);
-    void failSequence(const QString& message);
-    void finishSequence();
+    // R: the frame over the whole image.
+    void resetFrame();
+    void toggleShowNext();
+    void cycleNaming();
+    // Enter and Space: start the trim or the copy sequence.
+    void trim();
+    void copy();
+    // The message panel and the timer as the sequence's phase says.
+    void showSequence();
     QString currentCaption() const;
 
     AppState& state_;
@@ -99,6 +133,11 @@ private:
     Mode mode_ = Mode::Hidden;
     QString shownPath_;
     QString shownName_;
+    bool startFrameAnew_ = true;
+    // The T switch: after a save, show the next catalogue item.
+    bool showNext_ = true;
+    trimming::TrimNaming naming_ = trimming::TrimNaming::Plain;
+    trimming::TrimSequence sequence_;
     QTimer* resizeFollower_ = nullptr;
     // Keys pressed while the view had the keyboard: a release acts only for
     // these, not for a key pressed in another window before the view opened.

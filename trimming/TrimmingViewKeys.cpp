@@ -1,5 +1,5 @@
 // The trimming view's keyboard: key-down moves and resizes the frame (on
-// every auto-repeat), key-up does what happens once per press.
+// every auto-repeat), key-up runs the commands that act once per press.
 #include "trimming/TrimmingView.h"
 
 #include "core/AppState.h"
@@ -9,10 +9,8 @@
 #include "trimming/ListSelection.h"
 #include "trimming/PhysicalKey.h"
 #include "trimming/StepTarget.h"
-#include "trimming/TrimRequest.h"
 
 #include <QKeyEvent>
-#include <QLabel>
 #include <QListWidget>
 
 namespace {
@@ -36,7 +34,7 @@ void TrimmingView::keyPressEvent(QKeyEvent* event) {
     if (!event->isAutoRepeat()) {
         pressedKeys_.insert(key);
     }
-    FormKeyDown(key, event->modifiers());
+    moveOrResizeFrame(key, event->modifiers());
     event->accept();
 }
 
@@ -47,10 +45,10 @@ void TrimmingView::keyReleaseEvent(QKeyEvent* event) {
     if (event->isAutoRepeat() || !pressedKeys_.remove(key)) {
         return;
     }
-    FormKeyUp(key, event->modifiers());
+    runKeyCommand(key, event->modifiers());
 }
 
-void TrimmingView::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
+void TrimmingView::moveOrResizeFrame(int key, Qt::KeyboardModifiers modifiers) {
     if (mode_ != Mode::Item) {
         return;
     }
@@ -65,41 +63,41 @@ void TrimmingView::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
     refreshTitle();
 }
 
-void TrimmingView::FormKeyUp(int key, Qt::KeyboardModifiers modifiers) {
+void TrimmingView::runKeyCommand(int key, Qt::KeyboardModifiers modifiers) {
     if (key == Qt::Key_X || key == Qt::Key_Z) {
-        const int direction = key == Qt::Key_X ? 1 : -1;
-        if (mode_ == Mode::Item) {
-            stepCatalogue(direction);
-        } else if (mode_ == Mode::Preview) {
-            stepPreview(direction);
-        }
+        step(key == Qt::Key_X ? 1 : -1);
     }
     if (mode_ != Mode::Item) {
         return;
     }
-    FrameFields& frame = state_.Frame;
     if (key == Qt::Key_R) {
-        eraseFrame();
-        trimming::startWholeImage(frame);
-        drawFrame();
+        resetFrame();
     }
-    if (const auto step = trimming::frameStepForKey(key, modifiers)) {
-        frame.FrameStep = *step;
+    if (const auto frameStep = trimming::frameStepForKey(key, modifiers)) {
+        state_.Frame.FrameStep = *frameStep;
     }
-    StatusPanels[0]->setText(trimming::stepPanelText(frame.FrameStep));
     if (key == Qt::Key_T) {
-        StatusPanels[1]->setText(trimming::toggledShowNext(StatusPanels[1]->text()));
+        toggleShowNext();
     }
     if (key == Qt::Key_N) {
-        StatusPanels[2]->setText(trimming::nextNaming(StatusPanels[2]->text()));
+        cycleNaming();
     }
+    showStepAndSwitches();
     if (isEnter(key)) {
-        startSequence(trimming::trimStart(frame));
+        trim();
     }
     if (key == Qt::Key_Space) {
-        startSequence(trimming::copyStart());
+        copy();
     }
     refreshTitle();
+}
+
+void TrimmingView::step(int direction) {
+    if (mode_ == Mode::Item) {
+        stepCatalogue(direction);
+    } else if (mode_ == Mode::Preview) {
+        stepPreview(direction);
+    }
 }
 
 void TrimmingView::stepCatalogue(int direction) {
@@ -124,4 +122,18 @@ void TrimmingView::stepPreview(int direction) {
     }
     dialog.setSelectedIndex(*target);
     dialog.ShellListView1DblClick();
+}
+
+void TrimmingView::resetFrame() {
+    eraseFrame();
+    trimming::startWholeImage(state_.Frame);
+    drawFrame();
+}
+
+void TrimmingView::toggleShowNext() {
+    showNext_ = !showNext_;
+}
+
+void TrimmingView::cycleNaming() {
+    naming_ = trimming::nextNaming(naming_);
 }

@@ -1,29 +1,36 @@
-// The trim and copy request of the trimming view: Timer1 ticks through the
-// phases held in Panel1's text and the timer's interval.
+// The trim and copy sequence of the trimming view: the sequence timer ticks
+// through the phases of the view's TrimSequence, and the message panel and
+// the timer show what the phase says.
 #include "trimming/TrimmingView.h"
 
 #include "core/AppState.h"
 #include "trimming/TrimOutput.h"
-#include "trimming/TrimRequest.h"
-#include "trimming/TrimSequence.h"
 
 #include <QLabel>
 #include <QListWidget>
 #include <QTimer>
 
-void TrimmingView::startSequence(const trimming::SequenceStart& start) {
-    Panel1->setText(start.panelText);
-    Timer1->setInterval(start.interval);
-    Panel1->show();
-    Panel1->raise();
-    Timer1->start();
+void TrimmingView::trim() {
+    sequence_.startTrim(state_.Frame);
+    showSequence();
 }
 
-void TrimmingView::failSequence(const QString& message) {
-    // Nothing was written; the message takes the panel for a while.
-    const trimming::SequenceStart shown = trimming::failureShown(message);
-    Panel1->setText(shown.panelText);
-    Timer1->setInterval(shown.interval);
+void TrimmingView::copy() {
+    sequence_.startCopy();
+    showSequence();
+}
+
+void TrimmingView::showSequence() {
+    if (!sequence_.running()) {
+        messagePanel->hide();
+        sequenceTimer->stop();
+        return;
+    }
+    messagePanel->setText(sequence_.panelText());
+    messagePanel->show();
+    messagePanel->raise();
+    // The next tick comes one phase's interval from now.
+    sequenceTimer->start(sequence_.interval());
 }
 
 QString TrimmingView::currentCaption() const {
@@ -33,51 +40,44 @@ QString TrimmingView::currentCaption() const {
     return item != nullptr ? item->text() : QString();
 }
 
-void TrimmingView::Timer1Timer() {
-    switch (trimming::tickActionFor(Panel1->text(), Timer1->interval())) {
+void TrimmingView::advanceSequence() {
+    switch (sequence_.tickAction()) {
+        case trimming::TickAction::None:
+            return;
         case trimming::TickAction::Trim: {
             const auto saved = trimming::trimAndSave(state_.CurrentFolder, currentCaption(),
-                                                     state_.Frame, StatusPanels[2]->text());
+                                                     state_.Frame, naming_);
             if (saved) {
-                Timer1->setInterval(trimming::kFirstDisplayInterval);
+                sequence_.saved();
             } else {
-                failSequence(saved.error().message);
+                sequence_.failed(saved.error().message);
             }
-            return;
+            break;
         }
-        case trimming::TickAction::ShowTrimDone:
-            Panel1->setText(trimming::kTrimDone);
-            Timer1->setInterval(trimming::kSecondDisplayInterval);
-            return;
         case trimming::TickAction::Copy: {
             const auto copied =
                 trimming::copyToTrimmingFolder(state_.CurrentFolder, currentCaption());
             if (copied) {
-                Timer1->setInterval(trimming::kFirstDisplayInterval);
+                sequence_.saved();
             } else {
-                failSequence(copied.error().message);
+                sequence_.failed(copied.error().message);
+            }
+            break;
+        }
+        case trimming::TickAction::Confirm:
+            sequence_.confirm();
+            break;
+        case trimming::TickAction::Finish:
+            sequence_.end();
+            showSequence();
+            // A view closed meanwhile is not opened again for the next image.
+            if (isVisible() && mode_ == Mode::Item && showNext_) {
+                stepCatalogue(1);
             }
             return;
-        }
-        case trimming::TickAction::ShowCopyDone:
-            Panel1->setText(trimming::kCopyDone);
-            Timer1->setInterval(trimming::kSecondDisplayInterval);
-            return;
-        case trimming::TickAction::Finish:
-            finishSequence();
-            return;
         case trimming::TickAction::HideMessage:
-            Panel1->hide();
-            Timer1->stop();
-            return;
+            sequence_.end();
+            break;
     }
-}
-
-void TrimmingView::finishSequence() {
-    Panel1->hide();
-    Timer1->stop();
-    // A view closed meanwhile is not opened again for the next image.
-    if (isVisible() && mode_ == Mode::Item && StatusPanels[1]->text() == trimming::kShowNextOn) {
-        stepCatalogue(1);
-    }
+    showSequence();
 }

@@ -4,7 +4,7 @@
 #include <QList>
 #include <QWidget>
 
-// The trimming view's picture area (Image1): it keeps the picture the view
+// The trimming view's picture area: it keeps the picture the view
 // rendered and draws it at its top-left corner on black. The frame outline
 // is drawn into that picture by inverting pixels, so toggling the same
 // rectangle twice erases it; the area remembers which rectangles are drawn.

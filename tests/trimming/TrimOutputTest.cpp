@@ -89,13 +89,13 @@ TEST(CutFrame, RefusesFramesThatCutNothing) {
 TEST(TrimOutputPaths, NamesFollowTheNamingSwitch) {
     const QString folder = QStringLiteral("/scans/book");
     const QString trimming = QDir::toNativeSeparators(QStringLiteral("/scans/book/trimming/"));
-    EXPECT_EQ(trimOutputPath(folder, QStringLiteral("p001.jpg"), kNamingPlain),
+    EXPECT_EQ(trimOutputPath(folder, QStringLiteral("p001.jpg"), TrimNaming::Plain),
               trimming + QStringLiteral("p001.bmp"));
-    EXPECT_EQ(trimOutputPath(folder, QStringLiteral("a.b.jpg"), kNamingPlain),
+    EXPECT_EQ(trimOutputPath(folder, QStringLiteral("a.b.jpg"), TrimNaming::Plain),
               trimming + QStringLiteral("a.b.bmp"));
-    EXPECT_EQ(trimOutputPath(folder, QStringLiteral("a.b.jpg"), kNamingFirst),
+    EXPECT_EQ(trimOutputPath(folder, QStringLiteral("a.b.jpg"), TrimNaming::First),
               trimming + QStringLiteral("a.b_1.bmp"));
-    EXPECT_EQ(trimOutputPath(folder, QStringLiteral("noext"), kNamingSecond),
+    EXPECT_EQ(trimOutputPath(folder, QStringLiteral("noext"), TrimNaming::Second),
               trimming + QStringLiteral("noext_2.bmp"));
     EXPECT_EQ(copyOutputPath(folder, QStringLiteral("a.b.jpg")),
               trimming + QStringLiteral("a.b.jpg"));
@@ -118,7 +118,7 @@ TEST_F(TrimFiles, TrimWritesTheClippedRegionAsBmp) {
     const QImage picture = patternImage(64, 48);
     testing_support::writeBmp(inFolder(QStringLiteral("a.b.bmp")), picture);
     const auto written = trimAndSave(folder(), QStringLiteral("a.b.bmp"),
-                                     frameOn(64, 48, 50, 40, 30, 30), kNamingFirst);
+                                     frameOn(64, 48, 50, 40, 30, 30), TrimNaming::First);
     ASSERT_TRUE(written.ok()) << written.error().message.toStdString();
     EXPECT_EQ(written.value(), inTrimming(QStringLiteral("a.b_1.bmp")));
     const auto output = imaging::loadPicture(written.value());
@@ -142,9 +142,9 @@ TEST_F(TrimFiles, TrimmingAgainReplacesAndNamingModesKeepSeparateFiles) {
     testing_support::writeBmp(inFolder(QStringLiteral("p.bmp")), patternImage(20, 20));
     const FrameFields small = frameOn(20, 20, 0, 0, 4, 4);
     const FrameFields large = frameOn(20, 20, 0, 0, 8, 8);
-    ASSERT_TRUE(trimAndSave(folder(), QStringLiteral("p.bmp"), small, kNamingPlain).ok());
-    ASSERT_TRUE(trimAndSave(folder(), QStringLiteral("p.bmp"), large, kNamingPlain).ok());
-    ASSERT_TRUE(trimAndSave(folder(), QStringLiteral("p.bmp"), small, kNamingSecond).ok());
+    ASSERT_TRUE(trimAndSave(folder(), QStringLiteral("p.bmp"), small, TrimNaming::Plain).ok());
+    ASSERT_TRUE(trimAndSave(folder(), QStringLiteral("p.bmp"), large, TrimNaming::Plain).ok());
+    ASSERT_TRUE(trimAndSave(folder(), QStringLiteral("p.bmp"), small, TrimNaming::Second).ok());
     EXPECT_EQ(imaging::readPictureSize(inTrimming(QStringLiteral("p.bmp"))).value(), QSize(8, 8));
     EXPECT_EQ(imaging::readPictureSize(inTrimming(QStringLiteral("p_2.bmp"))).value(), QSize(4, 4));
     EXPECT_EQ(QDir(inFolder(QStringLiteral("trimming"))).entryList(QDir::Files).size(), 2);
@@ -154,24 +154,24 @@ TEST_F(TrimFiles, TrimmingAgainReplacesAndNamingModesKeepSeparateFiles) {
 
 TEST_F(TrimFiles, RefusedTrimWritesNothing) {
     testing_support::writeBmp(inFolder(QStringLiteral("p.bmp")), patternImage(20, 20));
-    EXPECT_FALSE(
-        trimAndSave(folder(), QStringLiteral("p.bmp"), frameOn(20, 20, 0, 0, 0, 5), kNamingPlain)
-            .ok());
-    EXPECT_FALSE(
-        trimAndSave(folder(), QStringLiteral("p.bmp"), frameOn(20, 20, 25, 0, 5, 5), kNamingPlain)
-            .ok());
+    EXPECT_FALSE(trimAndSave(folder(), QStringLiteral("p.bmp"), frameOn(20, 20, 0, 0, 0, 5),
+                             TrimNaming::Plain)
+                     .ok());
+    EXPECT_FALSE(trimAndSave(folder(), QStringLiteral("p.bmp"), frameOn(20, 20, 25, 0, 5, 5),
+                             TrimNaming::Plain)
+                     .ok());
     EXPECT_FALSE(QFileInfo::exists(inTrimming(QStringLiteral("p.bmp"))));
 }
 
 TEST_F(TrimFiles, VanishedOrBrokenSourceIsAnError) {
     const auto missing = trimAndSave(folder(), QStringLiteral("gone.jpg"),
-                                     frameOn(20, 20, 0, 0, 5, 5), kNamingPlain);
+                                     frameOn(20, 20, 0, 0, 5, 5), TrimNaming::Plain);
     ASSERT_FALSE(missing.ok());
     EXPECT_EQ(missing.error().message, QStringLiteral("ファイルが見当たりません"));
 
     testing_support::writeBytes(inFolder(QStringLiteral("bad.jpg")), QByteArray("not a jpeg"));
-    const auto broken =
-        trimAndSave(folder(), QStringLiteral("bad.jpg"), frameOn(20, 20, 0, 0, 5, 5), kNamingPlain);
+    const auto broken = trimAndSave(folder(), QStringLiteral("bad.jpg"),
+                                    frameOn(20, 20, 0, 0, 5, 5), TrimNaming::Plain);
     ASSERT_FALSE(broken.ok());
     EXPECT_FALSE(broken.error().message.isEmpty());
     EXPECT_FALSE(QFileInfo::exists(inTrimming(QStringLiteral("bad.bmp"))));
@@ -182,7 +182,7 @@ TEST_F(TrimFiles, ExistingTrimmingFolderKeepsItsOtherFiles) {
     testing_support::writeBytes(inTrimming(QStringLiteral("keep.txt")), QByteArray("x"));
     testing_support::writeBmp(inFolder(QStringLiteral("p.bmp")), patternImage(8, 8));
     ASSERT_TRUE(
-        trimAndSave(folder(), QStringLiteral("p.bmp"), frameOn(8, 8, 0, 0, 8, 8), kNamingPlain)
+        trimAndSave(folder(), QStringLiteral("p.bmp"), frameOn(8, 8, 0, 0, 8, 8), TrimNaming::Plain)
             .ok());
     EXPECT_EQ(testing_support::readBytes(inTrimming(QStringLiteral("keep.txt"))), QByteArray("x"));
 }
@@ -191,7 +191,7 @@ TEST_F(TrimFiles, TrimmingPathThatIsAFileIsAnError) {
     testing_support::writeBytes(inFolder(QStringLiteral("trimming")), QByteArray("file"));
     testing_support::writeBmp(inFolder(QStringLiteral("p.bmp")), patternImage(8, 8));
     EXPECT_FALSE(
-        trimAndSave(folder(), QStringLiteral("p.bmp"), frameOn(8, 8, 0, 0, 8, 8), kNamingPlain)
+        trimAndSave(folder(), QStringLiteral("p.bmp"), frameOn(8, 8, 0, 0, 8, 8), TrimNaming::Plain)
             .ok());
     EXPECT_FALSE(copyToTrimmingFolder(folder(), QStringLiteral("p.bmp")).ok());
 }
@@ -201,7 +201,7 @@ TEST_F(TrimFiles, TrimmingLinkBackToTheFolderIsRefused) {
     const QImage picture = patternImage(8, 8);
     testing_support::writeBmp(inFolder(QStringLiteral("p.bmp")), picture);
     EXPECT_FALSE(
-        trimAndSave(folder(), QStringLiteral("p.bmp"), frameOn(8, 8, 0, 0, 2, 2), kNamingPlain)
+        trimAndSave(folder(), QStringLiteral("p.bmp"), frameOn(8, 8, 0, 0, 2, 2), TrimNaming::Plain)
             .ok());
     EXPECT_EQ(imaging::readPictureSize(inFolder(QStringLiteral("p.bmp"))).value(), QSize(8, 8));
 }

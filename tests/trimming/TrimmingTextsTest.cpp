@@ -1,4 +1,3 @@
-#include "trimming/TrimSequence.h"
 #include "trimming/TrimmingTexts.h"
 
 #include <gtest/gtest.h>
@@ -28,46 +27,27 @@ TEST(TrimmingTexts, StepPanel) {
     EXPECT_EQ(stepPanelText(50), QStringLiteral("[1]-[6] 枠移動量 50"));
 }
 
-TEST(TrimmingTexts, ShowNextSwitchToggles) {
-    EXPECT_EQ(toggledShowNext(kShowNextOn), QStringLiteral("[T] 次表示 無効"));
-    EXPECT_EQ(toggledShowNext(toggledShowNext(kShowNextOn)), QStringLiteral("[T] 次表示 有効"));
-    EXPECT_EQ(toggledShowNext(QStringLiteral("something else")), kShowNextOn);
+TEST(TrimmingTexts, ShowNextSwitch) {
+    EXPECT_EQ(showNextPanelText(true), QStringLiteral("[T] 次表示 有効"));
+    EXPECT_EQ(showNextPanelText(false), QStringLiteral("[T] 次表示 無効"));
 }
 
 TEST(TrimmingTexts, NamingSwitchCyclesAndGivesSuffixes) {
-    const QString first = nextNaming(QStringLiteral("[N] 元名+なし"));
-    const QString second = nextNaming(first);
-    EXPECT_EQ(first, QStringLiteral("[N] 元名+_1"));
-    EXPECT_EQ(second, QStringLiteral("[N] 元名+_2"));
-    EXPECT_EQ(nextNaming(second), QStringLiteral("[N] 元名+なし"));
-    EXPECT_EQ(nextNaming(QStringLiteral("[N] 元名+_3")), QStringLiteral("[N] 元名+_3"));
-    EXPECT_EQ(namingSuffix(kNamingPlain), QStringLiteral(".bmp"));
+    const TrimNaming first = nextNaming(TrimNaming::Plain);
+    const TrimNaming second = nextNaming(first);
+    EXPECT_EQ(namingPanelText(TrimNaming::Plain), QStringLiteral("[N] 元名+なし"));
+    EXPECT_EQ(namingPanelText(first), QStringLiteral("[N] 元名+_1"));
+    EXPECT_EQ(namingPanelText(second), QStringLiteral("[N] 元名+_2"));
+    EXPECT_EQ(nextNaming(second), TrimNaming::Plain);
+    EXPECT_EQ(namingSuffix(TrimNaming::Plain), QStringLiteral(".bmp"));
     EXPECT_EQ(namingSuffix(first), QStringLiteral("_1.bmp"));
     EXPECT_EQ(namingSuffix(second), QStringLiteral("_2.bmp"));
 }
 
 TEST(TrimmingTexts, StatusPanelsStartWithTheSwitchesAtTheirStartValues) {
     ASSERT_EQ(kStatusPanels.size(), 12u);
-    EXPECT_EQ(QString::fromUtf8(kStatusPanels[1].text), kShowNextOn);
-    EXPECT_EQ(QString::fromUtf8(kStatusPanels[2].text), kNamingPlain);
-}
-
-TEST(TrimSequence, EachPhaseAdvancesByOneStep) {
-    EXPECT_EQ(tickActionFor(kTrimBusy, 10), TickAction::Trim);
-    EXPECT_EQ(tickActionFor(kTrimBusy, 301), TickAction::ShowTrimDone);
-    EXPECT_EQ(tickActionFor(kTrimDone, 300), TickAction::Finish);
-    EXPECT_EQ(tickActionFor(kCopyBusy, 10), TickAction::Copy);
-    EXPECT_EQ(tickActionFor(kCopyBusy, 301), TickAction::ShowCopyDone);
-    EXPECT_EQ(tickActionFor(kCopyDone, 300), TickAction::Finish);
-    // A key pressed during a display phase restarts with its own text.
-    EXPECT_EQ(tickActionFor(kTrimDone, 10), TickAction::Trim);
-}
-
-TEST(TrimSequence, RefusalsAndErrorsAreHiddenAndNeverSpin) {
-    EXPECT_EQ(tickActionFor(kOutOfRange, 2000), TickAction::HideMessage);
-    EXPECT_EQ(tickActionFor(QStringLiteral("ファイルが見当たりません"), 2000),
-              TickAction::HideMessage);
-    EXPECT_EQ(tickActionFor(kTrimBusy, 2000), TickAction::HideMessage);
+    EXPECT_EQ(QString::fromUtf8(kStatusPanels[1].text), showNextPanelText(true));
+    EXPECT_EQ(QString::fromUtf8(kStatusPanels[2].text), namingPanelText(TrimNaming::Plain));
 }
 
 }  // namespace

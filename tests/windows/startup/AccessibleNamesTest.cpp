@@ -97,8 +97,8 @@ TEST_F(ScreenReaders, ReadEveryLabelPanelAndControlOfEveryWindow) {
     }
     EXPECT_EQ(accessibleName(*noticeBox().messageLabel),
               QStringLiteral("設定ファイルが壊れています"));
-    EXPECT_EQ(accessibleName(*trimmingView().StatusPanels[2]), QStringLiteral("[N] 元名+なし"));
-    EXPECT_EQ(accessibleName(*trimmingView().Image1), QStringLiteral("画像"));
+    EXPECT_EQ(accessibleName(*trimmingView().namingPanel), QStringLiteral("[N] 元名+なし"));
+    EXPECT_EQ(accessibleName(*trimmingView().pictureArea), QStringLiteral("画像"));
 }
 
 TEST_F(ScreenReaders, ReadStatusAndNoticeTextsAfterTheyChange) {
@@ -107,7 +107,7 @@ TEST_F(ScreenReaders, ReadStatusAndNoticeTextsAfterTheyChange) {
 
     openTrimmingView();
     QTest::keyClick(&trimmingView(), Qt::Key_T);
-    EXPECT_EQ(accessibleName(*trimmingView().StatusPanels[1]), QStringLiteral("[T] 次表示 無効"));
+    EXPECT_EQ(accessibleName(*trimmingView().showNextPanel), QStringLiteral("[T] 次表示 無効"));
     noticeBox().notify(NoticeBox::ReturnTo::MainWindow, &mainWindow(),
                        QStringLiteral("見当たらないファイルがあります"),
                        QStringLiteral("読込を中断します"));

@@ -72,8 +72,8 @@ TEST_F(WholeText, StatusPanelsAndTheFileCountShowWholeLines) {
     testing_support::writeBmp(path, testing_support::patternImage(40, 30));
     ASSERT_TRUE(trimmingView().showItem(path, QStringLiteral("p1.bmp"), nullptr));
     QTest::keyClick(&trimmingView(), Qt::Key_N);
-    EXPECT_EQ(trimmingView().statusText(2), QStringLiteral("[N] 元名+_1"));
-    for (const QLabel* panel : trimmingView().StatusPanels) {
+    EXPECT_EQ(trimmingView().namingPanel->text(), QStringLiteral("[N] 元名+_1"));
+    for (const QLabel* panel : trimmingView().statusPanels()) {
         EXPECT_TRUE(showsWholeLine(*panel));
     }
     trimmingView().closeView();

@@ -20,13 +20,7 @@ namespace {
 
 class Preview : public TrimmingFixture {
 protected:
-    void SetUp() override {
-        TrimmingFixture::SetUp();
-        writePicture(QStringLiteral("a.b.bmp"), pattern(40, 30));
-        writePicture(QStringLiteral("p2.bmp"), pattern(1000, 200));
-        writePicture(QStringLiteral("p3.jpg"), pattern(30, 50));
-        openDialog();
-    }
+    Preview() : TrimmingFixture(StartIn::OpenFolderDialog) {}
 };
 
 TEST_F(Preview, StepsThroughTheDialogsListAndClosesBackToIt) {
@@ -34,12 +28,12 @@ TEST_F(Preview, StepsThroughTheDialogsListAndClosesBackToIt) {
     doubleClickEntry(0);
     waitForView();
     EXPECT_EQ(title(), QStringLiteral(" [ a.b.bmp   40x30 ]"));
-    EXPECT_FALSE(trimmingView().StatusBar1->isVisible());
+    EXPECT_FALSE(trimmingView().statusBar->isVisible());
     EXPECT_FALSE(openFolderDialog().isEnabled());
     EXPECT_EQ(trimmingView().mode(), TrimmingView::Mode::Preview);
-    EXPECT_FALSE(trimmingView().Image1->outlineShown());
+    EXPECT_FALSE(trimmingView().pictureArea->outlineShown());
     const trimming::ViewFit small = fitInView(40, 30);
-    EXPECT_EQ(trimmingView().Image1->picture().pixel(small.left + 3, small.top + 4),
+    EXPECT_EQ(trimmingView().pictureArea->picture().pixel(small.left + 3, small.top + 4),
               pattern(40, 30).pixel(3, 4));
 
     key(Qt::Key_Z);
@@ -56,14 +50,15 @@ TEST_F(Preview, StepsThroughTheDialogsListAndClosesBackToIt) {
     EXPECT_EQ(title(), QStringLiteral(" [ p2.bmp   1000x200 ]"));
 
     // Only X, Z and the double-click work here.
-    const QString status0 = trimmingView().statusText(0);
+    const QString step = stepText();
     for (int k : {Qt::Key_W, Qt::Key_Right, Qt::Key_Return, Qt::Key_Space, Qt::Key_T, Qt::Key_3}) {
         key(k);
     }
     EXPECT_EQ(title(), QStringLiteral(" [ p2.bmp   1000x200 ]"));
-    EXPECT_EQ(trimmingView().statusText(0), status0);
-    EXPECT_EQ(trimmingView().statusText(1), QStringLiteral("[T] 次表示 有効"));
-    EXPECT_FALSE(trimmingView().Panel1->isVisible());
+    EXPECT_EQ(stepText(), step);
+    EXPECT_EQ(showNextText(), QStringLiteral("[T] 次表示 有効"));
+    EXPECT_FALSE(messageShown());
+    EXPECT_EQ(phase(), trimming::SequencePhase::Idle);
     EXPECT_FALSE(QDir(pictures_.path() + QStringLiteral("/trimming")).exists());
 
     // The frame model is left alone, but for the scaled picture's size.
@@ -75,7 +70,7 @@ TEST_F(Preview, StepsThroughTheDialogsListAndClosesBackToIt) {
 
     doubleClickPicture();
     EXPECT_FALSE(trimmingView().isVisible());
-    EXPECT_TRUE(trimmingView().StatusBar1->isVisibleTo(&trimmingView()));
+    EXPECT_TRUE(trimmingView().statusBar->isVisibleTo(&trimmingView()));
     EXPECT_TRUE(openFolderDialog().isEnabled());
     EXPECT_TRUE(openFolderDialog().isVisible());
     EXPECT_EQ(openFolderDialog().selectedIndex(), 1);
@@ -103,7 +98,7 @@ TEST_F(Preview, MissingFileGivesANoticeForTheDialog) {
     EXPECT_EQ(title(), QStringLiteral(" [ p2.bmp   1000x200 ]"));
     pressNoticeOk();
     EXPECT_FALSE(trimmingView().isVisible());
-    EXPECT_TRUE(trimmingView().StatusBar1->isVisibleTo(&trimmingView()));
+    EXPECT_TRUE(trimmingView().statusBar->isVisibleTo(&trimmingView()));
     EXPECT_TRUE(openFolderDialog().isEnabled());
 }
 

@@ -7,7 +7,7 @@
 #include "trimming/TrimmingView.h"
 #include "trimming/ViewPicture.h"
 
-#include <QAction>
+#include <QAccessible>
 #include <QDir>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 
 namespace {
@@ -25,11 +26,31 @@ void doubleClick(QWidget* widget, QPoint position) {
     QTest::mouseDClick(widget, Qt::LeftButton, {}, position);
 }
 
+// The control of `window` that a screen reader calls `name`.
+template <typename Control>
+Control* controlCalled(QWidget& window, const QString& name) {
+    for (Control* control : window.findChildren<Control*>()) {
+        const QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+        if (accessible != nullptr && accessible->text(QAccessible::Name) == name) {
+            return control;
+        }
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 void TrimmingFixture::SetUp() {
     ASSERT_TRUE(pictures_.isValid());
     ProgramFixture::SetUp();
+    writePicture(QStringLiteral("a.b.bmp"), pattern(40, 30));
+    writePicture(QStringLiteral("p2.bmp"), pattern(1000, 200));
+    writePicture(QStringLiteral("p3.jpg"), pattern(30, 50));
+    if (startIn_ == StartIn::Catalogue) {
+        loadPictures();
+    } else {
+        openDialog();
+    }
 }
 
 QString TrimmingFixture::picturePath(const QString& name) const {
@@ -65,16 +86,24 @@ void TrimmingFixture::doubleClickItem(int row) {
     doubleClick(list().viewport(), centre);
 }
 
+void TrimmingFixture::clickDialogButton(const QString& caption) {
+    QPushButton* button = controlCalled<QPushButton>(openFolderDialog(), caption);
+    ASSERT_NE(button, nullptr) << caption.toStdString();
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
 void TrimmingFixture::doubleClickEntry(int entry) {
-    QTreeWidgetItem* item = openFolderDialog().ShellListView1->topLevelItem(entry);
+    QTreeWidget* files =
+        controlCalled<QTreeWidget>(openFolderDialog(), QStringLiteral("ファイル一覧"));
+    ASSERT_NE(files, nullptr);
+    QTreeWidgetItem* item = files->topLevelItem(entry);
     ASSERT_NE(item, nullptr);
-    openFolderDialog().ShellListView1->scrollToItem(item);
-    const QPoint centre = openFolderDialog().ShellListView1->visualItemRect(item).center();
-    doubleClick(openFolderDialog().ShellListView1->viewport(), centre);
+    files->scrollToItem(item);
+    doubleClick(files->viewport(), files->visualItemRect(item).center());
 }
 
 void TrimmingFixture::doubleClickPicture() {
-    doubleClick(trimmingView().Image1, QPoint(5, 5));
+    doubleClick(trimmingView().pictureArea, QPoint(5, 5));
 }
 
 bool TrimmingFixture::viewSettled() {
@@ -82,7 +111,7 @@ bool TrimmingFixture::viewSettled() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return view.isVisible() && view.isMaximized() &&
            view.frameGeometry().size() == screen->availableGeometry().size() &&
-           view.Image1->picture().size() == view.Image1->size();
+           view.pictureArea->picture().size() == view.pictureArea->size();
 }
 
 void TrimmingFixture::waitForView() {
@@ -90,10 +119,13 @@ void TrimmingFixture::waitForView() {
         << "visible " << trimmingView().isVisible() << " maximised " << trimmingView().isMaximized()
         << " frame " << trimmingView().frameGeometry().width() << "x"
         << trimmingView().frameGeometry().height() << " picture "
-        << trimmingView().Image1->picture().width() << " area " << trimmingView().Image1->width()
-        << " notice " << noticeShown() << " main " << mainWindow().isEnabled();
-    // Let a pending re-layout run, so the picture is final.
-    QTest::qWait(20);
+        << trimmingView().pictureArea->picture().width() << " area "
+        << trimmingView().pictureArea->width() << " notice " << noticeShown() << " main "
+        << mainWindow().isEnabled();
+    // Deliver what is still queued (a re-layout, the picture following it),
+    // so the picture is final.
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
     ASSERT_TRUE(viewSettled());
 }
 
@@ -114,24 +146,60 @@ void TrimmingFixture::holdKey(int qtKey, int repeats) {
     send(QEvent::KeyRelease, false);
 }
 
+trimming::SequencePhase TrimmingFixture::phase() {
+    return trimmingView().sequence().phase();
+}
+
+void TrimmingFixture::tick() {
+    const TrimmingView& view = trimmingView();
+    ASSERT_TRUE(view.sequence().running());
+    ASSERT_TRUE(view.sequenceTimer->isActive());
+    ASSERT_EQ(view.sequenceTimer->interval(), view.sequence().interval());
+    trimmingView().advanceSequence();
+}
+
+void TrimmingFixture::runRequest(const QString& doneText) {
+    ASSERT_NE(messageText(), doneText);
+    tick();
+    ASSERT_NE(messageText(), doneText);
+    ASSERT_EQ(trimmingView().sequenceTimer->interval(), 301) << messageText().toStdString();
+    tick();
+    ASSERT_EQ(messageText(), doneText);
+    ASSERT_TRUE(messageShown());
+    ASSERT_EQ(trimmingView().sequenceTimer->interval(), 300);
+    tick();
+    ASSERT_FALSE(messageShown());
+    ASSERT_FALSE(trimmingView().sequenceTimer->isActive());
+}
+
 QString TrimmingFixture::title() {
     return trimmingView().windowTitle();
 }
-QString TrimmingFixture::panel1Text() {
-    return trimmingView().Panel1->text();
+QString TrimmingFixture::messageText() {
+    return trimmingView().messagePanel->text();
 }
-bool TrimmingFixture::panel1Shown() {
-    return trimmingView().Panel1->isVisible();
+bool TrimmingFixture::messageShown() {
+    return trimmingView().messagePanel->isVisible();
 }
-QString TrimmingFixture::viewStatus(int panel) {
-    return trimmingView().statusText(panel);
+QString TrimmingFixture::stepText() {
+    return trimmingView().stepPanel->text();
+}
+QString TrimmingFixture::showNextText() {
+    return trimmingView().showNextPanel->text();
+}
+QString TrimmingFixture::namingText() {
+    return trimmingView().namingPanel->text();
 }
 
 trimming::ViewFit TrimmingFixture::fitInView(int width, int height) {
-    const QSize area = trimmingView().Image1->size();
+    const QSize area = trimmingView().pictureArea->size();
     return trimming::fitImage(width, height, area.width(), area.height());
 }
 
 QString TrimmingFixture::trimmingFile(const QString& name) const {
     return QDir(pictures_.path()).filePath(QStringLiteral("trimming/") + name);
+}
+
+QStringList TrimmingFixture::trimmingFiles() const {
+    return QDir(pictures_.path() + QStringLiteral("/trimming")).entryList(QDir::Files);
 }

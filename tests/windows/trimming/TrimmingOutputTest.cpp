@@ -24,26 +24,6 @@ namespace {
 
 class TrimmingOutput : public TrimmingFixture {
 protected:
-    void SetUp() override {
-        TrimmingFixture::SetUp();
-        writePicture(QStringLiteral("a.b.bmp"), pattern(40, 30));
-        writePicture(QStringLiteral("p2.bmp"), pattern(1000, 200));
-        writePicture(QStringLiteral("p3.jpg"), pattern(30, 50));
-        loadPictures();
-    }
-
-    // Waits for the panel's confirmation and for the request to end.
-    void waitForRequest(const QString& doneText) {
-        ASSERT_TRUE(waitFor([&] { return panel1Text() == doneText; }))
-            << panel1Text().toStdString();
-        ASSERT_TRUE(waitFor([&] { return !panel1Shown(); }));
-        EXPECT_FALSE(trimmingView().Timer1->isActive());
-    }
-
-    QStringList trimmingFiles() {
-        return QDir(pictures_.path() + QStringLiteral("/trimming")).entryList(QDir::Files);
-    }
-
     // `written` is exactly the region of `source` at (left, top).
     static ::testing::AssertionResult sameRegion(const QString& written, const QImage& source,
                                                  int left, int top, QSize size) {
@@ -80,18 +60,19 @@ TEST_F(TrimmingOutput, EnterCutsTheFramePastTheEdgesUnderEachNamingMode) {
     ASSERT_TRUE(title().endsWith(QStringLiteral("[ 枠位置 X:10 Y:5   範囲 40x35 ]")));
 
     key(Qt::Key_Return);
-    EXPECT_TRUE(panel1Shown());
-    EXPECT_EQ(panel1Text(), QStringLiteral("処理中"));
-    waitForRequest(QStringLiteral("保存 OK"));
+    EXPECT_TRUE(messageShown());
+    EXPECT_EQ(messageText(), QStringLiteral("処理中"));
+    EXPECT_EQ(trimmingView().sequenceTimer->interval(), 10);
+    runRequest(QStringLiteral("保存 OK"));
     const QImage source = pattern(40, 30);
     EXPECT_TRUE(sameRegion(trimmingFile(QStringLiteral("a.b.bmp")), source, 10, 5, QSize(30, 25)));
 
     key(Qt::Key_N);
     key(Qt::Key_Enter, Qt::KeypadModifier);
-    waitForRequest(QStringLiteral("保存 OK"));
+    runRequest(QStringLiteral("保存 OK"));
     key(Qt::Key_N);
     key(Qt::Key_Return);
-    waitForRequest(QStringLiteral("保存 OK"));
+    runRequest(QStringLiteral("保存 OK"));
     EXPECT_EQ(trimmingFiles(), (QStringList{QStringLiteral("a.b.bmp"), QStringLiteral("a.b_1.bmp"),
                                             QStringLiteral("a.b_2.bmp")}));
     EXPECT_TRUE(
@@ -100,14 +81,19 @@ TEST_F(TrimmingOutput, EnterCutsTheFramePastTheEdgesUnderEachNamingMode) {
     // Show-next off: the same picture stays, with its frame.
     EXPECT_EQ(state().CurrentIndex, 0);
     EXPECT_TRUE(title().startsWith(QStringLiteral(" [ a.b.bmp ")));
-    EXPECT_TRUE(trimmingView().Image1->outlineShown());
+    EXPECT_TRUE(trimmingView().pictureArea->outlineShown());
 }
 
 TEST_F(TrimmingOutput, SavingStepsToTheNextPictureUntilTheLast) {
     doubleClickItem(0);
     waitForView();
+    // This request runs on the view's own timer, to its end.
     key(Qt::Key_Return);
-    waitForRequest(QStringLiteral("保存 OK"));
+    ASSERT_TRUE(waitFor([&] { return messageText() == QStringLiteral("保存 OK"); }))
+        << messageText().toStdString();
+    ASSERT_TRUE(waitFor([&] { return phase() == trimming::SequencePhase::Idle; }));
+    EXPECT_FALSE(messageShown());
+    EXPECT_FALSE(trimmingView().sequenceTimer->isActive());
     // The first frame is the whole picture: a copy of all of it.
     EXPECT_TRUE(
         sameRegion(trimmingFile(QStringLiteral("a.b.bmp")), pattern(40, 30), 0, 0, QSize(40, 30)));
@@ -119,8 +105,8 @@ TEST_F(TrimmingOutput, SavingStepsToTheNextPictureUntilTheLast) {
     // Space copies the file as it is, name and bytes.
     key(Qt::Key_X);
     key(Qt::Key_Space);
-    EXPECT_EQ(panel1Text(), QStringLiteral("コピー中"));
-    waitForRequest(QStringLiteral("コピー OK"));
+    EXPECT_EQ(messageText(), QStringLiteral("コピー中"));
+    runRequest(QStringLiteral("コピー OK"));
     const QString copy = trimmingFile(QStringLiteral("p3.jpg"));
     EXPECT_EQ(testing_support::readBytes(copy),
               testing_support::readBytes(picturePath(QStringLiteral("p3.jpg"))));
@@ -137,11 +123,12 @@ TEST_F(TrimmingOutput, FrameCornerOutsideTheSmallerPictureIsRefused) {
     key(Qt::Key_Z);
     ASSERT_TRUE(title().endsWith(QStringLiteral("[ 枠位置 X:50 Y:0   範囲 1000x200 ]")));
     key(Qt::Key_Return);
-    EXPECT_EQ(panel1Text(), QStringLiteral("範囲外 処理不能"));
-    EXPECT_TRUE(panel1Shown());
-    EXPECT_EQ(trimmingView().Timer1->interval(), 2000);
-    ASSERT_TRUE(waitFor([&] { return !panel1Shown(); }));
-    EXPECT_FALSE(trimmingView().Timer1->isActive());
+    EXPECT_EQ(messageText(), QStringLiteral("範囲外 処理不能"));
+    EXPECT_TRUE(messageShown());
+    EXPECT_EQ(trimmingView().sequenceTimer->interval(), 2000);
+    tick();
+    EXPECT_FALSE(messageShown());
+    EXPECT_FALSE(trimmingView().sequenceTimer->isActive());
     EXPECT_FALSE(QFileInfo::exists(pictures_.path() + QStringLiteral("/trimming")));
 }
 
@@ -153,7 +140,7 @@ TEST_F(TrimmingOutput, ZeroFrameAfterAPreviewWritesNothing) {
     doubleClickEntry(0);
     waitForView();
     doubleClickPicture();
-    QTest::mouseClick(openFolderDialog().Button2, Qt::LeftButton);
+    clickDialogButton(QStringLiteral("キャンセル"));
     EXPECT_EQ(state().CurrentFolder, folder);
     EXPECT_EQ(list().count(), 3);
 
@@ -161,8 +148,9 @@ TEST_F(TrimmingOutput, ZeroFrameAfterAPreviewWritesNothing) {
     waitForView();
     EXPECT_TRUE(title().endsWith(QStringLiteral("[ 枠位置 X:0 Y:0   範囲 0x0 ]")));
     key(Qt::Key_Return);
-    EXPECT_EQ(panel1Text(), QStringLiteral("範囲外 処理不能"));
-    ASSERT_TRUE(waitFor([&] { return !panel1Shown(); }));
+    EXPECT_EQ(messageText(), QStringLiteral("範囲外 処理不能"));
+    tick();
+    EXPECT_FALSE(messageShown());
     EXPECT_TRUE(trimmingFiles().isEmpty());
 }
 
@@ -171,9 +159,11 @@ TEST_F(TrimmingOutput, ClosingDropsARequestNotYetWritten) {
     waitForView();
     key(Qt::Key_Return);
     doubleClickPicture();
-    EXPECT_FALSE(trimmingView().Timer1->isActive());
-    EXPECT_FALSE(panel1Shown());
-    QTest::qWait(50);
+    EXPECT_EQ(phase(), trimming::SequencePhase::Idle);
+    EXPECT_FALSE(trimmingView().sequenceTimer->isActive());
+    EXPECT_FALSE(messageShown());
+    // Even a tick that came late does no work.
+    trimmingView().advanceSequence();
     EXPECT_TRUE(trimmingFiles().isEmpty());
     EXPECT_TRUE(mainWindow().isEnabled());
 }
@@ -182,11 +172,16 @@ TEST_F(TrimmingOutput, ClosingAfterTheWriteFinishesWithoutReopening) {
     doubleClickItem(0);
     waitForView();
     key(Qt::Key_Space);
-    ASSERT_TRUE(waitFor([&] { return trimmingView().Timer1->interval() == 301; }));
+    tick();
+    EXPECT_EQ(trimmingView().sequenceTimer->interval(), 301);
     EXPECT_EQ(trimmingFiles(), QStringList{QStringLiteral("a.b.bmp")});
     doubleClickPicture();
-    ASSERT_TRUE(waitFor([&] { return !trimmingView().Timer1->isActive(); }));
-    EXPECT_EQ(panel1Text(), QStringLiteral("コピー OK"));
+    EXPECT_EQ(phase(), trimming::SequencePhase::CopySaved);
+    tick();
+    EXPECT_EQ(messageText(), QStringLiteral("コピー OK"));
+    tick();
+    EXPECT_EQ(phase(), trimming::SequencePhase::Idle);
+    EXPECT_FALSE(trimmingView().sequenceTimer->isActive());
     EXPECT_FALSE(trimmingView().isVisible());
     EXPECT_EQ(state().CurrentIndex, 0);
     EXPECT_TRUE(mainWindow().isEnabled());
@@ -200,17 +195,19 @@ TEST_F(TrimmingOutput, FailuresEndTheRequestWithTheirMessage) {
     damaged.write("BM cut short");
     damaged.close();
     key(Qt::Key_Return);
-    ASSERT_TRUE(waitFor([&] { return trimmingView().Timer1->interval() == 2000; }));
-    EXPECT_TRUE(panel1Shown());
-    EXPECT_NE(panel1Text(), QStringLiteral("処理中"));
-    EXPECT_FALSE(panel1Text().isEmpty());
+    tick();
+    EXPECT_EQ(trimmingView().sequenceTimer->interval(), 2000);
+    EXPECT_TRUE(messageShown());
+    EXPECT_NE(messageText(), QStringLiteral("処理中"));
+    EXPECT_FALSE(messageText().isEmpty());
 
     ASSERT_TRUE(QFile::remove(picturePath(QStringLiteral("a.b.bmp"))));
     key(Qt::Key_Space);
-    ASSERT_TRUE(
-        waitFor([&] { return panel1Text() == QStringLiteral("ファイルが見当たりません"); }));
-    ASSERT_TRUE(waitFor([&] { return !panel1Shown(); }));
-    EXPECT_FALSE(trimmingView().Timer1->isActive());
+    tick();
+    EXPECT_EQ(messageText(), QStringLiteral("ファイルが見当たりません"));
+    tick();
+    EXPECT_FALSE(messageShown());
+    EXPECT_FALSE(trimmingView().sequenceTimer->isActive());
     EXPECT_TRUE(trimmingFiles().isEmpty());
     EXPECT_EQ(state().CurrentIndex, 0);
 }
@@ -224,9 +221,11 @@ TEST_F(TrimmingOutput, OnAFullDiskTrimAndCopySayTheyFailedAndWriteNothing) {
     // Both a.b.bmp (3.6 KB) and its trimmed part fit in Qt's own buffer.
     const QString failure = QStringLiteral("ファイルを書き込めません");
     key(Qt::Key_Return);
-    EXPECT_TRUE(waitFor([&] { return panel1Text() == failure; })) << panel1Text().toStdString();
+    tick();
+    EXPECT_EQ(messageText(), failure);
     key(Qt::Key_Space);
-    EXPECT_TRUE(waitFor([&] { return panel1Text() == failure; })) << panel1Text().toStdString();
+    tick();
+    EXPECT_EQ(messageText(), failure);
     EXPECT_EQ(QDir(pictures_.path() + QStringLiteral("/trimming"))
                   .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
               QStringList());

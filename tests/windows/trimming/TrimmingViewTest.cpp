@@ -22,14 +22,6 @@ namespace {
 
 class TrimmingViewTest : public TrimmingFixture {
 protected:
-    void SetUp() override {
-        TrimmingFixture::SetUp();
-        writePicture(QStringLiteral("a.b.bmp"), pattern(40, 30));
-        writePicture(QStringLiteral("p2.bmp"), pattern(1000, 200));
-        writePicture(QStringLiteral("p3.jpg"), pattern(30, 50));
-        loadPictures();
-    }
-
     // The frame's part of the title.
     QString framePart() { return title().mid(title().indexOf(QStringLiteral("     [ 枠位置"))); }
 
@@ -38,28 +30,19 @@ protected:
         const FrameFields& f = state().Frame;
         const ViewPicture::Outline expected{f.ViewFrameLeft, f.ViewFrameTop, f.ViewFrameWidth,
                                             f.ViewFrameHeight};
-        const QList<ViewPicture::Outline> drawn = trimmingView().Image1->outlines();
+        const QList<ViewPicture::Outline> drawn = trimmingView().pictureArea->outlines();
         if (drawn.size() == 1 && drawn.front() == expected) {
             return ::testing::AssertionSuccess();
         }
         return ::testing::AssertionFailure() << drawn.size() << " outlines drawn";
-    }
-
-    std::vector<int> selectedRows() {
-        std::vector<int> rows;
-        for (int row = 0; row < list().count(); ++row) {
-            if (list().item(row)->isSelected()) {
-                rows.push_back(row);
-            }
-        }
-        return rows;
     }
 };
 
 TEST_F(TrimmingViewTest, DoubleClickShowsThePictureWithTheWholeFrameAndTitle) {
     EXPECT_TRUE(title().isEmpty());
     // Placed once, at the designed window's centre.
-    EXPECT_EQ(trimmingView().Panel1->geometry(), QRect(1010 / 2 - 100, 552 / 2 - 30, 200, 60));
+    EXPECT_EQ(trimmingView().messagePanel->geometry(),
+              QRect(1010 / 2 - 100, 552 / 2 - 30, 200, 60));
     doubleClickItem(0);
     waitForView();
     EXPECT_EQ(title(), QStringLiteral(" [ a.b.bmp   40x30 ]     [ 枠位置 X:0 Y:0   範囲 40x30 ]"));
@@ -70,7 +53,7 @@ TEST_F(TrimmingViewTest, DoubleClickShowsThePictureWithTheWholeFrameAndTitle) {
     // A small picture is centred at its own size; the frame is the picture.
     const trimming::ViewFit fit = fitInView(40, 30);
     ASSERT_FALSE(fit.scaled);
-    const QImage& shown = trimmingView().Image1->picture();
+    const QImage& shown = trimmingView().pictureArea->picture();
     const QImage source = pattern(40, 30);
     EXPECT_EQ(shown.pixel(fit.left + 5, fit.top + 7), source.pixel(5, 7));
     EXPECT_EQ(shown.pixel(fit.left - 1, fit.top), qRgb(0, 0, 0));
@@ -82,17 +65,17 @@ TEST_F(TrimmingViewTest, DoubleClickShowsThePictureWithTheWholeFrameAndTitle) {
     EXPECT_EQ(shown.pixel(dotX, fit.top), source.pixel(dotX - fit.left, 0) ^ 0x00FFFFFFu);
     EXPECT_EQ(shown.pixel(dotX + 1, fit.top), source.pixel(dotX + 1 - fit.left, 0));
 
-    EXPECT_TRUE(trimmingView().StatusBar1->isVisible());
-    EXPECT_EQ(viewStatus(0), QStringLiteral("[1]-[6] 枠移動量 5"));
-    EXPECT_EQ(viewStatus(1), QStringLiteral("[T] 次表示 有効"));
-    EXPECT_EQ(viewStatus(2), QStringLiteral("[N] 元名+なし"));
-    EXPECT_EQ(viewStatus(11), QStringLiteral("DblClick 閉じる"));
-    EXPECT_FALSE(panel1Shown());
+    EXPECT_TRUE(trimmingView().statusBar->isVisible());
+    EXPECT_EQ(stepText(), QStringLiteral("[1]-[6] 枠移動量 5"));
+    EXPECT_EQ(showNextText(), QStringLiteral("[T] 次表示 有効"));
+    EXPECT_EQ(namingText(), QStringLiteral("[N] 元名+なし"));
+    EXPECT_EQ(trimmingView().keyHintPanels.back()->text(), QStringLiteral("DblClick 閉じる"));
+    EXPECT_FALSE(messageShown());
 
     doubleClickPicture();
     EXPECT_FALSE(trimmingView().isVisible());
     EXPECT_TRUE(mainWindow().isEnabled());
-    EXPECT_TRUE(trimmingView().Image1->picture().isNull());
+    EXPECT_TRUE(trimmingView().pictureArea->picture().isNull());
 }
 
 TEST_F(TrimmingViewTest, FrameIsKeptAcrossPicturesAndStartsAnewAfterAFolderOpening) {
@@ -155,29 +138,29 @@ TEST_F(TrimmingViewTest, FrameKeysMoveAndResizeTheFrame) {
 
     // Step 50: moving the corner out of the picture is refused, growing is not.
     key(Qt::Key_3);
-    EXPECT_EQ(viewStatus(0), QStringLiteral("[1]-[6] 枠移動量 50"));
+    EXPECT_EQ(stepText(), QStringLiteral("[1]-[6] 枠移動量 50"));
     key(Qt::Key_Right, Qt::ShiftModifier);
     key(Qt::Key_Right);
     expectFrame("X:0 Y:0   範囲 90x35");
     key(Qt::Key_4);
-    EXPECT_EQ(viewStatus(0), QStringLiteral("[1]-[6] 枠移動量 2"));
+    EXPECT_EQ(stepText(), QStringLiteral("[1]-[6] 枠移動量 2"));
     key(Qt::Key_6, Qt::KeypadModifier);
-    EXPECT_EQ(viewStatus(0), QStringLiteral("[1]-[6] 枠移動量 2"));
+    EXPECT_EQ(stepText(), QStringLiteral("[1]-[6] 枠移動量 2"));
     EXPECT_EQ(state().Frame.FrameStep, 2);
 
     key(Qt::Key_R);
     expectFrame("X:0 Y:0   範囲 40x30");
 
     key(Qt::Key_T);
-    EXPECT_EQ(viewStatus(1), QStringLiteral("[T] 次表示 無効"));
+    EXPECT_EQ(showNextText(), QStringLiteral("[T] 次表示 無効"));
     key(Qt::Key_T);
-    EXPECT_EQ(viewStatus(1), QStringLiteral("[T] 次表示 有効"));
+    EXPECT_EQ(showNextText(), QStringLiteral("[T] 次表示 有効"));
     key(Qt::Key_N);
-    EXPECT_EQ(viewStatus(2), QStringLiteral("[N] 元名+_1"));
+    EXPECT_EQ(namingText(), QStringLiteral("[N] 元名+_1"));
     key(Qt::Key_N);
-    EXPECT_EQ(viewStatus(2), QStringLiteral("[N] 元名+_2"));
+    EXPECT_EQ(namingText(), QStringLiteral("[N] 元名+_2"));
     key(Qt::Key_N);
-    EXPECT_EQ(viewStatus(2), QStringLiteral("[N] 元名+なし"));
+    EXPECT_EQ(namingText(), QStringLiteral("[N] 元名+なし"));
 }
 
 TEST_F(TrimmingViewTest, ShiftWithADigitChoosesTheStepOfTheDigit) {
@@ -193,14 +176,14 @@ TEST_F(TrimmingViewTest, ShiftWithADigitChoosesTheStepOfTheDigit) {
     };
     send(QEvent::KeyPress, Qt::Key_NumberSign, Qt::ShiftModifier, 12, QStringLiteral("#"));
     send(QEvent::KeyRelease, Qt::Key_NumberSign, Qt::ShiftModifier, 12, QStringLiteral("#"));
-    EXPECT_EQ(viewStatus(0), QStringLiteral("[1]-[6] 枠移動量 50"));
+    EXPECT_EQ(stepText(), QStringLiteral("[1]-[6] 枠移動量 50"));
     key(Qt::Key_Down);
     EXPECT_EQ(framePart(), QStringLiteral("     [ 枠位置 X:0 Y:0   範囲 40x80 ]"));
 
     // Shift let go before the key: the release is "2", and ends the press of "@".
     send(QEvent::KeyPress, Qt::Key_At, Qt::ShiftModifier, 11, QStringLiteral("@"));
     send(QEvent::KeyRelease, Qt::Key_2, Qt::NoModifier, 11, QStringLiteral("2"));
-    EXPECT_EQ(viewStatus(0), QStringLiteral("[1]-[6] 枠移動量 5"));
+    EXPECT_EQ(stepText(), QStringLiteral("[1]-[6] 枠移動量 5"));
     key(Qt::Key_Up);
     EXPECT_EQ(framePart(), QStringLiteral("     [ 枠位置 X:0 Y:0   範囲 40x75 ]"));
 }
@@ -217,8 +200,9 @@ TEST_F(TrimmingViewTest, HeldKeysRepeatMovesButStepOnce) {
     // The release of a key pressed in another window does nothing here.
     QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier);
     QCoreApplication::sendEvent(&trimmingView(), &release);
-    EXPECT_FALSE(panel1Shown());
-    EXPECT_FALSE(trimmingView().Timer1->isActive());
+    EXPECT_FALSE(messageShown());
+    EXPECT_EQ(phase(), trimming::SequencePhase::Idle);
+    EXPECT_FALSE(trimmingView().sequenceTimer->isActive());
 }
 
 TEST_F(TrimmingViewTest, XAndZStepThroughTheCatalogueWithoutWrapping) {
@@ -249,13 +233,13 @@ TEST_F(TrimmingViewTest, XAndZStepThroughTheCatalogueWithoutWrapping) {
 TEST_F(TrimmingViewTest, MissingFileKeepsThePreviousPictureUntilTheNoticeCloses) {
     doubleClickItem(0);
     waitForView();
-    const QImage before = trimmingView().Image1->picture();
+    const QImage before = trimmingView().pictureArea->picture();
     ASSERT_TRUE(QFile::remove(picturePath(QStringLiteral("p2.bmp"))));
     key(Qt::Key_X);
     ASSERT_TRUE(noticeShown());
     EXPECT_EQ(noticeText(), QStringLiteral("ファイルが見当たりません"));
     EXPECT_TRUE(trimmingView().isVisible());
-    EXPECT_FALSE(trimmingView().Image1->outlineShown());
+    EXPECT_FALSE(trimmingView().pictureArea->outlineShown());
     EXPECT_EQ(state().CurrentIndex, 1);
     pressNoticeOk();
     EXPECT_FALSE(trimmingView().isVisible());
@@ -293,9 +277,7 @@ TEST_F(TrimmingViewTest, UndecodableFileGivesItsMessageAndTheProgramStaysUsable)
 }
 
 TEST_F(TrimmingViewTest, DoubleClickWhileLoadingDoesNothing) {
-    openDialog();
-    QTest::mouseClick(openFolderDialog().Button1, Qt::LeftButton);
-    ASSERT_EQ(mainWindow().statusText(0), QStringLiteral("読込中"));
+    startLoading(pictures_.path());
     mainWindow().openTrimmingView();
     EXPECT_FALSE(trimmingView().isVisible());
     EXPECT_FALSE(noticeShown());
