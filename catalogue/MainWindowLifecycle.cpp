@@ -34,10 +34,9 @@ std::array<QWidget*, 7> placedWindows(const Windows& w) {
             w.noticeBox,        w.trimmingView, w.folderChooser};
 }
 
-// The six option boxes of lines 19 to 24.
-std::array<QLineEdit*, 6> optionBoxes(const Windows& w) {
-    return {w.splitDialog->Edit2, w.splitDialog->Edit3,    w.splitDialog->Edit4,
-            w.splitDialog->Edit5, w.settingsDialog->Edit1, w.settingsDialog->Edit2};
+// The split dialog's four option boxes of lines 19 to 22.
+std::array<QLineEdit*, 4> splitOptionBoxes(const Windows& w) {
+    return {w.splitDialog->Edit2, w.splitDialog->Edit3, w.splitDialog->Edit4, w.splitDialog->Edit5};
 }
 
 bool isFolder(const QString& path) {
@@ -82,38 +81,35 @@ void MainWindow::applySettingsNumber(int line, int32_t value) {
 }
 
 void MainWindow::applySettingsTexts(const SettingsParse& parsed) {
-    const auto boxes = optionBoxes(windows_);
-    for (size_t i = 0; i < boxes.size(); ++i) {
-        state_.WorkText = parsed.texts[i];
-        // Runs the box's change handling, as typing would.
-        boxes[i]->setText(state_.WorkText);
+    // Each box runs its change handling, as typing would.
+    const auto splitBoxes = splitOptionBoxes(windows_);
+    for (size_t i = 0; i < splitBoxes.size(); ++i)
+        splitBoxes[i]->setText(parsed.texts[i]);
+    windows_.settingsDialog->setOptionTexts({parsed.texts[4], parsed.texts[5]});
+    const QString& openFolder = parsed.texts[6];
+    if (isFolder(openFolder)) {
+        windows_.openFolderDialog->selectFolder(openFolder);
+        state_.DefaultOpenFolder = openFolder;
     }
-    state_.WorkText = parsed.texts[6];
-    if (isFolder(state_.WorkText)) {
-        windows_.openFolderDialog->selectFolder(state_.WorkText);
-        state_.DefaultOpenFolder = state_.WorkText;
-    }
-    state_.WorkText = parsed.texts[7];
-    if (isFolder(state_.WorkText)) {
-        windows_.folderChooser->selectFolder(state_.WorkText);
-        windows_.splitDialog->Edit1->setText(state_.WorkText);
-        state_.DefaultSaveFolder = state_.WorkText;
+    const QString& saveFolder = parsed.texts[7];
+    if (isFolder(saveFolder)) {
+        windows_.folderChooser->selectFolder(saveFolder);
+        windows_.splitDialog->Edit1->setText(saveFolder);
+        state_.DefaultSaveFolder = saveFolder;
     }
 }
 
-void MainWindow::Timer2Timer() {
+void MainWindow::readSettings() {
     // The designed outer size, now that the window's frame is known.
     if (isVisible() && !isMaximized())
         resizeOuter(*this, kDesignedWidth, kDesignedHeight);
-    state_.StartFolder = imaging::currentFolderPath();
+    settingsFolder_ = imaging::currentFolderPath();
     QFile file(kSettingsName);
     if (QFileInfo(kSettingsName).isFile() && file.open(QIODevice::ReadOnly)) {
         const SettingsParse parsed = parseSettings(file.readAll());
         file.close();
-        for (size_t i = 0; i < parsed.numbers.size(); ++i) {
-            state_.CurrentIndex = parsed.numbers[i];
-            applySettingsNumber(static_cast<int>(i) + 1, state_.CurrentIndex);
-        }
+        for (size_t i = 0; i < parsed.numbers.size(); ++i)
+            applySettingsNumber(static_cast<int>(i) + 1, parsed.numbers[i]);
         if (parsed.complete()) {
             applySettingsTexts(parsed);
         } else {
@@ -126,11 +122,10 @@ void MainWindow::Timer2Timer() {
                                            .arg(*parsed.badLine));
         }
     }
-    state_.CurrentIndex = -1;
     if (QFileInfo(kSoundName).isFile()) {
         windows_.splitDialog->openCompletionSound(QStringLiteral("./") + kSoundName);
     }
-    Timer2->stop();
+    startUpTimer->stop();
 }
 
 SettingsRecord MainWindow::currentSettings() const {
@@ -144,9 +139,12 @@ SettingsRecord MainWindow::currentSettings() const {
         record.numbers[n++] = windowTop(*window);
         record.numbers[n++] = windowLeft(*window);
     }
-    const auto boxes = optionBoxes(windows_);
-    for (size_t i = 0; i < boxes.size(); ++i)
-        record.texts[i] = boxes[i]->text();
+    const auto splitBoxes = splitOptionBoxes(windows_);
+    for (size_t i = 0; i < splitBoxes.size(); ++i)
+        record.texts[i] = splitBoxes[i]->text();
+    const SettingsDialog::OptionTexts settingsTexts = windows_.settingsDialog->optionTexts();
+    record.texts[4] = settingsTexts.thumbnailSize;
+    record.texts[5] = settingsTexts.tolerance;
     record.texts[6] = state_.DefaultOpenFolder;
     record.texts[7] = state_.DefaultSaveFolder;
     return record;
@@ -156,7 +154,7 @@ imaging::Status MainWindow::saveSettings() {
     // Written beside a temporary name and renamed into place: a failed save
     // leaves the previous settings file as it was.
     const QString folder =
-        state_.StartFolder.isEmpty() ? imaging::currentFolderPath() : state_.StartFolder;
+        settingsFolder_.isEmpty() ? imaging::currentFolderPath() : settingsFolder_;
     return imaging::commitFile(imaging::joinPath(folder, kSettingsName),
                                formatSettings(currentSettings()));
 }
@@ -179,11 +177,11 @@ void MainWindow::tellSettingsNotSaved(const imaging::ImageError& error) {
                                QStringLiteral("設定を保存できません"), error.message);
 }
 
-void MainWindow::SyuuRyouClick() {
+void MainWindow::exitProgram() {
     if (isBusy())
         return;
     const auto saved = saveSettings();
-    state_.ExitRequested = 1;
+    exitRequested_ = true;
     closeOtherWindows();
     if (!saved) {
         tellSettingsNotSaved(saved.error());
@@ -193,7 +191,7 @@ void MainWindow::SyuuRyouClick() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (state_.ExitRequested != 1 && !settingsNoticeShown_) {
+    if (!exitRequested_ && !settingsNoticeShown_) {
         const auto saved = saveSettings();
         closeOtherWindows();
         if (!saved) {
@@ -203,8 +201,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
             return;
         }
     }
-    Timer1->stop();
-    Timer2->stop();
+    loadingTimer->stop();
+    startUpTimer->stop();
     event->accept();
     emit closed();
 }

@@ -6,10 +6,10 @@
 
 #include <QPushButton>
 
-void MainWindow::IkkatuClick() {
+void MainWindow::openSplitDialog() {
     if (isBusy())
         return;
-    if (List->selectedItems().isEmpty())
+    if (catalogueList_->selectedItems().isEmpty())
         return;
     setEnabled(false);
     SplitDialog& dialog = *windows_.splitDialog;

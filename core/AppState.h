@@ -21,20 +21,14 @@ struct AppState {
     // Shared loop index: next file to load, item tested by the automatic
     // selection or the inversion, item handled by the split batch.
     int32_t WorkIndex = 0;
-    // 1 once the exit command has saved the settings.
-    int32_t ExitRequested = 0;
     // Tolerance of the automatic selection; running number of the batch.
     int32_t WorkNumber = 0;
     // Shared scratch text (thumbnail size at opening, batch total, ...).
     QString WorkText;
-    // Caption of the item under the last mouse press in the catalogue.
-    QString SavedCaption;
     // Folder the catalogue shows, without a trailing separator.
     QString CurrentFolder;
     QString DefaultOpenFolder;
     QString DefaultSaveFolder;
-    // Current directory at start-up; the settings file is written there.
-    QString StartFolder;
     // Destination of the running split batch.
     QString OutputFolder;
 

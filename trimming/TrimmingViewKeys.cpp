@@ -123,5 +123,5 @@ void TrimmingView::stepPreview(int direction) {
         return;
     }
     dialog.setSelectedIndex(*target);
-    dialog.ShellListView1DblClick();
+    dialog.openPreviewOfSelected();
 }

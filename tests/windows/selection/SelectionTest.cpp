@@ -26,7 +26,6 @@ TEST_F(SelectionTest, PressesSetTheCurrentItemAndThePanels) {
     clickItem(0);
     EXPECT_EQ(panel(0), kSplittable);
     EXPECT_EQ(panel(1), QStringLiteral(" [No.1]  p01.jpg"));
-    EXPECT_EQ(state().SavedCaption, QStringLiteral("p01.jpg"));
     clickItem(11, Qt::ControlModifier);
     EXPECT_EQ(state().CurrentIndex, 11);
     EXPECT_EQ(panel(1), QStringLiteral(" 2 ヶ所選択"));
@@ -48,7 +47,7 @@ TEST_F(SelectionTest, PressesSetTheCurrentItemAndThePanels) {
     EXPECT_EQ(state().CurrentIndex, -1);
     EXPECT_EQ(panel(0) + panel(1), QString());
     EXPECT_EQ(focusedRow(), -1);
-    mainWindow().Kobetu->trigger();  // nothing current: no rename
+    mainWindow().renameAction->trigger();  // nothing current: no rename
     EXPECT_FALSE(renameDialog().isVisible());
 }
 
@@ -89,17 +88,17 @@ TEST_F(SelectionTest, CtrlAOnOneItemNamesIt) {
 
 TEST_F(SelectionTest, InvertFocusesTheLastItemItSelects) {
     load(10);
-    mainWindow().HANTEN->trigger();  // fresh catalogue: all selected, none current
+    mainWindow().invertSelectionAction->trigger();  // fresh catalogue: all selected, none current
     EXPECT_EQ(selectedRows().size(), 10u);
     EXPECT_EQ(state().CurrentIndex, -1);
-    mainWindow().Kobetu->trigger();
+    mainWindow().renameAction->trigger();
     EXPECT_FALSE(renameDialog().isVisible());
 
     clickEmptySpace();
     clickItem(0);
     clickItem(1, Qt::ControlModifier);
     const QString panels = panel(0) + panel(1);
-    mainWindow().HANTEN->trigger();
+    mainWindow().invertSelectionAction->trigger();
     EXPECT_EQ(selectedRows(), (Rows{2, 3, 4, 5, 6, 7, 8, 9}));
     EXPECT_EQ(focusedRow(), 9);
     EXPECT_EQ(state().CurrentIndex, 1);
@@ -139,8 +138,8 @@ TEST_F(SelectionTest, WhileLoadingOnlyEscWorks) {
     ASSERT_TRUE(waitFor([&] { return list().count() >= 2; }));
     ASSERT_EQ(panel(0), QStringLiteral("読込中"));
     const Rows loaderSelection = selectedRows();
-    mainWindow().HANTEN->trigger();
-    mainWindow().G1->trigger();
+    mainWindow().invertSelectionAction->trigger();
+    mainWindow().autoSelectAction->trigger();
     EXPECT_FALSE(noticeShown());
     EXPECT_EQ(selectedRows(), loaderSelection);
     clickItem(0);

@@ -241,7 +241,7 @@ TEST_F(SplitDialogTest, CancelAndCloseGiveTheMainWindowBackWithItsCurrentItem) {
     clickItem(2);
     QTest::mouseClick(list().viewport(), Qt::LeftButton, Qt::NoModifier, emptyPoint());
     ASSERT_EQ(state().CurrentIndex, -1);
-    mainWindow().HANTEN->trigger();
+    mainWindow().invertSelectionAction->trigger();
     const Rows inverted = selectedRows();
     ASSERT_FALSE(inverted.empty());
     openSplitDialog();
@@ -257,7 +257,7 @@ TEST_F(SplitDialogTest, BrowseOpensTheFolderChooserOverTheDialog) {
     click(splitDialog().Button3);
     EXPECT_TRUE(folderChooser().isVisible());
     EXPECT_FALSE(splitDialog().isEnabled());
-    click(folderChooser().Button2);
+    click(folderChooser().cancelButton);
     EXPECT_FALSE(folderChooser().isVisible());
     EXPECT_TRUE(splitDialog().isEnabled());
 }

@@ -66,11 +66,11 @@ void TrimmingFixture::doubleClickItem(int row) {
 }
 
 void TrimmingFixture::doubleClickEntry(int entry) {
-    QTreeWidgetItem* item = openFolderDialog().ShellListView1->topLevelItem(entry);
+    QTreeWidgetItem* item = openFolderDialog().fileList->topLevelItem(entry);
     ASSERT_NE(item, nullptr);
-    openFolderDialog().ShellListView1->scrollToItem(item);
-    const QPoint centre = openFolderDialog().ShellListView1->visualItemRect(item).center();
-    doubleClick(openFolderDialog().ShellListView1->viewport(), centre);
+    openFolderDialog().fileList->scrollToItem(item);
+    const QPoint centre = openFolderDialog().fileList->visualItemRect(item).center();
+    doubleClick(openFolderDialog().fileList->viewport(), centre);
 }
 
 void TrimmingFixture::doubleClickPicture() {

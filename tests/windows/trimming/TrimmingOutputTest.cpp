@@ -153,7 +153,7 @@ TEST_F(TrimmingOutput, ZeroFrameAfterAPreviewWritesNothing) {
     doubleClickEntry(0);
     waitForView();
     doubleClickPicture();
-    QTest::mouseClick(openFolderDialog().Button2, Qt::LeftButton);
+    QTest::mouseClick(openFolderDialog().cancelButton, Qt::LeftButton);
     EXPECT_EQ(state().CurrentFolder, folder);
     EXPECT_EQ(list().count(), 3);
 

@@ -294,7 +294,7 @@ TEST_F(TrimmingViewTest, UndecodableFileGivesItsMessageAndTheProgramStaysUsable)
 
 TEST_F(TrimmingViewTest, DoubleClickWhileLoadingDoesNothing) {
     openDialog();
-    QTest::mouseClick(openFolderDialog().Button1, Qt::LeftButton);
+    QTest::mouseClick(openFolderDialog().okButton, Qt::LeftButton);
     ASSERT_EQ(mainWindow().statusText(0), QStringLiteral("読込中"));
     mainWindow().openTrimmingView();
     EXPECT_FALSE(trimmingView().isVisible());
