@@ -113,13 +113,14 @@ void editInPlace(CatalogueList& list, int row, const QString& text) {
     QTest::keyClick(editor, Qt::Key_Return);
     // The editor hands its text over after the key.
     ASSERT_TRUE(waitUntil([&] { return !list.viewport()->findChild<QLineEdit*>(); }, 5000));
-    QTest::qWait(0);
 }
 
 TEST_F(SelectionTest, EditInPlaceIsUndoneAndExplained) {
     load(5);
     clickItem(2);
     editInPlace(list(), 2, "renamed.jpg");
+    // The notice follows once the editor has gone.
+    ASSERT_TRUE(waitFor([this] { return noticeShown(); }));
     EXPECT_EQ(item(2).text(), QStringLiteral("p03.jpg"));
     EXPECT_EQ(noticeText(), QStringLiteral("この方法でリネームはできません"));
     EXPECT_FALSE(mainWindow().isEnabled());
@@ -129,8 +130,8 @@ TEST_F(SelectionTest, EditInPlaceIsUndoneAndExplained) {
 
     // An item the last press did not reach gets its own caption back.
     editInPlace(list(), 4, "x.jpg");
+    EXPECT_TRUE(waitFor([this] { return noticeShown(); }));
     EXPECT_EQ(item(4).text(), QStringLiteral("p05.jpg"));
-    EXPECT_TRUE(noticeShown());
 }
 
 TEST_F(SelectionTest, WhileLoadingOnlyEscWorks) {

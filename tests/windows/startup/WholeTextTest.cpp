@@ -101,8 +101,10 @@ TEST_F(DamagedSettings, NoticeWrapsItsSecondLineInsideTheBox) {
 
     // A line that fits keeps its designed place.
     notice.secondLineLabel->setText(QStringLiteral("読込を中断します"));
-    QTest::qWait(0);
-    EXPECT_EQ(notice.secondLineLabel->geometry(), QRect(8, 56, 217, 17));
+    // The new text is laid out when the label's layout request arrives.
+    const QRect designed(8, 56, 217, 17);
+    waitFor([&] { return notice.secondLineLabel->geometry() == designed; });
+    EXPECT_EQ(notice.secondLineLabel->geometry(), designed);
     expectSecondLineWhole(notice);
 
     // A window that fills the shown box directly gets its long line wrapped too.
