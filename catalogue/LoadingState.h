@@ -17,7 +17,8 @@ struct LoadingState {
     };
 
     Phase phase = Phase::Idle;
-    // The file the next tick adds (0-based); `total` once the loading has ended.
+    // The file the next tick adds (0-based): after the loading, how many were
+    // added, or `total` when a missing file stopped it.
     int next = 0;
     // Files of this loading.
     int total = 0;

@@ -33,13 +33,13 @@ public:
     // --- the port other windows use ---
     QWidget& window() override { return *this; }
     CatalogueList& catalogueList() override { return *catalogueList_; }
-    // While thumbnails load, every command of the window is inert.
-    bool isBusy() const override { return loading_.running(); }
     int thumbnailCount() const override;
     void openTrimmingView() override;
     void beginLoading(int thumbnailSize, int fileCount) override;
     void showRenamed(int index, const QString& newName) override;
 
+    // While thumbnails load, every command of the window is inert.
+    bool isBusy() const { return loading_.running(); }
     // What status panel 0 (load state) or 1 (details) shows.
     QString statusText(int panel) const;
 
