@@ -50,6 +50,7 @@ AutoSelection autoSelect(const QString& folder, const QStringList& captions, int
         result.outcome = AutoSelection::Outcome::SampleUnreadable;
         return result;
     }
+    const SizeSample sample{*sampleSize, tolerance};
 
     result.verdicts.reserve(static_cast<size_t>(captions.size()));
     for (const QString& caption : captions) {
@@ -64,9 +65,8 @@ AutoSelection autoSelect(const QString& folder, const QStringList& captions, int
             result.verdicts.push_back(SelectionVerdict::Keep);
             continue;
         }
-        result.verdicts.push_back(sizeMatches(*sampleSize, *size, tolerance)
-                                      ? SelectionVerdict::Select
-                                      : SelectionVerdict::Unselect);
+        result.verdicts.push_back(sample.matches(*size) ? SelectionVerdict::Select
+                                                        : SelectionVerdict::Unselect);
     }
     return result;
 }

@@ -21,6 +21,15 @@ int toleranceFromText(const QString& text);
 // computed without overflow). A negative tolerance matches nothing.
 bool sizeMatches(QSize sample, QSize candidate, int tolerance);
 
+// What every picture is compared with: the sample's pixel size and the
+// tolerance of this run.
+struct SizeSample {
+    QSize size;
+    int tolerance = 0;
+
+    bool matches(QSize candidate) const { return sizeMatches(size, candidate, tolerance); }
+};
+
 // What becomes of one catalogue item's selection.
 enum class SelectionVerdict {
     Select,    // its size matches the sample's

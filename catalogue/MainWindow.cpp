@@ -1,18 +1,15 @@
 #include "catalogue/MainWindow.h"
 
 #include "catalogue/CatalogueList.h"
-#include "catalogue/StatusTexts.h"
 #include "core/AppState.h"
 #include "core/FormLook.h"
 #include "core/Hints.h"
-#include "core/NumberEdit.h"
 #include "dialogs/NoticeBox.h"
 #include "dialogs/SettingsDialog.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QStatusBar>
 #include <QTimer>
@@ -24,29 +21,29 @@ MainWindow::MainWindow(AppState& state, Windows& windows) : state_(state), windo
     resize(kDesignedWidth, kDesignedHeight);
     placeWindow(*this, 0, -1);
 
-    List = named(new CatalogueList(this), QStringLiteral("ListView1"),
-                 QStringLiteral("サムネイル一覧"));
-    setCentralWidget(List);
+    catalogueList_ = named(new CatalogueList(this), QStringLiteral("ListView1"),
+                           QStringLiteral("サムネイル一覧"));
+    setCentralWidget(catalogueList_);
     buildMenu();
     buildStatusBar();
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(10);
-    connect(Timer1, &QTimer::timeout, this, &MainWindow::Timer1Timer);
-    Timer2 = new QTimer(this);
-    Timer2->setObjectName(QStringLiteral("Timer2"));
-    Timer2->setInterval(100);
-    connect(Timer2, &QTimer::timeout, this, &MainWindow::Timer2Timer);
+    loadingTimer = new QTimer(this);
+    loadingTimer->setObjectName(QStringLiteral("Timer1"));
+    loadingTimer->setInterval(10);
+    connect(loadingTimer, &QTimer::timeout, this, &MainWindow::loadNextFile);
+    startUpTimer = new QTimer(this);
+    startUpTimer->setObjectName(QStringLiteral("Timer2"));
+    startUpTimer->setInterval(100);
+    connect(startUpTimer, &QTimer::timeout, this, &MainWindow::readSettings);
 
-    connect(List, &CatalogueList::pressed, this, &MainWindow::ListView1MouseDown);
-    connect(List, &CatalogueList::keyReleased, this, &MainWindow::ListView1KeyUp);
-    connect(List, &QListWidget::itemChanged, this, &MainWindow::ListView1Changing);
-    connect(List->model(), &QAbstractItemModel::rowsInserted, this,
+    connect(catalogueList_, &CatalogueList::pressed, this, &MainWindow::takeCurrentFromPress);
+    connect(catalogueList_, &CatalogueList::keyReleased, this, &MainWindow::takeCurrentFromKeys);
+    connect(catalogueList_, &QListWidget::itemChanged, this, &MainWindow::undoEditInPlace);
+    connect(catalogueList_->model(), &QAbstractItemModel::rowsInserted, this,
             [this](const QModelIndex&, int first, int last) { rememberCaptions(first, last); });
-    connect(List, &QListWidget::itemDoubleClicked, this, [this] { openTrimmingView(); });
+    connect(catalogueList_, &QListWidget::itemDoubleClicked, this, [this] { openTrimmingView(); });
 
-    FormCreate();
+    startUp();
 }
 
 namespace {
@@ -80,81 +77,69 @@ void MainWindow::buildMenu() {
             *command.action = action;
         }
     };
-    addMenu(&Open1, "Open1", "ファイル(&F)",
-            {{&Folder1, "Folder1", "開く(&O)", Qt::Key_O, &MainWindow::Folder1Click},
-             {&SyuuRyou, "SyuuRyou", "終了(&X)", Qt::Key_X, &MainWindow::SyuuRyouClick}});
-    addMenu(&Riname, "Riname", "編集(&E)",
-            {{&G1, "G1", "自動選択(&G)", Qt::Key_G, &MainWindow::G1Click},
-             {&HANTEN, "HANTEN", "選択反転(&H)", Qt::Key_H, &MainWindow::HANTENClick},
-             {&Ikkatu, "Ikkatu", "分割(&B)", Qt::Key_B, &MainWindow::IkkatuClick},
-             {&Kobetu, "Kobetu", "リネーム(&R)", Qt::Key_R, &MainWindow::KobetuClick}});
-    addMenu(&Hyouzi, "Hyouzi", "ツール(&T)",
-            {{&Settei, "Settei", "設定(&C)", Qt::Key_C, &MainWindow::SetteiClick}});
-    addMenu(
-        &N1, "N1", "ヘルプ(&H)",
-        {{&VERSION, "VERSION", "バージョン情報(&A)", Qt::Key_unknown, &MainWindow::VERSIONClick}});
+    // The designer names stay as the menus' and actions' object names.
+    addMenu(&fileMenu, "Open1", "ファイル(&F)",
+            {{&openAction, "Folder1", "開く(&O)", Qt::Key_O, &MainWindow::openFolder},
+             {&exitAction, "SyuuRyou", "終了(&X)", Qt::Key_X, &MainWindow::exitProgram}});
+    addMenu(&editMenu, "Riname", "編集(&E)",
+            {{&autoSelectAction, "G1", "自動選択(&G)", Qt::Key_G, &MainWindow::selectBySample},
+             {&invertSelectionAction, "HANTEN", "選択反転(&H)", Qt::Key_H,
+              &MainWindow::invertSelection},
+             {&splitAction, "Ikkatu", "分割(&B)", Qt::Key_B, &MainWindow::openSplitDialog},
+             {&renameAction, "Kobetu", "リネーム(&R)", Qt::Key_R, &MainWindow::openRenameDialog}});
+    addMenu(&toolsMenu, "Hyouzi", "ツール(&T)",
+            {{&settingsAction, "Settei", "設定(&C)", Qt::Key_C, &MainWindow::openSettingsDialog}});
+    addMenu(&helpMenu, "N1", "ヘルプ(&H)",
+            {{&versionAction, "VERSION", "バージョン情報(&A)", Qt::Key_unknown,
+              &MainWindow::showVersion}});
 }
 
 void MainWindow::buildStatusBar() {
     QStatusBar* bar = statusBar();
     setAccessibleNames(*bar, QStringLiteral("StatusBar1"), QStringLiteral("ステータスバー"));
     bar->setSizeGripEnabled(true);
-    StatusPanel0 = named(new QLabel(bar), QStringLiteral("StatusPanel0"));
-    StatusPanel0->setFixedWidth(80);
-    StatusPanel0->setAlignment(Qt::AlignCenter);
-    StatusPanel0->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    StatusPanel1 = named(new QLabel(bar), QStringLiteral("StatusPanel1"));
-    StatusPanel1->setMinimumWidth(120);
-    StatusPanel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    bar->addWidget(StatusPanel0);
+    loadStatePanel = named(new QLabel(bar), QStringLiteral("StatusPanel0"));
+    loadStatePanel->setFixedWidth(80);
+    loadStatePanel->setAlignment(Qt::AlignCenter);
+    loadStatePanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    detailPanel = named(new QLabel(bar), QStringLiteral("StatusPanel1"));
+    detailPanel->setMinimumWidth(120);
+    detailPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    bar->addWidget(loadStatePanel);
     // The last panel takes the rest of the bar, so long file names stay readable.
-    bar->addWidget(StatusPanel1, 1);
+    bar->addWidget(detailPanel, 1);
 }
 
-void MainWindow::FormCreate() {
+void MainWindow::startUp() {
     // Owned by the window; installs the program-wide hint times.
     new HintTimes(this);
     state_.CurrentIndex = -1;
-    state_.ExitRequested = 0;
     state_.Frame.FrameStep = 5;
-    Timer2->start();
-}
-
-QListWidget& MainWindow::catalogueList() {
-    return *List;
+    startUpTimer->start();
 }
 
 QString MainWindow::statusText(int panel) const {
-    return panel == 0 ? StatusPanel0->text() : StatusPanel1->text();
+    return panel == 0 ? loadStatePanel->text() : detailPanel->text();
 }
 
 void MainWindow::setStatusText(int panel, const QString& text) {
-    (panel == 0 ? StatusPanel0 : StatusPanel1)->setText(text);
+    (panel == 0 ? loadStatePanel : detailPanel)->setText(text);
 }
 
 int MainWindow::thumbnailCount() const {
     // Every loading step adds one thumbnail and one item together, so the
     // thumbnails are the items' icons.
-    return List->count();
+    return catalogueList_->count();
 }
 
-bool MainWindow::isBusy() const {
-    return catalogue::isBusy(StatusPanel0->text());
-}
-
-void MainWindow::SetteiClick() {
+void MainWindow::openSettingsDialog() {
     if (isBusy())
         return;
-    SettingsDialog& settings = *windows_.settingsDialog;
-    state_.WorkText = settings.Edit1->text();
     setEnabled(false);
-    settings.show();
-    settings.raise();
-    settings.activateWindow();
-    settings.Button1->setFocus();
+    windows_.settingsDialog->open();
 }
 
-void MainWindow::VERSIONClick() {
+void MainWindow::showVersion() {
     if (isBusy())
         return;
     windows_.noticeBox->notify(NoticeBox::ReturnTo::MainWindow, this,

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "catalogue/CatalogueList.h"
+#include "catalogue/LoadingState.h"
 #include "core/WindowPorts.h"
 #include "imaging/Expected.h"
 
 #include <QMainWindow>
 #include <QStringList>
 
-class CatalogueList;
 class QAction;
 class QLabel;
 class QListWidgetItem;
@@ -31,62 +32,71 @@ public:
 
     // --- the port other windows use ---
     QWidget& window() override { return *this; }
-    QListWidget& catalogueList() override;
-    QString statusText(int panel) const override;
-    void setStatusText(int panel, const QString& text) override;
+    CatalogueList& catalogueList() override { return *catalogueList_; }
     int thumbnailCount() const override;
     void openTrimmingView() override;
     void beginLoading(int thumbnailSize, int fileCount) override;
     void showRenamed(int index, const QString& newName) override;
 
     // While thumbnails load, every command of the window is inert.
-    bool isBusy() const;
+    bool isBusy() const { return loading_.running(); }
+    // What status panel 0 (load state) or 1 (details) shows.
+    QString statusText(int panel) const;
 
     // --- start-up and exit ---
-    void FormCreate();
-    void Timer2Timer();
-    // Writes Quillfold.ini into the start folder; when it cannot, the
+    // Reads Quillfold.ini from the current directory (once, by the start-up
+    // timer, when the window has its frame) and opens the completion sound.
+    void readSettings();
+    // Writes Quillfold.ini into the settings folder; when it cannot, the
     // previous file stays as it was.
     imaging::Status saveSettings();
     SettingsRecord currentSettings() const;
-    void SyuuRyouClick();
+    // The folder of Quillfold.ini: the current directory at start-up.
+    const QString& settingsFolder() const { return settingsFolder_; }
+    void setSettingsFolder(const QString& folder) { settingsFolder_ = folder; }
+    void exitProgram();
 
     // --- menu commands ---
-    void Folder1Click();
-    void G1Click();
-    void HANTENClick();
-    void IkkatuClick();
-    void KobetuClick();
-    void SetteiClick();
-    void VERSIONClick();
+    void openFolder();
+    void selectBySample();
+    void invertSelection();
+    void openSplitDialog();
+    void openRenameDialog();
+    void openSettingsDialog();
+    void showVersion();
 
     // --- thumbnail loading ---
-    void Timer1Timer();
+    const catalogue::LoadingState& loadingState() const { return loading_; }
+    // One tick of the loading timer: adds the next file once its thumbnail is read.
+    void loadNextFile();
     void abortLoading();
 
     // --- selection ---
-    void ListView1MouseDown(QPoint position);
-    void ListView1KeyUp(int key, Qt::KeyboardModifiers modifiers);
-    void ListView1Changing(QListWidgetItem* item);
+    // A mouse press or a key release in the list: the current item follows.
+    void takeCurrentFromPress(QPoint position);
+    void takeCurrentFromKeys(int key, Qt::KeyboardModifiers modifiers);
+    // A caption has changed: one edited in place is put back.
+    void undoEditInPlace(QListWidgetItem* item);
 
-    CatalogueList* List = nullptr;
-    QLabel* StatusPanel0 = nullptr;
-    QLabel* StatusPanel1 = nullptr;
-    QTimer* Timer1 = nullptr;
-    QTimer* Timer2 = nullptr;
+    QLabel* loadStatePanel = nullptr;
+    QLabel* detailPanel = nullptr;
+    // Ticks the loading one file at a time.
+    QTimer* loadingTimer = nullptr;
+    // Fires once after creation, to read the settings.
+    QTimer* startUpTimer = nullptr;
 
-    QMenu* Open1 = nullptr;
-    QAction* Folder1 = nullptr;
-    QAction* SyuuRyou = nullptr;
-    QMenu* Riname = nullptr;
-    QAction* G1 = nullptr;
-    QAction* HANTEN = nullptr;
-    QAction* Ikkatu = nullptr;
-    QAction* Kobetu = nullptr;
-    QMenu* Hyouzi = nullptr;
-    QAction* Settei = nullptr;
-    QMenu* N1 = nullptr;
-    QAction* VERSION = nullptr;
+    QMenu* fileMenu = nullptr;
+    QAction* openAction = nullptr;
+    QAction* exitAction = nullptr;
+    QMenu* editMenu = nullptr;
+    QAction* autoSelectAction = nullptr;
+    QAction* invertSelectionAction = nullptr;
+    QAction* splitAction = nullptr;
+    QAction* renameAction = nullptr;
+    QMenu* toolsMenu = nullptr;
+    QAction* settingsAction = nullptr;
+    QMenu* helpMenu = nullptr;
+    QAction* versionAction = nullptr;
 
 signals:
     // The main window has closed: the program ends.
@@ -96,8 +106,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void startUp();
     void buildMenu();
     void buildStatusBar();
+    void setStatusText(int panel, const QString& text);
     void applySettingsNumber(int line, int32_t value);
     void applySettingsTexts(const SettingsParse& parsed);
     void closeOtherWindows();
@@ -110,15 +122,25 @@ private:
     // Notes the captions of newly added items, so that an edit in place can be undone.
     void rememberCaptions(int first, int last);
 
-    // Thumbnail loading: the end of a loading, with panel 0's text.
-    void endLoading(const QString& panel0Text);
+    // Thumbnail loading: the end of a loading, in `phase`.
+    void endLoading(catalogue::LoadingState::Phase phase);
 
     AppState& state_;
     Windows& windows_;
-    // The files of the loading in progress, read ahead off the window's thread.
-    catalogue::ThumbnailQueue* loading_ = nullptr;
+    CatalogueList* catalogueList_ = nullptr;
+
+    // The loading in progress or last ended.
+    catalogue::LoadingState loading_;
+    // Its files, read ahead off the window's thread.
+    catalogue::ThumbnailQueue* readAhead_ = nullptr;
     // Files of the last loading that could not be read.
     QStringList unreadable_;
+
+    // Caption of the item under the last mouse press in the list.
+    QString pressedCaption_;
+    QString settingsFolder_;
+    // The exit command has saved the settings: closing saves nothing more.
+    bool exitRequested_ = false;
     // The settings could not be saved at exit and the user has been told:
     // the next close ends the program without trying again.
     bool settingsNoticeShown_ = false;

@@ -6,7 +6,6 @@
 #include "catalogue/CatalogueList.h"
 #include "catalogue/StatusTexts.h"
 #include "core/AppState.h"
-#include "core/NumberEdit.h"
 #include "dialogs/NoticeBox.h"
 #include "dialogs/SettingsDialog.h"
 
@@ -55,36 +54,34 @@ void applyVerdicts(QListWidget& list, const std::vector<catalogue::SelectionVerd
 
 }  // namespace
 
-void MainWindow::G1Click() {
-    if (isBusy() || List->count() == 0)
+void MainWindow::selectBySample() {
+    CatalogueList& list = *catalogueList_;
+    if (isBusy() || list.count() == 0)
         return;
-    const QModelIndexList selected = List->selectionModel()->selectedIndexes();
+    const QModelIndexList selected = list.selectionModel()->selectedIndexes();
     if (selected.size() != 1) {
         windows_.noticeBox->notify(NoticeBox::ReturnTo::MainWindow, this, kOneSampleNotice);
         return;
     }
     // The current item is the sample. Right after an inversion nothing is
     // current; the one selected picture is the sample then.
-    const int sample = state_.CurrentIndex >= 0 && state_.CurrentIndex < List->count()
+    const int sample = state_.CurrentIndex >= 0 && state_.CurrentIndex < list.count()
                            ? state_.CurrentIndex
                            : selected.first().row();
-    const int tolerance = catalogue::toleranceFromText(windows_.settingsDialog->Edit2->text());
-    state_.WorkNumber = tolerance;
-    state_.WorkIndex = 0;
+    const int tolerance = catalogue::toleranceFromText(windows_.settingsDialog->toleranceText());
     QStringList captions;
-    captions.reserve(List->count());
-    for (int row = 0; row < List->count(); ++row)
-        captions.append(List->item(row)->text());
+    captions.reserve(list.count());
+    for (int row = 0; row < list.count(); ++row)
+        captions.append(list.item(row)->text());
 
     catalogue::AutoSelection result;
     {
         const DisabledWindow disabled(*this);
         result = catalogue::autoSelect(state_.CurrentFolder, captions, sample, tolerance);
         if (result.outcome == catalogue::AutoSelection::Outcome::Done) {
-            applyVerdicts(*List, result.verdicts);
+            applyVerdicts(list, result.verdicts);
         }
     }
-    state_.WorkIndex = List->count();
     if (result.outcome == catalogue::AutoSelection::Outcome::SampleUnreadable) {
         windows_.noticeBox->notify(NoticeBox::ReturnTo::MainWindow, this, kSampleUnreadableNotice);
     } else if (result.unreadableCount > 0) {

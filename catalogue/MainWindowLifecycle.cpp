@@ -18,7 +18,6 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QTimer>
 
 #include <array>
@@ -33,13 +32,6 @@ std::array<QWidget*, 7> placedWindows(const Windows& w) {
     return {w.openFolderDialog, w.splitDialog,  w.renameDialog, w.settingsDialog,
             w.noticeBox,        w.trimmingView, w.folderChooser};
 }
-
-// The option boxes of lines 23 and 24, texts 4 and 5 of the record (texts 0
-// to 3 are the split dialog's option texts).
-std::array<QLineEdit*, 2> optionBoxes(const Windows& w) {
-    return {w.settingsDialog->Edit1, w.settingsDialog->Edit2};
-}
-constexpr size_t kOptionBoxesFrom = 4;
 
 bool isFolder(const QString& path) {
     return !path.isEmpty() && QFileInfo(path).isDir();
@@ -87,38 +79,31 @@ void MainWindow::applySettingsTexts(const SettingsParse& parsed) {
                                           .threshold = parsed.texts[1],
                                           .keptMargin = parsed.texts[2],
                                           .centreWidth = parsed.texts[3]});
-    const auto boxes = optionBoxes(windows_);
-    for (size_t i = 0; i < boxes.size(); ++i) {
-        state_.WorkText = parsed.texts[kOptionBoxesFrom + i];
-        // Runs the box's change handling, as typing would.
-        boxes[i]->setText(state_.WorkText);
+    windows_.settingsDialog->setOptionTexts({parsed.texts[4], parsed.texts[5]});
+    const QString& openFolder = parsed.texts[6];
+    if (isFolder(openFolder)) {
+        windows_.openFolderDialog->selectFolder(openFolder);
+        state_.DefaultOpenFolder = openFolder;
     }
-    state_.WorkText = parsed.texts[6];
-    if (isFolder(state_.WorkText)) {
-        windows_.openFolderDialog->selectFolder(state_.WorkText);
-        state_.DefaultOpenFolder = state_.WorkText;
-    }
-    state_.WorkText = parsed.texts[7];
-    if (isFolder(state_.WorkText)) {
-        windows_.folderChooser->selectFolder(state_.WorkText);
-        windows_.splitDialog->setDestination(state_.WorkText);
-        state_.DefaultSaveFolder = state_.WorkText;
+    const QString& saveFolder = parsed.texts[7];
+    if (isFolder(saveFolder)) {
+        windows_.folderChooser->selectFolder(saveFolder);
+        windows_.splitDialog->setDestination(saveFolder);
+        state_.DefaultSaveFolder = saveFolder;
     }
 }
 
-void MainWindow::Timer2Timer() {
+void MainWindow::readSettings() {
     // The designed outer size, now that the window's frame is known.
     if (isVisible() && !isMaximized())
         resizeOuter(*this, kDesignedWidth, kDesignedHeight);
-    state_.StartFolder = imaging::currentFolderPath();
+    settingsFolder_ = imaging::currentFolderPath();
     QFile file(kSettingsName);
     if (QFileInfo(kSettingsName).isFile() && file.open(QIODevice::ReadOnly)) {
         const SettingsParse parsed = parseSettings(file.readAll());
         file.close();
-        for (size_t i = 0; i < parsed.numbers.size(); ++i) {
-            state_.CurrentIndex = parsed.numbers[i];
-            applySettingsNumber(static_cast<int>(i) + 1, state_.CurrentIndex);
-        }
+        for (size_t i = 0; i < parsed.numbers.size(); ++i)
+            applySettingsNumber(static_cast<int>(i) + 1, parsed.numbers[i]);
         if (parsed.complete()) {
             applySettingsTexts(parsed);
         } else {
@@ -131,11 +116,10 @@ void MainWindow::Timer2Timer() {
                                            .arg(*parsed.badLine));
         }
     }
-    state_.CurrentIndex = -1;
     if (QFileInfo(kSoundName).isFile()) {
         windows_.splitDialog->openCompletionSound(QStringLiteral("./") + kSoundName);
     }
-    Timer2->stop();
+    startUpTimer->stop();
 }
 
 SettingsRecord MainWindow::currentSettings() const {
@@ -154,9 +138,9 @@ SettingsRecord MainWindow::currentSettings() const {
     record.texts[1] = splitTexts.threshold;
     record.texts[2] = splitTexts.keptMargin;
     record.texts[3] = splitTexts.centreWidth;
-    const auto boxes = optionBoxes(windows_);
-    for (size_t i = 0; i < boxes.size(); ++i)
-        record.texts[kOptionBoxesFrom + i] = boxes[i]->text();
+    const SettingsDialog::OptionTexts settingsTexts = windows_.settingsDialog->optionTexts();
+    record.texts[4] = settingsTexts.thumbnailSize;
+    record.texts[5] = settingsTexts.tolerance;
     record.texts[6] = state_.DefaultOpenFolder;
     record.texts[7] = state_.DefaultSaveFolder;
     return record;
@@ -166,7 +150,7 @@ imaging::Status MainWindow::saveSettings() {
     // Written beside a temporary name and renamed into place: a failed save
     // leaves the previous settings file as it was.
     const QString folder =
-        state_.StartFolder.isEmpty() ? imaging::currentFolderPath() : state_.StartFolder;
+        settingsFolder_.isEmpty() ? imaging::currentFolderPath() : settingsFolder_;
     return imaging::commitFile(imaging::joinPath(folder, kSettingsName),
                                formatSettings(currentSettings()));
 }
@@ -189,11 +173,11 @@ void MainWindow::tellSettingsNotSaved(const imaging::ImageError& error) {
                                QStringLiteral("設定を保存できません"), error.message);
 }
 
-void MainWindow::SyuuRyouClick() {
+void MainWindow::exitProgram() {
     if (isBusy())
         return;
     const auto saved = saveSettings();
-    state_.ExitRequested = 1;
+    exitRequested_ = true;
     closeOtherWindows();
     if (!saved) {
         tellSettingsNotSaved(saved.error());
@@ -203,7 +187,7 @@ void MainWindow::SyuuRyouClick() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (state_.ExitRequested != 1 && !settingsNoticeShown_) {
+    if (!exitRequested_ && !settingsNoticeShown_) {
         const auto saved = saveSettings();
         closeOtherWindows();
         if (!saved) {
@@ -213,8 +197,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
             return;
         }
     }
-    Timer1->stop();
-    Timer2->stop();
+    loadingTimer->stop();
+    startUpTimer->stop();
     event->accept();
     emit closed();
 }

@@ -1,4 +1,4 @@
-// Loading the catalogue: one file per tick of Timer1, its thumbnail read
+// Loading the catalogue: one file per tick of the loading timer, its thumbnail read
 // ahead on worker threads, item i always file i of the open-folder list.
 #include "catalogue/MainWindow.h"
 
@@ -21,90 +21,92 @@ constexpr int kIconSpacing = 20;
 }  // namespace
 
 void MainWindow::beginLoading(int thumbnailSize, int fileCount) {
-    if (loading_ == nullptr)
-        loading_ = new catalogue::ThumbnailQueue(this);
+    if (readAhead_ == nullptr)
+        readAhead_ = new catalogue::ThumbnailQueue(this);
     const OpenFolderDialog& openDialog = *windows_.openFolderDialog;
-    List->setIconSize(QSize(thumbnailSize, thumbnailSize));
-    List->setGridSize(QSize(thumbnailSize + kIconSpacing, thumbnailSize + kIconSpacing));
-    setStatusText(0, catalogue::kLoadingText);
-    List->clear();
+    CatalogueList& list = *catalogueList_;
+    list.setIconSize(QSize(thumbnailSize, thumbnailSize));
+    list.setGridSize(QSize(thumbnailSize + kIconSpacing, thumbnailSize + kIconSpacing));
+    // The dialog is hidden while loading, so its option stays as it is now.
+    loading_ = {catalogue::LoadingState::Phase::Running, 0, 0, openDialog.slowReading()};
+    setStatusText(0, catalogue::loadPhaseText(loading_.phase));
+    list.clear();
     unreadable_.clear();
-    state_.WorkIndex = 0;
     // Thumbnails sit on the list's own background colour.
-    const QRgb background = List->palette().color(QPalette::Base).rgb();
-    loading_->start(state_.CurrentFolder, openDialog.fileNames().mid(0, fileCount), thumbnailSize,
-                    background);
-    loading_->readAhead(0, openDialog.slowReading());
-    Timer1->start();
+    const QRgb background = list.palette().color(QPalette::Base).rgb();
+    readAhead_->start(state_.CurrentFolder, openDialog.fileNames().mid(0, fileCount), thumbnailSize,
+                      background);
+    loading_.total = readAhead_->count();
+    readAhead_->readAhead(0, loading_.slowReading);
+    loadingTimer->start();
     // Esc in the list stops the loading.
     activateWindow();
-    List->setFocus();
+    list.setFocus();
 }
 
-void MainWindow::Timer1Timer() {
-    if (loading_ == nullptr) {
-        Timer1->stop();
+void MainWindow::loadNextFile() {
+    if (!loading_.running()) {
+        loadingTimer->stop();
         return;
     }
-    const int total = loading_->count();
-    const int index = state_.WorkIndex;
-    if (index >= total) {
-        endLoading(catalogue::kLoadedText);
+    const int index = loading_.next;
+    if (index >= loading_.total) {
+        endLoading(catalogue::LoadingState::Phase::Loaded);
         return;
     }
-    if (!QFileInfo(loading_->path(index)).isFile()) {
-        state_.WorkIndex = total;
+    if (!QFileInfo(readAhead_->path(index)).isFile()) {
+        loading_.next = loading_.total;
         windows_.noticeBox->notify(NoticeBox::ReturnTo::MainWindow, this,
                                    QStringLiteral("見当たらないファイルがあります"),
                                    QStringLiteral("読込を中断します"));
-        endLoading(catalogue::kLoadedText);
+        endLoading(catalogue::LoadingState::Phase::Loaded);
         return;
     }
-    // The dialog is hidden while loading, so its option stays as it was set.
-    const bool slowReading = windows_.openFolderDialog->slowReading();
-    loading_->readAhead(index, slowReading);
+    readAhead_->readAhead(index, loading_.slowReading);
     // A thumbnail still being read is taken at a later tick: the window
     // never waits for a decoder.
-    if (!loading_->ready(index))
+    if (!readAhead_->ready(index))
         return;
 
-    const QString name = loading_->name(index);
-    const imaging::Expected<QImage> read = loading_->take(index, slowReading);
+    CatalogueList& list = *catalogueList_;
+    const QString name = readAhead_->name(index);
+    const imaging::Expected<QImage> read = readAhead_->take(index, loading_.slowReading);
     QImage thumbnail = read ? *read : QImage();
     if (!read.ok()) {
         unreadable_.push_back(name);
-        const int side = List->iconSize().width();
+        const int side = list.iconSize().width();
         thumbnail =
-            catalogue::unreadableThumbnail(side, List->palette().color(QPalette::Base).rgb());
+            catalogue::unreadableThumbnail(side, list.palette().color(QPalette::Base).rgb());
     }
     auto* item = new QListWidgetItem(QIcon(QPixmap::fromImage(thumbnail)), name);
     item->setFlags(item->flags() | Qt::ItemIsEditable);
-    List->addItem(item);
-    setStatusText(1, catalogue::loadingProgressText(index, total));
-    List->clearSelection();
+    list.addItem(item);
+    setStatusText(1, catalogue::loadingProgressText(index, loading_.total));
+    list.clearSelection();
     item->setSelected(true);
-    List->scrollToItem(item);
-    ++state_.WorkIndex;
-    if (state_.WorkIndex == total) {
-        endLoading(catalogue::kLoadedText);
+    list.scrollToItem(item);
+    ++loading_.next;
+    if (loading_.next == loading_.total) {
+        endLoading(catalogue::LoadingState::Phase::Loaded);
         return;
     }
-    loading_->readAhead(state_.WorkIndex, slowReading);
+    readAhead_->readAhead(loading_.next, loading_.slowReading);
 }
 
 void MainWindow::abortLoading() {
-    if (!isBusy())
+    if (!loading_.running())
         return;
-    endLoading(catalogue::kLoadInterruptedText);
+    endLoading(catalogue::LoadingState::Phase::Interrupted);
 }
 
-void MainWindow::endLoading(const QString& panel0Text) {
-    Timer1->stop();
-    if (loading_ != nullptr)
-        loading_->stop();
+void MainWindow::endLoading(catalogue::LoadingState::Phase phase) {
+    loadingTimer->stop();
+    if (readAhead_ != nullptr)
+        readAhead_->stop();
+    loading_.phase = phase;
     state_.CurrentIndex = -1;
-    List->clearSelection();
-    setStatusText(0, panel0Text);
+    catalogueList_->clearSelection();
+    setStatusText(0, catalogue::loadPhaseText(loading_.phase));
     // Panel 1 is empty, unless some listed files could not be read: then
     // it names them once (their items show a crossed grey square).
     setStatusText(1, catalogue::unreadableLoadText(unreadable_));

@@ -6,27 +6,20 @@
 #include "core/AppState.h"
 #include "dialogs/RenameDialog.h"
 
-#include <QLineEdit>
-
-void MainWindow::KobetuClick() {
+void MainWindow::openRenameDialog() {
     if (state_.CurrentIndex == -1)
         return;
     if (isBusy())
         return;
-    const QListWidgetItem* current = List->item(state_.CurrentIndex);
+    const QListWidgetItem* current = catalogueList_->item(state_.CurrentIndex);
     if (!current)
         return;
-    RenameDialog& dialog = *windows_.renameDialog;
-    dialog.Memo1->setText(current->text());
     setEnabled(false);
-    dialog.show();
-    dialog.raise();
-    dialog.activateWindow();
-    dialog.Memo1->setFocus();
+    windows_.renameDialog->open(current->text());
 }
 
 void MainWindow::showRenamed(int index, const QString& newName) {
-    QListWidgetItem* item = List->item(index);
+    QListWidgetItem* item = catalogueList_->item(index);
     if (!item)
         return;
     // The caption changes while the window is still disabled, so the

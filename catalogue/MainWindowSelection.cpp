@@ -38,9 +38,9 @@ int lowestSelectedRow(const QListWidget& list) {
 
 void MainWindow::showCurrentItem() {
     setStatusText(0, catalogue::kSplittableText);
-    const int count = selectedCount(*List);
+    const int count = selectedCount(*catalogueList_);
     if (count == 1) {
-        const QListWidgetItem* current = List->item(state_.CurrentIndex);
+        const QListWidgetItem* current = catalogueList_->item(state_.CurrentIndex);
         setStatusText(1, catalogue::currentItemText(state_.CurrentIndex,
                                                     current ? current->text() : QString()));
     } else if (count > 1) {
@@ -53,32 +53,32 @@ void MainWindow::clearCurrentItem() {
     state_.CurrentIndex = -1;
     setStatusText(0, QString());
     setStatusText(1, QString());
-    List->selectionModel()->clearCurrentIndex();
+    catalogueList_->selectionModel()->clearCurrentIndex();
 }
 
-void MainWindow::ListView1MouseDown(QPoint position) {
+void MainWindow::takeCurrentFromPress(QPoint position) {
     if (isBusy())
         return;
-    const QListWidgetItem* hit = List->itemAt(position);
+    const QListWidgetItem* hit = catalogueList_->itemAt(position);
     if (hit) {
-        state_.CurrentIndex = List->row(hit);
-        state_.SavedCaption = hit->text();
+        state_.CurrentIndex = catalogueList_->row(hit);
+        pressedCaption_ = hit->text();
         showCurrentItem();
     } else {
         clearCurrentItem();
     }
 }
 
-void MainWindow::ListView1KeyUp(int key, Qt::KeyboardModifiers modifiers) {
+void MainWindow::takeCurrentFromKeys(int key, Qt::KeyboardModifiers modifiers) {
     if (isBusy() && key == Qt::Key_Escape)
         abortLoading();
     if (isBusy())
         return;
     if (modifiers.testFlag(Qt::ControlModifier) && key == Qt::Key_A)
-        List->selectAll();
+        catalogueList_->selectAll();
     if (key == Qt::Key_Escape)
         return;
-    const int lowest = lowestSelectedRow(*List);
+    const int lowest = lowestSelectedRow(*catalogueList_);
     if (lowest >= 0) {
         state_.CurrentIndex = lowest;
         showCurrentItem();
@@ -89,17 +89,17 @@ void MainWindow::ListView1KeyUp(int key, Qt::KeyboardModifiers modifiers) {
 
 void MainWindow::rememberCaptions(int first, int last) {
     for (int row = first; row <= last; ++row) {
-        if (QListWidgetItem* item = List->item(row)) {
+        if (QListWidgetItem* item = catalogueList_->item(row)) {
             item->setData(kAcceptedCaptionRole, item->text());
         }
     }
 }
 
-void MainWindow::ListView1Changing(QListWidgetItem* item) {
+void MainWindow::undoEditInPlace(QListWidgetItem* item) {
     if (!item)
         return;
     const QVariant accepted = item->data(kAcceptedCaptionRole);
-    const QString before = accepted.isValid() ? accepted.toString() : state_.SavedCaption;
+    const QString before = accepted.isValid() ? accepted.toString() : pressedCaption_;
     // Icons, flags and the caption put back below leave the text as it was.
     if (item->text() == before)
         return;
@@ -123,23 +123,23 @@ void MainWindow::ListView1Changing(QListWidgetItem* item) {
     });
 }
 
-void MainWindow::HANTENClick() {
-    if (isBusy() || List->count() == 0)
+void MainWindow::invertSelection() {
+    CatalogueList& list = *catalogueList_;
+    if (isBusy() || list.count() == 0)
         return;
-    const int last = List->count() - 1;
-    QItemSelectionModel& selection = *List->selectionModel();
+    const int last = list.count() - 1;
+    QItemSelectionModel& selection = *list.selectionModel();
     // The last item the inversion selects becomes the focused one: the
     // highest-numbered item not selected now.
     int focus = -1;
     for (int row = last; row >= 0 && focus < 0; --row) {
-        if (!selection.isSelected(List->model()->index(row, 0)))
+        if (!selection.isSelected(list.model()->index(row, 0)))
             focus = row;
     }
     // One toggle over the whole list, instead of 9999 single changes.
-    selection.select(QItemSelection(List->model()->index(0, 0), List->model()->index(last, 0)),
+    selection.select(QItemSelection(list.model()->index(0, 0), list.model()->index(last, 0)),
                      QItemSelectionModel::Toggle);
     if (focus >= 0) {
-        selection.setCurrentIndex(List->model()->index(focus, 0), QItemSelectionModel::NoUpdate);
+        selection.setCurrentIndex(list.model()->index(focus, 0), QItemSelectionModel::NoUpdate);
     }
-    state_.WorkIndex = last + 1;
 }

@@ -4,10 +4,10 @@
 #include "catalogue/CatalogueList.h"
 #include "split/SplitDialog.h"
 
-void MainWindow::IkkatuClick() {
+void MainWindow::openSplitDialog() {
     if (isBusy())
         return;
-    if (List->selectedItems().isEmpty())
+    if (catalogueList_->selectedItems().isEmpty())
         return;
     setEnabled(false);
     windows_.splitDialog->open();

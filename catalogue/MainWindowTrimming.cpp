@@ -17,11 +17,11 @@ const QString kFileMissing = QStringLiteral("ファイルが見当たりませ�
 }  // namespace
 
 void MainWindow::openTrimmingView() {
-    if (isBusy() || listItemIndex(*List) < 0) {
+    if (isBusy() || listItemIndex(*catalogueList_) < 0) {
         return;
     }
     const QListWidgetItem* item =
-        state_.CurrentIndex >= 0 ? List->item(state_.CurrentIndex) : nullptr;
+        state_.CurrentIndex >= 0 ? catalogueList_->item(state_.CurrentIndex) : nullptr;
     if (item == nullptr) {
         return;
     }

@@ -2,8 +2,18 @@
 
 namespace catalogue {
 
-bool isBusy(const QString& panel0Text) {
-    return panel0Text == kLoadingText;
+QString loadPhaseText(LoadingState::Phase phase) {
+    switch (phase) {
+        case LoadingState::Phase::Running:
+            return kLoadingText;
+        case LoadingState::Phase::Loaded:
+            return kLoadedText;
+        case LoadingState::Phase::Interrupted:
+            return kLoadInterruptedText;
+        case LoadingState::Phase::Idle:
+            break;
+    }
+    return QString();
 }
 
 QString currentItemText(int index, const QString& caption) {

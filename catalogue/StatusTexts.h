@@ -1,11 +1,12 @@
 #pragma once
 
+#include "catalogue/LoadingState.h"
+
 #include <QString>
 
 namespace catalogue {
 
-// Texts of the catalogue window's status bar. Panel 0 also serves as the
-// program's busy marker, so these exact texts are compared, not only shown.
+// Texts of the catalogue window's status bar.
 
 // Panel 0.
 inline const QString kLoadingText = QStringLiteral("読込中");
@@ -13,9 +14,8 @@ inline const QString kLoadedText = QStringLiteral("読込完了");
 inline const QString kLoadInterruptedText = QStringLiteral("読込中断");
 inline const QString kSplittableText = QStringLiteral("分割可能");
 
-// True while thumbnails load: every command of the catalogue window is
-// inert then (only Esc, which stops the loading, works).
-bool isBusy(const QString& panel0Text);
+// Panel 0 for a phase of the loading: empty before the first loading.
+QString loadPhaseText(LoadingState::Phase phase);
 
 // Panel 1 when one item is current and selected:
 // " [No." + (index + 1) + "]" + two spaces + caption.

@@ -6,34 +6,20 @@
 
 #include <cstdint>
 
-// The working values the windows share. One instance lives in main() for
-// the whole run and is handed to every window by reference. Everything
-// starts zero or empty; the main window's creation sets the few fields that
-// start otherwise. Scratch fields are reused by several commands, which is
-// safe because commands are refused while loading and every dialog disables
-// the window that opened it.
+// What the windows truly share: the current item and folder, the saved
+// default folders and the trimming view's frame. One instance lives for the
+// whole run and is handed to every window by reference; each job keeps its
+// own working state in its own typed object.
 struct AppState {
-    // --- catalogue and start-up ---
     // Catalogue item last clicked or reached by keyboard; -1 = none.
     int32_t CurrentIndex = 0;
-    // Shared loop index: next file to load, item tested by the automatic
-    // selection or the inversion.
-    int32_t WorkIndex = 0;
-    // 1 once the exit command has saved the settings.
-    int32_t ExitRequested = 0;
-    // Tolerance of the automatic selection.
-    int32_t WorkNumber = 0;
-    // Shared scratch text (thumbnail size at opening, ...).
-    QString WorkText;
-    // Caption of the item under the last mouse press in the catalogue.
-    QString SavedCaption;
     // Folder the catalogue shows, without a trailing separator.
     QString CurrentFolder;
+    // The folders the open-folder dialog and the split dialog start in,
+    // saved in the settings file.
     QString DefaultOpenFolder;
     QString DefaultSaveFolder;
-    // Current directory at start-up; the settings file is written there.
-    QString StartFolder;
 
-    // --- trimming view ---
+    // The trimming view's frame and steps, kept from one image to the next.
     FrameFields Frame;
 };

@@ -24,8 +24,6 @@ public:
     virtual QWidget& window() = 0;
     // The catalogue list: item i is file i of the current folder.
     virtual QListWidget& catalogueList() = 0;
-    virtual QString statusText(int panel) const = 0;
-    virtual void setStatusText(int panel, const QString& text) = 0;
     // Number of thumbnails in the catalogue's image list.
     virtual int thumbnailCount() const = 0;
     // Opens or reloads the trimming view on the current item.

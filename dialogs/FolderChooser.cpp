@@ -14,24 +14,24 @@ FolderChooser::FolderChooser(AppState& state, Windows& windows) : state_(state),
     makeDialogWindow(*this, 370, 375, CloseButton::Shown);
     setWindowTitle(QStringLiteral("フォルダ選択"));
 
-    ShellTreeView1 =
+    folderTree =
         named(new FolderTree(this), QStringLiteral("ShellTreeView1"), QStringLiteral("フォルダ"));
-    ShellTreeView1->setGeometry(8, 7, 353, 322);
-    Button1 =
+    folderTree->setGeometry(8, 7, 353, 322);
+    okButton =
         pushButton(this, QStringLiteral("Button1"), QStringLiteral("OK"), QRect(168, 340, 89, 25));
-    Button2 = pushButton(this, QStringLiteral("Button2"), QStringLiteral("キャンセル"),
-                         QRect(270, 340, 91, 25));
-    Button3 = pushButton(this, QStringLiteral("Button3"), QStringLiteral("デフォルトに設定"),
-                         QRect(9, 344, 97, 17));
+    cancelButton = pushButton(this, QStringLiteral("Button2"), QStringLiteral("キャンセル"),
+                              QRect(270, 340, 91, 25));
+    setDefaultButton = pushButton(this, QStringLiteral("Button3"),
+                                  QStringLiteral("デフォルトに設定"), QRect(9, 344, 97, 17));
 
-    setTabOrder(ShellTreeView1, Button2);
-    setTabOrder(Button2, Button1);
-    setTabOrder(Button1, Button3);
+    setTabOrder(folderTree, cancelButton);
+    setTabOrder(cancelButton, okButton);
+    setTabOrder(okButton, setDefaultButton);
 
-    connect(Button1, &QPushButton::clicked, this, &FolderChooser::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &FolderChooser::Button2Click);
-    connect(Button3, &QPushButton::clicked, this, &FolderChooser::Button3Click);
-    connect(ShellTreeView1, &FolderTree::keyReleased, this, &FolderChooser::ShellTreeView1KeyUp);
+    connect(okButton, &QPushButton::clicked, this, &FolderChooser::chooseSelectedFolder);
+    connect(cancelButton, &QPushButton::clicked, this, &FolderChooser::cancel);
+    connect(setDefaultButton, &QPushButton::clicked, this, &FolderChooser::setAsDefault);
+    connect(folderTree, &FolderTree::keyReleased, this, &FolderChooser::reloadOnF5);
 }
 
 void FolderChooser::openFor(QWidget& opener) {
@@ -39,11 +39,11 @@ void FolderChooser::openFor(QWidget& opener) {
     show();
     raise();
     activateWindow();
-    Button2->setFocus();
+    cancelButton->setFocus();
 }
 
 void FolderChooser::selectFolder(const QString& folder) {
-    ShellTreeView1->selectFolder(folder);
+    folderTree->selectFolder(folder);
 }
 
 void FolderChooser::returnToSplitDialog() {
@@ -51,24 +51,24 @@ void FolderChooser::returnToSplitDialog() {
     windows_.split->window().setEnabled(true);
 }
 
-void FolderChooser::Button1Click() {
-    windows_.split->setDestination(ShellTreeView1->selectedFolder());
+void FolderChooser::chooseSelectedFolder() {
+    windows_.split->setDestination(folderTree->selectedFolder());
     returnToSplitDialog();
 }
 
-void FolderChooser::Button2Click() {
+void FolderChooser::cancel() {
     returnToSplitDialog();
 }
 
-void FolderChooser::Button3Click() {
-    state_.DefaultSaveFolder = ShellTreeView1->selectedFolder();
+void FolderChooser::setAsDefault() {
+    state_.DefaultSaveFolder = folderTree->selectedFolder();
     windows_.noticeBox->notify(NoticeBox::ReturnTo::FolderChooser, this,
                                QStringLiteral("設定しました"));
 }
 
-void FolderChooser::ShellTreeView1KeyUp(int key) {
+void FolderChooser::reloadOnF5(int key) {
     if (key == Qt::Key_F5)
-        ShellTreeView1->reload();
+        folderTree->reload();
 }
 
 void FolderChooser::closeEvent(QCloseEvent* event) {

@@ -22,15 +22,18 @@ public:
     // Selects `folder` in the folder tree (at start-up, the default folder).
     void selectFolder(const QString& folder);
 
-    FolderTree* ShellTreeView1 = nullptr;
-    QPushButton* Button1 = nullptr;
-    QPushButton* Button2 = nullptr;
-    QPushButton* Button3 = nullptr;
+    FolderTree* folderTree = nullptr;
+    QPushButton* okButton = nullptr;
+    QPushButton* cancelButton = nullptr;
+    QPushButton* setDefaultButton = nullptr;
 
-    void Button1Click();
-    void Button2Click();
-    void Button3Click();
-    void ShellTreeView1KeyUp(int key);
+    // OK: the selected folder becomes the split dialog's destination.
+    void chooseSelectedFolder();
+    void cancel();
+    // Keeps the selected folder as the default destination for the next start.
+    void setAsDefault();
+    // F5 in the folder tree reads it again.
+    void reloadOnF5(int key);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

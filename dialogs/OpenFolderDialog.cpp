@@ -3,7 +3,6 @@
 #include "core/AppState.h"
 #include "core/FormLook.h"
 #include "core/Hints.h"
-#include "core/NumberEdit.h"
 #include "core/WindowPorts.h"
 #include "dialogs/FolderListing.h"
 #include "dialogs/FolderTree.h"
@@ -53,43 +52,44 @@ OpenFolderDialog::OpenFolderDialog(AppState& state, Windows& windows)
     makeDialogWindow(*this, 680, 428, CloseButton::Shown);
     setWindowTitle(QStringLiteral("開く"));
 
-    ShellTreeView1 =
+    folderTree =
         named(new FolderTree(this), QStringLiteral("ShellTreeView1"), QStringLiteral("フォルダ"));
-    ShellTreeView1->setGeometry(8, 8, 281, 409);
+    folderTree->setGeometry(8, 8, 281, 409);
 
-    ShellListView1 = named(new QTreeWidget(this), QStringLiteral("ShellListView1"),
-                           QStringLiteral("ファイル一覧"));
-    ShellListView1->setGeometry(kListGeometry);
-    ShellListView1->setHeaderLabels(
+    fileList = named(new QTreeWidget(this), QStringLiteral("ShellListView1"),
+                     QStringLiteral("ファイル一覧"));
+    fileList->setGeometry(kListGeometry);
+    fileList->setHeaderLabels(
         {QStringLiteral("名前"), QStringLiteral("サイズ"), QStringLiteral("更新日時")});
-    ShellListView1->setRootIsDecorated(false);
-    ShellListView1->setUniformRowHeights(true);
-    ShellListView1->setSelectionMode(QAbstractItemView::SingleSelection);
-    ShellListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    fileList->setRootIsDecorated(false);
+    fileList->setUniformRowHeights(true);
+    fileList->setSelectionMode(QAbstractItemView::SingleSelection);
+    fileList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // The entries keep the listing's natural order: item i is file i of the catalogue.
-    ShellListView1->setSortingEnabled(false);
-    ShellListView1->header()->setSectionsClickable(false);
-    ShellListView1->header()->setDefaultAlignment(Qt::AlignLeft);
+    fileList->setSortingEnabled(false);
+    fileList->header()->setSectionsClickable(false);
+    fileList->header()->setDefaultAlignment(Qt::AlignLeft);
 
     // A bare number: screen readers read it, and say what it counts.
-    Label1 = named(new QLabel(QStringLiteral("0"), this), QStringLiteral("Label1"));
-    Label1->setAccessibleDescription(QStringLiteral("ファイル数"));
-    setPixelFont(*Label1, 16);
-    Label1->setGeometry(488, 8, 185, std::max(16, textBoxHeight(*Label1)));
-    Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    fileCountLabel = named(new QLabel(QStringLiteral("0"), this), QStringLiteral("Label1"));
+    fileCountLabel->setAccessibleDescription(QStringLiteral("ファイル数"));
+    setPixelFont(*fileCountLabel, 16);
+    fileCountLabel->setGeometry(488, 8, 185, std::max(16, textBoxHeight(*fileCountLabel)));
+    fileCountLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    Button3 = pushButton(this, QStringLiteral("Button3"), QStringLiteral("デフォルトに設定"),
-                         QRect(296, 8, 97, 17));
-    Button1 =
+    setDefaultButton = pushButton(this, QStringLiteral("Button3"),
+                                  QStringLiteral("デフォルトに設定"), QRect(296, 8, 97, 17));
+    okButton =
         pushButton(this, QStringLiteral("Button1"), QStringLiteral("OK"), QRect(304, 392, 73, 25));
-    Button2 = pushButton(this, QStringLiteral("Button2"), QStringLiteral("キャンセル"),
-                         QRect(392, 392, 75, 25));
-    CheckBox2 = named(new QCheckBox(QStringLiteral("低速読み"), this), QStringLiteral("CheckBox2"));
-    CheckBox2->setGeometry(512, 400, 73, 17);
-    CheckBox1 =
+    cancelButton = pushButton(this, QStringLiteral("Button2"), QStringLiteral("キャンセル"),
+                              QRect(392, 392, 75, 25));
+    slowReadingBox =
+        named(new QCheckBox(QStringLiteral("低速読み"), this), QStringLiteral("CheckBox2"));
+    slowReadingBox->setGeometry(512, 400, 73, 17);
+    showHintsBox =
         named(new QCheckBox(QStringLiteral("ヒント表示"), this), QStringLiteral("CheckBox1"));
-    CheckBox1->setGeometry(600, 400, 73, 17);
-    CheckBox1->setChecked(true);
+    showHintsBox->setGeometry(600, 400, 73, 17);
+    showHintsBox->setChecked(true);
 
     // Its accessible name is left to Qt, which reads the text.
     unlistedNamesNote = new QLabel(this);
@@ -101,37 +101,40 @@ OpenFolderDialog::OpenFolderDialog(AppState& state, Windows& windows)
     unlistedNamesNote->setPalette(warning);
     unlistedNamesNote->hide();
 
-    connect(ShellTreeView1, &FolderTree::folderChanged, this,
-            &OpenFolderDialog::ShellTreeView1Change);
-    connect(ShellTreeView1, &FolderTree::keyReleased, this, &OpenFolderDialog::ShellTreeView1KeyUp);
-    connect(ShellListView1, &QTreeWidget::itemDoubleClicked, this,
-            [this] { ShellListView1DblClick(); });
-    connect(CheckBox1, &QCheckBox::toggled, this, &OpenFolderDialog::CheckBox1Click);
-    connect(Button1, &QPushButton::clicked, this, &OpenFolderDialog::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &OpenFolderDialog::Button2Click);
-    connect(Button3, &QPushButton::clicked, this, &OpenFolderDialog::Button3Click);
+    connect(folderTree, &FolderTree::folderChanged, this, &OpenFolderDialog::listFolder);
+    connect(folderTree, &FolderTree::keyReleased, this, &OpenFolderDialog::reloadOnF5);
+    connect(fileList, &QTreeWidget::itemDoubleClicked, this, [this] { openPreviewOfSelected(); });
+    connect(showHintsBox, &QCheckBox::toggled, this, &OpenFolderDialog::showHints);
+    connect(okButton, &QPushButton::clicked, this, &OpenFolderDialog::openListedFiles);
+    connect(cancelButton, &QPushButton::clicked, this, &OpenFolderDialog::cancel);
+    connect(setDefaultButton, &QPushButton::clicked, this, &OpenFolderDialog::setAsDefault);
 
-    FormCreate();
-}
-
-void OpenFolderDialog::FormCreate() {
-    setHint(*Button3, QStringLiteral("このフォルダを起動時に\r\n開く様にします"));
-    setHint(*CheckBox2,
+    setHint(*setDefaultButton, QStringLiteral("このフォルダを起動時に\r\n開く様にします"));
+    setHint(*slowReadingBox,
             QStringLiteral(
                 "大きいサイズの画像が\r\nサムネイル表示されない時に\r\nチェックしてみて下さい"));
-    setHint(*ShellListView1,
+    setHint(*fileList,
             QStringLiteral(
                 "ダブルクリックで表示します\r\n表示中\r\n[→][X]キー 次へ\r\n[←][Z]キー 戻る"));
     // Narrow until the list first shows a folder, which sets the normal widths.
-    ShellListView1->setColumnWidth(0, 1);
+    fileList->setColumnWidth(0, 1);
+}
+
+void OpenFolderDialog::open() {
+    show();
+    raise();
+    activateWindow();
+    folderTree->setFocus();
+    // The tree and the file list show the disk as it is now.
+    refresh();
 }
 
 void OpenFolderDialog::selectFolder(const QString& folder) {
-    ShellTreeView1->selectFolder(folder);
+    folderTree->selectFolder(folder);
 }
 
 void OpenFolderDialog::refresh() {
-    ShellTreeView1->reload();
+    folderTree->reload();
 }
 
 QString OpenFolderDialog::entryPath(int entry) const {
@@ -141,34 +144,34 @@ QString OpenFolderDialog::entryPath(int entry) const {
 }
 
 int OpenFolderDialog::selectedIndex() const {
-    const QList<QTreeWidgetItem*> selected = ShellListView1->selectedItems();
-    return selected.isEmpty() ? -1 : ShellListView1->indexOfTopLevelItem(selected.front());
+    const QList<QTreeWidgetItem*> selected = fileList->selectedItems();
+    return selected.isEmpty() ? -1 : fileList->indexOfTopLevelItem(selected.front());
 }
 
 void OpenFolderDialog::setSelectedIndex(int entry) {
-    QTreeWidgetItem* const item = ShellListView1->topLevelItem(entry);
+    QTreeWidgetItem* const item = fileList->topLevelItem(entry);
     if (item == nullptr)
         return;
-    ShellListView1->setCurrentItem(item);
-    ShellListView1->scrollToItem(item);
+    fileList->setCurrentItem(item);
+    fileList->scrollToItem(item);
 }
 
 bool OpenFolderDialog::slowReading() const {
-    return CheckBox2->isChecked();
+    return slowReadingBox->isChecked();
 }
 
 void OpenFolderDialog::fillList(const QString& folder) {
     folder_ = folder;
     files_ = dialogs::listPictureFiles(folder);
-    ShellListView1->clear();
+    fileList->clear();
     const QDir dir(folder);
     QList<QTreeWidgetItem*> entries;
     entries.reserve(files_.size());
     for (const QString& name : files_)
         entries.push_back(listEntry(dir, name));
-    ShellListView1->addTopLevelItems(entries);
+    fileList->addTopLevelItems(entries);
     for (size_t column = 0; column < kColumnWidths.size(); ++column) {
-        ShellListView1->setColumnWidth(static_cast<int>(column), kColumnWidths[column]);
+        fileList->setColumnWidth(static_cast<int>(column), kColumnWidths[column]);
     }
 }
 
@@ -179,42 +182,42 @@ void OpenFolderDialog::showUnlistedNames(const QString& folder) {
     unlistedNamesNote->setToolTip(dialogs::nonUtf8NameList(unlisted));
     if (note.isEmpty()) {
         unlistedNamesNote->hide();
-        ShellListView1->setGeometry(kListGeometry);
+        fileList->setGeometry(kListGeometry);
         return;
     }
     // Sized from the font, so neither line is cut.
     const int noteHeight = kNoteLines * unlistedNamesNote->fontMetrics().lineSpacing() + 2;
     unlistedNamesNote->setGeometry(kListGeometry.left(), kListGeometry.bottom() + 1 - noteHeight,
                                    kListGeometry.width(), noteHeight);
-    ShellListView1->setGeometry(kListGeometry.adjusted(0, 0, 0, -noteHeight - 4));
+    fileList->setGeometry(kListGeometry.adjusted(0, 0, 0, -noteHeight - 4));
     unlistedNamesNote->show();
 }
 
-void OpenFolderDialog::ShellTreeView1Change(const QString& folder) {
+void OpenFolderDialog::listFolder(const QString& folder) {
     fillList(folder);
     showUnlistedNames(folder);
-    Label1->setText(QString::number(fileCount()) + QStringLiteral(" Files"));
+    fileCountLabel->setText(QString::number(fileCount()) + QStringLiteral(" Files"));
 }
 
-void OpenFolderDialog::ShellTreeView1KeyUp(int key) {
+void OpenFolderDialog::reloadOnF5(int key) {
     if (key == Qt::Key_F5)
-        ShellTreeView1->reload();
+        folderTree->reload();
 }
 
-void OpenFolderDialog::CheckBox1Click() {
-    const bool shown = CheckBox1->isChecked();
-    showHint(*ShellListView1, shown);
-    showHint(*CheckBox2, shown);
-    showHint(*Button3, shown);
+void OpenFolderDialog::showHints() {
+    const bool shown = showHintsBox->isChecked();
+    showHint(*fileList, shown);
+    showHint(*slowReadingBox, shown);
+    showHint(*setDefaultButton, shown);
 }
 
-void OpenFolderDialog::Button3Click() {
-    state_.DefaultOpenFolder = ShellTreeView1->selectedFolder();
+void OpenFolderDialog::setAsDefault() {
+    state_.DefaultOpenFolder = folderTree->selectedFolder();
     windows_.noticeBox->notify(NoticeBox::ReturnTo::OpenFolderDialog, this,
                                QStringLiteral("設定しました"));
 }
 
-void OpenFolderDialog::Button1Click() {
+void OpenFolderDialog::openListedFiles() {
     const int count = fileCount();
     if (count > kMaxFiles) {
         windows_.noticeBox->notify(NoticeBox::ReturnTo::OpenFolderDialog, this,
@@ -225,16 +228,14 @@ void OpenFolderDialog::Button1Click() {
     if (count == 0 || folder_.isEmpty())
         return;
 
-    state_.WorkText = windows_.settingsDialog->Edit1->text();
-    const int side = dialogs::thumbnailSideOf(state_.WorkText);
+    const int side = dialogs::thumbnailSideOf(windows_.settingsDialog->thumbnailSizeText());
     state_.CurrentFolder = folder_;
     returnToMainWindow();
     windows_.trimming->startFrameAnew();
-    state_.WorkIndex = 0;
     windows_.main->beginLoading(side, count);
 }
 
-void OpenFolderDialog::Button2Click() {
+void OpenFolderDialog::cancel() {
     returnToMainWindow();
 }
 

@@ -23,6 +23,9 @@ public:
 
     OpenFolderDialog(AppState& state, Windows& windows);
 
+    // Shows the dialog with the folder tree focused, the tree and the file
+    // list read again from the disk.
+    void open();
     // Selects `folder` in the folder tree (at start-up, the default folder).
     void selectFolder(const QString& folder);
     // Reads the tree again as F5 does, keeping the selection, and with it
@@ -44,27 +47,33 @@ public:
     // "低速読み": large pictures are first reduced to a quarter.
     bool slowReading() const;
 
-    FolderTree* ShellTreeView1 = nullptr;
-    QTreeWidget* ShellListView1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QPushButton* Button3 = nullptr;
-    QPushButton* Button1 = nullptr;
-    QPushButton* Button2 = nullptr;
-    QCheckBox* CheckBox2 = nullptr;
-    QCheckBox* CheckBox1 = nullptr;
+    FolderTree* folderTree = nullptr;
+    QTreeWidget* fileList = nullptr;
+    QLabel* fileCountLabel = nullptr;
+    QPushButton* setDefaultButton = nullptr;
+    QPushButton* okButton = nullptr;
+    QPushButton* cancelButton = nullptr;
+    QCheckBox* slowReadingBox = nullptr;
+    QCheckBox* showHintsBox = nullptr;
     // Below the file list, shown only while the selected folder holds
     // entries whose names cannot be listed (not UTF-8): says how many.
     QLabel* unlistedNamesNote = nullptr;
 
-    void FormCreate();
-    void ShellTreeView1Change(const QString& folder);
-    void ShellTreeView1KeyUp(int key);
-    void CheckBox1Click();
-    void Button1Click();
-    void Button2Click();
-    void Button3Click();
-    // The preview of the selected file.
-    void ShellListView1DblClick();
+    // The folder tree's selection has changed: lists its picture files.
+    void listFolder(const QString& folder);
+    // F5 in the folder tree reads it again.
+    void reloadOnF5(int key);
+    // The hints of the list, the slow-reading box and set-as-default
+    // follow the hint box.
+    void showHints();
+    // OK: the catalogue loads the listed files.
+    void openListedFiles();
+    void cancel();
+    // Keeps the selected folder as the one to show at the next start.
+    void setAsDefault();
+    // Shows the selected file in the preview (a double-click in the list;
+    // the preview's own keys step through the list with it).
+    void openPreviewOfSelected();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -7,7 +7,7 @@
 
 #include <QFileInfo>
 
-void OpenFolderDialog::ShellListView1DblClick() {
+void OpenFolderDialog::openPreviewOfSelected() {
     const int entry = selectedIndex();
     if (entry < 0) {
         return;

@@ -26,25 +26,33 @@ RenameDialog::RenameDialog(AppState& state, Windows& windows) : state_(state), w
     setWindowTitle(QStringLiteral("リネーム"));
 
     // One line: a file name has no line breaks, and Enter means OK.
-    Memo1 = named(new QLineEdit(QStringLiteral("Memo1"), this), QStringLiteral("Memo1"),
-                  QStringLiteral("新しいファイル名"));
-    Memo1->setMaxLength(kMaxNameLength);
-    setPixelFont(*Memo1, 15);
-    Memo1->installEventFilter(this);
+    newNameEdit = named(new QLineEdit(QStringLiteral("Memo1"), this), QStringLiteral("Memo1"),
+                        QStringLiteral("新しいファイル名"));
+    newNameEdit->setMaxLength(kMaxNameLength);
+    setPixelFont(*newNameEdit, 15);
+    newNameEdit->installEventFilter(this);
 
-    Button1 =
+    okButton =
         pushButton(this, QStringLiteral("Button1"), QStringLiteral("OK"), QRect(72, 48, 75, 25));
-    Button2 = pushButton(this, QStringLiteral("Button2"), QStringLiteral("キャンセル"),
-                         QRect(168, 48, 75, 25));
+    cancelButton = pushButton(this, QStringLiteral("Button2"), QStringLiteral("キャンセル"),
+                              QRect(168, 48, 75, 25));
 
-    connect(Button1, &QPushButton::clicked, this, &RenameDialog::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &RenameDialog::Button2Click);
+    connect(okButton, &QPushButton::clicked, this, &RenameDialog::renameFile);
+    connect(cancelButton, &QPushButton::clicked, this, &RenameDialog::cancel);
     layoutControls();
+}
+
+void RenameDialog::open(const QString& currentName) {
+    newNameEdit->setText(currentName);
+    show();
+    raise();
+    activateWindow();
+    newNameEdit->setFocus();
 }
 
 void RenameDialog::layoutControls() {
     // The name box stretches with the window's width.
-    Memo1->setGeometry(8, 8, width() - (kClientWidth - 298), 23);
+    newNameEdit->setGeometry(8, 8, width() - (kClientWidth - 298), 23);
 }
 
 void RenameDialog::resizeEvent(QResizeEvent* event) {
@@ -53,16 +61,16 @@ void RenameDialog::resizeEvent(QResizeEvent* event) {
 }
 
 bool RenameDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Memo1 && event->type() == QEvent::KeyPress) {
-        if (Memo1KeyDown(static_cast<QKeyEvent*>(event)->key()))
+    if (watched == newNameEdit && event->type() == QEvent::KeyPress) {
+        if (handleNameKey(static_cast<QKeyEvent*>(event)->key()))
             return true;
     }
     return QWidget::eventFilter(watched, event);
 }
 
-bool RenameDialog::Memo1KeyDown(int key) {
+bool RenameDialog::handleNameKey(int key) {
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        Button1Click();
+        renameFile();
         return true;
     }
     if (key == Qt::Key_Escape) {
@@ -79,7 +87,7 @@ void RenameDialog::closeDialog() {
     main.activateWindow();
 }
 
-void RenameDialog::Button2Click() {
+void RenameDialog::cancel() {
     closeDialog();
 }
 
@@ -93,8 +101,8 @@ void RenameDialog::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void RenameDialog::Button1Click() {
-    const QString newName = Memo1->text();
+void RenameDialog::renameFile() {
+    const QString newName = newNameEdit->text();
     if (newName.isEmpty())
         return;
     NoticeBox& notice = *windows_.noticeBox;

@@ -9,8 +9,8 @@ struct Windows;
 
 // The rename dialog: renames the file of the catalogue's current item on
 // disk and gives the item its new caption. The main window's rename command
-// fills Memo1 with the current name, disables itself and shows the dialog;
-// OK, cancel, Esc and the close button give the main window back.
+// disables itself and opens the dialog on the current name; OK, cancel, Esc
+// and the close button give the main window back.
 class RenameDialog : public QWidget {
     Q_OBJECT
 public:
@@ -18,14 +18,19 @@ public:
 
     RenameDialog(AppState& state, Windows& windows);
 
-    QLineEdit* Memo1 = nullptr;
-    QPushButton* Button1 = nullptr;
-    QPushButton* Button2 = nullptr;
+    // Shows the dialog with `currentName` in the name box, focused.
+    void open(const QString& currentName);
+
+    QLineEdit* newNameEdit = nullptr;
+    QPushButton* okButton = nullptr;
+    QPushButton* cancelButton = nullptr;
 
     // Enter is OK, Esc is cancel; true when the key was one of them.
-    bool Memo1KeyDown(int key);
-    void Button1Click();
-    void Button2Click();
+    bool handleNameKey(int key);
+    // OK: renames the file when the new name is allowed and free, or
+    // tells why not.
+    void renameFile();
+    void cancel();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

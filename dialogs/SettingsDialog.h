@@ -8,7 +8,6 @@ class NumberEdit;
 class QFrame;
 class QLabel;
 class QPushButton;
-struct AppState;
 struct Windows;
 
 // The settings dialog: thumbnail size and the tolerance of the automatic
@@ -20,28 +19,47 @@ public:
     static constexpr int kMaxThumbnail = dialogs::kMaxThumbnailSide;
     static constexpr int kMaxTolerance = 990;
 
-    SettingsDialog(AppState& state, Windows& windows);
+    // The texts of the two boxes, as the settings file keeps them.
+    struct OptionTexts {
+        QString thumbnailSize;
+        QString tolerance;
+    };
 
-    QFrame* Panel1 = nullptr;
-    QLabel* Label1 = nullptr;
-    NumberEdit* Edit1 = nullptr;
-    QPushButton* Button3 = nullptr;
-    QPushButton* Button4 = nullptr;
-    QFrame* Panel2 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    NumberEdit* Edit2 = nullptr;
-    QPushButton* Button5 = nullptr;
-    QPushButton* Button6 = nullptr;
-    QPushButton* Button1 = nullptr;
-    QPushButton* Button2 = nullptr;
+    explicit SettingsDialog(Windows& windows);
 
-    void Button1Click();
-    void Button2Click();
-    void Button3Click();
-    void Button4Click();
-    void Button5Click();
-    void Button6Click();
+    // Shows the dialog with OK focused; cancel (and an empty size at OK)
+    // gives the size box back the text it has now.
+    void open();
+
+    // The boxes as they are now, typed or not yet confirmed.
+    QString thumbnailSizeText() const;
+    QString toleranceText() const;
+    OptionTexts optionTexts() const;
+    // Fills both boxes; each runs its change handling, as typing would.
+    void setOptionTexts(const OptionTexts& texts);
+
+    QFrame* thumbnailSizeGroup = nullptr;
+    QLabel* thumbnailSizeLabel = nullptr;
+    NumberEdit* thumbnailSizeEdit = nullptr;
+    QPushButton* thumbnailSizeUpButton = nullptr;
+    QPushButton* thumbnailSizeDownButton = nullptr;
+    QFrame* toleranceGroup = nullptr;
+    QLabel* toleranceLabel = nullptr;
+    QLabel* plusMinusLabel = nullptr;
+    NumberEdit* toleranceEdit = nullptr;
+    QPushButton* toleranceUpButton = nullptr;
+    QPushButton* toleranceDownButton = nullptr;
+    QPushButton* okButton = nullptr;
+    QPushButton* cancelButton = nullptr;
+
+    // OK: an empty tolerance becomes 10; a size outside 20..150 is refused
+    // with a notice, otherwise the dialog closes.
+    void confirm();
+    void cancel();
+    void increaseThumbnailSize();
+    void decreaseThumbnailSize();
+    void increaseTolerance();
+    void decreaseTolerance();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -49,6 +67,7 @@ protected:
 private:
     void closeDialog();
 
-    AppState& state_;
     Windows& windows_;
+    // The size box's text when the dialog was opened.
+    QString sizeAtOpening_;
 };

@@ -22,7 +22,7 @@ Program::Program() {
     windows.split = splitDialog_.get();
     renameDialog_ = std::make_unique<RenameDialog>(state, windows);
     windows.renameDialog = renameDialog_.get();
-    settingsDialog_ = std::make_unique<SettingsDialog>(state, windows);
+    settingsDialog_ = std::make_unique<SettingsDialog>(windows);
     windows.settingsDialog = settingsDialog_.get();
     noticeBox_ = std::make_unique<NoticeBox>(windows);
     windows.noticeBox = noticeBox_.get();

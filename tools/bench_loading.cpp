@@ -120,9 +120,9 @@ struct LoadFigures {
 LoadFigures loadThroughTheWindows(Program& program, const QString& folder, bool slowReading) {
     MainWindow& main = *program.windows.mainWindow;
     OpenFolderDialog& dialog = *program.windows.openFolderDialog;
-    main.Folder1->trigger();
-    dialog.CheckBox2->setChecked(slowReading);
-    dialog.ShellTreeView1->selectFolder(folder);
+    main.openAction->trigger();
+    dialog.slowReadingBox->setChecked(slowReading);
+    dialog.selectFolder(folder);
 
     std::vector<Turn> turns;
     QElapsedTimer clock;
@@ -130,19 +130,19 @@ LoadFigures loadThroughTheWindows(Program& program, const QString& folder, bool 
     QTimer turn;
     turn.setInterval(0);
     QObject::connect(&turn, &QTimer::timeout, [&] {
-        turns.push_back({clock.nsecsElapsed(), threadCpuNs(), main.List->count()});
-        if (!main.Timer1->isActive())
+        turns.push_back({clock.nsecsElapsed(), threadCpuNs(), main.catalogueList().count()});
+        if (!main.isBusy())
             loop.quit();
     });
     clock.start();
     const qint64 cpuAtStart = threadCpuNs();
-    dialog.Button1->click();
+    dialog.okButton->click();
     turn.start();
     loop.exec();
 
     LoadFigures figures;
     figures.totalMs = static_cast<double>(clock.nsecsElapsed()) / 1e6;
-    figures.items = main.List->count();
+    figures.items = main.catalogueList().count();
     std::vector<Gap> gaps;
     Turn previous{0, cpuAtStart, 0};
     for (const Turn& next : turns) {
@@ -175,7 +175,7 @@ int main(int argc, char** argv) {
     QDir::setCurrent(start.path());
     Program program;
     program.windows.mainWindow->show();
-    while (program.windows.mainWindow->Timer2->isActive())
+    while (program.windows.mainWindow->startUpTimer->isActive())
         QApplication::processEvents();
 
     for (const bool slowReading : {false, true}) {

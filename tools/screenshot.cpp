@@ -88,22 +88,23 @@ int main(int argc, char** argv) {
     Program program;
     MainWindow& main = *program.windows.mainWindow;
     main.show();
-    if (!QTest::qWaitFor([&] { return !main.Timer2->isActive(); }, 5000))
+    if (!QTest::qWaitFor([&] { return !main.startUpTimer->isActive(); }, 5000))
         return 1;
 
-    main.Folder1Click();
+    main.openFolder();
     OpenFolderDialog& open = *program.windows.openFolderDialog;
     open.selectFolder(folder);
-    open.Button1Click();
+    open.openListedFiles();
     if (!QTest::qWaitFor([&] { return !main.isBusy(); }, 60000)) {
         std::fprintf(stderr, "loading did not finish\n");
         return 1;
     }
-    // Mark the spreads as the automatic selection would.
-    for (int row = 1; row < main.List->count() - 1; ++row)
-        main.List->item(row)->setSelected(true);
-    main.setStatusText(0, QStringLiteral("分割可能"));
-    main.setStatusText(1, QStringLiteral(" %1 ヶ所選択").arg(main.List->count() - 2));
+    // Mark the spreads as the automatic selection would; the release of a
+    // key in the list shows them in the status bar.
+    QListWidget& list = main.catalogueList();
+    for (int row = 1; row < list.count() - 1; ++row)
+        list.item(row)->setSelected(true);
+    main.takeCurrentFromKeys(Qt::Key_Shift, Qt::NoModifier);
     QTest::qWait(200);
 
     if (!main.grab().save(output)) {

@@ -121,7 +121,7 @@ void TrimmingView::stepPreview(int direction) {
         return;
     }
     dialog.setSelectedIndex(*target);
-    dialog.ShellListView1DblClick();
+    dialog.openPreviewOfSelected();
 }
 
 void TrimmingView::resetFrame() {

@@ -12,11 +12,16 @@ TEST(StatusTexts, PanelTexts) {
     EXPECT_EQ(catalogue::loadingProgressText(0, 1), QString("1/1   [ESC]で中断"));
 }
 
-TEST(StatusTexts, OnlyTheLoadingTextMeansBusy) {
-    EXPECT_TRUE(catalogue::isBusy("読込中"));
-    for (const QString& idle : {catalogue::kLoadedText, catalogue::kLoadInterruptedText,
-                                catalogue::kSplittableText, QString(), QString("読込中 ")}) {
-        EXPECT_FALSE(catalogue::isBusy(idle)) << idle.toStdString();
+TEST(StatusTexts, EachLoadPhaseHasItsPanelTextAndOnlyARunningLoadingIsBusy) {
+    using Phase = catalogue::LoadingState::Phase;
+    const std::pair<Phase, QString> phases[] = {{Phase::Idle, QString()},
+                                                {Phase::Running, QString("読込中")},
+                                                {Phase::Loaded, QString("読込完了")},
+                                                {Phase::Interrupted, QString("読込中断")}};
+    for (const auto& [phase, text] : phases) {
+        EXPECT_EQ(catalogue::loadPhaseText(phase), text);
+        const catalogue::LoadingState state{phase};
+        EXPECT_EQ(state.running(), phase == Phase::Running) << text.toStdString();
     }
 }
 

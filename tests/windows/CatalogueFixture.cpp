@@ -20,6 +20,10 @@ QString CatalogueFixture::makeFolder(const QString& name, int count) {
     return folder;
 }
 
+void CatalogueFixture::startLongLoading() {
+    startLoading(makeFolder(QStringLiteral("many"), 60));
+}
+
 void CatalogueFixture::writeSizedJpeg(const QString& path, QSize size) {
     // Encoded once per size for the whole program: large scans compress slowly.
     static std::map<std::pair<int, int>, QByteArray> encoded;

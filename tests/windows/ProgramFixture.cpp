@@ -36,7 +36,7 @@ void ProgramFixture::startProgram() {
     program_ = std::make_unique<Program>();
     mainWindow().show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&mainWindow()));
-    ASSERT_TRUE(waitFor([this] { return !mainWindow().Timer2->isActive(); }));
+    ASSERT_TRUE(waitFor([this] { return !mainWindow().startUpTimer->isActive(); }));
 }
 
 QString ProgramFixture::pathInStart(const QString& name) const {
@@ -59,7 +59,7 @@ void ProgramFixture::pressNoticeOk() {
 }
 
 void ProgramFixture::openDialogOn(const QString& folder) {
-    mainWindow().Folder1->trigger();
+    mainWindow().openAction->trigger();
     ASSERT_TRUE(openFolderDialog().isVisible());
     openFolderDialog().selectFolder(folder);
     ASSERT_TRUE(waitFor([&] { return openFolderDialog().listedFolder() == folder; }));
@@ -67,19 +67,20 @@ void ProgramFixture::openDialogOn(const QString& folder) {
 
 void ProgramFixture::startLoading(const QString& folder) {
     openDialogOn(folder);
-    QTest::mouseClick(openFolderDialog().Button1, Qt::LeftButton);
+    QTest::mouseClick(openFolderDialog().okButton, Qt::LeftButton);
     ASSERT_FALSE(openFolderDialog().isVisible());
+    ASSERT_TRUE(mainWindow().isBusy());
     ASSERT_EQ(panel(0), catalogue::kLoadingText);
 }
 
 void ProgramFixture::loadFolder(const QString& folder) {
     startLoading(folder);
-    ASSERT_TRUE(waitFor([&] { return !mainWindow().Timer1->isActive(); }, 20000));
+    ASSERT_TRUE(waitFor([&] { return !mainWindow().isBusy(); }, 20000));
     ASSERT_TRUE(mainWindow().isEnabled());
 }
 
 CatalogueList& ProgramFixture::list() {
-    return *mainWindow().List;
+    return mainWindow().catalogueList();
 }
 
 QString ProgramFixture::panel(int index) {

@@ -47,11 +47,11 @@ TEST_F(FolderChooserTest, OpensOverTheDisabledSplitDialogWithCancelFocused) {
     EXPECT_EQ(folderChooser().windowTitle(), "フォルダ選択");
     EXPECT_FALSE(splitDialog().isEnabled());
     ASSERT_TRUE(QTest::qWaitForWindowActive(&folderChooser()));
-    EXPECT_TRUE(folderChooser().Button2->hasFocus());
+    EXPECT_TRUE(folderChooser().cancelButton->hasFocus());
     // Tab order: tree, cancel, OK, set as default.
-    folderChooser().ShellTreeView1->setFocus();
-    const QWidget* expected[] = {folderChooser().Button2, folderChooser().Button1,
-                                 folderChooser().Button3, folderChooser().ShellTreeView1};
+    folderChooser().folderTree->setFocus();
+    const QWidget* expected[] = {folderChooser().cancelButton, folderChooser().okButton,
+                                 folderChooser().setDefaultButton, folderChooser().folderTree};
     for (const QWidget* next : expected) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();
@@ -60,24 +60,24 @@ TEST_F(FolderChooserTest, OpensOverTheDisabledSplitDialogWithCancelFocused) {
 
 TEST_F(FolderChooserTest, OkWritesTheSelectedFolderIntoTheDestinationBox) {
     openChooser();
-    ASSERT_TRUE(folderChooser().ShellTreeView1->selectFolder(folder("scans")));
-    click(folderChooser().Button1);
+    ASSERT_TRUE(folderChooser().folderTree->selectFolder(folder("scans")));
+    click(folderChooser().okButton);
     EXPECT_EQ(destination(), folder("scans"));
     EXPECT_TRUE(backInSplitDialog());
 
     // Reopened, it shows the folder picked last; the root keeps its separator.
     openChooser();
-    EXPECT_EQ(folderChooser().ShellTreeView1->selectedFolder(), folder("scans"));
-    ASSERT_TRUE(folderChooser().ShellTreeView1->selectFolder(QDir::rootPath()));
-    click(folderChooser().Button1);
+    EXPECT_EQ(folderChooser().folderTree->selectedFolder(), folder("scans"));
+    ASSERT_TRUE(folderChooser().folderTree->selectFolder(QDir::rootPath()));
+    click(folderChooser().okButton);
     EXPECT_EQ(destination(), QDir::toNativeSeparators(QDir::rootPath()));
 }
 
 TEST_F(FolderChooserTest, CancelAndCloseKeepTheDestination) {
     splitDialog().destinationEdit->setText(QStringLiteral("/before"));
     openChooser();
-    folderChooser().ShellTreeView1->selectFolder(folder("scans"));
-    click(folderChooser().Button2);
+    folderChooser().folderTree->selectFolder(folder("scans"));
+    click(folderChooser().cancelButton);
     EXPECT_EQ(destination(), "/before");
     EXPECT_TRUE(backInSplitDialog());
 
@@ -90,8 +90,8 @@ TEST_F(FolderChooserTest, CancelAndCloseKeepTheDestination) {
 TEST_F(FolderChooserTest, SetAsDefaultThenCancelKeepsTheDestination) {
     splitDialog().destinationEdit->setText(QStringLiteral("/before"));
     openChooser();
-    folderChooser().ShellTreeView1->selectFolder(folder("scans/vol1"));
-    click(folderChooser().Button3);
+    folderChooser().folderTree->selectFolder(folder("scans/vol1"));
+    click(folderChooser().setDefaultButton);
     ASSERT_TRUE(noticeShown());
     EXPECT_EQ(noticeText(), "設定しました");
     EXPECT_EQ(noticeBox().returnTo(), NoticeBox::ReturnTo::FolderChooser);
@@ -99,18 +99,18 @@ TEST_F(FolderChooserTest, SetAsDefaultThenCancelKeepsTheDestination) {
     pressNoticeOk();
     EXPECT_TRUE(folderChooser().isEnabled());
     EXPECT_EQ(state().DefaultSaveFolder, folder("scans/vol1"));
-    click(folderChooser().Button2);
+    click(folderChooser().cancelButton);
     EXPECT_EQ(destination(), "/before");
 
     // OK without another change puts the same folder into the box.
     openChooser();
-    click(folderChooser().Button1);
+    click(folderChooser().okButton);
     EXPECT_EQ(destination(), folder("scans/vol1"));
 }
 
 TEST_F(FolderChooserTest, TheTreeShowsNewFoldersOnlyAfterF5) {
     openChooser();
-    FolderTree& tree = *folderChooser().ShellTreeView1;
+    FolderTree& tree = *folderChooser().folderTree;
     ASSERT_TRUE(tree.selectFolder(folder("scans")));
     tree.expand(tree.currentIndex());
     const auto children = [&tree] { return tree.model()->rowCount(tree.currentIndex()); };
@@ -146,14 +146,14 @@ protected:
 
 TEST_F(ChooserDefaultAtStartUp, AnExistingDefaultIsSelected) {
     startWithSaveFolder(folder("scans/vol1"));
-    EXPECT_EQ(folderChooser().ShellTreeView1->selectedFolder(), folder("scans/vol1"));
+    EXPECT_EQ(folderChooser().folderTree->selectedFolder(), folder("scans/vol1"));
     EXPECT_EQ(destination(), folder("scans/vol1"));
     EXPECT_EQ(state().DefaultSaveFolder, folder("scans/vol1"));
 }
 
 TEST_F(ChooserDefaultAtStartUp, AMissingDefaultIsIgnored) {
     startWithSaveFolder(folder("gone"));
-    EXPECT_EQ(folderChooser().ShellTreeView1->selectedFolder(),
+    EXPECT_EQ(folderChooser().folderTree->selectedFolder(),
               QDir::toNativeSeparators(QDir::homePath()));
     EXPECT_EQ(destination(), "");
     EXPECT_EQ(state().DefaultSaveFolder, "");

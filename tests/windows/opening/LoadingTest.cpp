@@ -39,7 +39,7 @@ protected:
     }
     void expectEndedWithNothingSelected(const QString& panel0) {
         EXPECT_EQ(panel(0), panel0);
-        EXPECT_FALSE(mainWindow().Timer1->isActive());
+        EXPECT_FALSE(mainWindow().loadingTimer->isActive());
         EXPECT_EQ(state().CurrentIndex, -1);
         EXPECT_EQ(selectedCount(), 0);
     }
@@ -48,12 +48,12 @@ protected:
 TEST_F(Loading, OneFileIsAddedAndEndsTheLoadingInTheSameTick) {
     writeJpeg(QStringLiteral("wide.jpg"), patternImage(3000, 2000));
     startLoading(folder());
-    EXPECT_EQ(state().WorkIndex, 0);
+    EXPECT_EQ(mainWindow().loadingState().next, 0);
     waitUntilLoaded();
     ASSERT_EQ(captions(), QStringList({"wide.jpg"}));
     expectEndedWithNothingSelected(QStringLiteral("読込完了"));
     EXPECT_EQ(panel(1), "");
-    EXPECT_EQ(state().WorkIndex, 1);
+    EXPECT_EQ(mainWindow().loadingState().next, 1);
     EXPECT_EQ(mainWindow().thumbnailCount(), 1);
 
     // 3000 x 2000 in 80: 80 x 53 at (0, 13), on the list's background.
@@ -80,7 +80,7 @@ TEST_F(Loading, ManyFilesLoadInNaturalOrderShowingTheirProgress) {
                 return false;
             ++stepsSeen;
             if (panel(1) != catalogue::loadingProgressText(count - 1, 12) || selectedCount() != 1 ||
-                !mainWindow().List->item(count - 1)->isSelected()) {
+                !mainWindow().catalogueList().item(count - 1)->isSelected()) {
                 wrongProgress.push_back(panel(1));
             }
             return false;
@@ -104,7 +104,7 @@ TEST_F(Loading, EscStopsAfterTheFilesLoadedSoFar) {
     ASSERT_TRUE(waitFor([this] { return itemCount() >= 7 || loadingEnded(); }));
     ASSERT_FALSE(loadingEnded());
     const int loaded = itemCount();
-    QTest::keyClick(mainWindow().List, Qt::Key_Escape);
+    QTest::keyClick(&mainWindow().catalogueList(), Qt::Key_Escape);
     expectEndedWithNothingSelected(QStringLiteral("読込中断"));
     EXPECT_EQ(panel(1), "");
     EXPECT_EQ(itemCount(), loaded);
@@ -127,7 +127,7 @@ TEST_F(Loading, AFileGoneMidLoadStopsWithANotice) {
     EXPECT_FALSE(mainWindow().isEnabled());
     EXPECT_EQ(itemCount(), gone);
     EXPECT_EQ(caption(gone - 1), QStringLiteral("p%1.jpg").arg(gone));
-    EXPECT_EQ(state().WorkIndex, 16);
+    EXPECT_EQ(mainWindow().loadingState().next, 16);
     expectEndedWithNothingSelected(QStringLiteral("読込完了"));
     pressNoticeOk();
     EXPECT_TRUE(mainWindow().isEnabled());
@@ -184,10 +184,10 @@ TEST_F(Loading, SlowReadingReducesLargePicturesFirst) {
     writeBmp(QStringLiteral("a.bmp"), patternImage(400, 400));
     writeJpeg(QStringLiteral("b.jpg"), patternImage(1203, 1001));
     writeBmp(QStringLiteral("c.bmp"), patternImage(400, 300));
-    mainWindow().Folder1->trigger();
-    QTest::mouseClick(openFolderDialog().CheckBox2, Qt::LeftButton);
+    mainWindow().openAction->trigger();
+    QTest::mouseClick(openFolderDialog().slowReadingBox, Qt::LeftButton);
     ASSERT_TRUE(openFolderDialog().slowReading());
-    QTest::mouseClick(openFolderDialog().Button2, Qt::LeftButton);
+    QTest::mouseClick(openFolderDialog().cancelButton, Qt::LeftButton);
     startLoading(folder());
     waitUntilLoaded();
     ASSERT_EQ(itemCount(), 3);

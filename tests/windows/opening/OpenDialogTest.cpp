@@ -34,8 +34,8 @@ using OpenDialog = OpeningFixture;
 
 QStringList listed(OpenFolderDialog& dialog) {
     QStringList names;
-    for (int row = 0; row < dialog.ShellListView1->topLevelItemCount(); ++row) {
-        names.push_back(dialog.ShellListView1->topLevelItem(row)->text(0));
+    for (int row = 0; row < dialog.fileList->topLevelItemCount(); ++row) {
+        names.push_back(dialog.fileList->topLevelItem(row)->text(0));
     }
     return names;
 }
@@ -47,11 +47,11 @@ TEST_F(OpenDialog, ListsJpgAndBmpFilesInNaturalOrder) {
     }
     ASSERT_TRUE(QDir(folder()).mkdir(QStringLiteral("sub.jpg")));
     // Until a folder is shown the label keeps its designed "0".
-    EXPECT_EQ(openFolderDialog().Label1->text(), "0");
+    EXPECT_EQ(openFolderDialog().fileCountLabel->text(), "0");
     openDialogOn(folder());
     EXPECT_EQ(listed(openFolderDialog()),
               QStringList({"A.JPG", "b.jpg", "d.bmp", "p2.jpg", "p10.Bmp"}));
-    EXPECT_EQ(openFolderDialog().Label1->text(), "5 Files");
+    EXPECT_EQ(openFolderDialog().fileCountLabel->text(), "5 Files");
     EXPECT_EQ(openFolderDialog().entryPath(3), QDir(folder()).filePath("p2.jpg"));
 }
 
@@ -59,7 +59,7 @@ TEST_F(OpenDialog, ListsJpgAndBmpFilesInNaturalOrder) {
 QList<QLabel*> shownNotes(OpenFolderDialog& dialog) {
     QList<QLabel*> notes;
     for (QLabel* label : dialog.findChildren<QLabel*>()) {
-        if (label != dialog.Label1 && label->isVisible())
+        if (label != dialog.fileCountLabel && label->isVisible())
             notes.push_back(label);
     }
     return notes;
@@ -76,7 +76,7 @@ TEST_F(OpenDialog, NamesThatAreNotUtf8AreCountedAndTheUserIsTold) {
     openDialogOn(folder());
 
     EXPECT_EQ(listed(openFolderDialog()), QStringList({"p1.jpg", "p3.jpg"}));
-    EXPECT_EQ(openFolderDialog().Label1->text(), "2 Files");
+    EXPECT_EQ(openFolderDialog().fileCountLabel->text(), "2 Files");
     const QList<QLabel*> notes = shownNotes(openFolderDialog());
     ASSERT_EQ(notes.size(), 1);
     QLabel& note = *notes.front();
@@ -87,27 +87,27 @@ TEST_F(OpenDialog, NamesThatAreNotUtf8AreCountedAndTheUserIsTold) {
     // Whole, inside the dialog, and not over the list.
     EXPECT_LE(note.heightForWidth(note.width()), note.height());
     EXPECT_TRUE(openFolderDialog().rect().contains(note.geometry()));
-    EXPECT_FALSE(note.geometry().intersects(openFolderDialog().ShellListView1->geometry()));
+    EXPECT_FALSE(note.geometry().intersects(openFolderDialog().fileList->geometry()));
 
     // Renamed outside the program, the page is listed after F5 and the note goes.
     ASSERT_EQ(::rename(rawPath(folder(), "p2\xff.jpg").constData(),
                        rawPath(folder(), "p2.jpg").constData()),
               0);
     ASSERT_EQ(::rmdir(rawPath(folder(), "scans\xff").constData()), 0);
-    QTest::keyClick(openFolderDialog().ShellTreeView1, Qt::Key_F5);
+    QTest::keyClick(openFolderDialog().folderTree, Qt::Key_F5);
     EXPECT_EQ(listed(openFolderDialog()), QStringList({"p1.jpg", "p2.jpg", "p3.jpg"}));
-    EXPECT_EQ(openFolderDialog().Label1->text(), "3 Files");
+    EXPECT_EQ(openFolderDialog().fileCountLabel->text(), "3 Files");
     EXPECT_TRUE(shownNotes(openFolderDialog()).isEmpty());
-    EXPECT_EQ(openFolderDialog().ShellListView1->geometry(), QRect(296, 32, 377, 353));
+    EXPECT_EQ(openFolderDialog().fileList->geometry(), QRect(296, 32, 377, 353));
 }
 
 TEST_F(OpenDialog, OpensOverTheDisabledMainWindowWithTheTreeFocused) {
-    mainWindow().Folder1->trigger();
+    mainWindow().openAction->trigger();
     EXPECT_TRUE(openFolderDialog().isVisible());
     EXPECT_FALSE(mainWindow().isEnabled());
     EXPECT_EQ(openFolderDialog().windowTitle(), "開く");
     ASSERT_TRUE(QTest::qWaitForWindowActive(&openFolderDialog()));
-    EXPECT_TRUE(openFolderDialog().ShellTreeView1->hasFocus());
+    EXPECT_TRUE(openFolderDialog().folderTree->hasFocus());
     // Something is always selected at first: the home folder.
     EXPECT_EQ(openFolderDialog().listedFolder(), QDir::toNativeSeparators(QDir::homePath()));
 }
@@ -118,36 +118,38 @@ TEST_F(OpenDialog, TheListIsASnapshotReadAgainOnF5AndAtTheNextOpening) {
     writeEmpty(QStringLiteral("p2.jpg"));
     QTest::qWait(100);
     EXPECT_EQ(openFolderDialog().fileCount(), 1);
-    QTest::keyClick(openFolderDialog().ShellTreeView1, Qt::Key_F5);
+    QTest::keyClick(openFolderDialog().folderTree, Qt::Key_F5);
     EXPECT_EQ(openFolderDialog().fileCount(), 2);
-    EXPECT_EQ(openFolderDialog().Label1->text(), "2 Files");
+    EXPECT_EQ(openFolderDialog().fileCountLabel->text(), "2 Files");
 
     writeEmpty(QStringLiteral("p3.jpg"));
-    QTest::mouseClick(openFolderDialog().Button2, Qt::LeftButton);
-    mainWindow().Folder1->trigger();
+    QTest::mouseClick(openFolderDialog().cancelButton, Qt::LeftButton);
+    mainWindow().openAction->trigger();
     EXPECT_EQ(openFolderDialog().listedFolder(), folder());
-    EXPECT_EQ(openFolderDialog().Label1->text(), "3 Files");
+    EXPECT_EQ(openFolderDialog().fileCountLabel->text(), "3 Files");
 }
 
 TEST_F(OpenDialog, HintsFollowTheirCheckBox) {
-    EXPECT_TRUE(openFolderDialog().CheckBox1->isChecked());
-    EXPECT_FALSE(openFolderDialog().CheckBox2->isChecked());
-    EXPECT_EQ(openFolderDialog().Button3->toolTip(), "このフォルダを起動時に\n開く様にします");
-    EXPECT_EQ(openFolderDialog().CheckBox2->toolTip(),
+    EXPECT_TRUE(openFolderDialog().showHintsBox->isChecked());
+    EXPECT_FALSE(openFolderDialog().slowReadingBox->isChecked());
+    EXPECT_EQ(openFolderDialog().setDefaultButton->toolTip(),
+              "このフォルダを起動時に\n開く様にします");
+    EXPECT_EQ(openFolderDialog().slowReadingBox->toolTip(),
               "大きいサイズの画像が\nサムネイル表示されない時に\nチェックしてみて下さい");
-    EXPECT_EQ(openFolderDialog().ShellListView1->toolTip(),
+    EXPECT_EQ(openFolderDialog().fileList->toolTip(),
               "ダブルクリックで表示します\n表示中\n[→][X]キー 次へ\n[←][Z]キー 戻る");
-    QTest::mouseClick(openFolderDialog().CheckBox1, Qt::LeftButton);
-    EXPECT_TRUE(openFolderDialog().Button3->toolTip().isEmpty());
-    EXPECT_TRUE(openFolderDialog().CheckBox2->toolTip().isEmpty());
-    EXPECT_TRUE(openFolderDialog().ShellListView1->toolTip().isEmpty());
-    QTest::mouseClick(openFolderDialog().CheckBox1, Qt::LeftButton);
-    EXPECT_EQ(openFolderDialog().Button3->toolTip(), "このフォルダを起動時に\n開く様にします");
+    QTest::mouseClick(openFolderDialog().showHintsBox, Qt::LeftButton);
+    EXPECT_TRUE(openFolderDialog().setDefaultButton->toolTip().isEmpty());
+    EXPECT_TRUE(openFolderDialog().slowReadingBox->toolTip().isEmpty());
+    EXPECT_TRUE(openFolderDialog().fileList->toolTip().isEmpty());
+    QTest::mouseClick(openFolderDialog().showHintsBox, Qt::LeftButton);
+    EXPECT_EQ(openFolderDialog().setDefaultButton->toolTip(),
+              "このフォルダを起動時に\n開く様にします");
 }
 
 TEST_F(OpenDialog, SetAsDefaultRemembersTheFolderWithANotice) {
     openDialogOn(folder());
-    QTest::mouseClick(openFolderDialog().Button3, Qt::LeftButton);
+    QTest::mouseClick(openFolderDialog().setDefaultButton, Qt::LeftButton);
     ASSERT_TRUE(noticeShown());
     EXPECT_EQ(noticeText(), "設定しました");
     EXPECT_EQ(noticeBox().returnTo(), NoticeBox::ReturnTo::OpenFolderDialog);
@@ -160,7 +162,7 @@ TEST_F(OpenDialog, SetAsDefaultRemembersTheFolderWithANotice) {
 
 TEST_F(OpenDialog, CancelAndCloseLeaveTheCatalogueAsItWas) {
     openDialogOn(folder());
-    QTest::mouseClick(openFolderDialog().Button2, Qt::LeftButton);
+    QTest::mouseClick(openFolderDialog().cancelButton, Qt::LeftButton);
     EXPECT_FALSE(openFolderDialog().isVisible());
     EXPECT_TRUE(mainWindow().isEnabled());
     openDialogOn(folder());
@@ -173,17 +175,17 @@ TEST_F(OpenDialog, CancelAndCloseLeaveTheCatalogueAsItWas) {
 
 TEST_F(OpenDialog, OkWithoutFilesOrWithoutAFolderDoesNothing) {
     openDialogOn(folder());
-    QTest::mouseClick(openFolderDialog().Button1, Qt::LeftButton);
+    QTest::mouseClick(openFolderDialog().okButton, Qt::LeftButton);
     EXPECT_TRUE(openFolderDialog().isVisible());
     EXPECT_FALSE(noticeShown());
     EXPECT_EQ(panel(0), "");
 
     writeEmpty(QStringLiteral("p1.jpg"));
-    QTest::keyClick(openFolderDialog().ShellTreeView1, Qt::Key_F5);
-    openFolderDialog().ShellTreeView1->selectionModel()->clearSelection();
-    EXPECT_EQ(openFolderDialog().ShellTreeView1->selectedFolder(), "");
+    QTest::keyClick(openFolderDialog().folderTree, Qt::Key_F5);
+    openFolderDialog().folderTree->selectionModel()->clearSelection();
+    EXPECT_EQ(openFolderDialog().folderTree->selectedFolder(), "");
     EXPECT_EQ(openFolderDialog().fileCount(), 0);
-    QTest::mouseClick(openFolderDialog().Button1, Qt::LeftButton);
+    QTest::mouseClick(openFolderDialog().okButton, Qt::LeftButton);
     EXPECT_TRUE(openFolderDialog().isVisible());
     EXPECT_FALSE(noticeShown());
     EXPECT_EQ(state().CurrentFolder, "");
@@ -193,8 +195,8 @@ TEST_F(OpenDialog, AtMost9999FilesCanBeOpened) {
     for (int n = 0; n < 10000; ++n)
         writeEmpty(QStringLiteral("f%1.jpg").arg(n));
     openDialogOn(folder());
-    EXPECT_EQ(openFolderDialog().Label1->text(), "10000 Files");
-    QTest::mouseClick(openFolderDialog().Button1, Qt::LeftButton);
+    EXPECT_EQ(openFolderDialog().fileCountLabel->text(), "10000 Files");
+    QTest::mouseClick(openFolderDialog().okButton, Qt::LeftButton);
     ASSERT_TRUE(noticeShown());
     EXPECT_EQ(noticeText(), "開けるファイル数は9999までです");
     EXPECT_EQ(noticeBox().returnTo(), NoticeBox::ReturnTo::OpenFolderDialog);
@@ -204,9 +206,9 @@ TEST_F(OpenDialog, AtMost9999FilesCanBeOpened) {
     EXPECT_EQ(panel(0), "");
 
     ASSERT_TRUE(QFile::remove(file(QStringLiteral("f0.jpg"))));
-    QTest::keyClick(openFolderDialog().ShellTreeView1, Qt::Key_F5);
-    EXPECT_EQ(openFolderDialog().Label1->text(), "9999 Files");
-    QTest::mouseClick(openFolderDialog().Button1, Qt::LeftButton);
+    QTest::keyClick(openFolderDialog().folderTree, Qt::Key_F5);
+    EXPECT_EQ(openFolderDialog().fileCountLabel->text(), "9999 Files");
+    QTest::mouseClick(openFolderDialog().okButton, Qt::LeftButton);
     EXPECT_FALSE(noticeShown());
     EXPECT_FALSE(openFolderDialog().isVisible());
     EXPECT_EQ(panel(0), "読込中");
@@ -217,26 +219,25 @@ TEST_F(OpenDialog, AtMost9999FilesCanBeOpened) {
 
 TEST_F(OpenDialog, OkHandsTheFolderAndTheThumbnailSizeToTheLoader) {
     writeBmp(QStringLiteral("p1.bmp"), testing_support::patternImage(30, 20));
-    settingsDialog().Edit1->setText(QStringLiteral("100"));
+    settingsDialog().thumbnailSizeEdit->setText(QStringLiteral("100"));
     trimmingView().setWindowTitle(QStringLiteral("p9.jpg"));
     openDialogOn(folder());
-    QTest::mouseClick(openFolderDialog().Button1, Qt::LeftButton);
-    EXPECT_EQ(state().WorkText, "100");
+    QTest::mouseClick(openFolderDialog().okButton, Qt::LeftButton);
     EXPECT_EQ(state().CurrentFolder, folder());
     EXPECT_TRUE(trimmingView().windowTitle().isEmpty());
     EXPECT_TRUE(mainWindow().isEnabled());
-    EXPECT_EQ(mainWindow().List->iconSize(), QSize(100, 100));
-    EXPECT_EQ(mainWindow().List->gridSize(), QSize(120, 120));
+    EXPECT_EQ(mainWindow().catalogueList().iconSize(), QSize(100, 100));
+    EXPECT_EQ(mainWindow().catalogueList().gridSize(), QSize(120, 120));
     waitUntilLoaded();
     EXPECT_EQ(thumbnail(0).size(), QSize(100, 100));
 }
 
 TEST_F(OpenDialog, ASizeThatIsNotANumberOpensWithTheDesigned80) {
     writeBmp(QStringLiteral("p1.bmp"), testing_support::patternImage(30, 20));
-    settingsDialog().Edit1->setText(QString());
+    settingsDialog().thumbnailSizeEdit->setText(QString());
     startLoading(folder());
-    EXPECT_EQ(mainWindow().List->iconSize(), QSize(80, 80));
-    EXPECT_EQ(mainWindow().List->gridSize(), QSize(100, 100));
+    EXPECT_EQ(mainWindow().catalogueList().iconSize(), QSize(80, 80));
+    EXPECT_EQ(mainWindow().catalogueList().gridSize(), QSize(100, 100));
     waitUntilLoaded();
 }
 
@@ -258,16 +259,16 @@ TEST_F(OpenDialogDefault, AnExistingDefaultIsShownAtTheFirstOpening) {
     writeEmpty(QStringLiteral("p1.jpg"));
     startWithOpenFolder(folder());
     EXPECT_EQ(state().DefaultOpenFolder, folder());
-    mainWindow().Folder1->trigger();
-    EXPECT_EQ(openFolderDialog().ShellTreeView1->selectedFolder(), folder());
-    EXPECT_EQ(openFolderDialog().Label1->text(), "1 Files");
+    mainWindow().openAction->trigger();
+    EXPECT_EQ(openFolderDialog().folderTree->selectedFolder(), folder());
+    EXPECT_EQ(openFolderDialog().fileCountLabel->text(), "1 Files");
 }
 
 TEST_F(OpenDialogDefault, AMissingDefaultLeavesTheHomeFolderSelected) {
     startWithOpenFolder(file(QStringLiteral("gone")));
     EXPECT_EQ(state().DefaultOpenFolder, "");
-    mainWindow().Folder1->trigger();
-    EXPECT_EQ(openFolderDialog().ShellTreeView1->selectedFolder(),
+    mainWindow().openAction->trigger();
+    EXPECT_EQ(openFolderDialog().folderTree->selectedFolder(),
               QDir::toNativeSeparators(QDir::homePath()));
 }
 

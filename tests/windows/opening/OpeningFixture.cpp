@@ -37,7 +37,7 @@ void OpeningFixture::writeBmp(const QString& name, const QImage& picture) const 
 }
 
 bool OpeningFixture::loadingEnded() {
-    return !mainWindow().Timer1->isActive();
+    return !mainWindow().loadingTimer->isActive();
 }
 
 void OpeningFixture::waitUntilLoaded() {
@@ -45,11 +45,11 @@ void OpeningFixture::waitUntilLoaded() {
 }
 
 int OpeningFixture::itemCount() {
-    return mainWindow().List->count();
+    return mainWindow().catalogueList().count();
 }
 
 QString OpeningFixture::caption(int item) {
-    return mainWindow().List->item(item)->text();
+    return mainWindow().catalogueList().item(item)->text();
 }
 
 QStringList OpeningFixture::captions() {
@@ -60,11 +60,11 @@ QStringList OpeningFixture::captions() {
 }
 
 int OpeningFixture::selectedCount() {
-    return static_cast<int>(mainWindow().List->selectedItems().size());
+    return static_cast<int>(mainWindow().catalogueList().selectedItems().size());
 }
 
 QImage OpeningFixture::thumbnail(int item) {
-    CatalogueList& list = *mainWindow().List;
+    CatalogueList& list = mainWindow().catalogueList();
     return list.item(item)
         ->icon()
         .pixmap(list.iconSize())
@@ -73,5 +73,5 @@ QImage OpeningFixture::thumbnail(int item) {
 }
 
 QRgb OpeningFixture::background() {
-    return mainWindow().List->palette().color(QPalette::Base).rgb();
+    return mainWindow().catalogueList().palette().color(QPalette::Base).rgb();
 }

@@ -1,9 +1,8 @@
 // The settings dialog: the two boxes with their arrows, OK's range check,
 // cancel, and how it is opened and left.
-#include "tests/windows/ProgramFixture.h"
+#include "tests/windows/CatalogueFixture.h"
 
 #include "catalogue/MainWindow.h"
-#include "core/AppState.h"
 #include "core/NumberEdit.h"
 #include "dialogs/NoticeBox.h"
 #include "dialogs/SettingsDialog.h"
@@ -15,15 +14,15 @@
 
 namespace {
 
-class SettingsDialogTest : public ProgramFixture {
+class SettingsDialogTest : public CatalogueFixture {
 protected:
     void SetUp() override {
-        ProgramFixture::SetUp();
+        CatalogueFixture::SetUp();
         open();
     }
 
     void open() {
-        mainWindow().Settei->trigger();
+        mainWindow().settingsAction->trigger();
         ASSERT_TRUE(settingsDialog().isVisible());
     }
     void click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
@@ -37,8 +36,8 @@ protected:
             QTest::keyClicks(box, text);
         }
     }
-    QString size() { return settingsDialog().Edit1->text(); }
-    QString tolerance() { return settingsDialog().Edit2->text(); }
+    QString size() { return settingsDialog().thumbnailSizeEdit->text(); }
+    QString tolerance() { return settingsDialog().toleranceEdit->text(); }
     bool closedToMainWindow() { return !settingsDialog().isVisible() && mainWindow().isEnabled(); }
     void expectRangeNotice() {
         ASSERT_TRUE(noticeShown());
@@ -56,9 +55,8 @@ TEST_F(SettingsDialogTest, OpensOverTheDisabledMainWindowWithOkFocused) {
     EXPECT_FALSE(mainWindow().isEnabled());
     EXPECT_EQ(settingsDialog().windowTitle(), "設定");
     ASSERT_TRUE(QTest::qWaitForWindowActive(&settingsDialog()));
-    EXPECT_TRUE(settingsDialog().Button1->hasFocus());
-    EXPECT_EQ(state().WorkText, "80");
-    EXPECT_EQ(settingsDialog().Panel1->toolTip(),
+    EXPECT_TRUE(settingsDialog().okButton->hasFocus());
+    EXPECT_EQ(settingsDialog().thumbnailSizeGroup->toolTip(),
               "サムネイルの大きさ変更は\n次回ファイルを開き直した時から有効です");
     // No close button: only OK or cancel leave the dialog.
     EXPECT_FALSE(settingsDialog().windowFlags().testFlag(Qt::WindowCloseButtonHint));
@@ -67,122 +65,121 @@ TEST_F(SettingsDialogTest, OpensOverTheDisabledMainWindowWithOkFocused) {
 }
 
 TEST_F(SettingsDialogTest, SizeBoxWorkedSequence) {
-    click(settingsDialog().Button3);
+    click(settingsDialog().thumbnailSizeUpButton);
     EXPECT_EQ(size(), "90");
-    type(settingsDialog().Edit1, "999");
+    type(settingsDialog().thumbnailSizeEdit, "999");
     EXPECT_EQ(size(), "150");
-    click(settingsDialog().Button4);
+    click(settingsDialog().thumbnailSizeDownButton);
     EXPECT_EQ(size(), "140");
-    type(settingsDialog().Edit1, "");
-    click(settingsDialog().Button3);
+    type(settingsDialog().thumbnailSizeEdit, "");
+    click(settingsDialog().thumbnailSizeUpButton);
     EXPECT_EQ(size(), "90");  // 80 from the opening + 10
-    click(settingsDialog().Button2);
+    click(settingsDialog().cancelButton);
     EXPECT_EQ(size(), "80");
     EXPECT_TRUE(closedToMainWindow());
 }
 
 TEST_F(SettingsDialogTest, ToleranceBoxWorkedSequence) {
-    click(settingsDialog().Button6);
+    click(settingsDialog().toleranceDownButton);
     EXPECT_EQ(tolerance(), "0");
-    click(settingsDialog().Button6);
+    click(settingsDialog().toleranceDownButton);
     EXPECT_EQ(tolerance(), "0");
-    type(settingsDialog().Edit2, "");
-    click(settingsDialog().Button6);
+    type(settingsDialog().toleranceEdit, "");
+    click(settingsDialog().toleranceDownButton);
     EXPECT_EQ(tolerance(), "990");
-    click(settingsDialog().Button5);
+    click(settingsDialog().toleranceUpButton);
     EXPECT_EQ(tolerance(), "990");
-    type(settingsDialog().Edit2, "5");
-    click(settingsDialog().Button6);
+    type(settingsDialog().toleranceEdit, "5");
+    click(settingsDialog().toleranceDownButton);
     EXPECT_EQ(tolerance(), "0");
     // An empty box steps up from -10 to 0.
-    type(settingsDialog().Edit2, "");
-    click(settingsDialog().Button5);
+    type(settingsDialog().toleranceEdit, "");
+    click(settingsDialog().toleranceUpButton);
     EXPECT_EQ(tolerance(), "0");
 }
 
 TEST_F(SettingsDialogTest, ArrowsStopAtTheirLimits) {
-    type(settingsDialog().Edit1, "150");
-    click(settingsDialog().Button3);
+    type(settingsDialog().thumbnailSizeEdit, "150");
+    click(settingsDialog().thumbnailSizeUpButton);
     EXPECT_EQ(size(), "150");
-    type(settingsDialog().Edit1, "20");
-    click(settingsDialog().Button4);
+    type(settingsDialog().thumbnailSizeEdit, "20");
+    click(settingsDialog().thumbnailSizeDownButton);
     EXPECT_EQ(size(), "20");
     // Typing what is not a number empties the box at once.
-    type(settingsDialog().Edit1, "-");
+    type(settingsDialog().thumbnailSizeEdit, "-");
     EXPECT_EQ(size(), "");
-    type(settingsDialog().Edit2, "x");
+    type(settingsDialog().toleranceEdit, "x");
     EXPECT_EQ(tolerance(), "");
 }
 
 TEST_F(SettingsDialogTest, OkAcceptsTheRangeFrom20To150) {
     for (const char* accepted : {"20", "150"}) {
-        type(settingsDialog().Edit1, QString::fromLatin1(accepted));
-        click(settingsDialog().Button1);
+        type(settingsDialog().thumbnailSizeEdit, QString::fromLatin1(accepted));
+        click(settingsDialog().okButton);
         EXPECT_TRUE(closedToMainWindow()) << accepted;
         EXPECT_EQ(size(), accepted);
         open();
     }
-    type(settingsDialog().Edit1, "19");
-    click(settingsDialog().Button1);
+    type(settingsDialog().thumbnailSizeEdit, "19");
+    click(settingsDialog().okButton);
     expectRangeNotice();
     EXPECT_EQ(size(), "19");
-    type(settingsDialog().Edit1, "151");
+    type(settingsDialog().thumbnailSizeEdit, "151");
     EXPECT_EQ(size(), "150");
 }
 
 TEST_F(SettingsDialogTest, DownArrowCanGoBelow20AndOkRefusesIt) {
-    type(settingsDialog().Edit1, "25");
-    click(settingsDialog().Button4);
+    type(settingsDialog().thumbnailSizeEdit, "25");
+    click(settingsDialog().thumbnailSizeDownButton);
     EXPECT_EQ(size(), "15");
-    click(settingsDialog().Button1);
+    click(settingsDialog().okButton);
     expectRangeNotice();
     EXPECT_EQ(size(), "15");
 }
 
 TEST_F(SettingsDialogTest, OkWithAnEmptySizeRefusesAndRefillsTheSizeAtOpening) {
-    type(settingsDialog().Edit1, "120");
-    click(settingsDialog().Button1);
+    type(settingsDialog().thumbnailSizeEdit, "120");
+    click(settingsDialog().okButton);
     open();  // the size at opening is now 120
-    type(settingsDialog().Edit1, "");
-    click(settingsDialog().Button1);
+    type(settingsDialog().thumbnailSizeEdit, "");
+    click(settingsDialog().okButton);
     expectRangeNotice();
     EXPECT_EQ(size(), "120");
-    click(settingsDialog().Button1);
+    click(settingsDialog().okButton);
     EXPECT_TRUE(closedToMainWindow());
 }
 
 TEST_F(SettingsDialogTest, OkWithAnEmptyToleranceSetsTenAndCloses) {
-    type(settingsDialog().Edit2, "");
-    click(settingsDialog().Button1);
+    type(settingsDialog().toleranceEdit, "");
+    click(settingsDialog().okButton);
     EXPECT_EQ(tolerance(), "10");
     EXPECT_TRUE(closedToMainWindow());
 }
 
 TEST_F(SettingsDialogTest, CancelRestoresTheSizeOnly) {
-    type(settingsDialog().Edit1, "130");
-    type(settingsDialog().Edit2, "40");
-    click(settingsDialog().Button2);
+    type(settingsDialog().thumbnailSizeEdit, "130");
+    type(settingsDialog().toleranceEdit, "40");
+    click(settingsDialog().cancelButton);
     EXPECT_EQ(size(), "80");
     EXPECT_EQ(tolerance(), "40");
     EXPECT_TRUE(closedToMainWindow());
 }
 
 TEST_F(SettingsDialogTest, ReopeningKeepsTheCurrentSizeAsTheSizeAtOpening) {
-    type(settingsDialog().Edit1, "60");
-    click(settingsDialog().Button1);
+    type(settingsDialog().thumbnailSizeEdit, "60");
+    click(settingsDialog().okButton);
     open();
-    click(settingsDialog().Button1);
+    click(settingsDialog().okButton);
     open();
-    EXPECT_EQ(state().WorkText, "60");
-    type(settingsDialog().Edit1, "");
-    click(settingsDialog().Button4);
+    type(settingsDialog().thumbnailSizeEdit, "");
+    click(settingsDialog().thumbnailSizeDownButton);
     EXPECT_EQ(size(), "50");
 }
 
 TEST_F(SettingsDialogTest, IsNotOpenedWhileLoading) {
-    click(settingsDialog().Button2);
-    mainWindow().setStatusText(0, QStringLiteral("読込中"));
-    mainWindow().Settei->trigger();
+    click(settingsDialog().cancelButton);
+    startLongLoading();
+    mainWindow().settingsAction->trigger();
     EXPECT_FALSE(settingsDialog().isVisible());
     EXPECT_TRUE(mainWindow().isEnabled());
 }

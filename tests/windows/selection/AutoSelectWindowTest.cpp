@@ -39,7 +39,7 @@ protected:
     Rows autoSelect(int sample) {
         clickEmptySpace();
         clickItem(sample);
-        mainWindow().G1->trigger();
+        mainWindow().autoSelectAction->trigger();
         EXPECT_TRUE(mainWindow().isEnabled() || noticeShown());
         return selectedRows();
     }
@@ -53,17 +53,17 @@ TEST_F(AutoSelectWindowTest, SelectsWithinTheToleranceBothBoundsIncluded) {
     EXPECT_EQ(panel(1), catalogue::unreadableFilesText(1));
     EXPECT_EQ(autoSelect(Portrait), (Rows{Portrait}));
 
-    settingsDialog().Edit2->setText("0");
+    settingsDialog().toleranceEdit->setText("0");
     EXPECT_EQ(autoSelect(Match), (Rows{Match}));
     EXPECT_EQ(autoSelect(SameSize), (Rows{Sample, SameSize}));
-    settingsDialog().Edit2->setText("");  // acts as the designed 10
+    settingsDialog().toleranceEdit->setText("");  // acts as the designed 10
     EXPECT_EQ(autoSelect(Sample), (Rows{Sample, Match, SameSize}));
 }
 
 TEST_F(AutoSelectWindowTest, SampleMustBeOneReadableSelectedPicture) {
     clickItem(3);
     clickItem(4, Qt::ControlModifier);
-    mainWindow().G1->trigger();
+    mainWindow().autoSelectAction->trigger();
     EXPECT_EQ(noticeText(), QStringLiteral("見本を１つ選択して下さい。"));
     EXPECT_FALSE(mainWindow().isEnabled());
     pressNoticeOk();
@@ -81,7 +81,7 @@ TEST_F(AutoSelectWindowTest, SampleMustBeOneReadableSelectedPicture) {
     clickItem(TooWide, Qt::ControlModifier);
     ASSERT_EQ(state().CurrentIndex, TooWide);
     ASSERT_EQ(selectedRows(), Rows{Sample});
-    mainWindow().G1->trigger();
+    mainWindow().autoSelectAction->trigger();
     EXPECT_EQ(selectedRows(), (Rows{Match, TooWide}));
 
     // After an inversion nothing is current: the one selected item is the sample.
@@ -91,9 +91,9 @@ TEST_F(AutoSelectWindowTest, SampleMustBeOneReadableSelectedPicture) {
         if (row != Match)
             list().item(row)->setSelected(true);
     }
-    mainWindow().HANTEN->trigger();
+    mainWindow().invertSelectionAction->trigger();
     ASSERT_EQ(selectedRows(), Rows{Match});
-    mainWindow().G1->trigger();
+    mainWindow().autoSelectAction->trigger();
     EXPECT_EQ(selectedRows(), (Rows{Sample, Match, TooWide, SameSize}));
 }
 

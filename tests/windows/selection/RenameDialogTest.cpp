@@ -37,13 +37,13 @@ protected:
     }
     // Types over the name, one key event per character of any script.
     void typeName(const QString& name) {
-        renameDialog().Memo1->selectAll();
+        renameDialog().newNameEdit->selectAll();
         for (const QChar c : name) {
             QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-            QApplication::sendEvent(renameDialog().Memo1, &press);
+            QApplication::sendEvent(renameDialog().newNameEdit, &press);
         }
     }
-    void pressOk() { QTest::mouseClick(renameDialog().Button1, Qt::LeftButton); }
+    void pressOk() { QTest::mouseClick(renameDialog().okButton, Qt::LeftButton); }
     // The notice `text` is shown over the dialog; its OK gives the dialog
     // back with the typed name, and nothing was renamed.
     void expectRefused(const QString& text, const QString& typed) {
@@ -52,7 +52,7 @@ protected:
         pressNoticeOk();
         EXPECT_TRUE(renameDialog().isVisible() && renameDialog().isEnabled());
         EXPECT_FALSE(mainWindow().isEnabled());
-        EXPECT_EQ(renameDialog().Memo1->text(), typed);
+        EXPECT_EQ(renameDialog().newNameEdit->text(), typed);
         EXPECT_EQ(item(2).text(), QStringLiteral("p03.jpg"));
         EXPECT_EQ(QDir(folder_).entryList(QDir::Files).size(), folderFiles_);
     }
@@ -64,8 +64,8 @@ protected:
 TEST_F(RenameDialogTest, RenamesTheFileAndOnlyTheCurrentCaption) {
     const QByteArray contents = readBytes(path("p03.jpg"));
     openRename();
-    EXPECT_EQ(renameDialog().Memo1->text(), QStringLiteral("p03.jpg"));
-    EXPECT_EQ(renameDialog().focusWidget(), renameDialog().Memo1);
+    EXPECT_EQ(renameDialog().newNameEdit->text(), QStringLiteral("p03.jpg"));
+    EXPECT_EQ(renameDialog().focusWidget(), renameDialog().newNameEdit);
     EXPECT_FALSE(mainWindow().isEnabled());
     typeName("第3章 扉.jpg");
     pressOk();
@@ -84,25 +84,25 @@ TEST_F(RenameDialogTest, RenamesTheFileAndOnlyTheCurrentCaption) {
 TEST_F(RenameDialogTest, EnterIsOkWhileEscCancelAndCloseRenameNothing) {
     openRename();
     typeName("p99.jpg");
-    QTest::keyClick(renameDialog().Memo1, Qt::Key_Escape);
+    QTest::keyClick(renameDialog().newNameEdit, Qt::Key_Escape);
     openRename();
-    QTest::mouseClick(renameDialog().Button2, Qt::LeftButton);
+    QTest::mouseClick(renameDialog().cancelButton, Qt::LeftButton);
     openRename();
     renameDialog().close();
     EXPECT_TRUE(mainWindow().isEnabled());
     EXPECT_TRUE(QFileInfo::exists(path("p03.jpg")));
 
     openRename();
-    EXPECT_EQ(renameDialog().Memo1->text(), QStringLiteral("p03.jpg"));
+    EXPECT_EQ(renameDialog().newNameEdit->text(), QStringLiteral("p03.jpg"));
     typeName("p99.jpg");
-    QTest::keyClick(renameDialog().Memo1, Qt::Key_Return);
+    QTest::keyClick(renameDialog().newNameEdit, Qt::Key_Return);
     EXPECT_FALSE(renameDialog().isVisible());
     EXPECT_TRUE(QFileInfo::exists(path("p99.jpg")));
 }
 
 TEST_F(RenameDialogTest, NoticesInTheirOrder) {
     openRename();
-    renameDialog().Memo1->clear();
+    renameDialog().newNameEdit->clear();
     pressOk();  // empty: nothing at all
     EXPECT_FALSE(noticeShown());
 

@@ -246,7 +246,7 @@ TEST_F(SplitDialogTest, CancelAndCloseGiveTheMainWindowBackWithItsCurrentItem) {
     clickItem(2);
     QTest::mouseClick(list().viewport(), Qt::LeftButton, Qt::NoModifier, emptyPoint());
     ASSERT_EQ(state().CurrentIndex, -1);
-    QTest::keyClick(&mainWindow(), Qt::Key_H);  // invert the selection
+    mainWindow().invertSelectionAction->trigger();
     const Rows inverted = selectedRows();
     ASSERT_FALSE(inverted.empty());
     openSplitDialog();
@@ -262,7 +262,7 @@ TEST_F(SplitDialogTest, BrowseOpensTheFolderChooserOverTheDialog) {
     click(splitDialog().browseButton);
     EXPECT_TRUE(folderChooser().isVisible());
     EXPECT_FALSE(splitDialog().isEnabled());
-    click(folderChooser().findChild<QPushButton*>(QStringLiteral("Button2")));  // キャンセル
+    click(folderChooser().cancelButton);
     EXPECT_FALSE(folderChooser().isVisible());
     EXPECT_TRUE(splitDialog().isEnabled());
 }

@@ -102,8 +102,8 @@ TEST_F(ScreenReaders, ReadEveryLabelPanelAndControlOfEveryWindow) {
 }
 
 TEST_F(ScreenReaders, ReadStatusAndNoticeTextsAfterTheyChange) {
-    mainWindow().setStatusText(1, QStringLiteral("[2] p2.jpg"));
-    EXPECT_EQ(accessibleName(*mainWindow().StatusPanel1), QStringLiteral("[2] p2.jpg"));
+    mainWindow().detailPanel->setText(QStringLiteral("[2] p2.jpg"));
+    EXPECT_EQ(accessibleName(*mainWindow().detailPanel), QStringLiteral("[2] p2.jpg"));
 
     openTrimmingView();
     QTest::keyClick(&trimmingView(), Qt::Key_T);

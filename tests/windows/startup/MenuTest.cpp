@@ -1,6 +1,6 @@
 // The main menu: captions, plain-letter shortcuts, the busy test and the
 // version notice.
-#include "tests/windows/ProgramFixture.h"
+#include "tests/windows/CatalogueFixture.h"
 
 #include "catalogue/MainWindow.h"
 #include "dialogs/NoticeBox.h"
@@ -13,24 +13,25 @@
 
 namespace {
 
-using MainMenu = ProgramFixture;
+using MainMenu = CatalogueFixture;
 
 TEST_F(MainMenu, CaptionsAndShortcutsAreAsDesigned) {
-    EXPECT_EQ(mainWindow().Open1->title(), "ファイル(&F)");
-    EXPECT_EQ(mainWindow().Riname->title(), "編集(&E)");
-    EXPECT_EQ(mainWindow().Hyouzi->title(), "ツール(&T)");
-    EXPECT_EQ(mainWindow().N1->title(), "ヘルプ(&H)");
+    EXPECT_EQ(mainWindow().fileMenu->title(), "ファイル(&F)");
+    EXPECT_EQ(mainWindow().editMenu->title(), "編集(&E)");
+    EXPECT_EQ(mainWindow().toolsMenu->title(), "ツール(&T)");
+    EXPECT_EQ(mainWindow().helpMenu->title(), "ヘルプ(&H)");
     const std::pair<QAction*, const char*> shortcuts[] = {
-        {mainWindow().Folder1, "O"}, {mainWindow().SyuuRyou, "X"}, {mainWindow().G1, "G"},
-        {mainWindow().HANTEN, "H"},  {mainWindow().Ikkatu, "B"},   {mainWindow().Kobetu, "R"},
-        {mainWindow().Settei, "C"},  {mainWindow().VERSION, ""},
+        {mainWindow().openAction, "O"},       {mainWindow().exitAction, "X"},
+        {mainWindow().autoSelectAction, "G"}, {mainWindow().invertSelectionAction, "H"},
+        {mainWindow().splitAction, "B"},      {mainWindow().renameAction, "R"},
+        {mainWindow().settingsAction, "C"},   {mainWindow().versionAction, ""},
     };
     for (const auto& [action, key] : shortcuts) {
         EXPECT_EQ(action->shortcut().toString(), QString::fromLatin1(key))
             << action->text().toStdString();
     }
-    EXPECT_EQ(mainWindow().Kobetu->text(), "リネーム(&R)");
-    EXPECT_EQ(mainWindow().VERSION->text(), "バージョン情報(&A)");
+    EXPECT_EQ(mainWindow().renameAction->text(), "リネーム(&R)");
+    EXPECT_EQ(mainWindow().versionAction->text(), "バージョン情報(&A)");
 }
 
 TEST_F(MainMenu, PlainLettersWorkWhileTheMainWindowHasTheFocus) {
@@ -38,16 +39,17 @@ TEST_F(MainMenu, PlainLettersWorkWhileTheMainWindowHasTheFocus) {
     QTest::keyClick(&mainWindow(), Qt::Key_C);
     EXPECT_TRUE(settingsDialog().isVisible());
     EXPECT_FALSE(mainWindow().isEnabled());
-    QTest::mouseClick(settingsDialog().Button2, Qt::LeftButton);
+    QTest::mouseClick(settingsDialog().cancelButton, Qt::LeftButton);
     EXPECT_TRUE(mainWindow().isEnabled());
     EXPECT_FALSE(settingsDialog().isVisible());
 }
 
 TEST_F(MainMenu, EveryCommandIsInertWhileLoading) {
-    mainWindow().setStatusText(0, QStringLiteral("読込中"));
+    startLongLoading();
     for (QAction* action :
-         {mainWindow().Folder1, mainWindow().SyuuRyou, mainWindow().G1, mainWindow().HANTEN,
-          mainWindow().Ikkatu, mainWindow().Kobetu, mainWindow().Settei, mainWindow().VERSION}) {
+         {mainWindow().openAction, mainWindow().exitAction, mainWindow().autoSelectAction,
+          mainWindow().invertSelectionAction, mainWindow().splitAction, mainWindow().renameAction,
+          mainWindow().settingsAction, mainWindow().versionAction}) {
         action->trigger();
         EXPECT_TRUE(mainWindow().isEnabled()) << action->text().toStdString();
         EXPECT_TRUE(mainWindow().isVisible());
@@ -61,7 +63,7 @@ TEST_F(MainMenu, EveryCommandIsInertWhileLoading) {
 }
 
 TEST_F(MainMenu, VersionNoticeReturnsControlToTheMainWindow) {
-    mainWindow().VERSION->trigger();
+    mainWindow().versionAction->trigger();
     ASSERT_TRUE(noticeShown());
     EXPECT_EQ(noticeText(), "Quillfold Ver1.5");
     EXPECT_FALSE(noticeLine().isEmpty());

@@ -1,5 +1,5 @@
 // Start-up settings, the sound, and the two ways the program ends.
-#include "tests/windows/ProgramFixture.h"
+#include "tests/windows/CatalogueFixture.h"
 
 #include "catalogue/MainWindow.h"
 #include "core/Cp932.h"
@@ -43,24 +43,23 @@ QList<QByteArray> settingsLines(const QString& path) {
     return lines;
 }
 
-class StartupExit : public ProgramFixture {
+class StartupExit : public CatalogueFixture {
 protected:
     QString settingsPath() const { return pathInStart("Quillfold.ini"); }
-    void exitByMenu() { mainWindow().SyuuRyou->trigger(); }
+    void exitByMenu() { mainWindow().exitAction->trigger(); }
 };
 
 TEST_F(StartupExit, FirstExitWritesTheDesignedSettings) {
     ASSERT_FALSE(QFile::exists(settingsPath()));
     EXPECT_EQ(state().CurrentIndex, -1);
     EXPECT_EQ(state().Frame.FrameStep, 5);
-    EXPECT_EQ(state().StartFolder, QDir::currentPath());
+    EXPECT_EQ(mainWindow().settingsFolder(), QDir::currentPath());
     QSignalSpy closed(&mainWindow(), &MainWindow::closed);
 
     exitByMenu();
 
     EXPECT_EQ(closed.count(), 1);
     EXPECT_FALSE(mainWindow().isVisible());
-    EXPECT_EQ(state().ExitRequested, 1);
     const QList<QByteArray> lines = settingsLines(settingsPath());
     const QList<QByteArray> expected = {
         "-1",  "0",   "1024", "765", "125", "174", "141", "280", "261", "340", "216", "399", "264",
@@ -81,11 +80,10 @@ TEST_F(StartupExit, ClosingTheMainWindowSavesAndClosesTheOthers) {
     mainWindow().close();
     EXPECT_TRUE(QFile::exists(settingsPath()));
     EXPECT_FALSE(settingsDialog().isVisible());
-    EXPECT_EQ(state().ExitRequested, 0);
 }
 
 TEST_F(StartupExit, ExitIsRefusedWhileLoadingButClosingStillSaves) {
-    mainWindow().setStatusText(0, QStringLiteral("読込中"));
+    startLongLoading();
     exitByMenu();
     EXPECT_TRUE(mainWindow().isVisible());
     EXPECT_FALSE(QFile::exists(settingsPath()));
@@ -94,7 +92,7 @@ TEST_F(StartupExit, ExitIsRefusedWhileLoadingButClosingStillSaves) {
 }
 
 TEST_F(StartupExit, AFailedSaveIsToldAndTheProgramEndsWithItsOk) {
-    state().StartFolder = pathInStart("gone/away");
+    mainWindow().setSettingsFolder(pathInStart("gone/away"));
     QSignalSpy closed(&mainWindow(), &MainWindow::closed);
     settingsDialog().show();
     exitByMenu();
@@ -116,7 +114,7 @@ TEST_F(StartupExit, AFailedSaveKeepsThePreviousSettingsFile) {
     // were produced.
     const QString blocked = pathInStart("blocked");
     ASSERT_TRUE(QDir().mkpath(blocked + "/Quillfold.ini/inner"));
-    state().StartFolder = blocked;
+    mainWindow().setSettingsFolder(blocked);
     EXPECT_FALSE(mainWindow().saveSettings());
     EXPECT_TRUE(QFileInfo(blocked + "/Quillfold.ini/inner").isDir());
     EXPECT_EQ(QDir(blocked).entryList(QDir::Files | QDir::Hidden).size(), 0);
@@ -180,14 +178,14 @@ TEST_F(PreparedSettings, UnusualValuesAreAppliedAndWrittenBackAsTheBoxesHoldThem
     EXPECT_EQ(splitDialog().thresholdEdit->text(), "");
     EXPECT_EQ(splitDialog().keptMarginEdit->text(), "00042");
     EXPECT_EQ(splitDialog().centreWidthEdit->text(), "$10");
-    EXPECT_EQ(settingsDialog().Edit1->text(), "0");
-    EXPECT_EQ(settingsDialog().Edit2->text(), "");
+    EXPECT_EQ(settingsDialog().thumbnailSizeEdit->text(), "0");
+    EXPECT_EQ(settingsDialog().toleranceEdit->text(), "");
     EXPECT_EQ(state().DefaultOpenFolder, openFolder);
     EXPECT_EQ(state().DefaultSaveFolder, "");
     EXPECT_EQ(splitDialog().destinationEdit->text(), "");
     EXPECT_EQ(state().CurrentIndex, -1);
 
-    mainWindow().SyuuRyou->trigger();
+    mainWindow().exitAction->trigger();
     const QList<QByteArray> lines = settingsLines(settingsPath());
     ASSERT_EQ(lines.size(), 26);
     EXPECT_EQ(lines[0], "-30");
@@ -216,13 +214,13 @@ TEST_F(PreparedSettings, ShortFileEmptiesTheBoxesItDoesNotReach) {
     EXPECT_EQ(windowTop(mainWindow()), 10);
     EXPECT_EQ(windowLeft(mainWindow()), 20);
     EXPECT_EQ(splitDialog().qualityEdit->text(), "");
-    EXPECT_EQ(settingsDialog().Edit1->text(), "");
-    EXPECT_EQ(settingsDialog().Edit2->text(), "");
+    EXPECT_EQ(settingsDialog().thumbnailSizeEdit->text(), "");
+    EXPECT_EQ(settingsDialog().toleranceEdit->text(), "");
 }
 
 TEST_F(PreparedSettings, ADamagedNumberLineStopsReadingOnceAndTheProgramStaysUsable) {
     startWith("10\r\n20\r\nwide\r\n700\r\n1\r\n2\r\n");
-    EXPECT_FALSE(mainWindow().Timer2->isActive());
+    EXPECT_FALSE(mainWindow().startUpTimer->isActive());
     EXPECT_EQ(state().CurrentIndex, -1);
     EXPECT_EQ(windowTop(mainWindow()), 10);
     EXPECT_EQ(windowLeft(mainWindow()), 20);
@@ -237,7 +235,7 @@ TEST_F(PreparedSettings, ADamagedNumberLineStopsReadingOnceAndTheProgramStaysUsa
     QTest::qWait(250);
     EXPECT_FALSE(noticeShown());
 
-    mainWindow().SyuuRyou->trigger();
+    mainWindow().exitAction->trigger();
     const QList<QByteArray> lines = settingsLines(settingsPath());
     ASSERT_EQ(lines.size(), 26);
     EXPECT_EQ(lines[2], "1024");
@@ -280,7 +278,7 @@ TEST_F(PreparedSettings, AStartFolderNamedOutsideUtf8GetsItsOwnSettingsFile) {
     ASSERT_EQ(::chdir(testing_support::rawPath(startFolder(), startName).constData()), 0);
     startProgram();
 
-    mainWindow().SyuuRyou->trigger();
+    mainWindow().exitAction->trigger();
     EXPECT_EQ(readBytes(neighbour + "/Quillfold.ini"), "neighbour's own");
     // Read through the current directory, the one path Qt can take to it.
     EXPECT_EQ(settingsLines(QStringLiteral("Quillfold.ini")).size(), 26);

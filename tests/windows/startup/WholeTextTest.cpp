@@ -63,10 +63,10 @@ void expectSecondLineWhole(NoticeBox& notice) {
 using WholeText = ProgramFixture;
 
 TEST_F(WholeText, StatusPanelsAndTheFileCountShowWholeLines) {
-    mainWindow().setStatusText(0, QStringLiteral("読込完了"));
-    mainWindow().setStatusText(1, QStringLiteral("[12] p_1.jpg"));
-    EXPECT_TRUE(showsWholeLine(*mainWindow().StatusPanel0));
-    EXPECT_TRUE(showsWholeLine(*mainWindow().StatusPanel1));
+    mainWindow().loadStatePanel->setText(QStringLiteral("読込完了"));
+    mainWindow().detailPanel->setText(QStringLiteral("[12] p_1.jpg"));
+    EXPECT_TRUE(showsWholeLine(*mainWindow().loadStatePanel));
+    EXPECT_TRUE(showsWholeLine(*mainWindow().detailPanel));
 
     const QString path = pathInStart(QStringLiteral("p1.bmp"));
     testing_support::writeBmp(path, testing_support::patternImage(40, 30));
@@ -79,7 +79,7 @@ TEST_F(WholeText, StatusPanelsAndTheFileCountShowWholeLines) {
     trimmingView().closeView();
 
     openFolderDialog().show();
-    EXPECT_TRUE(showsWholeLine(*openFolderDialog().Label1));
+    EXPECT_TRUE(showsWholeLine(*openFolderDialog().fileCountLabel));
 }
 
 class DamagedSettings : public ProgramFixture {
@@ -101,8 +101,10 @@ TEST_F(DamagedSettings, NoticeWrapsItsSecondLineInsideTheBox) {
 
     // A line that fits keeps its designed place.
     notice.secondLineLabel->setText(QStringLiteral("読込を中断します"));
-    QTest::qWait(0);
-    EXPECT_EQ(notice.secondLineLabel->geometry(), QRect(8, 56, 217, 17));
+    // The new text is laid out when the label's layout request arrives.
+    const QRect designed(8, 56, 217, 17);
+    waitFor([&] { return notice.secondLineLabel->geometry() == designed; });
+    EXPECT_EQ(notice.secondLineLabel->geometry(), designed);
     expectSecondLineWhole(notice);
 
     // A window that fills the shown box directly gets its long line wrapped too.
