@@ -32,11 +32,19 @@ public:
 
     // --- the port other windows use ---
     QWidget& window() override { return *this; }
-    CatalogueList& catalogueList() override { return *catalogueList_; }
+    int itemCount() const override;
+    QString caption(int index) const override;
+    bool isSelected(int index) const override;
+    int lowestSelectedItem() const override;
+    void selectOnly(int index) override;
+    void reselect(int index) override;
     int thumbnailCount() const override;
     void openTrimmingView() override;
     void beginLoading(int thumbnailSize, int fileCount) override;
     void showRenamed(int index, const QString& newName) override;
+
+    // The list itself, for the program's tools and tests.
+    CatalogueList& catalogueList() { return *catalogueList_; }
 
     // While thumbnails load, every command of the window is inert.
     bool isBusy() const { return loading_.running(); }

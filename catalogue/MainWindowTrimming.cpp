@@ -5,7 +5,7 @@
 #include "core/AppState.h"
 #include "dialogs/NoticeBox.h"
 #include "imaging/FileNames.h"
-#include "trimming/ListSelection.h"
+#include "catalogue/ListSelection.h"
 #include "trimming/TrimmingView.h"
 
 #include <QFileInfo>

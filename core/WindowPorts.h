@@ -3,7 +3,6 @@
 #include <QString>
 
 class QImage;
-class QListWidget;
 class QWidget;
 class MainWindow;
 class OpenFolderDialog;
@@ -22,8 +21,18 @@ class FolderChooser;
 class MainWindowPort {
 public:
     virtual QWidget& window() = 0;
-    // The catalogue list: item i is file i of the current folder.
-    virtual QListWidget& catalogueList() = 0;
+    // The catalogue's items: item i is file i of the current folder.
+    virtual int itemCount() const = 0;
+    // Item `index`'s caption (its file name), empty outside the catalogue.
+    virtual QString caption(int index) const = 0;
+    virtual bool isSelected(int index) const = 0;
+    // The lowest selected item, or -1 when nothing is selected.
+    virtual int lowestSelectedItem() const = 0;
+    // Leaves item `index` the only selected item and the current one.
+    virtual void selectOnly(int index) = 0;
+    // Makes item `index` the current one and selects it, keeping the other
+    // selected items; nothing happens outside the catalogue.
+    virtual void reselect(int index) = 0;
     // Number of thumbnails in the catalogue's image list.
     virtual int thumbnailCount() const = 0;
     // Opens or reloads the trimming view on the current item.

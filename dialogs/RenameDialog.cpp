@@ -10,7 +10,6 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 
 namespace {
@@ -106,8 +105,7 @@ void RenameDialog::renameFile() {
     if (newName.isEmpty())
         return;
     NoticeBox& notice = *windows_.noticeBox;
-    const QListWidgetItem* item = windows_.main->catalogueList().item(state_.CurrentIndex);
-    const QString oldName = item ? item->text() : QString();
+    const QString oldName = windows_.main->caption(state_.CurrentIndex);
 
     const dialogs::RenameCheck check = dialogs::checkRename(state_.CurrentFolder, oldName, newName);
     if (check.nameRefused) {

@@ -17,10 +17,8 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
-#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
@@ -353,11 +351,7 @@ void SplitDialog::returnToMainWindow() {
     // and is selected; the other selected items stay selected. With no
     // current item (-1) the selection is left as it is rather than cleared,
     // so cancelling never throws away the user's marks.
-    QListWidget& list = windows_.main->catalogueList();
-    if (state_.CurrentIndex >= 0 && state_.CurrentIndex < list.count()) {
-        list.selectionModel()->setCurrentIndex(list.model()->index(state_.CurrentIndex, 0),
-                                               QItemSelectionModel::Select);
-    }
+    windows_.main->reselect(state_.CurrentIndex);
 }
 
 void SplitDialog::cancel() {
@@ -470,13 +464,13 @@ void SplitDialog::restoreDefaultTexts() {
 }
 
 std::vector<split::SplitItem> SplitDialog::catalogueItems() const {
-    const QListWidget& list = windows_.main->catalogueList();
+    const MainWindowPort& catalogue = *windows_.main;
     std::vector<split::SplitItem> items;
-    items.reserve(static_cast<size_t>(list.count()));
-    for (int i = 0; i < list.count(); ++i) {
-        const QListWidgetItem* item = list.item(i);
-        items.push_back(split::SplitItem{imaging::joinPath(state_.CurrentFolder, item->text()),
-                                         item->text(), item->isSelected()});
+    items.reserve(static_cast<size_t>(catalogue.itemCount()));
+    for (int i = 0; i < catalogue.itemCount(); ++i) {
+        const QString caption = catalogue.caption(i);
+        items.push_back(split::SplitItem{imaging::joinPath(state_.CurrentFolder, caption), caption,
+                                         catalogue.isSelected(i)});
     }
     return items;
 }

@@ -6,12 +6,10 @@
 #include "dialogs/OpenFolderDialog.h"
 #include "trimming/FrameKeys.h"
 #include "trimming/FrameMapping.h"
-#include "trimming/ListSelection.h"
 #include "trimming/PhysicalKey.h"
 #include "trimming/StepTarget.h"
 
 #include <QKeyEvent>
-#include <QListWidget>
 
 namespace {
 
@@ -101,15 +99,15 @@ void TrimmingView::step(int direction) {
 }
 
 void TrimmingView::stepCatalogue(int direction) {
-    QListWidget& list = windows_.main->catalogueList();
-    const auto target = trimming::stepTarget(listItemIndex(list), state_.CurrentIndex,
-                                             windows_.main->thumbnailCount(), direction);
+    const auto target =
+        trimming::stepTarget(windows_.main->lowestSelectedItem(), state_.CurrentIndex,
+                             windows_.main->thumbnailCount(), direction);
     if (!target) {
         return;
     }
     eraseFrame();
     state_.CurrentIndex = *target;
-    selectOnly(list, *target);
+    windows_.main->selectOnly(*target);
     windows_.main->openTrimmingView();
 }
 

@@ -7,7 +7,6 @@
 #include "trimming/TrimOutput.h"
 
 #include <QLabel>
-#include <QListWidget>
 #include <QTimer>
 
 void TrimmingView::trim() {
@@ -34,10 +33,7 @@ void TrimmingView::showSequence() {
 }
 
 QString TrimmingView::currentCaption() const {
-    const QListWidget& list = windows_.main->catalogueList();
-    const QListWidgetItem* item =
-        state_.CurrentIndex >= 0 ? list.item(state_.CurrentIndex) : nullptr;
-    return item != nullptr ? item->text() : QString();
+    return windows_.main->caption(state_.CurrentIndex);
 }
 
 void TrimmingView::advanceSequence() {

@@ -1,4 +1,4 @@
-#include "trimming/ListSelection.h"
+#include "catalogue/ListSelection.h"
 
 #include <QItemSelectionModel>
 #include <QListWidget>
