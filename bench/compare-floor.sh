@@ -6,10 +6,20 @@
 # medians per spread, ratios to the floor, peak memory and page faults.
 #
 #     bench/compare-floor.sh [-r ROUNDS] [-n SPREADS] [-s WxH] [-t THRESHOLD]
-#                            [-w WORKDIR] [-b BUILDDIR] [-M]
+#                            [-w WORKDIR] [-b BUILDDIR] [-c "CONTENDERS"]
 #
-# -M leaves ImageMagick out. Needs a build with -DQUILLFOLD_BUILD_BENCH=ON
-# and GNU time (/usr/bin/time); ImageMagick is /usr/bin/convert.
+# Contenders (default "floor floor-fresh floor-sync items magick"):
+#   floor         bench_floor: plain libjpeg, buffers kept
+#   floor-fresh   the floor with a new decode target for every image
+#   floor-sync    the floor writing through a temporary file, fdatasync, rename
+#   floor2        the floor in two processes, each taking every other spread
+#   items         bench_items: split::processItem + split::commitItem
+#   items-turn    the same with a quarter turn of every page
+#   reuse         bench_reuse: the program's work with the decode target kept
+#   reuse-nosync  the same with plain writes
+#   magick        /usr/bin/convert, one spread at a time, one thread
+#   magick2       the same, two spreads at a time
+# Needs a build with -DQUILLFOLD_BUILD_BENCH=ON and GNU time (/usr/bin/time).
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -19,8 +29,8 @@ size=4960x3508
 threshold=100
 work=${TMPDIR:-/tmp}/quillfold-bench
 build=$here/build
-magick=yes
-while getopts "r:n:s:t:w:b:M" option; do
+contenders=(floor floor-fresh floor-sync items magick)
+while getopts "r:n:s:t:w:b:c:" option; do
     case $option in
         r) rounds=$OPTARG ;;
         n) count=$OPTARG ;;
@@ -28,22 +38,23 @@ while getopts "r:n:s:t:w:b:M" option; do
         t) threshold=$OPTARG ;;
         w) work=$OPTARG ;;
         b) build=$OPTARG ;;
-        M) magick=no ;;
-        *) sed -n '2,12p' "$0" >&2; exit 2 ;;
+        c) read -r -a contenders <<< "$OPTARG" ;;
+        *) sed -n '2,23p' "$0" >&2; exit 2 ;;
     esac
 done
 
 bookgen=$build/bookgen/quillfold-bookgen
 floor=$build/bench/bench_floor
 items=$build/bench/bench_items
-for program in "$bookgen" "$floor" "$items" /usr/bin/time; do
+reuse=$build/bench/bench_reuse
+for program in "$bookgen" "$floor" "$items" "$reuse" /usr/bin/time; do
     if [ ! -x "$program" ]; then
         echo "missing $program (build with -DQUILLFOLD_BUILD_BENCH=ON; GNU time: apt install time)" >&2
         exit 2
     fi
 done
-if [ "$magick" = yes ] && [ ! -x /usr/bin/convert ]; then
-    echo "missing /usr/bin/convert (apt install imagemagick, or -M)" >&2
+if [[ " ${contenders[*]} " == *" magick"* ]] && [ ! -x /usr/bin/convert ]; then
+    echo "missing /usr/bin/convert (apt install imagemagick, or leave magick out with -c)" >&2
     exit 2
 fi
 
@@ -59,16 +70,15 @@ corpus_mb=$(du -sm "$corpus" | cut -f1)
 # ImageMagick's fuzz is a colour distance in per cent; T grey levels of 255
 # is the nearest equivalent of the program's threshold.
 fuzz=$(( (threshold * 100 + 127) / 255 ))
-magick_split() {
-    local source=$1 dest=$2 file
-    for file in "$source"/*.jpg; do
-        MAGICK_THREAD_LIMIT=1 /usr/bin/convert "$file" -crop 50%x100% +repage \
-            -fuzz "$fuzz%" -trim +repage -quality 80 "$dest/$(basename "$file" .jpg)_%d.jpg"
-    done
+magick_one() {
+    MAGICK_THREAD_LIMIT=1 /usr/bin/convert "$1" -crop 50%x100% +repage \
+        -fuzz "$fuzz%" -trim +repage -quality 80 "$2/$(basename "$1" .jpg)_%d.jpg"
 }
-
-contenders=(floor floor-fresh floor-sync items)
-[ "$magick" = yes ] && contenders+=(magick)
+magick_split() {
+    local source=$1 dest=$2 at_a_time=$3
+    find "$source" -maxdepth 1 -name '*.jpg' -print0 | sort -z |
+        xargs -0 -P "$at_a_time" -I{} bash -c 'magick_one "$1" "$2"' _ {} "$dest"
+}
 
 run() {
     local name=$1 out=$work/out-$1
@@ -76,8 +86,14 @@ run() {
         floor) "$floor" --threshold "$threshold" --quality 80 "$corpus" "$out" ;;
         floor-fresh) "$floor" --fresh-buffers --threshold "$threshold" --quality 80 "$corpus" "$out" ;;
         floor-sync) "$floor" --sync --threshold "$threshold" --quality 80 "$corpus" "$out" ;;
+        floor2) "$floor" --processes 2 --threshold "$threshold" --quality 80 "$corpus" "$out" ;;
         items) "$items" --threshold "$threshold" --quality 80 "$corpus" "$out" ;;
-        magick) magick_split "$corpus" "$out" ;;
+        items-turn) "$items" --turn L --threshold "$threshold" --quality 80 "$corpus" "$out" ;;
+        reuse) "$reuse" --threshold "$threshold" --quality 80 "$corpus" "$out" ;;
+        reuse-nosync) "$reuse" --no-sync --threshold "$threshold" --quality 80 "$corpus" "$out" ;;
+        magick) magick_split "$corpus" "$out" 1 ;;
+        magick2) magick_split "$corpus" "$out" 2 ;;
+        *) echo "unknown contender $name" >&2; return 2 ;;
     esac
 }
 
@@ -94,9 +110,9 @@ for ((round = 0; round < rounds; round++)); do
         rm -rf "$out"
         mkdir -p "$out"
         sync  # the previous run's writes are not this run's time
-        export -f run magick_split
+        export -f run magick_split magick_one
         if ! /usr/bin/time -f "%e %U %S %M %R" -o "$work/time.txt" \
-            env floor="$floor" items="$items" corpus="$corpus" threshold="$threshold" \
+            env floor="$floor" items="$items" reuse="$reuse" corpus="$corpus" threshold="$threshold" \
             fuzz="$fuzz" work="$work" bash -c "run $name" > /dev/null 2> "$work/stderr.txt"; then
             echo "$name failed:" >&2
             cat "$work/stderr.txt" >&2
@@ -105,12 +121,17 @@ for ((round = 0; round < rounds; round++)); do
         echo "$name $(tail -n 1 "$work/time.txt")" >> "$results"
     done
     printf 'round %d done\n' $((round + 1))
-    if [ "$round" -eq 0 ]; then
-        different=0
-        for file in "$work/out-floor"/*; do
-            cmp -s "$file" "$work/out-items/$(basename "$file")" || different=$((different + 1))
+    # The contenders must do the same work: the program's outputs and the
+    # floor's are the same bytes (the same libjpeg, settings and pixels).
+    if [ "$round" -eq 0 ] && [[ " ${contenders[*]} " == *" floor "* ]]; then
+        for other in items reuse reuse-nosync; do
+            [[ " ${contenders[*]} " == *" $other "* ]] || continue
+            different=0
+            for file in "$work/out-floor"/*; do
+                cmp -s "$file" "$work/out-$other/$(basename "$file")" || different=$((different + 1))
+            done
+            echo "floor and $other outputs: $(ls "$work/out-floor" | wc -l) files, $different differ"
         done
-        echo "floor and items outputs: $(ls "$work/out-floor" | wc -l) files, $different differ"
     fi
 done
 
@@ -127,7 +148,8 @@ END {
     split(order, names, " ")
     printf "%-12s %10s %10s %10s %10s %8s %12s %8s %8s\n", "per spread", "wall ms", "user ms",
            "sys ms", "cpu ms", "peak MB", "minor faults", "wall x", "cpu x"
-    fw = median(wall["floor"], n["floor"]); fc = median(cpu["floor"], n["floor"])
+    base = ("floor" in n) ? "floor" : names[1]
+    fw = median(wall[base], n[base]); fc = median(cpu[base], n[base])
     for (k = 1; k in names; k++) {
         c = names[k]; w = median(wall[c], n[c]); u = median(cpu[c], n[c])
         printf "%-12s %10.1f %10.1f %10.1f %10.1f %8.0f %12.0f %8.2f %8.2f\n", c,
@@ -136,4 +158,5 @@ END {
                median(rss[c], n[c]) / 1024, median(faults[c], n[c]) / count, w / fw, u / fc
     }
 }' "$results"
-echo "(medians of $rounds runs; x = median over the floor's median; raw figures in $results)"
+echo "(medians of $rounds runs; x = median over the floor's median; peak = maximum resident" \
+     "set; raw figures in $results)"
