@@ -1,4 +1,4 @@
-// quillfold-floor: the least work a split of JPEG spreads needs, written
+// bench_floor: the least work a split of JPEG spreads needs, written
 // with nothing but libjpeg, to measure the program's split batch against.
 //
 // For every .jpg of SOURCE (sorted by name) it does what a split with
@@ -25,7 +25,7 @@
 //   --fresh-buffers  a newly allocated decode target for every image;
 //   --sync           write through a temporary file, fdatasync, rename.
 //
-//     quillfold-floor [--threshold T] [--keep K] [--quality Q]
+//     bench_floor [--threshold T] [--keep K] [--quality Q]
 //                     [--processes N] [--fresh-buffers] [--sync] SOURCE DEST
 
 #include <algorithm>
@@ -36,6 +36,7 @@
 #include <cstring>
 #include <filesystem>
 #include <memory>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,7 @@
 #include <time.h>
 #include <unistd.h>
 
+#include <jerror.h>
 #include <jpeglib.h>
 
 namespace {
@@ -105,7 +107,11 @@ struct BufferDestination {
 void startOutput(j_compress_ptr cinfo) {
     auto* d = reinterpret_cast<BufferDestination*>(cinfo->dest);
     if (d->out->capacity == 0) {
-        d->out->data.reset(new unsigned char[1 << 20]);
+        try {
+            d->out->data = std::make_unique_for_overwrite<unsigned char[]>(1 << 20);
+        } catch (const std::bad_alloc&) {
+            ERREXIT(cinfo, JERR_OUT_OF_MEMORY);
+        }
         d->out->capacity = 1 << 20;
     }
     d->pub.next_output_byte = d->out->data.get();
@@ -115,7 +121,12 @@ void startOutput(j_compress_ptr cinfo) {
 boolean growOutput(j_compress_ptr cinfo) {
     auto* d = reinterpret_cast<BufferDestination*>(cinfo->dest);
     const size_t used = d->out->capacity;
-    std::unique_ptr<unsigned char[]> larger(new unsigned char[2 * used]);
+    std::unique_ptr<unsigned char[]> larger;
+    try {
+        larger = std::make_unique_for_overwrite<unsigned char[]>(2 * used);
+    } catch (const std::bad_alloc&) {
+        ERREXIT(cinfo, JERR_OUT_OF_MEMORY);  // back to encode()'s setjmp
+    }
     std::memcpy(larger.get(), d->out->data.get(), used);
     d->out->data = std::move(larger);
     d->out->capacity = 2 * used;
@@ -175,7 +186,14 @@ bool decode(Codec& codec, const std::vector<unsigned char>& bytes,
     const size_t needed = stride * cinfo.output_height;
     if (fresh || needed > capacity) {
         pixels.reset();
-        pixels.reset(new unsigned char[needed]);  // not zeroed: decoding writes every byte
+        capacity = 0;
+        try {
+            // Not zeroed: decoding writes every byte.
+            pixels = std::make_unique_for_overwrite<unsigned char[]>(needed);
+        } catch (const std::bad_alloc&) {
+            jpeg_abort_decompress(&cinfo);
+            return false;
+        }
         capacity = needed;
     }
     JSAMPROW rows[16];
@@ -432,7 +450,7 @@ double seconds() {
 
 int usage() {
     std::fprintf(stderr,
-                 "usage: quillfold-floor [--threshold T] [--keep K] [--quality Q] "
+                 "usage: bench_floor [--threshold T] [--keep K] [--quality Q] "
                  "[--processes N] [--fresh-buffers] [--sync] SOURCE DEST\n");
     return 2;
 }
@@ -492,7 +510,7 @@ int main(int argc, char** argv) {
         names = listSpreads(settings.source);
         std::filesystem::create_directories(settings.dest);
     } catch (const std::filesystem::filesystem_error& error) {
-        std::fprintf(stderr, "quillfold-floor: %s\n", error.what());
+        std::fprintf(stderr, "bench_floor: %s\n", error.what());
         return 1;
     }
     const double start = seconds();

@@ -1,7 +1,7 @@
 // bench_items: the program's own split work on a folder of spreads, one
 // item after the other on one thread (split::processItem, then
 // split::commitItem), as the batch does it for each image. Same settings as
-// quillfold-floor: direction "left", no centre removal, margin removal with
+// bench_floor: direction "left", no centre removal, margin removal with
 // threshold T and kept margin 0, JPEG at quality Q; optionally a quarter
 // turn of every part.
 //

@@ -25,6 +25,7 @@
 #include <csetjmp>
 #include <cstdio>
 #include <memory>
+#include <new>
 
 #include <jpeglib.h>
 
@@ -70,7 +71,13 @@ bool decodeInto(const QByteArray& bytes, DecodeBuffer& buffer, int& width, int& 
     const size_t needed = stride * cinfo.output_height;
     if (needed > buffer.capacity) {
         buffer.pixels.reset();
-        buffer.pixels.reset(new uchar[needed]);
+        buffer.capacity = 0;
+        try {
+            buffer.pixels = std::make_unique_for_overwrite<uchar[]>(needed);
+        } catch (const std::bad_alloc&) {
+            jpeg_destroy_decompress(&cinfo);
+            return false;
+        }
         buffer.capacity = needed;
     }
     while (cinfo.output_scanline < cinfo.output_height) {
