@@ -15,15 +15,22 @@ float dip(double position, double centre, double width, double depth) {
     return static_cast<float>(depth * std::exp(-d * d));
 }
 
+// The light of `length` pixels along one axis: full light less the dips
+// that `shade` gives for a pixel centre.
+template <typename Shade>
+std::vector<float> lightAlong(int length, Shade shade) {
+    std::vector<float> light(static_cast<std::size_t>(length));
+    for (int i = 0; i < length; ++i) {
+        light[static_cast<std::size_t>(i)] = 1.0f - shade(i + 0.5);
+    }
+    return light;
+}
+
 // Rows: a little darker towards the top and bottom edges.
 std::vector<float> rowLight(int height) {
-    std::vector<float> rows(static_cast<std::size_t>(height));
-    for (int y = 0; y < height; ++y) {
-        const double centre = y + 0.5;
-        rows[static_cast<std::size_t>(y)] =
-            1.0f - dip(centre, 0, 0.015 * height, 0.03) - dip(centre, height, 0.015 * height, 0.04);
-    }
-    return rows;
+    return lightAlong(height, [height](double centre) {
+        return dip(centre, 0, 0.015 * height, 0.03) + dip(centre, height, 0.015 * height, 0.04);
+    });
 }
 
 uchar clampByte(float value) {
@@ -41,32 +48,26 @@ Surface Surface::cloth() {
 }
 
 Lighting Lighting::spread(QSize size) {
-    Lighting lighting;
     const double width = size.width();
-    lighting.columns.resize(static_cast<std::size_t>(size.width()));
-    for (int x = 0; x < size.width(); ++x) {
-        const double centre = x + 0.5;
-        lighting.columns[static_cast<std::size_t>(x)] =
-            1.0f - dip(centre, width / 2, 0.018 * width, 0.26) -
-            dip(centre, width / 2, 0.07 * width, 0.08) - dip(centre, 0, 0.012 * width, 0.05) -
-            dip(centre, width, 0.012 * width, 0.05);
-    }
-    lighting.rows = rowLight(size.height());
-    return lighting;
+    const double middle = width / 2;
+    return Lighting{lightAlong(size.width(),
+                               [=](double centre) {
+                                   return dip(centre, middle, 0.018 * width, 0.26) +
+                                          dip(centre, middle, 0.07 * width, 0.08) +
+                                          dip(centre, 0, 0.012 * width, 0.05) +
+                                          dip(centre, width, 0.012 * width, 0.05);
+                               }),
+                    rowLight(size.height())};
 }
 
 Lighting Lighting::page(QSize size, float bindingShadow) {
-    Lighting lighting;
     const double width = size.width();
-    lighting.columns.resize(static_cast<std::size_t>(size.width()));
-    for (int x = 0; x < size.width(); ++x) {
-        const double centre = x + 0.5;
-        lighting.columns[static_cast<std::size_t>(x)] =
-            1.0f - dip(centre, 0, 0.025 * width, bindingShadow) -
-            dip(centre, width, 0.012 * width, 0.04);
-    }
-    lighting.rows = rowLight(size.height());
-    return lighting;
+    return Lighting{lightAlong(size.width(),
+                               [=](double centre) {
+                                   return dip(centre, 0, 0.025 * width, bindingShadow) +
+                                          dip(centre, width, 0.012 * width, 0.04);
+                               }),
+                    rowLight(size.height())};
 }
 
 QImage composeScan(const QImage& ink, const Surface& surface, const Lighting& lighting,
