@@ -1,6 +1,6 @@
 #include "catalogue/AutoSelect.h"
 
-#include "app/NumberText.h"
+#include "core/NumberText.h"
 #include "imaging/FileNames.h"
 #include "imaging/PictureIo.h"
 

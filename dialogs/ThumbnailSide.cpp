@@ -1,6 +1,6 @@
 #include "dialogs/ThumbnailSide.h"
 
-#include "app/NumberText.h"
+#include "core/NumberText.h"
 
 namespace dialogs {
 

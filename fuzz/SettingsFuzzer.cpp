@@ -5,8 +5,8 @@
 // whose texts are built from the input as UTF-16 (any character, line breaks
 // and unpaired surrogates included).
 
-#include "app/Cp932.h"
-#include "app/SettingsRecord.h"
+#include "core/Cp932.h"
+#include "core/SettingsRecord.h"
 #include "fuzz/FuzzCheck.h"
 
 #include <cstring>

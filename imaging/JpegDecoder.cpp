@@ -170,6 +170,10 @@ bool runDecode(const QByteArray& bytes, const RowRequest& request, DecodeTarget*
         jpeg_destroy_decompress(&cinfo);
         return false;
     }
+    // Skipping rows of arithmetic-coded data does not leave libjpeg's
+    // decoder where reading them would (damaged data then decode to other
+    // pixels), so such files are read row by row.
+    const bool skip = request.skip && !cinfo.arith_code;
     JSAMPARRAY scratch = (*cinfo.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&cinfo),
                                                     JPOOL_IMAGE, width * 4, 2);
     bool complete = true;
@@ -180,14 +184,14 @@ bool runDecode(const QByteArray& bytes, const RowRequest& request, DecodeTarget*
             std::memcpy(out, target->image.constScanLine(i - 1), width * 3);
             continue;
         }
-        complete = advanceTo(&cinfo, static_cast<JDIMENSION>(wanted), request.skip, scratch[0],
-                             scratch[1]) &&
-                   readRow(&cinfo, out, scratch[1]);
+        complete =
+            advanceTo(&cinfo, static_cast<JDIMENSION>(wanted), skip, scratch[0], scratch[1]) &&
+            readRow(&cinfo, out, scratch[1]);
     }
     // Decode the rest as well (skipping to the last row costs little), so a
     // damaged or cut-off tail is refused exactly as by a full decode.
     if (complete && cinfo.output_scanline < height) {
-        complete = advanceTo(&cinfo, height - 1, request.skip, scratch[0], scratch[1]) &&
+        complete = advanceTo(&cinfo, height - 1, skip, scratch[0], scratch[1]) &&
                    readRow(&cinfo, scratch[0], scratch[1]);
     }
     if (!complete) {

@@ -8,4 +8,4 @@ cd "$here"
 cmake --preset default >/dev/null
 cmake --build "$here/build" --target quillfold
 cd "$OLDPWD"
-exec "$here/build/app/quillfold"
+exec "$here/build/program/quillfold"

@@ -6,15 +6,15 @@
 //
 //     bench_batch [images]
 
-#include "app/NumberEdit.h"
-#include "app/Program.h"
-#include "catalogue/TForm1.h"
-#include "dialogs/TForm6.h"
+#include "catalogue/MainWindow.h"
+#include "core/NumberEdit.h"
+#include "dialogs/NoticeBox.h"
 #include "imaging/FileNames.h"
 #include "imaging/PictureIo.h"
+#include "program/Program.h"
 #include "split/ItemCommit.h"
 #include "split/ItemWork.h"
-#include "split/TForm3.h"
+#include "split/SplitDialog.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -92,14 +92,14 @@ int main(int argc, char** argv) {
 
     QDir::setCurrent(root.path());
     Program program;
-    TForm1& main = *program.windows.Form1;
-    TForm3& dialog = *program.windows.Form3;
-    TForm6& notice = *program.windows.Form6;
+    MainWindow& main = *program.windows.mainWindow;
+    SplitDialog& dialog = *program.windows.splitDialog;
+    NoticeBox& notice = *program.windows.noticeBox;
     // The catalogue as the loader leaves it, every item selected.
     program.state.CurrentFolder = book;
     for (const QString& name : names)
-        main.ListView1().addItem(name);
-    main.ListView1().selectAll();
+        main.catalogueList().addItem(name);
+    main.catalogueList().selectAll();
 
     dialog.RadioGroup1Click();
     dialog.CheckBox5->setChecked(true);
@@ -115,7 +115,7 @@ int main(int argc, char** argv) {
     QEventLoop loop;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (notice.Panel1->text().startsWith(QStringLiteral("完了")))
+        if (notice.messageLabel->text().startsWith(QStringLiteral("完了")))
             loop.quit();
     });
     poll.start(20);
@@ -131,7 +131,7 @@ int main(int argc, char** argv) {
     loop.exec();
     const double batchMs = batchTime.nsecsElapsed() / 1e6;
     std::printf("batch through the dialog:   %8.1f ms per image (%s, %lld files)\n",
-                batchMs / images, qPrintable(notice.Panel1->text()),
+                batchMs / images, qPrintable(notice.messageLabel->text()),
                 static_cast<long long>(QDir(imaging::joinPath(out, "book1")).count() - 2));
     std::printf("longest pause of the event loop during the batch: %lld ms\n",
                 static_cast<long long>(longestPause));

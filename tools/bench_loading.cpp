@@ -6,12 +6,12 @@
 // The scans are generated once into a folder under the system's temporary
 // folder and reused by later runs.
 
-#include "app/Program.h"
 #include "catalogue/CatalogueList.h"
-#include "catalogue/TForm1.h"
+#include "catalogue/MainWindow.h"
 #include "dialogs/FolderTree.h"
-#include "dialogs/TForm2.h"
+#include "dialogs/OpenFolderDialog.h"
 #include "imaging/PictureIo.h"
+#include "program/Program.h"
 
 #include <QAction>
 #include <QApplication>
@@ -118,8 +118,8 @@ struct LoadFigures {
 // Opens `folder` with the open command and OK, and runs the event loop
 // until the loading ends, noting every turn of the loop.
 LoadFigures loadThroughTheWindows(Program& program, const QString& folder, bool slowReading) {
-    TForm1& main = *program.windows.Form1;
-    TForm2& dialog = *program.windows.Form2;
+    MainWindow& main = *program.windows.mainWindow;
+    OpenFolderDialog& dialog = *program.windows.openFolderDialog;
     main.Folder1->trigger();
     dialog.CheckBox2->setChecked(slowReading);
     dialog.ShellTreeView1->selectFolder(folder);
@@ -174,8 +174,8 @@ int main(int argc, char** argv) {
     QTemporaryDir start;
     QDir::setCurrent(start.path());
     Program program;
-    program.windows.Form1->show();
-    while (program.windows.Form1->Timer2->isActive())
+    program.windows.mainWindow->show();
+    while (program.windows.mainWindow->Timer2->isActive())
         QApplication::processEvents();
 
     for (const bool slowReading : {false, true}) {

@@ -4,12 +4,12 @@
 //
 //     QT_QPA_PLATFORM=offscreen build/tools/screenshot docs/main-window.png
 
-#include "app/Program.h"
 #include "catalogue/CatalogueList.h"
-#include "catalogue/TForm1.h"
-#include "dialogs/TForm2.h"
+#include "catalogue/MainWindow.h"
+#include "dialogs/OpenFolderDialog.h"
 #include "imaging/FileCommit.h"
 #include "imaging/PictureIo.h"
+#include "program/Program.h"
 
 #include <QApplication>
 #include <QDir>
@@ -86,13 +86,13 @@ int main(int argc, char** argv) {
     QDir::setCurrent(start.path());
 
     Program program;
-    TForm1& main = *program.windows.Form1;
+    MainWindow& main = *program.windows.mainWindow;
     main.show();
     if (!QTest::qWaitFor([&] { return !main.Timer2->isActive(); }, 5000))
         return 1;
 
     main.Folder1Click();
-    TForm2& open = *program.windows.Form2;
+    OpenFolderDialog& open = *program.windows.openFolderDialog;
     open.selectFolder(folder);
     open.Button1Click();
     if (!QTest::qWaitFor([&] { return !main.isBusy(); }, 60000)) {

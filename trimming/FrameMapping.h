@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/FrameFields.h"
+#include "core/FrameFields.h"
 #include "trimming/ViewFit.h"
 
 #include <cstdint>

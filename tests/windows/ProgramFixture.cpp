@@ -1,10 +1,10 @@
 #include "tests/windows/ProgramFixture.h"
 
 #include "catalogue/CatalogueList.h"
+#include "catalogue/MainWindow.h"
 #include "catalogue/StatusTexts.h"
-#include "catalogue/TForm1.h"
-#include "dialogs/TForm2.h"
-#include "dialogs/TForm6.h"
+#include "dialogs/NoticeBox.h"
+#include "dialogs/OpenFolderDialog.h"
 
 #include <QAction>
 #include <QDir>
@@ -34,9 +34,9 @@ void ProgramFixture::TearDown() {
 
 void ProgramFixture::startProgram() {
     program_ = std::make_unique<Program>();
-    form1().show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form1()));
-    ASSERT_TRUE(waitFor([this] { return !form1().Timer2->isActive(); }));
+    mainWindow().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&mainWindow()));
+    ASSERT_TRUE(waitFor([this] { return !mainWindow().Timer2->isActive(); }));
 }
 
 QString ProgramFixture::pathInStart(const QString& name) const {
@@ -44,46 +44,46 @@ QString ProgramFixture::pathInStart(const QString& name) const {
 }
 
 QString ProgramFixture::noticeText() {
-    return form6().Panel1->text();
+    return noticeBox().messageLabel->text();
 }
 QString ProgramFixture::noticeLine() {
-    return form6().Label1->text();
+    return noticeBox().secondLineLabel->text();
 }
 bool ProgramFixture::noticeShown() {
-    return form6().isVisible();
+    return noticeBox().isVisible();
 }
 
 void ProgramFixture::pressNoticeOk() {
-    ASSERT_TRUE(form6().isVisible());
-    QTest::mouseClick(form6().Button1, Qt::LeftButton);
+    ASSERT_TRUE(noticeBox().isVisible());
+    QTest::mouseClick(noticeBox().okButton, Qt::LeftButton);
 }
 
 void ProgramFixture::openDialogOn(const QString& folder) {
-    form1().Folder1->trigger();
-    ASSERT_TRUE(form2().isVisible());
-    form2().selectFolder(folder);
-    ASSERT_TRUE(waitFor([&] { return form2().listedFolder() == folder; }));
+    mainWindow().Folder1->trigger();
+    ASSERT_TRUE(openFolderDialog().isVisible());
+    openFolderDialog().selectFolder(folder);
+    ASSERT_TRUE(waitFor([&] { return openFolderDialog().listedFolder() == folder; }));
 }
 
 void ProgramFixture::startLoading(const QString& folder) {
     openDialogOn(folder);
-    QTest::mouseClick(form2().Button1, Qt::LeftButton);
-    ASSERT_FALSE(form2().isVisible());
+    QTest::mouseClick(openFolderDialog().Button1, Qt::LeftButton);
+    ASSERT_FALSE(openFolderDialog().isVisible());
     ASSERT_EQ(panel(0), catalogue::kLoadingText);
 }
 
 void ProgramFixture::loadFolder(const QString& folder) {
     startLoading(folder);
-    ASSERT_TRUE(waitFor([&] { return !form1().Timer1->isActive(); }, 20000));
-    ASSERT_TRUE(form1().isEnabled());
+    ASSERT_TRUE(waitFor([&] { return !mainWindow().Timer1->isActive(); }, 20000));
+    ASSERT_TRUE(mainWindow().isEnabled());
 }
 
 CatalogueList& ProgramFixture::list() {
-    return *form1().List;
+    return *mainWindow().List;
 }
 
 QString ProgramFixture::panel(int index) {
-    return form1().statusText(index);
+    return mainWindow().statusText(index);
 }
 
 std::vector<int> ProgramFixture::selectedRows() {

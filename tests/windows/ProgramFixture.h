@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Program.h"
+#include "program/Program.h"
 
 #include <QString>
 #include <QTemporaryDir>
@@ -12,14 +12,14 @@
 #include <vector>
 
 class CatalogueList;
-class TForm1;
-class TForm2;
-class TForm3;
-class TForm4;
-class TForm5;
-class TForm6;
-class TForm7;
-class TForm8;
+class MainWindow;
+class OpenFolderDialog;
+class SplitDialog;
+class RenameDialog;
+class SettingsDialog;
+class NoticeBox;
+class TrimmingView;
+class FolderChooser;
 
 // Runs the whole program for one test: the current directory is a fresh
 // temporary folder (where Quillfold.ini is read and written), the eight
@@ -42,14 +42,14 @@ protected:
     QString pathInStart(const QString& name) const;
 
     AppState& state() { return program_->state; }
-    TForm1& form1() { return *program_->windows.Form1; }
-    TForm2& form2() { return *program_->windows.Form2; }
-    TForm3& form3() { return *program_->windows.Form3; }
-    TForm4& form4() { return *program_->windows.Form4; }
-    TForm5& form5() { return *program_->windows.Form5; }
-    TForm6& form6() { return *program_->windows.Form6; }
-    TForm7& form7() { return *program_->windows.Form7; }
-    TForm8& form8() { return *program_->windows.Form8; }
+    MainWindow& mainWindow() { return *program_->windows.mainWindow; }
+    OpenFolderDialog& openFolderDialog() { return *program_->windows.openFolderDialog; }
+    SplitDialog& splitDialog() { return *program_->windows.splitDialog; }
+    RenameDialog& renameDialog() { return *program_->windows.renameDialog; }
+    SettingsDialog& settingsDialog() { return *program_->windows.settingsDialog; }
+    NoticeBox& noticeBox() { return *program_->windows.noticeBox; }
+    TrimmingView& trimmingView() { return *program_->windows.trimmingView; }
+    FolderChooser& folderChooser() { return *program_->windows.folderChooser; }
 
     // The open command, then `folder` selected in the open-folder dialog's
     // tree and listed.

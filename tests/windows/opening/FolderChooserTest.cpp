@@ -2,11 +2,12 @@
 // set as default, F5, the tab order, and the default folder at start-up.
 #include "tests/windows/ProgramFixture.h"
 
-#include "app/AppState.h"
-#include "app/SettingsRecord.h"
+#include "core/AppState.h"
+#include "core/SettingsRecord.h"
+#include "dialogs/FolderChooser.h"
 #include "dialogs/FolderTree.h"
-#include "dialogs/TForm8.h"
-#include "split/TForm3.h"
+#include "dialogs/NoticeBox.h"
+#include "split/SplitDialog.h"
 #include "tests/support/TestFiles.h"
 
 #include <QApplication>
@@ -18,7 +19,7 @@
 
 namespace {
 
-class FolderChooser : public ProgramFixture {
+class FolderChooserTest : public ProgramFixture {
 protected:
     void SetUp() override {
         ASSERT_TRUE(folders_.isValid());
@@ -30,86 +31,86 @@ protected:
         return QDir::cleanPath(QDir(folders_.path()).filePath(relative));
     }
     void openChooser() {
-        form3().show();
-        form8().openFor(form3());
-        ASSERT_TRUE(form8().isVisible());
+        splitDialog().show();
+        folderChooser().openFor(splitDialog());
+        ASSERT_TRUE(folderChooser().isVisible());
     }
     void click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
-    QString destination() { return form3().Edit1->text(); }
-    bool backInSplitDialog() { return !form8().isVisible() && form3().isEnabled(); }
+    QString destination() { return splitDialog().Edit1->text(); }
+    bool backInSplitDialog() { return !folderChooser().isVisible() && splitDialog().isEnabled(); }
 
     QTemporaryDir folders_;
 };
 
-TEST_F(FolderChooser, OpensOverTheDisabledSplitDialogWithCancelFocused) {
+TEST_F(FolderChooserTest, OpensOverTheDisabledSplitDialogWithCancelFocused) {
     openChooser();
-    EXPECT_EQ(form8().windowTitle(), "フォルダ選択");
-    EXPECT_FALSE(form3().isEnabled());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&form8()));
-    EXPECT_TRUE(form8().Button2->hasFocus());
+    EXPECT_EQ(folderChooser().windowTitle(), "フォルダ選択");
+    EXPECT_FALSE(splitDialog().isEnabled());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&folderChooser()));
+    EXPECT_TRUE(folderChooser().Button2->hasFocus());
     // Tab order: tree, cancel, OK, set as default.
-    form8().ShellTreeView1->setFocus();
-    const QWidget* expected[] = {form8().Button2, form8().Button1, form8().Button3,
-                                 form8().ShellTreeView1};
+    folderChooser().ShellTreeView1->setFocus();
+    const QWidget* expected[] = {folderChooser().Button2, folderChooser().Button1,
+                                 folderChooser().Button3, folderChooser().ShellTreeView1};
     for (const QWidget* next : expected) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();
     }
 }
 
-TEST_F(FolderChooser, OkWritesTheSelectedFolderIntoTheDestinationBox) {
+TEST_F(FolderChooserTest, OkWritesTheSelectedFolderIntoTheDestinationBox) {
     openChooser();
-    ASSERT_TRUE(form8().ShellTreeView1->selectFolder(folder("scans")));
-    click(form8().Button1);
+    ASSERT_TRUE(folderChooser().ShellTreeView1->selectFolder(folder("scans")));
+    click(folderChooser().Button1);
     EXPECT_EQ(destination(), folder("scans"));
     EXPECT_TRUE(backInSplitDialog());
 
     // Reopened, it shows the folder picked last; the root keeps its separator.
     openChooser();
-    EXPECT_EQ(form8().ShellTreeView1->selectedFolder(), folder("scans"));
-    ASSERT_TRUE(form8().ShellTreeView1->selectFolder(QDir::rootPath()));
-    click(form8().Button1);
+    EXPECT_EQ(folderChooser().ShellTreeView1->selectedFolder(), folder("scans"));
+    ASSERT_TRUE(folderChooser().ShellTreeView1->selectFolder(QDir::rootPath()));
+    click(folderChooser().Button1);
     EXPECT_EQ(destination(), QDir::toNativeSeparators(QDir::rootPath()));
 }
 
-TEST_F(FolderChooser, CancelAndCloseKeepTheDestination) {
-    form3().Edit1->setText(QStringLiteral("/before"));
+TEST_F(FolderChooserTest, CancelAndCloseKeepTheDestination) {
+    splitDialog().Edit1->setText(QStringLiteral("/before"));
     openChooser();
-    form8().ShellTreeView1->selectFolder(folder("scans"));
-    click(form8().Button2);
+    folderChooser().ShellTreeView1->selectFolder(folder("scans"));
+    click(folderChooser().Button2);
     EXPECT_EQ(destination(), "/before");
     EXPECT_TRUE(backInSplitDialog());
 
     openChooser();
-    form8().close();
+    folderChooser().close();
     EXPECT_EQ(destination(), "/before");
     EXPECT_TRUE(backInSplitDialog());
 }
 
-TEST_F(FolderChooser, SetAsDefaultThenCancelKeepsTheDestination) {
-    form3().Edit1->setText(QStringLiteral("/before"));
+TEST_F(FolderChooserTest, SetAsDefaultThenCancelKeepsTheDestination) {
+    splitDialog().Edit1->setText(QStringLiteral("/before"));
     openChooser();
-    form8().ShellTreeView1->selectFolder(folder("scans/vol1"));
-    click(form8().Button3);
+    folderChooser().ShellTreeView1->selectFolder(folder("scans/vol1"));
+    click(folderChooser().Button3);
     ASSERT_TRUE(noticeShown());
     EXPECT_EQ(noticeText(), "設定しました");
-    EXPECT_EQ(state().ReturnTo, 8);
-    EXPECT_FALSE(form8().isEnabled());
+    EXPECT_EQ(noticeBox().returnTo(), NoticeBox::ReturnTo::FolderChooser);
+    EXPECT_FALSE(folderChooser().isEnabled());
     pressNoticeOk();
-    EXPECT_TRUE(form8().isEnabled());
+    EXPECT_TRUE(folderChooser().isEnabled());
     EXPECT_EQ(state().DefaultSaveFolder, folder("scans/vol1"));
-    click(form8().Button2);
+    click(folderChooser().Button2);
     EXPECT_EQ(destination(), "/before");
 
     // OK without another change puts the same folder into the box.
     openChooser();
-    click(form8().Button1);
+    click(folderChooser().Button1);
     EXPECT_EQ(destination(), folder("scans/vol1"));
 }
 
-TEST_F(FolderChooser, TheTreeShowsNewFoldersOnlyAfterF5) {
+TEST_F(FolderChooserTest, TheTreeShowsNewFoldersOnlyAfterF5) {
     openChooser();
-    FolderTree& tree = *form8().ShellTreeView1;
+    FolderTree& tree = *folderChooser().ShellTreeView1;
     ASSERT_TRUE(tree.selectFolder(folder("scans")));
     tree.expand(tree.currentIndex());
     const auto children = [&tree] { return tree.model()->rowCount(tree.currentIndex()); };
@@ -130,7 +131,7 @@ TEST_F(FolderChooser, TheTreeShowsNewFoldersOnlyAfterF5) {
 }
 
 // Start-up with a settings file whose last line names a destination folder.
-class ChooserDefaultAtStartUp : public FolderChooser {
+class ChooserDefaultAtStartUp : public FolderChooserTest {
 protected:
     ChooserDefaultAtStartUp() { startAutomatically = false; }
 
@@ -145,14 +146,15 @@ protected:
 
 TEST_F(ChooserDefaultAtStartUp, AnExistingDefaultIsSelected) {
     startWithSaveFolder(folder("scans/vol1"));
-    EXPECT_EQ(form8().ShellTreeView1->selectedFolder(), folder("scans/vol1"));
+    EXPECT_EQ(folderChooser().ShellTreeView1->selectedFolder(), folder("scans/vol1"));
     EXPECT_EQ(destination(), folder("scans/vol1"));
     EXPECT_EQ(state().DefaultSaveFolder, folder("scans/vol1"));
 }
 
 TEST_F(ChooserDefaultAtStartUp, AMissingDefaultIsIgnored) {
     startWithSaveFolder(folder("gone"));
-    EXPECT_EQ(form8().ShellTreeView1->selectedFolder(), QDir::toNativeSeparators(QDir::homePath()));
+    EXPECT_EQ(folderChooser().ShellTreeView1->selectedFolder(),
+              QDir::toNativeSeparators(QDir::homePath()));
     EXPECT_EQ(destination(), "");
     EXPECT_EQ(state().DefaultSaveFolder, "");
 }

@@ -3,13 +3,14 @@
 // cannot be read, and the thumbnails' pixels.
 #include "tests/windows/opening/OpeningFixture.h"
 
-#include "app/AppState.h"
 #include "catalogue/CatalogueList.h"
+#include "catalogue/MainWindow.h"
 #include "catalogue/StatusTexts.h"
-#include "catalogue/TForm1.h"
 #include "catalogue/ThumbnailGeometry.h"
 #include "catalogue/UnreadableThumbnail.h"
-#include "dialogs/TForm2.h"
+#include "core/AppState.h"
+#include "dialogs/NoticeBox.h"
+#include "dialogs/OpenFolderDialog.h"
 #include "imaging/PictureIo.h"
 #include "tests/support/TestFiles.h"
 
@@ -38,11 +39,9 @@ protected:
     }
     void expectEndedWithNothingSelected(const QString& panel0) {
         EXPECT_EQ(panel(0), panel0);
-        EXPECT_FALSE(form1().Timer1->isActive());
+        EXPECT_FALSE(mainWindow().Timer1->isActive());
         EXPECT_EQ(state().CurrentIndex, -1);
-        EXPECT_EQ(state().LastIndex, itemCount() - 1);
         EXPECT_EQ(selectedCount(), 0);
-        EXPECT_FALSE(state().ScratchPicture.has_value());
     }
 };
 
@@ -55,7 +54,7 @@ TEST_F(Loading, OneFileIsAddedAndEndsTheLoadingInTheSameTick) {
     expectEndedWithNothingSelected(QStringLiteral("読込完了"));
     EXPECT_EQ(panel(1), "");
     EXPECT_EQ(state().WorkIndex, 1);
-    EXPECT_EQ(form1().thumbnailCount(), 1);
+    EXPECT_EQ(mainWindow().thumbnailCount(), 1);
 
     // 3000 x 2000 in 80: 80 x 53 at (0, 13), on the list's background.
     const QImage shown = thumbnail(0);
@@ -81,7 +80,7 @@ TEST_F(Loading, ManyFilesLoadInNaturalOrderShowingTheirProgress) {
                 return false;
             ++stepsSeen;
             if (panel(1) != catalogue::loadingProgressText(count - 1, 12) || selectedCount() != 1 ||
-                !form1().List->item(count - 1)->isSelected()) {
+                !mainWindow().List->item(count - 1)->isSelected()) {
                 wrongProgress.push_back(panel(1));
             }
             return false;
@@ -105,14 +104,13 @@ TEST_F(Loading, EscStopsAfterTheFilesLoadedSoFar) {
     ASSERT_TRUE(waitFor([this] { return itemCount() >= 7 || loadingEnded(); }));
     ASSERT_FALSE(loadingEnded());
     const int loaded = itemCount();
-    QTest::keyClick(form1().List, Qt::Key_Escape);
+    QTest::keyClick(mainWindow().List, Qt::Key_Escape);
     expectEndedWithNothingSelected(QStringLiteral("読込中断"));
     EXPECT_EQ(panel(1), "");
     EXPECT_EQ(itemCount(), loaded);
     // Thumbnails read ahead are dropped, not added later.
     QTest::qWait(100);
     EXPECT_EQ(itemCount(), loaded);
-    EXPECT_EQ(state().LastIndex, loaded - 1);
 }
 
 TEST_F(Loading, AFileGoneMidLoadStopsWithANotice) {
@@ -125,14 +123,14 @@ TEST_F(Loading, AFileGoneMidLoadStopsWithANotice) {
     ASSERT_TRUE(waitFor([this] { return noticeShown(); }));
     EXPECT_EQ(noticeText(), "見当たらないファイルがあります");
     EXPECT_EQ(noticeLine(), "読込を中断します");
-    EXPECT_EQ(state().ReturnTo, 1);
-    EXPECT_FALSE(form1().isEnabled());
+    EXPECT_EQ(noticeBox().returnTo(), NoticeBox::ReturnTo::MainWindow);
+    EXPECT_FALSE(mainWindow().isEnabled());
     EXPECT_EQ(itemCount(), gone);
     EXPECT_EQ(caption(gone - 1), QStringLiteral("p%1.jpg").arg(gone));
     EXPECT_EQ(state().WorkIndex, 16);
     expectEndedWithNothingSelected(QStringLiteral("読込完了"));
     pressNoticeOk();
-    EXPECT_TRUE(form1().isEnabled());
+    EXPECT_TRUE(mainWindow().isEnabled());
 }
 
 TEST_F(Loading, AnUnreadableFileGetsACrossedSquareAndIsNamedOnce) {
@@ -144,7 +142,7 @@ TEST_F(Loading, AnUnreadableFileGetsACrossedSquareAndIsNamedOnce) {
     EXPECT_EQ(captions(), QStringList({"p1.jpg", "p2.jpg", "p3.jpg", "p4.jpg", "p5.jpg"}));
     expectEndedWithNothingSelected(QStringLiteral("読込完了"));
     EXPECT_FALSE(noticeShown());
-    EXPECT_TRUE(form1().isEnabled());
+    EXPECT_TRUE(mainWindow().isEnabled());
     EXPECT_EQ(panel(1), " 読めないファイル 2 件: p3.jpg, p4.jpg");
     const QImage placeholder = catalogue::unreadableThumbnail(80, background());
     EXPECT_TRUE(thumbnail(2) == placeholder);
@@ -186,10 +184,10 @@ TEST_F(Loading, SlowReadingReducesLargePicturesFirst) {
     writeBmp(QStringLiteral("a.bmp"), patternImage(400, 400));
     writeJpeg(QStringLiteral("b.jpg"), patternImage(1203, 1001));
     writeBmp(QStringLiteral("c.bmp"), patternImage(400, 300));
-    form1().Folder1->trigger();
-    QTest::mouseClick(form2().CheckBox2, Qt::LeftButton);
-    ASSERT_TRUE(form2().slowReading());
-    QTest::mouseClick(form2().Button2, Qt::LeftButton);
+    mainWindow().Folder1->trigger();
+    QTest::mouseClick(openFolderDialog().CheckBox2, Qt::LeftButton);
+    ASSERT_TRUE(openFolderDialog().slowReading());
+    QTest::mouseClick(openFolderDialog().Button2, Qt::LeftButton);
     startLoading(folder());
     waitUntilLoaded();
     ASSERT_EQ(itemCount(), 3);

@@ -2,16 +2,17 @@
 // OK's limits and refusals, cancel and close.
 #include "tests/windows/opening/OpeningFixture.h"
 
-#include "app/AppState.h"
-#include "app/NumberEdit.h"
-#include "app/SettingsRecord.h"
 #include "catalogue/CatalogueList.h"
-#include "catalogue/TForm1.h"
+#include "catalogue/MainWindow.h"
+#include "core/AppState.h"
+#include "core/NumberEdit.h"
+#include "core/SettingsRecord.h"
 #include "dialogs/FolderTree.h"
-#include "dialogs/TForm2.h"
-#include "dialogs/TForm5.h"
+#include "dialogs/NoticeBox.h"
+#include "dialogs/OpenFolderDialog.h"
+#include "dialogs/SettingsDialog.h"
 #include "tests/support/TestFiles.h"
-#include "trimming/TForm7.h"
+#include "trimming/TrimmingView.h"
 
 #include <QAction>
 #include <QApplication>
@@ -31,7 +32,7 @@ namespace {
 
 using OpenDialog = OpeningFixture;
 
-QStringList listed(TForm2& dialog) {
+QStringList listed(OpenFolderDialog& dialog) {
     QStringList names;
     for (int row = 0; row < dialog.ShellListView1->topLevelItemCount(); ++row) {
         names.push_back(dialog.ShellListView1->topLevelItem(row)->text(0));
@@ -46,15 +47,16 @@ TEST_F(OpenDialog, ListsJpgAndBmpFilesInNaturalOrder) {
     }
     ASSERT_TRUE(QDir(folder()).mkdir(QStringLiteral("sub.jpg")));
     // Until a folder is shown the label keeps its designed "0".
-    EXPECT_EQ(form2().Label1->text(), "0");
+    EXPECT_EQ(openFolderDialog().Label1->text(), "0");
     openDialogOn(folder());
-    EXPECT_EQ(listed(form2()), QStringList({"A.JPG", "b.jpg", "d.bmp", "p2.jpg", "p10.Bmp"}));
-    EXPECT_EQ(form2().Label1->text(), "5 Files");
-    EXPECT_EQ(form2().entryPath(3), QDir(folder()).filePath("p2.jpg"));
+    EXPECT_EQ(listed(openFolderDialog()),
+              QStringList({"A.JPG", "b.jpg", "d.bmp", "p2.jpg", "p10.Bmp"}));
+    EXPECT_EQ(openFolderDialog().Label1->text(), "5 Files");
+    EXPECT_EQ(openFolderDialog().entryPath(3), QDir(folder()).filePath("p2.jpg"));
 }
 
 // The dialog's labels the user sees, apart from the file count.
-QList<QLabel*> shownNotes(TForm2& dialog) {
+QList<QLabel*> shownNotes(OpenFolderDialog& dialog) {
     QList<QLabel*> notes;
     for (QLabel* label : dialog.findChildren<QLabel*>()) {
         if (label != dialog.Label1 && label->isVisible())
@@ -73,9 +75,9 @@ TEST_F(OpenDialog, NamesThatAreNotUtf8AreCountedAndTheUserIsTold) {
     makeRawNamedFolder(folder(), "scans\xff");
     openDialogOn(folder());
 
-    EXPECT_EQ(listed(form2()), QStringList({"p1.jpg", "p3.jpg"}));
-    EXPECT_EQ(form2().Label1->text(), "2 Files");
-    const QList<QLabel*> notes = shownNotes(form2());
+    EXPECT_EQ(listed(openFolderDialog()), QStringList({"p1.jpg", "p3.jpg"}));
+    EXPECT_EQ(openFolderDialog().Label1->text(), "2 Files");
+    const QList<QLabel*> notes = shownNotes(openFolderDialog());
     ASSERT_EQ(notes.size(), 1);
     QLabel& note = *notes.front();
     EXPECT_EQ(note.text(),
@@ -84,30 +86,30 @@ TEST_F(OpenDialog, NamesThatAreNotUtf8AreCountedAndTheUserIsTold) {
     EXPECT_EQ(note.toolTip(), QStringLiteral("p2\uFFFD.jpg\nscans\uFFFD"));
     // Whole, inside the dialog, and not over the list.
     EXPECT_LE(note.heightForWidth(note.width()), note.height());
-    EXPECT_TRUE(form2().rect().contains(note.geometry()));
-    EXPECT_FALSE(note.geometry().intersects(form2().ShellListView1->geometry()));
+    EXPECT_TRUE(openFolderDialog().rect().contains(note.geometry()));
+    EXPECT_FALSE(note.geometry().intersects(openFolderDialog().ShellListView1->geometry()));
 
     // Renamed outside the program, the page is listed after F5 and the note goes.
     ASSERT_EQ(::rename(rawPath(folder(), "p2\xff.jpg").constData(),
                        rawPath(folder(), "p2.jpg").constData()),
               0);
     ASSERT_EQ(::rmdir(rawPath(folder(), "scans\xff").constData()), 0);
-    QTest::keyClick(form2().ShellTreeView1, Qt::Key_F5);
-    EXPECT_EQ(listed(form2()), QStringList({"p1.jpg", "p2.jpg", "p3.jpg"}));
-    EXPECT_EQ(form2().Label1->text(), "3 Files");
-    EXPECT_TRUE(shownNotes(form2()).isEmpty());
-    EXPECT_EQ(form2().ShellListView1->geometry(), QRect(296, 32, 377, 353));
+    QTest::keyClick(openFolderDialog().ShellTreeView1, Qt::Key_F5);
+    EXPECT_EQ(listed(openFolderDialog()), QStringList({"p1.jpg", "p2.jpg", "p3.jpg"}));
+    EXPECT_EQ(openFolderDialog().Label1->text(), "3 Files");
+    EXPECT_TRUE(shownNotes(openFolderDialog()).isEmpty());
+    EXPECT_EQ(openFolderDialog().ShellListView1->geometry(), QRect(296, 32, 377, 353));
 }
 
 TEST_F(OpenDialog, OpensOverTheDisabledMainWindowWithTheTreeFocused) {
-    form1().Folder1->trigger();
-    EXPECT_TRUE(form2().isVisible());
-    EXPECT_FALSE(form1().isEnabled());
-    EXPECT_EQ(form2().windowTitle(), "開く");
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&form2()));
-    EXPECT_TRUE(form2().ShellTreeView1->hasFocus());
+    mainWindow().Folder1->trigger();
+    EXPECT_TRUE(openFolderDialog().isVisible());
+    EXPECT_FALSE(mainWindow().isEnabled());
+    EXPECT_EQ(openFolderDialog().windowTitle(), "開く");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&openFolderDialog()));
+    EXPECT_TRUE(openFolderDialog().ShellTreeView1->hasFocus());
     // Something is always selected at first: the home folder.
-    EXPECT_EQ(form2().listedFolder(), QDir::toNativeSeparators(QDir::homePath()));
+    EXPECT_EQ(openFolderDialog().listedFolder(), QDir::toNativeSeparators(QDir::homePath()));
 }
 
 TEST_F(OpenDialog, TheListIsASnapshotReadAgainOnF5AndAtTheNextOpening) {
@@ -115,74 +117,74 @@ TEST_F(OpenDialog, TheListIsASnapshotReadAgainOnF5AndAtTheNextOpening) {
     openDialogOn(folder());
     writeEmpty(QStringLiteral("p2.jpg"));
     QTest::qWait(100);
-    EXPECT_EQ(form2().fileCount(), 1);
-    QTest::keyClick(form2().ShellTreeView1, Qt::Key_F5);
-    EXPECT_EQ(form2().fileCount(), 2);
-    EXPECT_EQ(form2().Label1->text(), "2 Files");
+    EXPECT_EQ(openFolderDialog().fileCount(), 1);
+    QTest::keyClick(openFolderDialog().ShellTreeView1, Qt::Key_F5);
+    EXPECT_EQ(openFolderDialog().fileCount(), 2);
+    EXPECT_EQ(openFolderDialog().Label1->text(), "2 Files");
 
     writeEmpty(QStringLiteral("p3.jpg"));
-    QTest::mouseClick(form2().Button2, Qt::LeftButton);
-    form1().Folder1->trigger();
-    EXPECT_EQ(form2().listedFolder(), folder());
-    EXPECT_EQ(form2().Label1->text(), "3 Files");
+    QTest::mouseClick(openFolderDialog().Button2, Qt::LeftButton);
+    mainWindow().Folder1->trigger();
+    EXPECT_EQ(openFolderDialog().listedFolder(), folder());
+    EXPECT_EQ(openFolderDialog().Label1->text(), "3 Files");
 }
 
 TEST_F(OpenDialog, HintsFollowTheirCheckBox) {
-    EXPECT_TRUE(form2().CheckBox1->isChecked());
-    EXPECT_FALSE(form2().CheckBox2->isChecked());
-    EXPECT_EQ(form2().Button3->toolTip(), "このフォルダを起動時に\n開く様にします");
-    EXPECT_EQ(form2().CheckBox2->toolTip(),
+    EXPECT_TRUE(openFolderDialog().CheckBox1->isChecked());
+    EXPECT_FALSE(openFolderDialog().CheckBox2->isChecked());
+    EXPECT_EQ(openFolderDialog().Button3->toolTip(), "このフォルダを起動時に\n開く様にします");
+    EXPECT_EQ(openFolderDialog().CheckBox2->toolTip(),
               "大きいサイズの画像が\nサムネイル表示されない時に\nチェックしてみて下さい");
-    EXPECT_EQ(form2().ShellListView1->toolTip(),
+    EXPECT_EQ(openFolderDialog().ShellListView1->toolTip(),
               "ダブルクリックで表示します\n表示中\n[→][X]キー 次へ\n[←][Z]キー 戻る");
-    QTest::mouseClick(form2().CheckBox1, Qt::LeftButton);
-    EXPECT_TRUE(form2().Button3->toolTip().isEmpty());
-    EXPECT_TRUE(form2().CheckBox2->toolTip().isEmpty());
-    EXPECT_TRUE(form2().ShellListView1->toolTip().isEmpty());
-    QTest::mouseClick(form2().CheckBox1, Qt::LeftButton);
-    EXPECT_EQ(form2().Button3->toolTip(), "このフォルダを起動時に\n開く様にします");
+    QTest::mouseClick(openFolderDialog().CheckBox1, Qt::LeftButton);
+    EXPECT_TRUE(openFolderDialog().Button3->toolTip().isEmpty());
+    EXPECT_TRUE(openFolderDialog().CheckBox2->toolTip().isEmpty());
+    EXPECT_TRUE(openFolderDialog().ShellListView1->toolTip().isEmpty());
+    QTest::mouseClick(openFolderDialog().CheckBox1, Qt::LeftButton);
+    EXPECT_EQ(openFolderDialog().Button3->toolTip(), "このフォルダを起動時に\n開く様にします");
 }
 
 TEST_F(OpenDialog, SetAsDefaultRemembersTheFolderWithANotice) {
     openDialogOn(folder());
-    QTest::mouseClick(form2().Button3, Qt::LeftButton);
+    QTest::mouseClick(openFolderDialog().Button3, Qt::LeftButton);
     ASSERT_TRUE(noticeShown());
     EXPECT_EQ(noticeText(), "設定しました");
-    EXPECT_EQ(state().ReturnTo, 2);
-    EXPECT_FALSE(form2().isEnabled());
+    EXPECT_EQ(noticeBox().returnTo(), NoticeBox::ReturnTo::OpenFolderDialog);
+    EXPECT_FALSE(openFolderDialog().isEnabled());
     EXPECT_EQ(state().DefaultOpenFolder, folder());
     pressNoticeOk();
-    EXPECT_TRUE(form2().isEnabled());
-    EXPECT_TRUE(form2().isVisible());
+    EXPECT_TRUE(openFolderDialog().isEnabled());
+    EXPECT_TRUE(openFolderDialog().isVisible());
 }
 
 TEST_F(OpenDialog, CancelAndCloseLeaveTheCatalogueAsItWas) {
     openDialogOn(folder());
-    QTest::mouseClick(form2().Button2, Qt::LeftButton);
-    EXPECT_FALSE(form2().isVisible());
-    EXPECT_TRUE(form1().isEnabled());
+    QTest::mouseClick(openFolderDialog().Button2, Qt::LeftButton);
+    EXPECT_FALSE(openFolderDialog().isVisible());
+    EXPECT_TRUE(mainWindow().isEnabled());
     openDialogOn(folder());
-    form2().close();
-    EXPECT_FALSE(form2().isVisible());
-    EXPECT_TRUE(form1().isEnabled());
+    openFolderDialog().close();
+    EXPECT_FALSE(openFolderDialog().isVisible());
+    EXPECT_TRUE(mainWindow().isEnabled());
     EXPECT_EQ(panel(0), "");
     EXPECT_EQ(state().CurrentFolder, "");
 }
 
 TEST_F(OpenDialog, OkWithoutFilesOrWithoutAFolderDoesNothing) {
     openDialogOn(folder());
-    QTest::mouseClick(form2().Button1, Qt::LeftButton);
-    EXPECT_TRUE(form2().isVisible());
+    QTest::mouseClick(openFolderDialog().Button1, Qt::LeftButton);
+    EXPECT_TRUE(openFolderDialog().isVisible());
     EXPECT_FALSE(noticeShown());
     EXPECT_EQ(panel(0), "");
 
     writeEmpty(QStringLiteral("p1.jpg"));
-    QTest::keyClick(form2().ShellTreeView1, Qt::Key_F5);
-    form2().ShellTreeView1->selectionModel()->clearSelection();
-    EXPECT_EQ(form2().ShellTreeView1->selectedFolder(), "");
-    EXPECT_EQ(form2().fileCount(), 0);
-    QTest::mouseClick(form2().Button1, Qt::LeftButton);
-    EXPECT_TRUE(form2().isVisible());
+    QTest::keyClick(openFolderDialog().ShellTreeView1, Qt::Key_F5);
+    openFolderDialog().ShellTreeView1->selectionModel()->clearSelection();
+    EXPECT_EQ(openFolderDialog().ShellTreeView1->selectedFolder(), "");
+    EXPECT_EQ(openFolderDialog().fileCount(), 0);
+    QTest::mouseClick(openFolderDialog().Button1, Qt::LeftButton);
+    EXPECT_TRUE(openFolderDialog().isVisible());
     EXPECT_FALSE(noticeShown());
     EXPECT_EQ(state().CurrentFolder, "");
 }
@@ -191,51 +193,50 @@ TEST_F(OpenDialog, AtMost9999FilesCanBeOpened) {
     for (int n = 0; n < 10000; ++n)
         writeEmpty(QStringLiteral("f%1.jpg").arg(n));
     openDialogOn(folder());
-    EXPECT_EQ(form2().Label1->text(), "10000 Files");
-    QTest::mouseClick(form2().Button1, Qt::LeftButton);
+    EXPECT_EQ(openFolderDialog().Label1->text(), "10000 Files");
+    QTest::mouseClick(openFolderDialog().Button1, Qt::LeftButton);
     ASSERT_TRUE(noticeShown());
     EXPECT_EQ(noticeText(), "開けるファイル数は9999までです");
-    EXPECT_EQ(state().ReturnTo, 2);
-    EXPECT_FALSE(form2().isEnabled());
+    EXPECT_EQ(noticeBox().returnTo(), NoticeBox::ReturnTo::OpenFolderDialog);
+    EXPECT_FALSE(openFolderDialog().isEnabled());
     pressNoticeOk();
-    EXPECT_TRUE(form2().isVisible());
+    EXPECT_TRUE(openFolderDialog().isVisible());
     EXPECT_EQ(panel(0), "");
 
     ASSERT_TRUE(QFile::remove(file(QStringLiteral("f0.jpg"))));
-    QTest::keyClick(form2().ShellTreeView1, Qt::Key_F5);
-    EXPECT_EQ(form2().Label1->text(), "9999 Files");
-    QTest::mouseClick(form2().Button1, Qt::LeftButton);
+    QTest::keyClick(openFolderDialog().ShellTreeView1, Qt::Key_F5);
+    EXPECT_EQ(openFolderDialog().Label1->text(), "9999 Files");
+    QTest::mouseClick(openFolderDialog().Button1, Qt::LeftButton);
     EXPECT_FALSE(noticeShown());
-    EXPECT_FALSE(form2().isVisible());
+    EXPECT_FALSE(openFolderDialog().isVisible());
     EXPECT_EQ(panel(0), "読込中");
     EXPECT_EQ(state().CurrentFolder, folder());
-    form1().abortLoading();
+    mainWindow().abortLoading();
     EXPECT_EQ(panel(0), "読込中断");
 }
 
 TEST_F(OpenDialog, OkHandsTheFolderAndTheThumbnailSizeToTheLoader) {
     writeBmp(QStringLiteral("p1.bmp"), testing_support::patternImage(30, 20));
-    form5().Edit1->setText(QStringLiteral("100"));
-    form7().setWindowTitle(QStringLiteral("p9.jpg"));
+    settingsDialog().Edit1->setText(QStringLiteral("100"));
+    trimmingView().setWindowTitle(QStringLiteral("p9.jpg"));
     openDialogOn(folder());
-    QTest::mouseClick(form2().Button1, Qt::LeftButton);
+    QTest::mouseClick(openFolderDialog().Button1, Qt::LeftButton);
     EXPECT_EQ(state().WorkText, "100");
-    EXPECT_EQ(state().StepText, "100");
     EXPECT_EQ(state().CurrentFolder, folder());
-    EXPECT_TRUE(form7().windowTitle().isEmpty());
-    EXPECT_TRUE(form1().isEnabled());
-    EXPECT_EQ(form1().List->iconSize(), QSize(100, 100));
-    EXPECT_EQ(form1().List->gridSize(), QSize(120, 120));
+    EXPECT_TRUE(trimmingView().windowTitle().isEmpty());
+    EXPECT_TRUE(mainWindow().isEnabled());
+    EXPECT_EQ(mainWindow().List->iconSize(), QSize(100, 100));
+    EXPECT_EQ(mainWindow().List->gridSize(), QSize(120, 120));
     waitUntilLoaded();
     EXPECT_EQ(thumbnail(0).size(), QSize(100, 100));
 }
 
 TEST_F(OpenDialog, ASizeThatIsNotANumberOpensWithTheDesigned80) {
     writeBmp(QStringLiteral("p1.bmp"), testing_support::patternImage(30, 20));
-    form5().Edit1->setText(QString());
+    settingsDialog().Edit1->setText(QString());
     startLoading(folder());
-    EXPECT_EQ(form1().List->iconSize(), QSize(80, 80));
-    EXPECT_EQ(form1().List->gridSize(), QSize(100, 100));
+    EXPECT_EQ(mainWindow().List->iconSize(), QSize(80, 80));
+    EXPECT_EQ(mainWindow().List->gridSize(), QSize(100, 100));
     waitUntilLoaded();
 }
 
@@ -257,16 +258,17 @@ TEST_F(OpenDialogDefault, AnExistingDefaultIsShownAtTheFirstOpening) {
     writeEmpty(QStringLiteral("p1.jpg"));
     startWithOpenFolder(folder());
     EXPECT_EQ(state().DefaultOpenFolder, folder());
-    form1().Folder1->trigger();
-    EXPECT_EQ(form2().ShellTreeView1->selectedFolder(), folder());
-    EXPECT_EQ(form2().Label1->text(), "1 Files");
+    mainWindow().Folder1->trigger();
+    EXPECT_EQ(openFolderDialog().ShellTreeView1->selectedFolder(), folder());
+    EXPECT_EQ(openFolderDialog().Label1->text(), "1 Files");
 }
 
 TEST_F(OpenDialogDefault, AMissingDefaultLeavesTheHomeFolderSelected) {
     startWithOpenFolder(file(QStringLiteral("gone")));
     EXPECT_EQ(state().DefaultOpenFolder, "");
-    form1().Folder1->trigger();
-    EXPECT_EQ(form2().ShellTreeView1->selectedFolder(), QDir::toNativeSeparators(QDir::homePath()));
+    mainWindow().Folder1->trigger();
+    EXPECT_EQ(openFolderDialog().ShellTreeView1->selectedFolder(),
+              QDir::toNativeSeparators(QDir::homePath()));
 }
 
 }  // namespace

@@ -1,9 +1,9 @@
 #include "tests/windows/opening/OpeningFixture.h"
 
 #include "catalogue/CatalogueList.h"
-#include "catalogue/TForm1.h"
+#include "catalogue/MainWindow.h"
 #include "dialogs/FolderTree.h"
-#include "dialogs/TForm2.h"
+#include "dialogs/OpenFolderDialog.h"
 #include "tests/support/TestFiles.h"
 
 #include <QAction>
@@ -37,7 +37,7 @@ void OpeningFixture::writeBmp(const QString& name, const QImage& picture) const 
 }
 
 bool OpeningFixture::loadingEnded() {
-    return !form1().Timer1->isActive();
+    return !mainWindow().Timer1->isActive();
 }
 
 void OpeningFixture::waitUntilLoaded() {
@@ -45,11 +45,11 @@ void OpeningFixture::waitUntilLoaded() {
 }
 
 int OpeningFixture::itemCount() {
-    return form1().List->count();
+    return mainWindow().List->count();
 }
 
 QString OpeningFixture::caption(int item) {
-    return form1().List->item(item)->text();
+    return mainWindow().List->item(item)->text();
 }
 
 QStringList OpeningFixture::captions() {
@@ -60,11 +60,11 @@ QStringList OpeningFixture::captions() {
 }
 
 int OpeningFixture::selectedCount() {
-    return static_cast<int>(form1().List->selectedItems().size());
+    return static_cast<int>(mainWindow().List->selectedItems().size());
 }
 
 QImage OpeningFixture::thumbnail(int item) {
-    CatalogueList& list = *form1().List;
+    CatalogueList& list = *mainWindow().List;
     return list.item(item)
         ->icon()
         .pixmap(list.iconSize())
@@ -73,5 +73,5 @@ QImage OpeningFixture::thumbnail(int item) {
 }
 
 QRgb OpeningFixture::background() {
-    return form1().List->palette().color(QPalette::Base).rgb();
+    return mainWindow().List->palette().color(QPalette::Base).rgb();
 }

@@ -2,11 +2,11 @@
 // cancel, and how it is opened and left.
 #include "tests/windows/ProgramFixture.h"
 
-#include "app/AppState.h"
-#include "app/NumberEdit.h"
-#include "catalogue/TForm1.h"
-#include "dialogs/TForm5.h"
-#include "dialogs/TForm6.h"
+#include "catalogue/MainWindow.h"
+#include "core/AppState.h"
+#include "core/NumberEdit.h"
+#include "dialogs/NoticeBox.h"
+#include "dialogs/SettingsDialog.h"
 
 #include <QAction>
 #include <QFrame>
@@ -15,7 +15,7 @@
 
 namespace {
 
-class SettingsDialog : public ProgramFixture {
+class SettingsDialogTest : public ProgramFixture {
 protected:
     void SetUp() override {
         ProgramFixture::SetUp();
@@ -23,8 +23,8 @@ protected:
     }
 
     void open() {
-        form1().Settei->trigger();
-        ASSERT_TRUE(form5().isVisible());
+        mainWindow().Settei->trigger();
+        ASSERT_TRUE(settingsDialog().isVisible());
     }
     void click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
     // Replaces the box's text by typing, as the user would.
@@ -37,154 +37,154 @@ protected:
             QTest::keyClicks(box, text);
         }
     }
-    QString size() { return form5().Edit1->text(); }
-    QString tolerance() { return form5().Edit2->text(); }
-    bool closedToMainWindow() { return !form5().isVisible() && form1().isEnabled(); }
+    QString size() { return settingsDialog().Edit1->text(); }
+    QString tolerance() { return settingsDialog().Edit2->text(); }
+    bool closedToMainWindow() { return !settingsDialog().isVisible() && mainWindow().isEnabled(); }
     void expectRangeNotice() {
         ASSERT_TRUE(noticeShown());
         EXPECT_EQ(noticeText(), "サムネイルは20から150までです");
-        EXPECT_EQ(state().ReturnTo, 5);
-        EXPECT_FALSE(form5().isEnabled());
-        EXPECT_TRUE(form5().isVisible());
+        EXPECT_EQ(noticeBox().returnTo(), NoticeBox::ReturnTo::SettingsDialog);
+        EXPECT_FALSE(settingsDialog().isEnabled());
+        EXPECT_TRUE(settingsDialog().isVisible());
         pressNoticeOk();
-        EXPECT_TRUE(form5().isEnabled());
-        EXPECT_FALSE(form1().isEnabled());
+        EXPECT_TRUE(settingsDialog().isEnabled());
+        EXPECT_FALSE(mainWindow().isEnabled());
     }
 };
 
-TEST_F(SettingsDialog, OpensOverTheDisabledMainWindowWithOkFocused) {
-    EXPECT_FALSE(form1().isEnabled());
-    EXPECT_EQ(form5().windowTitle(), "設定");
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&form5()));
-    EXPECT_TRUE(form5().Button1->hasFocus());
+TEST_F(SettingsDialogTest, OpensOverTheDisabledMainWindowWithOkFocused) {
+    EXPECT_FALSE(mainWindow().isEnabled());
+    EXPECT_EQ(settingsDialog().windowTitle(), "設定");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&settingsDialog()));
+    EXPECT_TRUE(settingsDialog().Button1->hasFocus());
     EXPECT_EQ(state().WorkText, "80");
-    EXPECT_EQ(form5().Panel1->toolTip(),
+    EXPECT_EQ(settingsDialog().Panel1->toolTip(),
               "サムネイルの大きさ変更は\n次回ファイルを開き直した時から有効です");
     // No close button: only OK or cancel leave the dialog.
-    EXPECT_FALSE(form5().windowFlags().testFlag(Qt::WindowCloseButtonHint));
-    form5().close();
-    EXPECT_TRUE(form5().isVisible());
+    EXPECT_FALSE(settingsDialog().windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    settingsDialog().close();
+    EXPECT_TRUE(settingsDialog().isVisible());
 }
 
-TEST_F(SettingsDialog, SizeBoxWorkedSequence) {
-    click(form5().Button3);
+TEST_F(SettingsDialogTest, SizeBoxWorkedSequence) {
+    click(settingsDialog().Button3);
     EXPECT_EQ(size(), "90");
-    type(form5().Edit1, "999");
+    type(settingsDialog().Edit1, "999");
     EXPECT_EQ(size(), "150");
-    click(form5().Button4);
+    click(settingsDialog().Button4);
     EXPECT_EQ(size(), "140");
-    type(form5().Edit1, "");
-    click(form5().Button3);
+    type(settingsDialog().Edit1, "");
+    click(settingsDialog().Button3);
     EXPECT_EQ(size(), "90");  // 80 from the opening + 10
-    click(form5().Button2);
+    click(settingsDialog().Button2);
     EXPECT_EQ(size(), "80");
     EXPECT_TRUE(closedToMainWindow());
 }
 
-TEST_F(SettingsDialog, ToleranceBoxWorkedSequence) {
-    click(form5().Button6);
+TEST_F(SettingsDialogTest, ToleranceBoxWorkedSequence) {
+    click(settingsDialog().Button6);
     EXPECT_EQ(tolerance(), "0");
-    click(form5().Button6);
+    click(settingsDialog().Button6);
     EXPECT_EQ(tolerance(), "0");
-    type(form5().Edit2, "");
-    click(form5().Button6);
+    type(settingsDialog().Edit2, "");
+    click(settingsDialog().Button6);
     EXPECT_EQ(tolerance(), "990");
-    click(form5().Button5);
+    click(settingsDialog().Button5);
     EXPECT_EQ(tolerance(), "990");
-    type(form5().Edit2, "5");
-    click(form5().Button6);
+    type(settingsDialog().Edit2, "5");
+    click(settingsDialog().Button6);
     EXPECT_EQ(tolerance(), "0");
     // An empty box steps up from -10 to 0.
-    type(form5().Edit2, "");
-    click(form5().Button5);
+    type(settingsDialog().Edit2, "");
+    click(settingsDialog().Button5);
     EXPECT_EQ(tolerance(), "0");
 }
 
-TEST_F(SettingsDialog, ArrowsStopAtTheirLimits) {
-    type(form5().Edit1, "150");
-    click(form5().Button3);
+TEST_F(SettingsDialogTest, ArrowsStopAtTheirLimits) {
+    type(settingsDialog().Edit1, "150");
+    click(settingsDialog().Button3);
     EXPECT_EQ(size(), "150");
-    type(form5().Edit1, "20");
-    click(form5().Button4);
+    type(settingsDialog().Edit1, "20");
+    click(settingsDialog().Button4);
     EXPECT_EQ(size(), "20");
     // Typing what is not a number empties the box at once.
-    type(form5().Edit1, "-");
+    type(settingsDialog().Edit1, "-");
     EXPECT_EQ(size(), "");
-    type(form5().Edit2, "x");
+    type(settingsDialog().Edit2, "x");
     EXPECT_EQ(tolerance(), "");
 }
 
-TEST_F(SettingsDialog, OkAcceptsTheRangeFrom20To150) {
+TEST_F(SettingsDialogTest, OkAcceptsTheRangeFrom20To150) {
     for (const char* accepted : {"20", "150"}) {
-        type(form5().Edit1, QString::fromLatin1(accepted));
-        click(form5().Button1);
+        type(settingsDialog().Edit1, QString::fromLatin1(accepted));
+        click(settingsDialog().Button1);
         EXPECT_TRUE(closedToMainWindow()) << accepted;
         EXPECT_EQ(size(), accepted);
         open();
     }
-    type(form5().Edit1, "19");
-    click(form5().Button1);
+    type(settingsDialog().Edit1, "19");
+    click(settingsDialog().Button1);
     expectRangeNotice();
     EXPECT_EQ(size(), "19");
-    type(form5().Edit1, "151");
+    type(settingsDialog().Edit1, "151");
     EXPECT_EQ(size(), "150");
 }
 
-TEST_F(SettingsDialog, DownArrowCanGoBelow20AndOkRefusesIt) {
-    type(form5().Edit1, "25");
-    click(form5().Button4);
+TEST_F(SettingsDialogTest, DownArrowCanGoBelow20AndOkRefusesIt) {
+    type(settingsDialog().Edit1, "25");
+    click(settingsDialog().Button4);
     EXPECT_EQ(size(), "15");
-    click(form5().Button1);
+    click(settingsDialog().Button1);
     expectRangeNotice();
     EXPECT_EQ(size(), "15");
 }
 
-TEST_F(SettingsDialog, OkWithAnEmptySizeRefusesAndRefillsTheSizeAtOpening) {
-    type(form5().Edit1, "120");
-    click(form5().Button1);
+TEST_F(SettingsDialogTest, OkWithAnEmptySizeRefusesAndRefillsTheSizeAtOpening) {
+    type(settingsDialog().Edit1, "120");
+    click(settingsDialog().Button1);
     open();  // the size at opening is now 120
-    type(form5().Edit1, "");
-    click(form5().Button1);
+    type(settingsDialog().Edit1, "");
+    click(settingsDialog().Button1);
     expectRangeNotice();
     EXPECT_EQ(size(), "120");
-    click(form5().Button1);
+    click(settingsDialog().Button1);
     EXPECT_TRUE(closedToMainWindow());
 }
 
-TEST_F(SettingsDialog, OkWithAnEmptyToleranceSetsTenAndCloses) {
-    type(form5().Edit2, "");
-    click(form5().Button1);
+TEST_F(SettingsDialogTest, OkWithAnEmptyToleranceSetsTenAndCloses) {
+    type(settingsDialog().Edit2, "");
+    click(settingsDialog().Button1);
     EXPECT_EQ(tolerance(), "10");
     EXPECT_TRUE(closedToMainWindow());
 }
 
-TEST_F(SettingsDialog, CancelRestoresTheSizeOnly) {
-    type(form5().Edit1, "130");
-    type(form5().Edit2, "40");
-    click(form5().Button2);
+TEST_F(SettingsDialogTest, CancelRestoresTheSizeOnly) {
+    type(settingsDialog().Edit1, "130");
+    type(settingsDialog().Edit2, "40");
+    click(settingsDialog().Button2);
     EXPECT_EQ(size(), "80");
     EXPECT_EQ(tolerance(), "40");
     EXPECT_TRUE(closedToMainWindow());
 }
 
-TEST_F(SettingsDialog, ReopeningKeepsTheCurrentSizeAsTheSizeAtOpening) {
-    type(form5().Edit1, "60");
-    click(form5().Button1);
+TEST_F(SettingsDialogTest, ReopeningKeepsTheCurrentSizeAsTheSizeAtOpening) {
+    type(settingsDialog().Edit1, "60");
+    click(settingsDialog().Button1);
     open();
-    click(form5().Button1);
+    click(settingsDialog().Button1);
     open();
     EXPECT_EQ(state().WorkText, "60");
-    type(form5().Edit1, "");
-    click(form5().Button4);
+    type(settingsDialog().Edit1, "");
+    click(settingsDialog().Button4);
     EXPECT_EQ(size(), "50");
 }
 
-TEST_F(SettingsDialog, IsNotOpenedWhileLoading) {
-    click(form5().Button2);
-    form1().setStatusText(0, QStringLiteral("読込中"));
-    form1().Settei->trigger();
-    EXPECT_FALSE(form5().isVisible());
-    EXPECT_TRUE(form1().isEnabled());
+TEST_F(SettingsDialogTest, IsNotOpenedWhileLoading) {
+    click(settingsDialog().Button2);
+    mainWindow().setStatusText(0, QStringLiteral("読込中"));
+    mainWindow().Settei->trigger();
+    EXPECT_FALSE(settingsDialog().isVisible());
+    EXPECT_TRUE(mainWindow().isEnabled());
 }
 
 }  // namespace

@@ -1,11 +1,11 @@
 #include "tests/windows/CatalogueFixture.h"
 
-#include "app/AppState.h"
-#include "app/NumberEdit.h"
 #include "catalogue/CatalogueList.h"
+#include "catalogue/MainWindow.h"
 #include "catalogue/StatusTexts.h"
-#include "catalogue/TForm1.h"
-#include "dialogs/TForm5.h"
+#include "core/AppState.h"
+#include "core/NumberEdit.h"
+#include "dialogs/SettingsDialog.h"
 #include "tests/support/TestFiles.h"
 
 #include <QAction>
@@ -39,8 +39,8 @@ protected:
     Rows autoSelect(int sample) {
         clickEmptySpace();
         clickItem(sample);
-        form1().G1->trigger();
-        EXPECT_TRUE(form1().isEnabled() || noticeShown());
+        mainWindow().G1->trigger();
+        EXPECT_TRUE(mainWindow().isEnabled() || noticeShown());
         return selectedRows();
     }
     QString folder_;
@@ -53,26 +53,26 @@ TEST_F(AutoSelectWindowTest, SelectsWithinTheToleranceBothBoundsIncluded) {
     EXPECT_EQ(panel(1), catalogue::unreadableFilesText(1));
     EXPECT_EQ(autoSelect(Portrait), (Rows{Portrait}));
 
-    form5().Edit2->setText("0");
+    settingsDialog().Edit2->setText("0");
     EXPECT_EQ(autoSelect(Match), (Rows{Match}));
     EXPECT_EQ(autoSelect(SameSize), (Rows{Sample, SameSize}));
-    form5().Edit2->setText("");  // acts as the designed 10
+    settingsDialog().Edit2->setText("");  // acts as the designed 10
     EXPECT_EQ(autoSelect(Sample), (Rows{Sample, Match, SameSize}));
 }
 
 TEST_F(AutoSelectWindowTest, SampleMustBeOneReadableSelectedPicture) {
     clickItem(3);
     clickItem(4, Qt::ControlModifier);
-    form1().G1->trigger();
+    mainWindow().G1->trigger();
     EXPECT_EQ(noticeText(), QStringLiteral("見本を１つ選択して下さい。"));
-    EXPECT_FALSE(form1().isEnabled());
+    EXPECT_FALSE(mainWindow().isEnabled());
     pressNoticeOk();
     EXPECT_EQ(selectedRows(), (Rows{3, 4}));
 
     EXPECT_EQ(autoSelect(Corrupt), Rows{Corrupt});
     EXPECT_EQ(noticeText(), QStringLiteral("見本の画像を読み込めません"));
     pressNoticeOk();
-    EXPECT_TRUE(form1().isEnabled());
+    EXPECT_TRUE(mainWindow().isEnabled());
 
     // The current item is the sample: the selected one that does not match
     // it is unselected.
@@ -81,7 +81,7 @@ TEST_F(AutoSelectWindowTest, SampleMustBeOneReadableSelectedPicture) {
     clickItem(TooWide, Qt::ControlModifier);
     ASSERT_EQ(state().CurrentIndex, TooWide);
     ASSERT_EQ(selectedRows(), Rows{Sample});
-    form1().G1->trigger();
+    mainWindow().G1->trigger();
     EXPECT_EQ(selectedRows(), (Rows{Match, TooWide}));
 
     // After an inversion nothing is current: the one selected item is the sample.
@@ -91,9 +91,9 @@ TEST_F(AutoSelectWindowTest, SampleMustBeOneReadableSelectedPicture) {
         if (row != Match)
             list().item(row)->setSelected(true);
     }
-    form1().HANTEN->trigger();
+    mainWindow().HANTEN->trigger();
     ASSERT_EQ(selectedRows(), Rows{Match});
-    form1().G1->trigger();
+    mainWindow().G1->trigger();
     EXPECT_EQ(selectedRows(), (Rows{Sample, Match, TooWide, SameSize}));
 }
 
@@ -103,7 +103,7 @@ TEST_F(AutoSelectWindowTest, MissingFilesChangeNothing) {
     EXPECT_FALSE(noticeShown());
     ASSERT_TRUE(QFile::remove(path("b_match.jpg")));
     EXPECT_EQ(autoSelect(SameSize), Rows{SameSize});
-    EXPECT_TRUE(form1().isEnabled());
+    EXPECT_TRUE(mainWindow().isEnabled());
 }
 
 }  // namespace

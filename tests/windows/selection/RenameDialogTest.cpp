@@ -1,9 +1,9 @@
 #include "tests/windows/CatalogueFixture.h"
 
-#include "app/AppState.h"
 #include "catalogue/CatalogueList.h"
-#include "catalogue/TForm1.h"
-#include "dialogs/TForm4.h"
+#include "catalogue/MainWindow.h"
+#include "core/AppState.h"
+#include "dialogs/RenameDialog.h"
 #include "tests/support/TestFiles.h"
 
 #include <QApplication>
@@ -33,26 +33,26 @@ protected:
     // R pressed in the list; its release goes to the dialog that opens.
     void openRename() {
         QTest::keyPress(&list(), Qt::Key_R);
-        ASSERT_TRUE(form4().isVisible());
+        ASSERT_TRUE(renameDialog().isVisible());
     }
     // Types over the name, one key event per character of any script.
     void typeName(const QString& name) {
-        form4().Memo1->selectAll();
+        renameDialog().Memo1->selectAll();
         for (const QChar c : name) {
             QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-            QApplication::sendEvent(form4().Memo1, &press);
+            QApplication::sendEvent(renameDialog().Memo1, &press);
         }
     }
-    void pressOk() { QTest::mouseClick(form4().Button1, Qt::LeftButton); }
+    void pressOk() { QTest::mouseClick(renameDialog().Button1, Qt::LeftButton); }
     // The notice `text` is shown over the dialog; its OK gives the dialog
     // back with the typed name, and nothing was renamed.
     void expectRefused(const QString& text, const QString& typed) {
         EXPECT_EQ(noticeText(), text) << typed.toStdString();
-        EXPECT_FALSE(form4().isEnabled());
+        EXPECT_FALSE(renameDialog().isEnabled());
         pressNoticeOk();
-        EXPECT_TRUE(form4().isVisible() && form4().isEnabled());
-        EXPECT_FALSE(form1().isEnabled());
-        EXPECT_EQ(form4().Memo1->text(), typed);
+        EXPECT_TRUE(renameDialog().isVisible() && renameDialog().isEnabled());
+        EXPECT_FALSE(mainWindow().isEnabled());
+        EXPECT_EQ(renameDialog().Memo1->text(), typed);
         EXPECT_EQ(item(2).text(), QStringLiteral("p03.jpg"));
         EXPECT_EQ(QDir(folder_).entryList(QDir::Files).size(), folderFiles_);
     }
@@ -64,14 +64,14 @@ protected:
 TEST_F(RenameDialogTest, RenamesTheFileAndOnlyTheCurrentCaption) {
     const QByteArray contents = readBytes(path("p03.jpg"));
     openRename();
-    EXPECT_EQ(form4().Memo1->text(), QStringLiteral("p03.jpg"));
-    EXPECT_EQ(form4().focusWidget(), form4().Memo1);
-    EXPECT_FALSE(form1().isEnabled());
+    EXPECT_EQ(renameDialog().Memo1->text(), QStringLiteral("p03.jpg"));
+    EXPECT_EQ(renameDialog().focusWidget(), renameDialog().Memo1);
+    EXPECT_FALSE(mainWindow().isEnabled());
     typeName("第3章 扉.jpg");
     pressOk();
     EXPECT_FALSE(noticeShown());
-    EXPECT_FALSE(form4().isVisible());
-    EXPECT_TRUE(form1().isEnabled());
+    EXPECT_FALSE(renameDialog().isVisible());
+    EXPECT_TRUE(mainWindow().isEnabled());
     EXPECT_FALSE(QFileInfo::exists(path("p03.jpg")));
     EXPECT_EQ(readBytes(path("第3章 扉.jpg")), contents);
     EXPECT_EQ(item(2).text(), QStringLiteral("第3章 扉.jpg"));
@@ -84,25 +84,25 @@ TEST_F(RenameDialogTest, RenamesTheFileAndOnlyTheCurrentCaption) {
 TEST_F(RenameDialogTest, EnterIsOkWhileEscCancelAndCloseRenameNothing) {
     openRename();
     typeName("p99.jpg");
-    QTest::keyClick(form4().Memo1, Qt::Key_Escape);
+    QTest::keyClick(renameDialog().Memo1, Qt::Key_Escape);
     openRename();
-    QTest::mouseClick(form4().Button2, Qt::LeftButton);
+    QTest::mouseClick(renameDialog().Button2, Qt::LeftButton);
     openRename();
-    form4().close();
-    EXPECT_TRUE(form1().isEnabled());
+    renameDialog().close();
+    EXPECT_TRUE(mainWindow().isEnabled());
     EXPECT_TRUE(QFileInfo::exists(path("p03.jpg")));
 
     openRename();
-    EXPECT_EQ(form4().Memo1->text(), QStringLiteral("p03.jpg"));
+    EXPECT_EQ(renameDialog().Memo1->text(), QStringLiteral("p03.jpg"));
     typeName("p99.jpg");
-    QTest::keyClick(form4().Memo1, Qt::Key_Return);
-    EXPECT_FALSE(form4().isVisible());
+    QTest::keyClick(renameDialog().Memo1, Qt::Key_Return);
+    EXPECT_FALSE(renameDialog().isVisible());
     EXPECT_TRUE(QFileInfo::exists(path("p99.jpg")));
 }
 
 TEST_F(RenameDialogTest, NoticesInTheirOrder) {
     openRename();
-    form4().Memo1->clear();
+    renameDialog().Memo1->clear();
     pressOk();  // empty: nothing at all
     EXPECT_FALSE(noticeShown());
 

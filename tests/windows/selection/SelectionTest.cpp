@@ -1,9 +1,9 @@
 #include "tests/windows/CatalogueFixture.h"
 
-#include "app/AppState.h"
 #include "catalogue/CatalogueList.h"
-#include "catalogue/TForm1.h"
-#include "dialogs/TForm4.h"
+#include "catalogue/MainWindow.h"
+#include "core/AppState.h"
+#include "dialogs/RenameDialog.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -48,8 +48,8 @@ TEST_F(SelectionTest, PressesSetTheCurrentItemAndThePanels) {
     EXPECT_EQ(state().CurrentIndex, -1);
     EXPECT_EQ(panel(0) + panel(1), QString());
     EXPECT_EQ(focusedRow(), -1);
-    form1().Kobetu->trigger();  // nothing current: no rename
-    EXPECT_FALSE(form4().isVisible());
+    mainWindow().Kobetu->trigger();  // nothing current: no rename
+    EXPECT_FALSE(renameDialog().isVisible());
 }
 
 TEST_F(SelectionTest, KeysMakeTheLowestSelectedItemCurrent) {
@@ -89,17 +89,17 @@ TEST_F(SelectionTest, CtrlAOnOneItemNamesIt) {
 
 TEST_F(SelectionTest, InvertFocusesTheLastItemItSelects) {
     load(10);
-    form1().HANTEN->trigger();  // fresh catalogue: all selected, none current
+    mainWindow().HANTEN->trigger();  // fresh catalogue: all selected, none current
     EXPECT_EQ(selectedRows().size(), 10u);
     EXPECT_EQ(state().CurrentIndex, -1);
-    form1().Kobetu->trigger();
-    EXPECT_FALSE(form4().isVisible());
+    mainWindow().Kobetu->trigger();
+    EXPECT_FALSE(renameDialog().isVisible());
 
     clickEmptySpace();
     clickItem(0);
     clickItem(1, Qt::ControlModifier);
     const QString panels = panel(0) + panel(1);
-    form1().HANTEN->trigger();
+    mainWindow().HANTEN->trigger();
     EXPECT_EQ(selectedRows(), (Rows{2, 3, 4, 5, 6, 7, 8, 9}));
     EXPECT_EQ(focusedRow(), 9);
     EXPECT_EQ(state().CurrentIndex, 1);
@@ -123,9 +123,9 @@ TEST_F(SelectionTest, EditInPlaceIsUndoneAndExplained) {
     editInPlace(list(), 2, "renamed.jpg");
     EXPECT_EQ(item(2).text(), QStringLiteral("p03.jpg"));
     EXPECT_EQ(noticeText(), QStringLiteral("この方法でリネームはできません"));
-    EXPECT_FALSE(form1().isEnabled());
+    EXPECT_FALSE(mainWindow().isEnabled());
     pressNoticeOk();
-    EXPECT_TRUE(form1().isEnabled());
+    EXPECT_TRUE(mainWindow().isEnabled());
     EXPECT_TRUE(QFileInfo::exists(folder_ + "/p03.jpg"));
 
     // An item the last press did not reach gets its own caption back.
@@ -139,8 +139,8 @@ TEST_F(SelectionTest, WhileLoadingOnlyEscWorks) {
     ASSERT_TRUE(waitFor([&] { return list().count() >= 2; }));
     ASSERT_EQ(panel(0), QStringLiteral("読込中"));
     const Rows loaderSelection = selectedRows();
-    form1().HANTEN->trigger();
-    form1().G1->trigger();
+    mainWindow().HANTEN->trigger();
+    mainWindow().G1->trigger();
     EXPECT_FALSE(noticeShown());
     EXPECT_EQ(selectedRows(), loaderSelection);
     clickItem(0);

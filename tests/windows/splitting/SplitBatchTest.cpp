@@ -1,13 +1,13 @@
 #include "tests/windows/splitting/SplitFixture.h"
 
-#include "app/AppState.h"
-#include "app/FormLook.h"
-#include "app/NumberEdit.h"
 #include "catalogue/CatalogueList.h"
-#include "catalogue/TForm1.h"
-#include "dialogs/TForm6.h"
+#include "catalogue/MainWindow.h"
+#include "core/AppState.h"
+#include "core/FormLook.h"
+#include "core/NumberEdit.h"
+#include "dialogs/NoticeBox.h"
 #include "split/RadioGroup.h"
-#include "split/TForm3.h"
+#include "split/SplitDialog.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/TestFiles.h"
 
@@ -53,15 +53,15 @@ TEST_F(SplitBatchTest, SelectedSpreadsBecomePagesWithTheProgressCounting) {
     loadSpreads(5);
     keyInList(Qt::Key_A, Qt::ControlModifier);
     openSplitDialog();
-    const int leftBefore = windowLeft(form6());
+    const int leftBefore = windowLeft(noticeBox());
     pressOk(out_);
-    const int widthBefore = windowOuterWidth(form6());
+    const int widthBefore = windowOuterWidth(noticeBox());
     EXPECT_EQ(noticeText(), QStringLiteral("処理中"));
     EXPECT_EQ(noticeLine(), QStringLiteral("1 / 5"));
-    EXPECT_EQ(form6().Button1->text(), QStringLiteral("キャンセル"));
-    EXPECT_EQ(form6().focusWidget(), form6().Button1);
-    EXPECT_FALSE(form1().isEnabled());
-    EXPECT_EQ(state().ReturnTo, 3);
+    EXPECT_EQ(noticeBox().okButton->text(), QStringLiteral("キャンセル"));
+    EXPECT_EQ(noticeBox().focusWidget(), noticeBox().okButton);
+    EXPECT_FALSE(mainWindow().isEnabled());
+    EXPECT_EQ(noticeBox().returnTo(), NoticeBox::ReturnTo::MainWindowAfterBatch);
     EXPECT_EQ(state().OutputFolder, book1Output());
     EXPECT_TRUE(QFileInfo(book1Output()).isDir());
 
@@ -77,14 +77,14 @@ TEST_F(SplitBatchTest, SelectedSpreadsBecomePagesWithTheProgressCounting) {
 
     EXPECT_EQ(noticeText(), QStringLiteral("完了"));
     EXPECT_EQ(noticeLine(), QString());
-    EXPECT_EQ(form6().Button1->text(), QStringLiteral("OK"));
-    EXPECT_EQ(windowOuterWidth(form6()), TForm6::kBatchEndWidth);
-    EXPECT_EQ(windowLeft(form6()), leftBefore - widthBefore);
-    EXPECT_EQ(state().NoticeLeft, leftBefore);
-    EXPECT_FALSE(form3().Timer1->isActive());
+    EXPECT_EQ(noticeBox().okButton->text(), QStringLiteral("OK"));
+    EXPECT_EQ(windowOuterWidth(noticeBox()), NoticeBox::kBatchEndWidth);
+    EXPECT_EQ(windowLeft(noticeBox()), leftBefore - widthBefore);
+    EXPECT_EQ(noticeBox().leftBeforeBatchEnd(), leftBefore);
+    EXPECT_FALSE(splitDialog().Timer1->isActive());
     // No sound file was opened at start-up: the end is silent.
-    EXPECT_FALSE(form3().completionSoundOpened());
-    EXPECT_FALSE(form3().MediaPlayer1->isPlaying());
+    EXPECT_FALSE(splitDialog().completionSoundOpened());
+    EXPECT_FALSE(splitDialog().MediaPlayer1->isPlaying());
 
     QStringList expected;
     for (int n = 1; n <= 5; ++n)
@@ -97,17 +97,17 @@ TEST_F(SplitBatchTest, SelectedSpreadsBecomePagesWithTheProgressCounting) {
     EXPECT_TRUE(isJpeg(readBytes(outputPath("p3_2.jpg"))));
 
     pressNoticeOk();
-    EXPECT_TRUE(form1().isEnabled());
-    EXPECT_EQ(windowOuterWidth(form6()), TForm6::kNormalWidth);
-    EXPECT_EQ(windowLeft(form6()), leftBefore);
-    EXPECT_FALSE(form3().isVisible());
+    EXPECT_TRUE(mainWindow().isEnabled());
+    EXPECT_EQ(windowOuterWidth(noticeBox()), NoticeBox::kNormalWidth);
+    EXPECT_EQ(windowLeft(noticeBox()), leftBefore);
+    EXPECT_FALSE(splitDialog().isVisible());
 }
 
 TEST_F(SplitBatchTest, CancelAfterTheThirdImageWritesNothingMore) {
     loadSpreads(5, ".bmp");
     keyInList(Qt::Key_A, Qt::ControlModifier);
     openSplitDialog();
-    click(form3().RadioGroup2->item(1));
+    click(splitDialog().RadioGroup2->item(1));
     pressOk(out_);
     takeTimerOver();
     for (int item = 0; item < 3; ++item)
@@ -115,12 +115,12 @@ TEST_F(SplitBatchTest, CancelAfterTheThirdImageWritesNothingMore) {
     EXPECT_EQ(noticeLine(), QStringLiteral("4 / 5"));
 
     // The fourth image may already be in work; cancel drops it.
-    click(form6().Button1);
+    click(noticeBox().okButton);
     EXPECT_FALSE(noticeShown());
-    EXPECT_TRUE(form1().isEnabled());
-    EXPECT_FALSE(form3().Timer1->isActive());
-    EXPECT_FALSE(form3().batchRunning());
-    EXPECT_EQ(form6().Button1->text(), QStringLiteral("OK"));
+    EXPECT_TRUE(mainWindow().isEnabled());
+    EXPECT_FALSE(splitDialog().Timer1->isActive());
+    EXPECT_FALSE(splitDialog().batchRunning());
+    EXPECT_EQ(noticeBox().okButton->text(), QStringLiteral("OK"));
     QTest::qWait(200);
     EXPECT_EQ(filesIn(book1Output()), (QStringList{"p1_1.bmp", "p1_2.bmp", "p2_1.bmp", "p2_2.bmp",
                                                    "p3_1.bmp", "p3_2.bmp"}));
@@ -151,8 +151,8 @@ TEST_F(SplitBatchTest, WithoutTheSubfolderAndWithoutUnselectedTheTotalIsTheSelec
     loadSpreads(4);
     selectRows({1, 3});
     openSplitDialog();
-    click(form3().CheckBox1);
-    click(form3().CheckBox2);
+    click(splitDialog().CheckBox1);
+    click(splitDialog().CheckBox2);
     pressOk(out_);
     EXPECT_EQ(noticeLine(), QStringLiteral("1 / 2"));
     EXPECT_EQ(state().OutputFolder, out_);
@@ -173,7 +173,7 @@ TEST_F(SplitBatchTest, ACorruptFileIsSkippedAndCountedAtTheEnd) {
     EXPECT_EQ(filesIn(book1Output()),
               (QStringList{"p1_1.jpg", "p1_2.jpg", "p3_1.jpg", "p3_2.jpg"}));
     pressNoticeOk();
-    EXPECT_TRUE(form1().isEnabled());
+    EXPECT_TRUE(mainWindow().isEnabled());
     EXPECT_EQ(noticeLine(), QString());
 }
 
@@ -224,9 +224,9 @@ TEST_F(SplitBatchTest, NoSourceFileIsEverReplaced) {
 
     selectRows({rowOf("a.bmp")});
     openSplitDialog();
-    click(form3().CheckBox1);  // no subfolder: write into the source folder
-    click(form3().CheckBox3);  // save unselected files anew
-    click(form3().RadioGroup2->item(1));
+    click(splitDialog().CheckBox1);  // no subfolder: write into the source folder
+    click(splitDialog().CheckBox3);  // save unselected files anew
+    click(splitDialog().RadioGroup2->item(1));
     pressOk(book_);
     runToEnd();
     // a_1.bmp (a page of a.bmp), a_1.bmp and b.bmp saved anew: all refused.
@@ -241,7 +241,7 @@ TEST_F(SplitBatchTest, NoSourceFileIsEverReplaced) {
 
     // Copies onto themselves are left alone, not counted as failures.
     openSplitDialog();
-    click(form3().CheckBox2);
+    click(splitDialog().CheckBox2);
     pressOk(book_);
     runToEnd();
     EXPECT_EQ(noticeText(), QStringLiteral("完了（1件は処理できませんでした）"));
@@ -255,10 +255,10 @@ TEST_F(SplitBatchTest, NoCutWithTurnWritesOneTurnedPage) {
     loadSpreads(2, ".bmp");
     selectRows({0});
     openSplitDialog();
-    click(form3().RadioGroup1->item(4));
-    click(form3().CheckBox6);
-    click(form3().RadioGroup2->item(1));
-    click(form3().CheckBox2);
+    click(splitDialog().RadioGroup1->item(4));
+    click(splitDialog().CheckBox6);
+    click(splitDialog().RadioGroup2->item(1));
+    click(splitDialog().CheckBox2);
     pressOk(out_);
     runToEnd();
     EXPECT_EQ(filesIn(book1Output()), QStringList{"p1_1.bmp"});
@@ -290,21 +290,21 @@ protected:
 TEST_F(SplitSoundTest, TheCompletionSoundPlaysOnlyWhenTicked) {
     testing_support::writeBytes(pathInStart("KANRYOU.WAV"), silentWav());
     startProgram();
-    ASSERT_TRUE(form3().completionSoundOpened());
+    ASSERT_TRUE(splitDialog().completionSoundOpened());
     loadBook({{"p1.bmp", patternImage(20, 10)}});
     selectRows({0});
     openSplitDialog();
-    QTest::mouseClick(form3().CheckBox8, Qt::LeftButton, Qt::NoModifier, QPoint(4, 4));
+    QTest::mouseClick(splitDialog().CheckBox8, Qt::LeftButton, Qt::NoModifier, QPoint(4, 4));
     pressOk(out_);
     runToEnd();
-    EXPECT_FALSE(form3().MediaPlayer1->isPlaying());
+    EXPECT_FALSE(splitDialog().MediaPlayer1->isPlaying());
     pressNoticeOk();
 
     openSplitDialog();
-    QTest::mouseClick(form3().CheckBox8, Qt::LeftButton, Qt::NoModifier, QPoint(4, 4));
+    QTest::mouseClick(splitDialog().CheckBox8, Qt::LeftButton, Qt::NoModifier, QPoint(4, 4));
     pressOk(out_);
     runToEnd();
-    EXPECT_TRUE(form3().MediaPlayer1->isPlaying());
+    EXPECT_TRUE(splitDialog().MediaPlayer1->isPlaying());
     EXPECT_EQ(noticeText(), QStringLiteral("完了"));
 }
 

@@ -1,13 +1,13 @@
 #include "tests/windows/splitting/SplitFixture.h"
 
-#include "app/AppState.h"
-#include "app/NumberEdit.h"
 #include "catalogue/CatalogueList.h"
-#include "catalogue/TForm1.h"
-#include "dialogs/TForm6.h"
-#include "dialogs/TForm8.h"
+#include "catalogue/MainWindow.h"
+#include "core/AppState.h"
+#include "core/NumberEdit.h"
+#include "dialogs/FolderChooser.h"
+#include "dialogs/NoticeBox.h"
 #include "split/RadioGroup.h"
-#include "split/TForm3.h"
+#include "split/SplitDialog.h"
 #include "tests/support/TestFiles.h"
 
 #include <QAction>
@@ -48,19 +48,19 @@ protected:
 
 TEST_F(SplitDialogTest, OpensOnlyWithASelectionAndFocusesCancel) {
     loadFive();
-    QTest::keyClick(&form1(), Qt::Key_B);
-    EXPECT_FALSE(form3().isVisible());
-    EXPECT_TRUE(form1().isEnabled());
+    QTest::keyClick(&mainWindow(), Qt::Key_B);
+    EXPECT_FALSE(splitDialog().isVisible());
+    EXPECT_TRUE(mainWindow().isEnabled());
 
     selectRows({1, 3});
     openSplitDialog();
-    EXPECT_EQ(form3().focusWidget(), form3().Button2);
-    EXPECT_EQ(form3().windowTitle(), QStringLiteral("分割"));
-    EXPECT_EQ(form3().size(), QSize(473, 454));
+    EXPECT_EQ(splitDialog().focusWidget(), splitDialog().Button2);
+    EXPECT_EQ(splitDialog().windowTitle(), QStringLiteral("分割"));
+    EXPECT_EQ(splitDialog().size(), QSize(473, 454));
 }
 
 TEST_F(SplitDialogTest, ControlsStartWithTheirDesignedValues) {
-    TForm3& d = form3();
+    SplitDialog& d = splitDialog();
     EXPECT_TRUE(d.CheckBox1->isChecked());
     EXPECT_TRUE(d.CheckBox2->isChecked());
     EXPECT_FALSE(d.CheckBox3->isChecked());
@@ -100,7 +100,7 @@ TEST_F(SplitDialogTest, ControlsStartWithTheirDesignedValues) {
 }
 
 TEST_F(SplitDialogTest, NumberEditsKeepAnIntegerInRange) {
-    TForm3& d = form3();
+    SplitDialog& d = splitDialog();
     d.show();
     click(d.CheckBox4);
     ASSERT_TRUE(d.Edit3->isEnabled());
@@ -122,7 +122,7 @@ TEST_F(SplitDialogTest, NumberEditsKeepAnIntegerInRange) {
 }
 
 TEST_F(SplitDialogTest, ArrowsStepByTenWithinTheRange) {
-    TForm3& d = form3();
+    SplitDialog& d = splitDialog();
     d.show();
     typeInto(d.Edit2, "95");
     click(d.Button4);
@@ -153,7 +153,7 @@ TEST_F(SplitDialogTest, ArrowsStepByTenWithinTheRange) {
 }
 
 TEST_F(SplitDialogTest, CheckBoxesAndGroupsEnableWhatTheyGovern) {
-    TForm3& d = form3();
+    SplitDialog& d = splitDialog();
     d.show();
     click(d.CheckBox3);
     EXPECT_TRUE(d.CheckBox3->isChecked());
@@ -199,7 +199,7 @@ TEST_F(SplitDialogTest, CheckBoxesAndGroupsEnableWhatTheyGovern) {
 }
 
 TEST_F(SplitDialogTest, HintsShowWhileCheckBox7IsOn) {
-    TForm3& d = form3();
+    SplitDialog& d = splitDialog();
     d.show();
     const std::vector<QWidget*> hinted = {d.CheckBox1,   d.CheckBox2, d.CheckBox3,
                                           d.RadioGroup1, d.Panel8,    d.Panel7};
@@ -231,9 +231,9 @@ TEST_F(SplitDialogTest, CancelAndCloseGiveTheMainWindowBackWithItsCurrentItem) {
     ASSERT_EQ(state().CurrentIndex, 0);
     ASSERT_EQ(selectedRows(), (Rows{0, 1, 2, 3, 4}));
     openSplitDialog();
-    click(form3().Button2);
-    EXPECT_FALSE(form3().isVisible());
-    EXPECT_TRUE(form1().isEnabled());
+    click(splitDialog().Button2);
+    EXPECT_FALSE(splitDialog().isVisible());
+    EXPECT_TRUE(mainWindow().isEnabled());
     EXPECT_EQ(focusedRow(), 0);
     EXPECT_EQ(selectedRows(), (Rows{0, 1, 2, 3, 4}));
 
@@ -241,12 +241,12 @@ TEST_F(SplitDialogTest, CancelAndCloseGiveTheMainWindowBackWithItsCurrentItem) {
     clickItem(2);
     QTest::mouseClick(list().viewport(), Qt::LeftButton, Qt::NoModifier, emptyPoint());
     ASSERT_EQ(state().CurrentIndex, -1);
-    form1().HANTEN->trigger();
+    mainWindow().HANTEN->trigger();
     const Rows inverted = selectedRows();
     ASSERT_FALSE(inverted.empty());
     openSplitDialog();
-    form3().close();
-    EXPECT_TRUE(form1().isEnabled());
+    splitDialog().close();
+    EXPECT_TRUE(mainWindow().isEnabled());
     EXPECT_EQ(selectedRows(), inverted);
 }
 
@@ -254,32 +254,32 @@ TEST_F(SplitDialogTest, BrowseOpensTheFolderChooserOverTheDialog) {
     loadFive();
     selectRows({0});
     openSplitDialog();
-    click(form3().Button3);
-    EXPECT_TRUE(form8().isVisible());
-    EXPECT_FALSE(form3().isEnabled());
-    click(form8().Button2);
-    EXPECT_FALSE(form8().isVisible());
-    EXPECT_TRUE(form3().isEnabled());
+    click(splitDialog().Button3);
+    EXPECT_TRUE(folderChooser().isVisible());
+    EXPECT_FALSE(splitDialog().isEnabled());
+    click(folderChooser().Button2);
+    EXPECT_FALSE(folderChooser().isVisible());
+    EXPECT_TRUE(splitDialog().isEnabled());
 }
 
 TEST_F(SplitDialogTest, OkWithAMissingDestinationOnlyRestoresEmptyEdits) {
     loadFive();
     selectRows({0});
     openSplitDialog();
-    form3().Edit2->clear();
-    form3().Edit5->clear();
-    form3().Edit1->setText(pathInStart("no such folder"));
-    click(form3().Button1);
-    EXPECT_TRUE(form3().isVisible());
+    splitDialog().Edit2->clear();
+    splitDialog().Edit5->clear();
+    splitDialog().Edit1->setText(pathInStart("no such folder"));
+    click(splitDialog().Button1);
+    EXPECT_TRUE(splitDialog().isVisible());
     EXPECT_FALSE(noticeShown());
-    EXPECT_FALSE(form3().Timer1->isActive());
-    EXPECT_EQ(form3().Edit2->text(), QStringLiteral("80"));
-    EXPECT_EQ(form3().Edit5->text(), QStringLiteral("20"));
+    EXPECT_FALSE(splitDialog().Timer1->isActive());
+    EXPECT_EQ(splitDialog().Edit2->text(), QStringLiteral("80"));
+    EXPECT_EQ(splitDialog().Edit5->text(), QStringLiteral("20"));
     EXPECT_FALSE(QFileInfo::exists(pathInStart("no such folder")));
 }
 
 TEST_F(SplitDialogTest, MarginRemovalAndTurnWorkOnTheNamedPartWithTheDialogsValues) {
-    TForm3& d = form3();
+    SplitDialog& d = splitDialog();
     d.show();
     QImage page(40, 30, QImage::Format_RGB888);
     page.fill(Qt::white);

@@ -1,12 +1,12 @@
 #include "tests/windows/splitting/SplitFixture.h"
 
-#include "app/AppState.h"
 #include "catalogue/CatalogueList.h"
-#include "catalogue/TForm1.h"
-#include "dialogs/TForm2.h"
-#include "dialogs/TForm6.h"
+#include "catalogue/MainWindow.h"
+#include "core/AppState.h"
+#include "dialogs/NoticeBox.h"
+#include "dialogs/OpenFolderDialog.h"
 #include "imaging/PictureIo.h"
-#include "split/TForm3.h"
+#include "split/SplitDialog.h"
 #include "tests/support/TestFiles.h"
 
 #include <QAction>
@@ -51,24 +51,24 @@ int SplitFixture::rowOf(const QString& caption) {
 void SplitFixture::openSplitDialog() {
     // The user comes back to the main window (the notice box may have had
     // the focus last) and presses B.
-    form1().activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&form1()));
-    QTest::keyClick(&form1(), Qt::Key_B);
-    ASSERT_TRUE(form3().isVisible());
-    ASSERT_FALSE(form1().isEnabled());
+    mainWindow().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&mainWindow()));
+    QTest::keyClick(&mainWindow(), Qt::Key_B);
+    ASSERT_TRUE(splitDialog().isVisible());
+    ASSERT_FALSE(mainWindow().isEnabled());
 }
 
 void SplitFixture::pressOk(const QString& destination) {
-    form3().Edit1->setText(destination);
-    QTest::mouseClick(form3().Button1, Qt::LeftButton);
-    ASSERT_TRUE(form6().isVisible());
-    ASSERT_FALSE(form3().isVisible());
+    splitDialog().Edit1->setText(destination);
+    QTest::mouseClick(splitDialog().Button1, Qt::LeftButton);
+    ASSERT_TRUE(noticeBox().isVisible());
+    ASSERT_FALSE(splitDialog().isVisible());
 }
 
 void SplitFixture::takeTimerOver() {
     // No event has run since OK, so no tick has either.
-    ASSERT_TRUE(form3().Timer1->isActive());
-    form3().Timer1->stop();
+    ASSERT_TRUE(splitDialog().Timer1->isActive());
+    splitDialog().Timer1->stop();
 }
 
 void SplitFixture::stepItem() {
@@ -76,7 +76,7 @@ void SplitFixture::stepItem() {
     // A tick finds the item's work still running on its worker and tries
     // again at the next one; the test ticks until the item is done.
     ASSERT_TRUE(waitFor([&] {
-        form3().Timer1Timer();
+        splitDialog().Timer1Timer();
         return state().WorkIndex != before;
     })) << "item "
         << before << " did not finish";
@@ -86,7 +86,7 @@ void SplitFixture::stepItem() {
 void SplitFixture::runToEnd() {
     ASSERT_TRUE(waitFor([&] { return noticeText().startsWith(QStringLiteral("完了")); }, 20000))
         << noticeText().toStdString();
-    EXPECT_FALSE(form3().Timer1->isActive());
+    EXPECT_FALSE(splitDialog().Timer1->isActive());
 }
 
 QStringList SplitFixture::filesIn(const QString& folder) const {

@@ -2,9 +2,9 @@
 // computed here pixel by pixel in the plainest way.
 #include "tests/windows/splitting/SplitFixture.h"
 
-#include "app/NumberEdit.h"
+#include "core/NumberEdit.h"
 #include "split/RadioGroup.h"
-#include "split/TForm3.h"
+#include "split/SplitDialog.h"
 #include "tests/split/PixelChecks.h"
 #include "tests/support/TestFiles.h"
 
@@ -109,7 +109,7 @@ protected:
     QString output(const QString& name) const {
         return QDir(QDir(out_).filePath("book1")).filePath(name);
     }
-    void chooseBmp() { click(form3().RadioGroup2->item(1)); }
+    void chooseBmp() { click(splitDialog().RadioGroup2->item(1)); }
 };
 
 TEST_F(SplitPixelsTest, RightCutWithCentreMarginsAndRightTurn) {
@@ -117,14 +117,14 @@ TEST_F(SplitPixelsTest, RightCutWithCentreMarginsAndRightTurn) {
     loadBook({{"s.bmp", source}});
     selectRows({0});
     openSplitDialog();
-    click(form3().RadioGroup1->item(0));  // " →"
+    click(splitDialog().RadioGroup1->item(0));  // " →"
     chooseBmp();
-    click(form3().CheckBox5);
-    setText(form3().Edit5, "3");
-    click(form3().CheckBox4);
-    setText(form3().Edit4, "1");
-    click(form3().CheckBox6);
-    click(form3().RadioButton2);
+    click(splitDialog().CheckBox5);
+    setText(splitDialog().Edit5, "3");
+    click(splitDialog().CheckBox4);
+    setText(splitDialog().Edit4, "1");
+    click(splitDialog().CheckBox6);
+    click(splitDialog().RadioButton2);
     pressOk(out_);
     runToEnd();
 
@@ -143,11 +143,11 @@ TEST_F(SplitPixelsTest, UpCutOfAnOddHeightWithLeftTurn) {
     loadBook({{"t.bmp", source}});
     selectRows({0});
     openSplitDialog();
-    click(form3().RadioGroup1->item(3));  // " ↑"
+    click(splitDialog().RadioGroup1->item(3));  // " ↑"
     chooseBmp();
-    click(form3().CheckBox5);
-    setText(form3().Edit5, "2");
-    click(form3().CheckBox6);
+    click(splitDialog().CheckBox5);
+    setText(splitDialog().Edit5, "2");
+    click(splitDialog().CheckBox6);
     pressOk(out_);
     runToEnd();
 
@@ -166,8 +166,8 @@ TEST_F(SplitPixelsTest, CentreWiderThanAHalfFallsBackForThatImageOnly) {
     keyInList(Qt::Key_A, Qt::ControlModifier);
     openSplitDialog();
     chooseBmp();
-    click(form3().CheckBox5);
-    setText(form3().Edit5, "5");
+    click(splitDialog().CheckBox5);
+    setText(splitDialog().Edit5, "5");
     pressOk(out_);
     runToEnd();
 
@@ -184,9 +184,9 @@ TEST_F(SplitPixelsTest, UnselectedImageSavedAnewIsTrimmedButNotTurned) {
     selectRows({0});
     openSplitDialog();
     chooseBmp();
-    click(form3().CheckBox3);
-    click(form3().CheckBox4);
-    click(form3().CheckBox6);
+    click(splitDialog().CheckBox3);
+    click(splitDialog().CheckBox4);
+    click(splitDialog().CheckBox6);
     pressOk(out_);
     runToEnd();
     EXPECT_EQ(firstDifference(loadOutput(output("b.bmp")), trimmed(page, 100, 0)), "");

@@ -1,15 +1,15 @@
 // What screen readers and accessibility-driven tools read from the windows.
 #include "tests/windows/ProgramFixture.h"
 
-#include "catalogue/TForm1.h"
-#include "dialogs/TForm2.h"
-#include "dialogs/TForm4.h"
-#include "dialogs/TForm5.h"
-#include "dialogs/TForm6.h"
-#include "dialogs/TForm8.h"
-#include "split/TForm3.h"
+#include "catalogue/MainWindow.h"
+#include "dialogs/FolderChooser.h"
+#include "dialogs/NoticeBox.h"
+#include "dialogs/OpenFolderDialog.h"
+#include "dialogs/RenameDialog.h"
+#include "dialogs/SettingsDialog.h"
+#include "split/SplitDialog.h"
 #include "tests/support/TestFiles.h"
-#include "trimming/TForm7.h"
+#include "trimming/TrimmingView.h"
 #include "trimming/ViewPicture.h"
 
 #include <QAbstractButton>
@@ -81,34 +81,37 @@ protected:
     void openTrimmingView() {
         const QString path = pathInStart(QStringLiteral("p1.bmp"));
         testing_support::writeBmp(path, testing_support::patternImage(40, 30));
-        state().ReturnTo = 1;
-        ASSERT_TRUE(form7().showItem(path, QStringLiteral("p1.bmp"), nullptr));
+        ASSERT_TRUE(trimmingView().showItem(path, QStringLiteral("p1.bmp"), nullptr));
     }
 };
 
 TEST_F(ScreenReaders, ReadEveryLabelPanelAndControlOfEveryWindow) {
-    form6().notify(1, &form1(), QStringLiteral("設定ファイルが壊れています"),
-                   QStringLiteral("Quillfold.ini の 3 行目以降は読み込みません"));
+    noticeBox().notify(NoticeBox::ReturnTo::MainWindow, &mainWindow(),
+                       QStringLiteral("設定ファイルが壊れています"),
+                       QStringLiteral("Quillfold.ini の 3 行目以降は読み込みません"));
     openTrimmingView();
     for (QWidget* window : std::initializer_list<QWidget*>{
-             &form1(), &form2(), &form3(), &form4(), &form5(), &form6(), &form7(), &form8()}) {
+             &mainWindow(), &openFolderDialog(), &splitDialog(), &renameDialog(), &settingsDialog(),
+             &noticeBox(), &trimmingView(), &folderChooser()}) {
         expectReadable(*window);
     }
-    EXPECT_EQ(accessibleName(*form6().Panel1), QStringLiteral("設定ファイルが壊れています"));
-    EXPECT_EQ(accessibleName(*form7().StatusPanels[2]), QStringLiteral("[N] 元名+なし"));
-    EXPECT_EQ(accessibleName(*form7().Image1), QStringLiteral("画像"));
+    EXPECT_EQ(accessibleName(*noticeBox().messageLabel),
+              QStringLiteral("設定ファイルが壊れています"));
+    EXPECT_EQ(accessibleName(*trimmingView().StatusPanels[2]), QStringLiteral("[N] 元名+なし"));
+    EXPECT_EQ(accessibleName(*trimmingView().Image1), QStringLiteral("画像"));
 }
 
 TEST_F(ScreenReaders, ReadStatusAndNoticeTextsAfterTheyChange) {
-    form1().setStatusText(1, QStringLiteral("[2] p2.jpg"));
-    EXPECT_EQ(accessibleName(*form1().StatusPanel1), QStringLiteral("[2] p2.jpg"));
+    mainWindow().setStatusText(1, QStringLiteral("[2] p2.jpg"));
+    EXPECT_EQ(accessibleName(*mainWindow().StatusPanel1), QStringLiteral("[2] p2.jpg"));
 
     openTrimmingView();
-    QTest::keyClick(&form7(), Qt::Key_T);
-    EXPECT_EQ(accessibleName(*form7().StatusPanels[1]), QStringLiteral("[T] 次表示 無効"));
-    form6().notify(1, &form1(), QStringLiteral("見当たらないファイルがあります"),
-                   QStringLiteral("読込を中断します"));
-    EXPECT_EQ(accessibleName(*form6().Label1), QStringLiteral("読込を中断します"));
+    QTest::keyClick(&trimmingView(), Qt::Key_T);
+    EXPECT_EQ(accessibleName(*trimmingView().StatusPanels[1]), QStringLiteral("[T] 次表示 無効"));
+    noticeBox().notify(NoticeBox::ReturnTo::MainWindow, &mainWindow(),
+                       QStringLiteral("見当たらないファイルがあります"),
+                       QStringLiteral("読込を中断します"));
+    EXPECT_EQ(accessibleName(*noticeBox().secondLineLabel), QStringLiteral("読込を中断します"));
 }
 
 }  // namespace

@@ -1,15 +1,15 @@
 // The notice box gives control back to the window its code names.
 #include "tests/windows/ProgramFixture.h"
 
-#include "app/FormLook.h"
-#include "catalogue/TForm1.h"
-#include "dialogs/TForm2.h"
-#include "dialogs/TForm4.h"
-#include "dialogs/TForm5.h"
-#include "dialogs/TForm6.h"
-#include "dialogs/TForm8.h"
-#include "split/TForm3.h"
-#include "trimming/TForm7.h"
+#include "catalogue/MainWindow.h"
+#include "core/FormLook.h"
+#include "dialogs/FolderChooser.h"
+#include "dialogs/NoticeBox.h"
+#include "dialogs/OpenFolderDialog.h"
+#include "dialogs/RenameDialog.h"
+#include "dialogs/SettingsDialog.h"
+#include "split/SplitDialog.h"
+#include "trimming/TrimmingView.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -18,92 +18,98 @@
 
 namespace {
 
-using NoticeBox = ProgramFixture;
+using NoticeBoxTest = ProgramFixture;
 
-TEST_F(NoticeBox, OkEnablesTheWindowItsCodeNamesAndClearsTheSecondLine) {
+TEST_F(NoticeBoxTest, OkEnablesTheWindowItReturnsToAndClearsTheSecondLine) {
+    using Return = NoticeBox::ReturnTo;
     struct Case {
-        int code;
+        Return returnTo;
         QWidget* window;
     };
-    const Case cases[] = {
-        {1, &form1()}, {2, &form2()}, {4, &form4()}, {5, &form5()}, {8, &form8()}};
+    const Case cases[] = {{Return::MainWindow, &mainWindow()},
+                          {Return::OpenFolderDialog, &openFolderDialog()},
+                          {Return::RenameDialog, &renameDialog()},
+                          {Return::SettingsDialog, &settingsDialog()},
+                          {Return::FolderChooser, &folderChooser()}};
     for (const Case& c : cases) {
+        const QString name = c.window->objectName();
         c.window->show();
-        form6().notify(c.code, c.window, QStringLiteral("message %1").arg(c.code),
-                       QStringLiteral("line"));
-        EXPECT_FALSE(c.window->isEnabled()) << c.code;
-        EXPECT_EQ(state().ReturnTo, c.code);
+        noticeBox().notify(c.returnTo, c.window, QStringLiteral("message %1").arg(name),
+                           QStringLiteral("line"));
+        EXPECT_FALSE(c.window->isEnabled()) << name.toStdString();
+        EXPECT_EQ(noticeBox().returnTo(), c.returnTo);
         EXPECT_EQ(noticeLine(), "line");
         pressNoticeOk();
-        EXPECT_TRUE(c.window->isEnabled()) << c.code;
+        EXPECT_TRUE(c.window->isEnabled()) << name.toStdString();
         EXPECT_FALSE(noticeShown());
         EXPECT_EQ(noticeLine(), "");
-        EXPECT_EQ(noticeText(), QStringLiteral("message %1").arg(c.code));
-        EXPECT_EQ(state().ReturnTo, c.code);
+        EXPECT_EQ(noticeText(), QStringLiteral("message %1").arg(name));
+        EXPECT_EQ(noticeBox().returnTo(), c.returnTo);
     }
 }
 
-TEST_F(NoticeBox, CannotBeClosedExceptByOk) {
-    form6().notify(1, &form1(), QStringLiteral("x"));
-    EXPECT_FALSE(form6().close());
+TEST_F(NoticeBoxTest, CannotBeClosedExceptByOk) {
+    noticeBox().notify(NoticeBox::ReturnTo::MainWindow, &mainWindow(), QStringLiteral("x"));
+    EXPECT_FALSE(noticeBox().close());
     EXPECT_TRUE(noticeShown());
-    EXPECT_FALSE(form6().windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_FALSE(noticeBox().windowFlags().testFlag(Qt::WindowCloseButtonHint));
     pressNoticeOk();
 }
 
-TEST_F(NoticeBox, TwoNoticesInARowShowTheSecondAndOneOkCloses) {
-    form4().show();
-    form6().notify(4, &form4(), QStringLiteral("同名ファイルがあります"));
-    form6().notify(4, &form4(), QStringLiteral("ファイルが見当たりません"));
+TEST_F(NoticeBoxTest, TwoNoticesInARowShowTheSecondAndOneOkCloses) {
+    renameDialog().show();
+    noticeBox().notify(NoticeBox::ReturnTo::RenameDialog, &renameDialog(),
+                       QStringLiteral("同名ファイルがあります"));
+    noticeBox().notify(NoticeBox::ReturnTo::RenameDialog, &renameDialog(),
+                       QStringLiteral("ファイルが見当たりません"));
     EXPECT_EQ(noticeText(), "ファイルが見当たりません");
     pressNoticeOk();
     EXPECT_FALSE(noticeShown());
-    EXPECT_TRUE(form4().isEnabled());
+    EXPECT_TRUE(renameDialog().isEnabled());
 }
 
-TEST_F(NoticeBox, CodeOneClosesAnOpenTrimmingView) {
-    state().ReturnTo = 1;
-    form1().setEnabled(false);
-    form7().show();
-    form6().notify(1, &form1(), QStringLiteral("ファイルが見当たりません"));
+TEST_F(NoticeBoxTest, ReturningToTheMainWindowClosesAnOpenTrimmingView) {
+    mainWindow().setEnabled(false);
+    trimmingView().show();
+    noticeBox().notify(NoticeBox::ReturnTo::MainWindow, &mainWindow(),
+                       QStringLiteral("ファイルが見当たりません"));
     pressNoticeOk();
-    EXPECT_FALSE(form7().isVisible());
-    EXPECT_TRUE(form1().isEnabled());
+    EXPECT_FALSE(trimmingView().isVisible());
+    EXPECT_TRUE(mainWindow().isEnabled());
 }
 
-TEST_F(NoticeBox, BatchEndIsUndoneByOk) {
-    form6().show();
-    placeWindow(form6(), 384, 264);
-    form1().setEnabled(false);
-    state().ReturnTo = 3;
-    form6().Button1->setText(QStringLiteral("キャンセル"));
-    form3().Timer1->start();
-    // The batch end step: remember the left, move left by the width, widen.
-    state().NoticeLeft = windowLeft(form6());
-    placeWindow(form6(), windowLeft(form6()) - windowOuterWidth(form6()), windowTop(form6()));
-    form6().setOuterWidth(TForm6::kBatchEndWidth);
-    EXPECT_EQ(windowOuterWidth(form6()), 768);
+TEST_F(NoticeBoxTest, BatchEndIsUndoneByOk) {
+    noticeBox().show();
+    placeWindow(noticeBox(), 384, 264);
+    mainWindow().setEnabled(false);
+    noticeBox().showBatchProgress(QStringLiteral("1 / 1"));
+    splitDialog().Timer1->start();
+    // The batch end moves the box left by its width and widens it.
+    noticeBox().showBatchEnd(QStringLiteral("完了"), QString());
+    EXPECT_EQ(windowOuterWidth(noticeBox()), 768);
+    EXPECT_EQ(noticeBox().okButton->text(), "OK");
 
     pressNoticeOk();
-    EXPECT_TRUE(form1().isEnabled());
-    EXPECT_EQ(form6().Button1->text(), "OK");
-    EXPECT_EQ(windowOuterWidth(form6()), TForm6::kNormalWidth);
-    EXPECT_EQ(windowLeft(form6()), 384);
-    EXPECT_FALSE(form3().Timer1->isActive());
+    EXPECT_TRUE(mainWindow().isEnabled());
+    EXPECT_EQ(noticeBox().okButton->text(), "OK");
+    EXPECT_EQ(windowOuterWidth(noticeBox()), NoticeBox::kNormalWidth);
+    EXPECT_EQ(windowLeft(noticeBox()), 384);
+    EXPECT_FALSE(splitDialog().Timer1->isActive());
 }
 
-TEST_F(NoticeBox, CancelDuringABatchStopsItAndLeavesTheBoxWhereItIs) {
-    placeWindow(form6(), 300, 200);
-    form1().setEnabled(false);
-    form3().Timer1->start();
-    form6().notify(3, nullptr, QStringLiteral("処理中"), QStringLiteral("1 / 12"));
-    form6().Button1->setText(QStringLiteral("キャンセル"));
+TEST_F(NoticeBoxTest, CancelDuringABatchStopsItAndLeavesTheBoxWhereItIs) {
+    placeWindow(noticeBox(), 300, 200);
+    mainWindow().setEnabled(false);
+    splitDialog().Timer1->start();
+    noticeBox().showBatchProgress(QStringLiteral("1 / 12"));
+    EXPECT_EQ(noticeText(), QStringLiteral("処理中"));
+    EXPECT_EQ(noticeBox().okButton->text(), QStringLiteral("キャンセル"));
     pressNoticeOk();
-    EXPECT_FALSE(form3().Timer1->isActive());
-    EXPECT_TRUE(form1().isEnabled());
-    EXPECT_EQ(form6().Button1->text(), "OK");
-    EXPECT_EQ(windowLeft(form6()), 300);
-    EXPECT_FALSE(form3().isVisible());
+    EXPECT_FALSE(splitDialog().Timer1->isActive());
+    EXPECT_TRUE(mainWindow().isEnabled());
+    EXPECT_EQ(noticeBox().okButton->text(), "OK");
+    EXPECT_EQ(windowLeft(noticeBox()), 300);
+    EXPECT_FALSE(splitDialog().isVisible());
 }
 
 }  // namespace

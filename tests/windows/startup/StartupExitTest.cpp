@@ -1,19 +1,19 @@
 // Start-up settings, the sound, and the two ways the program ends.
 #include "tests/windows/ProgramFixture.h"
 
-#include "app/Cp932.h"
-#include "app/FormLook.h"
-#include "app/NumberEdit.h"
-#include "app/SettingsRecord.h"
-#include "catalogue/TForm1.h"
-#include "dialogs/TForm2.h"
-#include "dialogs/TForm5.h"
-#include "dialogs/TForm6.h"
-#include "dialogs/TForm8.h"
-#include "split/TForm3.h"
+#include "catalogue/MainWindow.h"
+#include "core/Cp932.h"
+#include "core/FormLook.h"
+#include "core/NumberEdit.h"
+#include "core/SettingsRecord.h"
+#include "dialogs/FolderChooser.h"
+#include "dialogs/NoticeBox.h"
+#include "dialogs/OpenFolderDialog.h"
+#include "dialogs/SettingsDialog.h"
+#include "split/SplitDialog.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/TestFiles.h"
-#include "trimming/TForm7.h"
+#include "trimming/TrimmingView.h"
 
 #include <QAction>
 #include <QDir>
@@ -46,7 +46,7 @@ QList<QByteArray> settingsLines(const QString& path) {
 class StartupExit : public ProgramFixture {
 protected:
     QString settingsPath() const { return pathInStart("Quillfold.ini"); }
-    void exitByMenu() { form1().SyuuRyou->trigger(); }
+    void exitByMenu() { mainWindow().SyuuRyou->trigger(); }
 };
 
 TEST_F(StartupExit, FirstExitWritesTheDesignedSettings) {
@@ -54,12 +54,12 @@ TEST_F(StartupExit, FirstExitWritesTheDesignedSettings) {
     EXPECT_EQ(state().CurrentIndex, -1);
     EXPECT_EQ(state().Frame.FrameStep, 5);
     EXPECT_EQ(state().StartFolder, QDir::currentPath());
-    QSignalSpy closed(&form1(), &TForm1::closed);
+    QSignalSpy closed(&mainWindow(), &MainWindow::closed);
 
     exitByMenu();
 
     EXPECT_EQ(closed.count(), 1);
-    EXPECT_FALSE(form1().isVisible());
+    EXPECT_FALSE(mainWindow().isVisible());
     EXPECT_EQ(state().ExitRequested, 1);
     const QList<QByteArray> lines = settingsLines(settingsPath());
     const QList<QByteArray> expected = {
@@ -72,41 +72,41 @@ TEST_F(StartupExit, ExitThroughTheMenuWritesOnceAndTheCloseThatFollowsWritesNoth
     exitByMenu();
     ASSERT_TRUE(QFile::remove(settingsPath()));
     // The close handling after the exit command must not save again.
-    form1().close();
+    mainWindow().close();
     EXPECT_FALSE(QFile::exists(settingsPath()));
 }
 
 TEST_F(StartupExit, ClosingTheMainWindowSavesAndClosesTheOthers) {
-    form5().show();
-    form1().close();
+    settingsDialog().show();
+    mainWindow().close();
     EXPECT_TRUE(QFile::exists(settingsPath()));
-    EXPECT_FALSE(form5().isVisible());
+    EXPECT_FALSE(settingsDialog().isVisible());
     EXPECT_EQ(state().ExitRequested, 0);
 }
 
 TEST_F(StartupExit, ExitIsRefusedWhileLoadingButClosingStillSaves) {
-    form1().setStatusText(0, QStringLiteral("読込中"));
+    mainWindow().setStatusText(0, QStringLiteral("読込中"));
     exitByMenu();
-    EXPECT_TRUE(form1().isVisible());
+    EXPECT_TRUE(mainWindow().isVisible());
     EXPECT_FALSE(QFile::exists(settingsPath()));
-    form1().close();
+    mainWindow().close();
     EXPECT_TRUE(QFile::exists(settingsPath()));
 }
 
 TEST_F(StartupExit, AFailedSaveIsToldAndTheProgramEndsWithItsOk) {
     state().StartFolder = pathInStart("gone/away");
-    QSignalSpy closed(&form1(), &TForm1::closed);
-    form5().show();
+    QSignalSpy closed(&mainWindow(), &MainWindow::closed);
+    settingsDialog().show();
     exitByMenu();
     EXPECT_EQ(closed.count(), 0);
     ASSERT_TRUE(noticeShown());
     EXPECT_EQ(noticeText(), "設定を保存できません");
     EXPECT_EQ(noticeLine(), "保存先のフォルダが見当たりません");
-    EXPECT_FALSE(form1().isEnabled());
-    EXPECT_FALSE(form5().isVisible());
+    EXPECT_FALSE(mainWindow().isEnabled());
+    EXPECT_FALSE(settingsDialog().isVisible());
     pressNoticeOk();
     EXPECT_EQ(closed.count(), 1);
-    EXPECT_FALSE(form1().isVisible());
+    EXPECT_FALSE(mainWindow().isVisible());
     EXPECT_FALSE(QFile::exists(pathInStart("gone")));
     EXPECT_TRUE(QDir(startFolder()).entryList(QDir::Files | QDir::Hidden).isEmpty());
 }
@@ -117,7 +117,7 @@ TEST_F(StartupExit, AFailedSaveKeepsThePreviousSettingsFile) {
     const QString blocked = pathInStart("blocked");
     ASSERT_TRUE(QDir().mkpath(blocked + "/Quillfold.ini/inner"));
     state().StartFolder = blocked;
-    EXPECT_FALSE(form1().saveSettings());
+    EXPECT_FALSE(mainWindow().saveSettings());
     EXPECT_TRUE(QFileInfo(blocked + "/Quillfold.ini/inner").isDir());
     EXPECT_EQ(QDir(blocked).entryList(QDir::Files | QDir::Hidden).size(), 0);
 }
@@ -126,16 +126,16 @@ TEST_F(StartupExit, OnAFullDiskTheSettingsFileKeepsItsContentWhicheverWayTheProg
     SettingsRecord previous = designedSettings();
     previous.texts[0] = "55";
     writeBytes(settingsPath(), formatSettings(previous));
-    QSignalSpy closed(&form1(), &TForm1::closed);
+    QSignalSpy closed(&mainWindow(), &MainWindow::closed);
     {
         const FileSizeLimit full(16);
         // Closing the window: told once; closing again ends the program.
-        form1().close();
+        mainWindow().close();
         ASSERT_TRUE(noticeShown());
         EXPECT_EQ(noticeText(), "設定を保存できません");
         EXPECT_EQ(noticeLine(), "ファイルを書き込めません");
         EXPECT_EQ(closed.count(), 0);
-        form1().close();
+        mainWindow().close();
         EXPECT_EQ(closed.count(), 1);
     }
     EXPECT_EQ(readBytes(settingsPath()), formatSettings(previous));
@@ -170,24 +170,24 @@ TEST_F(PreparedSettings, UnusualValuesAreAppliedAndWrittenBackAsTheBoxesHoldThem
     content += encodeCp932(pathInStart("deleted")).value() + "\r\n";
     startWith(content);
 
-    EXPECT_EQ(windowTop(form1()), -30);
-    EXPECT_EQ(windowLeft(form1()), -1920);
-    EXPECT_EQ(windowOuterWidth(form1()), 900);
-    EXPECT_EQ(windowOuterHeight(form1()), 700);
-    EXPECT_EQ(windowTop(form2()), -5);
-    EXPECT_EQ(windowLeft(form8()), -18);
-    EXPECT_EQ(form3().Edit2->text(), "100");
-    EXPECT_EQ(form3().Edit3->text(), "");
-    EXPECT_EQ(form3().Edit4->text(), "00042");
-    EXPECT_EQ(form3().Edit5->text(), "$10");
-    EXPECT_EQ(form5().Edit1->text(), "0");
-    EXPECT_EQ(form5().Edit2->text(), "");
+    EXPECT_EQ(windowTop(mainWindow()), -30);
+    EXPECT_EQ(windowLeft(mainWindow()), -1920);
+    EXPECT_EQ(windowOuterWidth(mainWindow()), 900);
+    EXPECT_EQ(windowOuterHeight(mainWindow()), 700);
+    EXPECT_EQ(windowTop(openFolderDialog()), -5);
+    EXPECT_EQ(windowLeft(folderChooser()), -18);
+    EXPECT_EQ(splitDialog().Edit2->text(), "100");
+    EXPECT_EQ(splitDialog().Edit3->text(), "");
+    EXPECT_EQ(splitDialog().Edit4->text(), "00042");
+    EXPECT_EQ(splitDialog().Edit5->text(), "$10");
+    EXPECT_EQ(settingsDialog().Edit1->text(), "0");
+    EXPECT_EQ(settingsDialog().Edit2->text(), "");
     EXPECT_EQ(state().DefaultOpenFolder, openFolder);
     EXPECT_EQ(state().DefaultSaveFolder, "");
-    EXPECT_EQ(form3().Edit1->text(), "");
+    EXPECT_EQ(splitDialog().Edit1->text(), "");
     EXPECT_EQ(state().CurrentIndex, -1);
 
-    form1().SyuuRyou->trigger();
+    mainWindow().SyuuRyou->trigger();
     const QList<QByteArray> lines = settingsLines(settingsPath());
     ASSERT_EQ(lines.size(), 26);
     EXPECT_EQ(lines[0], "-30");
@@ -208,36 +208,36 @@ TEST_F(PreparedSettings, DefaultSaveFolderFillsTheDestinationBox) {
     record.texts[7] = saveFolder;
     startWith(formatSettings(record));
     EXPECT_EQ(state().DefaultSaveFolder, saveFolder);
-    EXPECT_EQ(form3().Edit1->text(), saveFolder);
+    EXPECT_EQ(splitDialog().Edit1->text(), saveFolder);
 }
 
 TEST_F(PreparedSettings, ShortFileEmptiesTheBoxesItDoesNotReach) {
     startWith("10\r\n20\r\n");
-    EXPECT_EQ(windowTop(form1()), 10);
-    EXPECT_EQ(windowLeft(form1()), 20);
-    EXPECT_EQ(form3().Edit2->text(), "");
-    EXPECT_EQ(form5().Edit1->text(), "");
-    EXPECT_EQ(form5().Edit2->text(), "");
+    EXPECT_EQ(windowTop(mainWindow()), 10);
+    EXPECT_EQ(windowLeft(mainWindow()), 20);
+    EXPECT_EQ(splitDialog().Edit2->text(), "");
+    EXPECT_EQ(settingsDialog().Edit1->text(), "");
+    EXPECT_EQ(settingsDialog().Edit2->text(), "");
 }
 
 TEST_F(PreparedSettings, ADamagedNumberLineStopsReadingOnceAndTheProgramStaysUsable) {
     startWith("10\r\n20\r\nwide\r\n700\r\n1\r\n2\r\n");
-    EXPECT_FALSE(form1().Timer2->isActive());
+    EXPECT_FALSE(mainWindow().Timer2->isActive());
     EXPECT_EQ(state().CurrentIndex, -1);
-    EXPECT_EQ(windowTop(form1()), 10);
-    EXPECT_EQ(windowLeft(form1()), 20);
-    EXPECT_EQ(windowOuterWidth(form1()), TForm1::kDesignedWidth);
-    EXPECT_EQ(windowTop(form2()), 125);
-    EXPECT_EQ(form3().Edit2->text(), "80");
+    EXPECT_EQ(windowTop(mainWindow()), 10);
+    EXPECT_EQ(windowLeft(mainWindow()), 20);
+    EXPECT_EQ(windowOuterWidth(mainWindow()), MainWindow::kDesignedWidth);
+    EXPECT_EQ(windowTop(openFolderDialog()), 125);
+    EXPECT_EQ(splitDialog().Edit2->text(), "80");
     ASSERT_TRUE(noticeShown());
-    EXPECT_FALSE(form1().isEnabled());
+    EXPECT_FALSE(mainWindow().isEnabled());
     pressNoticeOk();
-    EXPECT_TRUE(form1().isEnabled());
+    EXPECT_TRUE(mainWindow().isEnabled());
     // The start-up step is not repeated.
     QTest::qWait(250);
     EXPECT_FALSE(noticeShown());
 
-    form1().SyuuRyou->trigger();
+    mainWindow().SyuuRyou->trigger();
     const QList<QByteArray> lines = settingsLines(settingsPath());
     ASSERT_EQ(lines.size(), 26);
     EXPECT_EQ(lines[2], "1024");
@@ -246,7 +246,7 @@ TEST_F(PreparedSettings, ADamagedNumberLineStopsReadingOnceAndTheProgramStaysUsa
 
 TEST_F(PreparedSettings, TheCompletionSoundIsOpenedOnlyWhenItsFileExists) {
     startWith(formatSettings(designedSettings()));
-    EXPECT_FALSE(form3().completionSoundOpened());
+    EXPECT_FALSE(splitDialog().completionSoundOpened());
 }
 
 TEST_F(PreparedSettings, ASoundFileInTheStartFolderIsOpened) {
@@ -264,7 +264,7 @@ TEST_F(PreparedSettings, ASoundFileInTheStartFolderIsOpened) {
            le16(2) + le16(16) + "data" + le32(8) + QByteArray(8, '\0');
     writeBytes(pathInStart("KANRYOU.WAV"), wav);
     startProgram();
-    EXPECT_TRUE(form3().completionSoundOpened());
+    EXPECT_TRUE(splitDialog().completionSoundOpened());
 }
 
 TEST_F(PreparedSettings, AStartFolderNamedOutsideUtf8GetsItsOwnSettingsFile) {
@@ -280,7 +280,7 @@ TEST_F(PreparedSettings, AStartFolderNamedOutsideUtf8GetsItsOwnSettingsFile) {
     ASSERT_EQ(::chdir(testing_support::rawPath(startFolder(), startName).constData()), 0);
     startProgram();
 
-    form1().SyuuRyou->trigger();
+    mainWindow().SyuuRyou->trigger();
     EXPECT_EQ(readBytes(neighbour + "/Quillfold.ini"), "neighbour's own");
     // Read through the current directory, the one path Qt can take to it.
     EXPECT_EQ(settingsLines(QStringLiteral("Quillfold.ini")).size(), 26);

@@ -2,11 +2,11 @@
 // found on this machine.
 #include "tests/windows/ProgramFixture.h"
 
-#include "catalogue/TForm1.h"
-#include "dialogs/TForm2.h"
-#include "dialogs/TForm6.h"
+#include "catalogue/MainWindow.h"
+#include "dialogs/NoticeBox.h"
+#include "dialogs/OpenFolderDialog.h"
 #include "tests/support/TestFiles.h"
-#include "trimming/TForm7.h"
+#include "trimming/TrimmingView.h"
 
 #include <QFontMetrics>
 #include <QImage>
@@ -28,11 +28,11 @@ namespace {
 
 // The lowest row of the notice's message that has ink, with the second
 // line hidden: -1 when the message draws nothing.
-int lowestMessageRow(TForm6& notice) {
-    notice.Label1->hide();
-    const QImage panel = notice.Panel1->grab().toImage();
-    notice.Label1->show();
-    const QRect inside = notice.Panel1->contentsRect();
+int lowestMessageRow(NoticeBox& notice) {
+    notice.secondLineLabel->hide();
+    const QImage panel = notice.messageLabel->grab().toImage();
+    notice.secondLineLabel->show();
+    const QRect inside = notice.messageLabel->contentsRect();
     int lowest = -1;
     for (int y = inside.top(); y <= inside.bottom(); ++y) {
         for (int x = inside.left(); x <= inside.right(); ++x) {
@@ -46,15 +46,15 @@ int lowestMessageRow(TForm6& notice) {
 
 // The notice's second line shows all of its text inside the panel's bevel,
 // below the message.
-void expectSecondLineWhole(TForm6& notice) {
-    const QLabel& line = *notice.Label1;
+void expectSecondLineWhole(NoticeBox& notice) {
+    const QLabel& line = *notice.secondLineLabel;
     if (line.fontMetrics().horizontalAdvance(line.text()) <= line.width()) {
         EXPECT_TRUE(showsWholeLine(line));
     } else {
         EXPECT_TRUE(line.wordWrap());
         EXPECT_GE(line.height(), line.heightForWidth(line.width())) << line.text().toStdString();
     }
-    EXPECT_TRUE(notice.Panel1->contentsRect().contains(line.geometry()));
+    EXPECT_TRUE(notice.messageLabel->contentsRect().contains(line.geometry()));
     const int lowest = lowestMessageRow(notice);
     EXPECT_GT(lowest, 0);
     EXPECT_LT(lowest, line.geometry().top());
@@ -63,24 +63,23 @@ void expectSecondLineWhole(TForm6& notice) {
 using WholeText = ProgramFixture;
 
 TEST_F(WholeText, StatusPanelsAndTheFileCountShowWholeLines) {
-    form1().setStatusText(0, QStringLiteral("読込完了"));
-    form1().setStatusText(1, QStringLiteral("[12] p_1.jpg"));
-    EXPECT_TRUE(showsWholeLine(*form1().StatusPanel0));
-    EXPECT_TRUE(showsWholeLine(*form1().StatusPanel1));
+    mainWindow().setStatusText(0, QStringLiteral("読込完了"));
+    mainWindow().setStatusText(1, QStringLiteral("[12] p_1.jpg"));
+    EXPECT_TRUE(showsWholeLine(*mainWindow().StatusPanel0));
+    EXPECT_TRUE(showsWholeLine(*mainWindow().StatusPanel1));
 
     const QString path = pathInStart(QStringLiteral("p1.bmp"));
     testing_support::writeBmp(path, testing_support::patternImage(40, 30));
-    state().ReturnTo = 1;
-    ASSERT_TRUE(form7().showItem(path, QStringLiteral("p1.bmp"), nullptr));
-    QTest::keyClick(&form7(), Qt::Key_N);
-    EXPECT_EQ(form7().statusText(2), QStringLiteral("[N] 元名+_1"));
-    for (const QLabel* panel : form7().StatusPanels) {
+    ASSERT_TRUE(trimmingView().showItem(path, QStringLiteral("p1.bmp"), nullptr));
+    QTest::keyClick(&trimmingView(), Qt::Key_N);
+    EXPECT_EQ(trimmingView().statusText(2), QStringLiteral("[N] 元名+_1"));
+    for (const QLabel* panel : trimmingView().StatusPanels) {
         EXPECT_TRUE(showsWholeLine(*panel));
     }
-    form7().Image1DblClick();
+    trimmingView().closeView();
 
-    form2().show();
-    EXPECT_TRUE(showsWholeLine(*form2().Label1));
+    openFolderDialog().show();
+    EXPECT_TRUE(showsWholeLine(*openFolderDialog().Label1));
 }
 
 class DamagedSettings : public ProgramFixture {
@@ -95,21 +94,23 @@ TEST_F(DamagedSettings, NoticeWrapsItsSecondLineInsideTheBox) {
     ASSERT_TRUE(noticeShown());
     EXPECT_EQ(noticeText(), QStringLiteral("設定ファイルが壊れています"));
     EXPECT_EQ(noticeLine(), QStringLiteral("Quillfold.ini の 3 行目以降は読み込みません"));
-    TForm6& notice = form6();
-    EXPECT_GT(notice.Label1->fontMetrics().horizontalAdvance(noticeLine()), notice.Label1->width());
+    NoticeBox& notice = noticeBox();
+    EXPECT_GT(notice.secondLineLabel->fontMetrics().horizontalAdvance(noticeLine()),
+              notice.secondLineLabel->width());
     expectSecondLineWhole(notice);
 
     // A line that fits keeps its designed place.
-    notice.Label1->setText(QStringLiteral("読込を中断します"));
+    notice.secondLineLabel->setText(QStringLiteral("読込を中断します"));
     QTest::qWait(0);
-    EXPECT_EQ(notice.Label1->geometry(), QRect(8, 56, 217, 17));
+    EXPECT_EQ(notice.secondLineLabel->geometry(), QRect(8, 56, 217, 17));
     expectSecondLineWhole(notice);
 
     // A window that fills the shown box directly gets its long line wrapped too.
-    notice.Label1->setText(
+    notice.secondLineLabel->setText(
         QStringLiteral("ファイルを書き込めませんでした 保存先の空き容量を確かめて下さい"));
     EXPECT_TRUE(waitFor([&] {
-        return notice.Label1->height() >= notice.Label1->heightForWidth(notice.Label1->width());
+        return notice.secondLineLabel->height() >=
+               notice.secondLineLabel->heightForWidth(notice.secondLineLabel->width());
     }));
     expectSecondLineWhole(notice);
     pressNoticeOk();

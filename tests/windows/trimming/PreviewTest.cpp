@@ -2,10 +2,11 @@
 #include "tests/windows/trimming/TrimmingFixture.h"
 
 #include "catalogue/CatalogueList.h"
-#include "catalogue/TForm1.h"
-#include "dialogs/TForm2.h"
+#include "catalogue/MainWindow.h"
+#include "dialogs/NoticeBox.h"
+#include "dialogs/OpenFolderDialog.h"
 #include "tests/support/TestFiles.h"
-#include "trimming/TForm7.h"
+#include "trimming/TrimmingView.h"
 #include "trimming/ViewPicture.h"
 
 #include <QDir>
@@ -33,36 +34,36 @@ TEST_F(Preview, StepsThroughTheDialogsListAndClosesBackToIt) {
     doubleClickEntry(0);
     waitForView();
     EXPECT_EQ(title(), QStringLiteral(" [ a.b.bmp   40x30 ]"));
-    EXPECT_FALSE(form7().StatusBar1->isVisible());
-    EXPECT_FALSE(form2().isEnabled());
-    EXPECT_EQ(state().ReturnTo, 2);
-    EXPECT_FALSE(form7().Image1->outlineShown());
+    EXPECT_FALSE(trimmingView().StatusBar1->isVisible());
+    EXPECT_FALSE(openFolderDialog().isEnabled());
+    EXPECT_EQ(trimmingView().mode(), TrimmingView::Mode::Preview);
+    EXPECT_FALSE(trimmingView().Image1->outlineShown());
     const trimming::ViewFit small = fitInView(40, 30);
-    EXPECT_EQ(form7().Image1->picture().pixel(small.left + 3, small.top + 4),
+    EXPECT_EQ(trimmingView().Image1->picture().pixel(small.left + 3, small.top + 4),
               pattern(40, 30).pixel(3, 4));
 
     key(Qt::Key_Z);
-    EXPECT_EQ(form2().selectedIndex(), 0);
+    EXPECT_EQ(openFolderDialog().selectedIndex(), 0);
     key(Qt::Key_X);
     waitForView();
     EXPECT_EQ(title(), QStringLiteral(" [ p2.bmp   1000x200 ]"));
-    EXPECT_EQ(form2().selectedIndex(), 1);
+    EXPECT_EQ(openFolderDialog().selectedIndex(), 1);
     key(Qt::Key_X);
     EXPECT_EQ(title(), QStringLiteral(" [ p3.jpg   30x50 ]"));
     key(Qt::Key_X);
-    EXPECT_EQ(form2().selectedIndex(), 2);
+    EXPECT_EQ(openFolderDialog().selectedIndex(), 2);
     key(Qt::Key_Z);
     EXPECT_EQ(title(), QStringLiteral(" [ p2.bmp   1000x200 ]"));
 
     // Only X, Z and the double-click work here.
-    const QString status0 = form7().statusText(0);
+    const QString status0 = trimmingView().statusText(0);
     for (int k : {Qt::Key_W, Qt::Key_Right, Qt::Key_Return, Qt::Key_Space, Qt::Key_T, Qt::Key_3}) {
         key(k);
     }
     EXPECT_EQ(title(), QStringLiteral(" [ p2.bmp   1000x200 ]"));
-    EXPECT_EQ(form7().statusText(0), status0);
-    EXPECT_EQ(form7().statusText(1), QStringLiteral("[T] 次表示 有効"));
-    EXPECT_FALSE(form7().Panel1->isVisible());
+    EXPECT_EQ(trimmingView().statusText(0), status0);
+    EXPECT_EQ(trimmingView().statusText(1), QStringLiteral("[T] 次表示 有効"));
+    EXPECT_FALSE(trimmingView().Panel1->isVisible());
     EXPECT_FALSE(QDir(pictures_.path() + QStringLiteral("/trimming")).exists());
 
     // The frame model is left alone, but for the scaled picture's size.
@@ -73,12 +74,12 @@ TEST_F(Preview, StepsThroughTheDialogsListAndClosesBackToIt) {
     EXPECT_EQ(state().Frame, expected);
 
     doubleClickPicture();
-    EXPECT_FALSE(form7().isVisible());
-    EXPECT_TRUE(form7().StatusBar1->isVisibleTo(&form7()));
-    EXPECT_TRUE(form2().isEnabled());
-    EXPECT_TRUE(form2().isVisible());
-    EXPECT_EQ(form2().selectedIndex(), 1);
-    EXPECT_FALSE(form1().isEnabled());
+    EXPECT_FALSE(trimmingView().isVisible());
+    EXPECT_TRUE(trimmingView().StatusBar1->isVisibleTo(&trimmingView()));
+    EXPECT_TRUE(openFolderDialog().isEnabled());
+    EXPECT_TRUE(openFolderDialog().isVisible());
+    EXPECT_EQ(openFolderDialog().selectedIndex(), 1);
+    EXPECT_FALSE(mainWindow().isEnabled());
 }
 
 TEST_F(Preview, MissingFileGivesANoticeForTheDialog) {
@@ -86,11 +87,11 @@ TEST_F(Preview, MissingFileGivesANoticeForTheDialog) {
     doubleClickEntry(0);
     ASSERT_TRUE(noticeShown());
     EXPECT_EQ(noticeText(), QStringLiteral("ファイルが見当たりません"));
-    EXPECT_EQ(state().ReturnTo, 2);
-    EXPECT_FALSE(form7().isVisible());
-    EXPECT_FALSE(form2().isEnabled());
+    EXPECT_EQ(noticeBox().returnTo(), NoticeBox::ReturnTo::OpenFolderDialog);
+    EXPECT_FALSE(trimmingView().isVisible());
+    EXPECT_FALSE(openFolderDialog().isEnabled());
     pressNoticeOk();
-    EXPECT_TRUE(form2().isEnabled());
+    EXPECT_TRUE(openFolderDialog().isEnabled());
 
     // While stepping: the preview stays until OK closes it.
     doubleClickEntry(1);
@@ -98,12 +99,12 @@ TEST_F(Preview, MissingFileGivesANoticeForTheDialog) {
     ASSERT_TRUE(QFile::remove(picturePath(QStringLiteral("p3.jpg"))));
     key(Qt::Key_X);
     ASSERT_TRUE(noticeShown());
-    EXPECT_TRUE(form7().isVisible());
+    EXPECT_TRUE(trimmingView().isVisible());
     EXPECT_EQ(title(), QStringLiteral(" [ p2.bmp   1000x200 ]"));
     pressNoticeOk();
-    EXPECT_FALSE(form7().isVisible());
-    EXPECT_TRUE(form7().StatusBar1->isVisibleTo(&form7()));
-    EXPECT_TRUE(form2().isEnabled());
+    EXPECT_FALSE(trimmingView().isVisible());
+    EXPECT_TRUE(trimmingView().StatusBar1->isVisibleTo(&trimmingView()));
+    EXPECT_TRUE(openFolderDialog().isEnabled());
 }
 
 TEST_F(Preview, UndecodableFileGivesTheDecodersMessage) {
@@ -112,9 +113,9 @@ TEST_F(Preview, UndecodableFileGivesTheDecodersMessage) {
     ASSERT_TRUE(noticeShown());
     EXPECT_FALSE(noticeText().isEmpty());
     EXPECT_NE(noticeText(), QStringLiteral("ファイルが見当たりません"));
-    EXPECT_FALSE(form7().isVisible());
+    EXPECT_FALSE(trimmingView().isVisible());
     pressNoticeOk();
-    EXPECT_TRUE(form2().isEnabled());
+    EXPECT_TRUE(openFolderDialog().isEnabled());
 }
 
 }  // namespace

@@ -1,10 +1,10 @@
 #include "tests/windows/trimming/TrimmingFixture.h"
 
 #include "catalogue/CatalogueList.h"
-#include "catalogue/TForm1.h"
-#include "dialogs/TForm2.h"
+#include "catalogue/MainWindow.h"
+#include "dialogs/OpenFolderDialog.h"
 #include "tests/support/TestFiles.h"
-#include "trimming/TForm7.h"
+#include "trimming/TrimmingView.h"
 #include "trimming/ViewPicture.h"
 
 #include <QAction>
@@ -54,7 +54,7 @@ void TrimmingFixture::openDialog() {
 
 void TrimmingFixture::loadPictures() {
     loadFolder(pictures_.path());
-    ASSERT_EQ(list().count(), form2().fileCount());
+    ASSERT_EQ(list().count(), openFolderDialog().fileCount());
 }
 
 void TrimmingFixture::doubleClickItem(int row) {
@@ -66,19 +66,19 @@ void TrimmingFixture::doubleClickItem(int row) {
 }
 
 void TrimmingFixture::doubleClickEntry(int entry) {
-    QTreeWidgetItem* item = form2().ShellListView1->topLevelItem(entry);
+    QTreeWidgetItem* item = openFolderDialog().ShellListView1->topLevelItem(entry);
     ASSERT_NE(item, nullptr);
-    form2().ShellListView1->scrollToItem(item);
-    const QPoint centre = form2().ShellListView1->visualItemRect(item).center();
-    doubleClick(form2().ShellListView1->viewport(), centre);
+    openFolderDialog().ShellListView1->scrollToItem(item);
+    const QPoint centre = openFolderDialog().ShellListView1->visualItemRect(item).center();
+    doubleClick(openFolderDialog().ShellListView1->viewport(), centre);
 }
 
 void TrimmingFixture::doubleClickPicture() {
-    doubleClick(form7().Image1, QPoint(5, 5));
+    doubleClick(trimmingView().Image1, QPoint(5, 5));
 }
 
 bool TrimmingFixture::viewSettled() {
-    const TForm7& view = form7();
+    const TrimmingView& view = trimmingView();
     const QScreen* screen = QGuiApplication::primaryScreen();
     return view.isVisible() && view.isMaximized() &&
            view.frameGeometry().size() == screen->availableGeometry().size() &&
@@ -87,23 +87,24 @@ bool TrimmingFixture::viewSettled() {
 
 void TrimmingFixture::waitForView() {
     ASSERT_TRUE(waitFor([this] { return viewSettled(); }))
-        << "visible " << form7().isVisible() << " maximised " << form7().isMaximized() << " frame "
-        << form7().frameGeometry().width() << "x" << form7().frameGeometry().height() << " picture "
-        << form7().Image1->picture().width() << " area " << form7().Image1->width() << " notice "
-        << noticeShown() << " main " << form1().isEnabled();
+        << "visible " << trimmingView().isVisible() << " maximised " << trimmingView().isMaximized()
+        << " frame " << trimmingView().frameGeometry().width() << "x"
+        << trimmingView().frameGeometry().height() << " picture "
+        << trimmingView().Image1->picture().width() << " area " << trimmingView().Image1->width()
+        << " notice " << noticeShown() << " main " << mainWindow().isEnabled();
     // Let a pending re-layout run, so the picture is final.
     QTest::qWait(20);
     ASSERT_TRUE(viewSettled());
 }
 
 void TrimmingFixture::key(int qtKey, Qt::KeyboardModifiers modifiers) {
-    QTest::keyClick(&form7(), static_cast<Qt::Key>(qtKey), modifiers);
+    QTest::keyClick(&trimmingView(), static_cast<Qt::Key>(qtKey), modifiers);
 }
 
 void TrimmingFixture::holdKey(int qtKey, int repeats) {
     auto send = [&](QEvent::Type type, bool repeat) {
         QKeyEvent event(type, qtKey, Qt::NoModifier, QString(), repeat);
-        QCoreApplication::sendEvent(&form7(), &event);
+        QCoreApplication::sendEvent(&trimmingView(), &event);
     };
     send(QEvent::KeyPress, false);
     for (int n = 0; n < repeats; ++n) {
@@ -114,20 +115,20 @@ void TrimmingFixture::holdKey(int qtKey, int repeats) {
 }
 
 QString TrimmingFixture::title() {
-    return form7().windowTitle();
+    return trimmingView().windowTitle();
 }
 QString TrimmingFixture::panel1Text() {
-    return form7().Panel1->text();
+    return trimmingView().Panel1->text();
 }
 bool TrimmingFixture::panel1Shown() {
-    return form7().Panel1->isVisible();
+    return trimmingView().Panel1->isVisible();
 }
 QString TrimmingFixture::viewStatus(int panel) {
-    return form7().statusText(panel);
+    return trimmingView().statusText(panel);
 }
 
 trimming::ViewFit TrimmingFixture::fitInView(int width, int height) {
-    const QSize area = form7().Image1->size();
+    const QSize area = trimmingView().Image1->size();
     return trimming::fitImage(width, height, area.width(), area.height());
 }
 

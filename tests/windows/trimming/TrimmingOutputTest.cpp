@@ -3,12 +3,12 @@
 #include "tests/windows/trimming/TrimmingFixture.h"
 
 #include "catalogue/CatalogueList.h"
-#include "catalogue/TForm1.h"
-#include "dialogs/TForm2.h"
+#include "catalogue/MainWindow.h"
+#include "dialogs/OpenFolderDialog.h"
 #include "imaging/PictureIo.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/TestFiles.h"
-#include "trimming/TForm7.h"
+#include "trimming/TrimmingView.h"
 #include "trimming/ViewPicture.h"
 
 #include <QDir>
@@ -37,7 +37,7 @@ protected:
         ASSERT_TRUE(waitFor([&] { return panel1Text() == doneText; }))
             << panel1Text().toStdString();
         ASSERT_TRUE(waitFor([&] { return !panel1Shown(); }));
-        EXPECT_FALSE(form7().Timer1->isActive());
+        EXPECT_FALSE(trimmingView().Timer1->isActive());
     }
 
     QStringList trimmingFiles() {
@@ -100,7 +100,7 @@ TEST_F(TrimmingOutput, EnterCutsTheFramePastTheEdgesUnderEachNamingMode) {
     // Show-next off: the same picture stays, with its frame.
     EXPECT_EQ(state().CurrentIndex, 0);
     EXPECT_TRUE(title().startsWith(QStringLiteral(" [ a.b.bmp ")));
-    EXPECT_TRUE(form7().Image1->outlineShown());
+    EXPECT_TRUE(trimmingView().Image1->outlineShown());
 }
 
 TEST_F(TrimmingOutput, SavingStepsToTheNextPictureUntilTheLast) {
@@ -126,7 +126,7 @@ TEST_F(TrimmingOutput, SavingStepsToTheNextPictureUntilTheLast) {
               testing_support::readBytes(picturePath(QStringLiteral("p3.jpg"))));
     // The last picture stays.
     EXPECT_EQ(state().CurrentIndex, 2);
-    EXPECT_TRUE(form7().isVisible());
+    EXPECT_TRUE(trimmingView().isVisible());
 }
 
 TEST_F(TrimmingOutput, FrameCornerOutsideTheSmallerPictureIsRefused) {
@@ -139,9 +139,9 @@ TEST_F(TrimmingOutput, FrameCornerOutsideTheSmallerPictureIsRefused) {
     key(Qt::Key_Return);
     EXPECT_EQ(panel1Text(), QStringLiteral("範囲外 処理不能"));
     EXPECT_TRUE(panel1Shown());
-    EXPECT_EQ(form7().Timer1->interval(), 2000);
+    EXPECT_EQ(trimmingView().Timer1->interval(), 2000);
     ASSERT_TRUE(waitFor([&] { return !panel1Shown(); }));
-    EXPECT_FALSE(form7().Timer1->isActive());
+    EXPECT_FALSE(trimmingView().Timer1->isActive());
     EXPECT_FALSE(QFileInfo::exists(pictures_.path() + QStringLiteral("/trimming")));
 }
 
@@ -153,7 +153,7 @@ TEST_F(TrimmingOutput, ZeroFrameAfterAPreviewWritesNothing) {
     doubleClickEntry(0);
     waitForView();
     doubleClickPicture();
-    QTest::mouseClick(form2().Button2, Qt::LeftButton);
+    QTest::mouseClick(openFolderDialog().Button2, Qt::LeftButton);
     EXPECT_EQ(state().CurrentFolder, folder);
     EXPECT_EQ(list().count(), 3);
 
@@ -171,25 +171,25 @@ TEST_F(TrimmingOutput, ClosingDropsARequestNotYetWritten) {
     waitForView();
     key(Qt::Key_Return);
     doubleClickPicture();
-    EXPECT_FALSE(form7().Timer1->isActive());
+    EXPECT_FALSE(trimmingView().Timer1->isActive());
     EXPECT_FALSE(panel1Shown());
     QTest::qWait(50);
     EXPECT_TRUE(trimmingFiles().isEmpty());
-    EXPECT_TRUE(form1().isEnabled());
+    EXPECT_TRUE(mainWindow().isEnabled());
 }
 
 TEST_F(TrimmingOutput, ClosingAfterTheWriteFinishesWithoutReopening) {
     doubleClickItem(0);
     waitForView();
     key(Qt::Key_Space);
-    ASSERT_TRUE(waitFor([&] { return form7().Timer1->interval() == 301; }));
+    ASSERT_TRUE(waitFor([&] { return trimmingView().Timer1->interval() == 301; }));
     EXPECT_EQ(trimmingFiles(), QStringList{QStringLiteral("a.b.bmp")});
     doubleClickPicture();
-    ASSERT_TRUE(waitFor([&] { return !form7().Timer1->isActive(); }));
+    ASSERT_TRUE(waitFor([&] { return !trimmingView().Timer1->isActive(); }));
     EXPECT_EQ(panel1Text(), QStringLiteral("コピー OK"));
-    EXPECT_FALSE(form7().isVisible());
+    EXPECT_FALSE(trimmingView().isVisible());
     EXPECT_EQ(state().CurrentIndex, 0);
-    EXPECT_TRUE(form1().isEnabled());
+    EXPECT_TRUE(mainWindow().isEnabled());
 }
 
 TEST_F(TrimmingOutput, FailuresEndTheRequestWithTheirMessage) {
@@ -200,7 +200,7 @@ TEST_F(TrimmingOutput, FailuresEndTheRequestWithTheirMessage) {
     damaged.write("BM cut short");
     damaged.close();
     key(Qt::Key_Return);
-    ASSERT_TRUE(waitFor([&] { return form7().Timer1->interval() == 2000; }));
+    ASSERT_TRUE(waitFor([&] { return trimmingView().Timer1->interval() == 2000; }));
     EXPECT_TRUE(panel1Shown());
     EXPECT_NE(panel1Text(), QStringLiteral("処理中"));
     EXPECT_FALSE(panel1Text().isEmpty());
@@ -210,7 +210,7 @@ TEST_F(TrimmingOutput, FailuresEndTheRequestWithTheirMessage) {
     ASSERT_TRUE(
         waitFor([&] { return panel1Text() == QStringLiteral("ファイルが見当たりません"); }));
     ASSERT_TRUE(waitFor([&] { return !panel1Shown(); }));
-    EXPECT_FALSE(form7().Timer1->isActive());
+    EXPECT_FALSE(trimmingView().Timer1->isActive());
     EXPECT_TRUE(trimmingFiles().isEmpty());
     EXPECT_EQ(state().CurrentIndex, 0);
 }

@@ -2,10 +2,10 @@
 #include "tests/windows/trimming/TrimmingFixture.h"
 
 #include "catalogue/CatalogueList.h"
-#include "catalogue/TForm1.h"
-#include "dialogs/TForm2.h"
+#include "catalogue/MainWindow.h"
+#include "dialogs/OpenFolderDialog.h"
 #include "tests/support/TestFiles.h"
-#include "trimming/TForm7.h"
+#include "trimming/TrimmingView.h"
 #include "trimming/ViewPicture.h"
 
 #include <QApplication>
@@ -20,7 +20,7 @@
 
 namespace {
 
-class TrimmingView : public TrimmingFixture {
+class TrimmingViewTest : public TrimmingFixture {
 protected:
     void SetUp() override {
         TrimmingFixture::SetUp();
@@ -38,7 +38,7 @@ protected:
         const FrameFields& f = state().Frame;
         const ViewPicture::Outline expected{f.ViewFrameLeft, f.ViewFrameTop, f.ViewFrameWidth,
                                             f.ViewFrameHeight};
-        const QList<ViewPicture::Outline> drawn = form7().Image1->outlines();
+        const QList<ViewPicture::Outline> drawn = trimmingView().Image1->outlines();
         if (drawn.size() == 1 && drawn.front() == expected) {
             return ::testing::AssertionSuccess();
         }
@@ -56,21 +56,21 @@ protected:
     }
 };
 
-TEST_F(TrimmingView, DoubleClickShowsThePictureWithTheWholeFrameAndTitle) {
+TEST_F(TrimmingViewTest, DoubleClickShowsThePictureWithTheWholeFrameAndTitle) {
     EXPECT_TRUE(title().isEmpty());
     // Placed once, at the designed window's centre.
-    EXPECT_EQ(form7().Panel1->geometry(), QRect(1010 / 2 - 100, 552 / 2 - 30, 200, 60));
+    EXPECT_EQ(trimmingView().Panel1->geometry(), QRect(1010 / 2 - 100, 552 / 2 - 30, 200, 60));
     doubleClickItem(0);
     waitForView();
     EXPECT_EQ(title(), QStringLiteral(" [ a.b.bmp   40x30 ]     [ 枠位置 X:0 Y:0   範囲 40x30 ]"));
-    EXPECT_FALSE(form1().isEnabled());
-    EXPECT_EQ(state().ReturnTo, 1);
-    EXPECT_EQ(QApplication::focusWidget(), &form7());
+    EXPECT_FALSE(mainWindow().isEnabled());
+    EXPECT_EQ(trimmingView().mode(), TrimmingView::Mode::Item);
+    EXPECT_EQ(QApplication::focusWidget(), &trimmingView());
 
     // A small picture is centred at its own size; the frame is the picture.
     const trimming::ViewFit fit = fitInView(40, 30);
     ASSERT_FALSE(fit.scaled);
-    const QImage& shown = form7().Image1->picture();
+    const QImage& shown = trimmingView().Image1->picture();
     const QImage source = pattern(40, 30);
     EXPECT_EQ(shown.pixel(fit.left + 5, fit.top + 7), source.pixel(5, 7));
     EXPECT_EQ(shown.pixel(fit.left - 1, fit.top), qRgb(0, 0, 0));
@@ -82,7 +82,7 @@ TEST_F(TrimmingView, DoubleClickShowsThePictureWithTheWholeFrameAndTitle) {
     EXPECT_EQ(shown.pixel(dotX, fit.top), source.pixel(dotX - fit.left, 0) ^ 0x00FFFFFFu);
     EXPECT_EQ(shown.pixel(dotX + 1, fit.top), source.pixel(dotX + 1 - fit.left, 0));
 
-    EXPECT_TRUE(form7().StatusBar1->isVisible());
+    EXPECT_TRUE(trimmingView().StatusBar1->isVisible());
     EXPECT_EQ(viewStatus(0), QStringLiteral("[1]-[6] 枠移動量 5"));
     EXPECT_EQ(viewStatus(1), QStringLiteral("[T] 次表示 有効"));
     EXPECT_EQ(viewStatus(2), QStringLiteral("[N] 元名+なし"));
@@ -90,12 +90,12 @@ TEST_F(TrimmingView, DoubleClickShowsThePictureWithTheWholeFrameAndTitle) {
     EXPECT_FALSE(panel1Shown());
 
     doubleClickPicture();
-    EXPECT_FALSE(form7().isVisible());
-    EXPECT_TRUE(form1().isEnabled());
-    EXPECT_TRUE(form7().Image1->picture().isNull());
+    EXPECT_FALSE(trimmingView().isVisible());
+    EXPECT_TRUE(mainWindow().isEnabled());
+    EXPECT_TRUE(trimmingView().Image1->picture().isNull());
 }
 
-TEST_F(TrimmingView, FrameIsKeptAcrossPicturesAndStartsAnewAfterAFolderOpening) {
+TEST_F(TrimmingViewTest, FrameIsKeptAcrossPicturesAndStartsAnewAfterAFolderOpening) {
     doubleClickItem(0);
     waitForView();
     key(Qt::Key_S);
@@ -121,7 +121,7 @@ TEST_F(TrimmingView, FrameIsKeptAcrossPicturesAndStartsAnewAfterAFolderOpening) 
     EXPECT_EQ(framePart(), QStringLiteral("     [ 枠位置 X:0 Y:0   範囲 1000x200 ]"));
 }
 
-TEST_F(TrimmingView, FrameKeysMoveAndResizeTheFrame) {
+TEST_F(TrimmingViewTest, FrameKeysMoveAndResizeTheFrame) {
     doubleClickItem(0);
     waitForView();
     auto expectFrame = [this](const char* text) {
@@ -180,7 +180,7 @@ TEST_F(TrimmingView, FrameKeysMoveAndResizeTheFrame) {
     EXPECT_EQ(viewStatus(2), QStringLiteral("[N] 元名+なし"));
 }
 
-TEST_F(TrimmingView, ShiftWithADigitChoosesTheStepOfTheDigit) {
+TEST_F(TrimmingViewTest, ShiftWithADigitChoosesTheStepOfTheDigit) {
     doubleClickItem(0);
     waitForView();
     // As X11 reports the digit keys with Shift on a US or JIS layout: the
@@ -189,7 +189,7 @@ TEST_F(TrimmingView, ShiftWithADigitChoosesTheStepOfTheDigit) {
                        quint32 keyCode, const QString& text) {
         const quint32 shiftMask = modifiers.testFlag(Qt::ShiftModifier) ? 1 : 0;
         QKeyEvent event(type, qtKey, modifiers, keyCode, text.front().unicode(), shiftMask, text);
-        QCoreApplication::sendEvent(&form7(), &event);
+        QCoreApplication::sendEvent(&trimmingView(), &event);
     };
     send(QEvent::KeyPress, Qt::Key_NumberSign, Qt::ShiftModifier, 12, QStringLiteral("#"));
     send(QEvent::KeyRelease, Qt::Key_NumberSign, Qt::ShiftModifier, 12, QStringLiteral("#"));
@@ -205,7 +205,7 @@ TEST_F(TrimmingView, ShiftWithADigitChoosesTheStepOfTheDigit) {
     EXPECT_EQ(framePart(), QStringLiteral("     [ 枠位置 X:0 Y:0   範囲 40x75 ]"));
 }
 
-TEST_F(TrimmingView, HeldKeysRepeatMovesButStepOnce) {
+TEST_F(TrimmingViewTest, HeldKeysRepeatMovesButStepOnce) {
     doubleClickItem(0);
     waitForView();
     holdKey(Qt::Key_S, 2);
@@ -216,12 +216,12 @@ TEST_F(TrimmingView, HeldKeysRepeatMovesButStepOnce) {
 
     // The release of a key pressed in another window does nothing here.
     QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier);
-    QCoreApplication::sendEvent(&form7(), &release);
+    QCoreApplication::sendEvent(&trimmingView(), &release);
     EXPECT_FALSE(panel1Shown());
-    EXPECT_FALSE(form7().Timer1->isActive());
+    EXPECT_FALSE(trimmingView().Timer1->isActive());
 }
 
-TEST_F(TrimmingView, XAndZStepThroughTheCatalogueWithoutWrapping) {
+TEST_F(TrimmingViewTest, XAndZStepThroughTheCatalogueWithoutWrapping) {
     doubleClickItem(0);
     waitForView();
     key(Qt::Key_S);
@@ -243,63 +243,63 @@ TEST_F(TrimmingView, XAndZStepThroughTheCatalogueWithoutWrapping) {
     EXPECT_EQ(state().CurrentIndex, 1);
     EXPECT_EQ(selectedRows(), std::vector<int>{1});
     EXPECT_TRUE(title().startsWith(QStringLiteral(" [ p2.bmp ")));
-    EXPECT_FALSE(form1().isEnabled());
+    EXPECT_FALSE(mainWindow().isEnabled());
 }
 
-TEST_F(TrimmingView, MissingFileKeepsThePreviousPictureUntilTheNoticeCloses) {
+TEST_F(TrimmingViewTest, MissingFileKeepsThePreviousPictureUntilTheNoticeCloses) {
     doubleClickItem(0);
     waitForView();
-    const QImage before = form7().Image1->picture();
+    const QImage before = trimmingView().Image1->picture();
     ASSERT_TRUE(QFile::remove(picturePath(QStringLiteral("p2.bmp"))));
     key(Qt::Key_X);
     ASSERT_TRUE(noticeShown());
     EXPECT_EQ(noticeText(), QStringLiteral("ファイルが見当たりません"));
-    EXPECT_TRUE(form7().isVisible());
-    EXPECT_FALSE(form7().Image1->outlineShown());
+    EXPECT_TRUE(trimmingView().isVisible());
+    EXPECT_FALSE(trimmingView().Image1->outlineShown());
     EXPECT_EQ(state().CurrentIndex, 1);
     pressNoticeOk();
-    EXPECT_FALSE(form7().isVisible());
-    EXPECT_TRUE(form1().isEnabled());
+    EXPECT_FALSE(trimmingView().isVisible());
+    EXPECT_TRUE(mainWindow().isEnabled());
 
     // Straight from the catalogue: the notice alone.
     doubleClickItem(1);
     ASSERT_TRUE(noticeShown());
-    EXPECT_FALSE(form7().isVisible());
-    EXPECT_FALSE(form1().isEnabled());
+    EXPECT_FALSE(trimmingView().isVisible());
+    EXPECT_FALSE(mainWindow().isEnabled());
     pressNoticeOk();
-    EXPECT_TRUE(form1().isEnabled());
+    EXPECT_TRUE(mainWindow().isEnabled());
 }
 
-TEST_F(TrimmingView, UndecodableFileGivesItsMessageAndTheProgramStaysUsable) {
+TEST_F(TrimmingViewTest, UndecodableFileGivesItsMessageAndTheProgramStaysUsable) {
     testing_support::writeBytes(picturePath(QStringLiteral("p2.bmp")), "BM this is not a bitmap");
 
     doubleClickItem(1);
     ASSERT_TRUE(noticeShown());
     EXPECT_FALSE(noticeText().isEmpty());
     EXPECT_NE(noticeText(), QStringLiteral("ファイルが見当たりません"));
-    EXPECT_FALSE(form7().isVisible());
+    EXPECT_FALSE(trimmingView().isVisible());
     pressNoticeOk();
-    EXPECT_TRUE(form1().isEnabled());
+    EXPECT_TRUE(mainWindow().isEnabled());
 
     doubleClickItem(0);
     waitForView();
     key(Qt::Key_X);
     ASSERT_TRUE(noticeShown());
-    EXPECT_TRUE(form7().isVisible());
+    EXPECT_TRUE(trimmingView().isVisible());
     EXPECT_TRUE(title().startsWith(QStringLiteral(" [ a.b.bmp ")));
     pressNoticeOk();
-    EXPECT_FALSE(form7().isVisible());
-    EXPECT_TRUE(form1().isEnabled());
+    EXPECT_FALSE(trimmingView().isVisible());
+    EXPECT_TRUE(mainWindow().isEnabled());
 }
 
-TEST_F(TrimmingView, DoubleClickWhileLoadingDoesNothing) {
+TEST_F(TrimmingViewTest, DoubleClickWhileLoadingDoesNothing) {
     openDialog();
-    QTest::mouseClick(form2().Button1, Qt::LeftButton);
-    ASSERT_EQ(form1().statusText(0), QStringLiteral("読込中"));
-    form1().ListView1DblClick();
-    EXPECT_FALSE(form7().isVisible());
+    QTest::mouseClick(openFolderDialog().Button1, Qt::LeftButton);
+    ASSERT_EQ(mainWindow().statusText(0), QStringLiteral("読込中"));
+    mainWindow().openTrimmingView();
+    EXPECT_FALSE(trimmingView().isVisible());
     EXPECT_FALSE(noticeShown());
-    ASSERT_TRUE(waitFor([&] { return form1().statusText(0) == QStringLiteral("読込完了"); }));
+    ASSERT_TRUE(waitFor([&] { return mainWindow().statusText(0) == QStringLiteral("読込完了"); }));
 }
 
 }  // namespace

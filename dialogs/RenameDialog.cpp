@@ -1,0 +1,128 @@
+#include "dialogs/RenameDialog.h"
+
+#include "core/AppState.h"
+#include "core/FormLook.h"
+#include "core/WindowPorts.h"
+#include "dialogs/NoticeBox.h"
+#include "dialogs/RenameCheck.h"
+#include "dialogs/RenameRules.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+constexpr int kClientWidth = 314;
+constexpr int kClientHeight = 88;
+// The rename dialog's notices give control back to it.
+constexpr auto kNoticeReturn = NoticeBox::ReturnTo::RenameDialog;
+}  // namespace
+
+RenameDialog::RenameDialog(AppState& state, Windows& windows) : state_(state), windows_(windows) {
+    setAccessibleNames(*this, QStringLiteral("Form4"));
+    makeDialogWindow(*this, kClientWidth, kClientHeight, CloseButton::Shown);
+    setWindowTitle(QStringLiteral("リネーム"));
+
+    // One line: a file name has no line breaks, and Enter means OK.
+    Memo1 = named(new QLineEdit(QStringLiteral("Memo1"), this), QStringLiteral("Memo1"),
+                  QStringLiteral("新しいファイル名"));
+    Memo1->setMaxLength(kMaxNameLength);
+    setPixelFont(*Memo1, 15);
+    Memo1->installEventFilter(this);
+
+    Button1 =
+        pushButton(this, QStringLiteral("Button1"), QStringLiteral("OK"), QRect(72, 48, 75, 25));
+    Button2 = pushButton(this, QStringLiteral("Button2"), QStringLiteral("キャンセル"),
+                         QRect(168, 48, 75, 25));
+
+    connect(Button1, &QPushButton::clicked, this, &RenameDialog::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &RenameDialog::Button2Click);
+    layoutControls();
+}
+
+void RenameDialog::layoutControls() {
+    // The name box stretches with the window's width.
+    Memo1->setGeometry(8, 8, width() - (kClientWidth - 298), 23);
+}
+
+void RenameDialog::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    layoutControls();
+}
+
+bool RenameDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Memo1 && event->type() == QEvent::KeyPress) {
+        if (Memo1KeyDown(static_cast<QKeyEvent*>(event)->key()))
+            return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool RenameDialog::Memo1KeyDown(int key) {
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        Button1Click();
+        return true;
+    }
+    if (key == Qt::Key_Escape) {
+        closeDialog();
+        return true;
+    }
+    return false;
+}
+
+void RenameDialog::closeDialog() {
+    hide();
+    QWidget& main = windows_.main->window();
+    main.setEnabled(true);
+    main.activateWindow();
+}
+
+void RenameDialog::Button2Click() {
+    closeDialog();
+}
+
+void RenameDialog::closeEvent(QCloseEvent* event) {
+    // Under a notice only the notice's OK leads on.
+    if (!isEnabled()) {
+        event->ignore();
+        return;
+    }
+    windows_.main->window().setEnabled(true);
+    event->accept();
+}
+
+void RenameDialog::Button1Click() {
+    const QString newName = Memo1->text();
+    if (newName.isEmpty())
+        return;
+    NoticeBox& notice = *windows_.noticeBox;
+    const QListWidgetItem* item = windows_.main->catalogueList().item(state_.CurrentIndex);
+    const QString oldName = item ? item->text() : QString();
+
+    const dialogs::RenameCheck check = dialogs::checkRename(state_.CurrentFolder, oldName, newName);
+    if (check.nameRefused) {
+        notice.notify(kNoticeReturn, this, dialogs::kForbiddenNameNotice,
+                      dialogs::kForbiddenCharacterList);
+        return;
+    }
+    // Both of these may show in one pass; the box then reads the second.
+    if (check.nameTaken)
+        notice.notify(kNoticeReturn, this, dialogs::kNameTakenNotice);
+    if (check.fileMissing)
+        notice.notify(kNoticeReturn, this, dialogs::kFileMissingNotice);
+    if (!check.ready())
+        return;
+
+    if (const auto failure = dialogs::renameChecked(state_.CurrentFolder, oldName, newName)) {
+        notice.notify(kNoticeReturn, this, *failure,
+                      *failure == dialogs::kForbiddenNameNotice
+                          ? std::optional<QString>(dialogs::kForbiddenCharacterList)
+                          : std::nullopt);
+        return;
+    }
+    // The main window takes the new caption while it is still disabled.
+    windows_.main->showRenamed(state_.CurrentIndex, newName);
+    closeDialog();
+}
