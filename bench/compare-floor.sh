@@ -7,6 +7,7 @@
 #
 #     bench/compare-floor.sh [-r ROUNDS] [-n SPREADS] [-s WxH] [-t THRESHOLD]
 #                            [-w WORKDIR] [-b BUILDDIR] [-c "CONTENDERS"]
+#                            [-p PREVIOUS_BENCH_ITEMS]
 #
 # Contenders (default "floor floor-fresh floor-sync items magick"):
 #   floor         bench_floor: plain libjpeg, buffers kept
@@ -15,6 +16,8 @@
 #   floor2        the floor in two processes, each taking every other spread
 #   items         bench_items: split::processItem + split::commitItem
 #   items-turn    the same with a quarter turn of every page
+#   items-prev    bench_items of an earlier build (-p), to compare a change
+#   items-prev-turn  the same with a quarter turn of every page
 #   reuse         bench_reuse: the program's work with the decode target kept
 #   reuse-nosync  the same with plain writes
 #   magick        /usr/bin/convert, one spread at a time, one thread
@@ -30,7 +33,8 @@ threshold=100
 work=${TMPDIR:-/tmp}/quillfold-bench
 build=$here/build
 contenders=(floor floor-fresh floor-sync items magick)
-while getopts "r:n:s:t:w:b:c:" option; do
+previous=
+while getopts "r:n:s:t:w:b:c:p:" option; do
     case $option in
         r) rounds=$OPTARG ;;
         n) count=$OPTARG ;;
@@ -39,7 +43,8 @@ while getopts "r:n:s:t:w:b:c:" option; do
         w) work=$OPTARG ;;
         b) build=$OPTARG ;;
         c) read -r -a contenders <<< "$OPTARG" ;;
-        *) sed -n '2,23p' "$0" >&2; exit 2 ;;
+        p) previous=$OPTARG ;;
+        *) sed -n '2,27p' "$0" >&2; exit 2 ;;
     esac
 done
 
@@ -53,6 +58,10 @@ for program in "$bookgen" "$floor" "$items" "$reuse" /usr/bin/time; do
         exit 2
     fi
 done
+if [[ " ${contenders[*]} " == *" items-prev"* ]] && [ ! -x "$previous" ]; then
+    echo "items-prev needs -p with an earlier build's bench_items" >&2
+    exit 2
+fi
 if [[ " ${contenders[*]} " == *" magick"* ]] && [ ! -x /usr/bin/convert ]; then
     echo "missing /usr/bin/convert (apt install imagemagick, or leave magick out with -c)" >&2
     exit 2
@@ -89,6 +98,8 @@ run() {
         floor2) "$floor" --processes 2 --threshold "$threshold" --quality 80 "$corpus" "$out" ;;
         items) "$items" --threshold "$threshold" --quality 80 "$corpus" "$out" ;;
         items-turn) "$items" --turn L --threshold "$threshold" --quality 80 "$corpus" "$out" ;;
+        items-prev) "$previous" --threshold "$threshold" --quality 80 "$corpus" "$out" ;;
+        items-prev-turn) "$previous" --turn L --threshold "$threshold" --quality 80 "$corpus" "$out" ;;
         reuse) "$reuse" --threshold "$threshold" --quality 80 "$corpus" "$out" ;;
         reuse-nosync) "$reuse" --no-sync --threshold "$threshold" --quality 80 "$corpus" "$out" ;;
         magick) magick_split "$corpus" "$out" 1 ;;
@@ -112,7 +123,8 @@ for ((round = 0; round < rounds; round++)); do
         sync  # the previous run's writes are not this run's time
         export -f run magick_split magick_one
         if ! /usr/bin/time -f "%e %U %S %M %R" -o "$work/time.txt" \
-            env floor="$floor" items="$items" reuse="$reuse" corpus="$corpus" threshold="$threshold" \
+            env floor="$floor" items="$items" previous="$previous" reuse="$reuse" corpus="$corpus" \
+            threshold="$threshold" \
             fuzz="$fuzz" work="$work" bash -c "run $name" > /dev/null 2> "$work/stderr.txt"; then
             echo "$name failed:" >&2
             cat "$work/stderr.txt" >&2
@@ -124,7 +136,7 @@ for ((round = 0; round < rounds; round++)); do
     # The contenders must do the same work: the program's outputs and the
     # floor's are the same bytes (the same libjpeg, settings and pixels).
     if [ "$round" -eq 0 ] && [[ " ${contenders[*]} " == *" floor "* ]]; then
-        for other in items reuse reuse-nosync; do
+        for other in items items-prev reuse reuse-nosync; do
             [[ " ${contenders[*]} " == *" $other "* ]] || continue
             different=0
             for file in "$work/out-floor"/*; do

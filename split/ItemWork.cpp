@@ -62,9 +62,8 @@ std::optional<QImage> finishPart(QImage part, const SplitOptions& options, bool 
 }
 
 // Finishes and encodes one picture into `work`; false with the problem set
-// on failure.
-// The finished picture lives only until its bytes are made, so the next
-// part can be turned into the same memory.
+// on failure. The finished picture lives only until its bytes are made, so
+// the next part can be turned into the same memory.
 bool planWrite(QImage picture, const QString& targetPath, const SplitItem& item,
                const SplitOptions& options, bool allowTurn, ItemWorkspace& workspace,
                ItemWork& work) {
