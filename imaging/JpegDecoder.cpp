@@ -29,6 +29,7 @@ struct RowRequest {
 
 // Results of one decode, owned by the caller.
 struct DecodeTarget {
+    PixelBuffer* keptPixels = nullptr;  // where the pixels go; a new picture when null
     QImage image;
     QSize size;
     QString error;
@@ -79,7 +80,8 @@ bool acceptRows(DecodeTarget* target, const RowRequest& request, int height) {
 }
 
 bool allocatePicture(DecodeTarget* target, int width, int height) {
-    target->image = QImage(width, height, QImage::Format_RGB888);
+    target->image = target->keptPixels != nullptr ? target->keptPixels->picture(width, height)
+                                                  : QImage(width, height, QImage::Format_RGB888);
     if (target->image.isNull()) {
         target->error = QStringLiteral("メモリが足りません");
         return false;
@@ -231,8 +233,10 @@ bool runHeaderRead(const QByteArray* bytes, FILE* file, DecodeTarget* target) {
     return accepted;
 }
 
-Expected<QImage> decodeWith(const QByteArray& bytes, const RowRequest& request) {
+Expected<QImage> decodeWith(const QByteArray& bytes, const RowRequest& request,
+                            PixelBuffer* keptPixels = nullptr) {
     DecodeTarget target;
+    target.keptPixels = keptPixels;
     if (!runDecode(bytes, request, &target)) {
         return ImageError{target.error};
     }
@@ -250,6 +254,10 @@ Expected<QSize> sizeResult(bool ok, const DecodeTarget& target) {
 
 Expected<QImage> decodeJpeg(const QByteArray& bytes) {
     return decodeWith(bytes, RowRequest{});
+}
+
+Expected<QImage> decodeJpeg(const QByteArray& bytes, PixelBuffer& into) {
+    return decodeWith(bytes, RowRequest{}, &into);
 }
 
 Expected<QImage> decodeJpegRows(const QByteArray& bytes, const std::vector<int>& rows) {

@@ -58,7 +58,7 @@ void finishOutput(j_compress_ptr cinfo) {
 }
 
 struct EncodeTarget {
-    QByteArray bytes;
+    QByteArray* bytes;
     QString error;
 };
 
@@ -69,7 +69,7 @@ bool runEncode(const QImage& rgb, int quality, EncodeTarget* target) {
     destination.pub.init_destination = startOutput;
     destination.pub.empty_output_buffer = flushFullBuffer;
     destination.pub.term_destination = finishOutput;
-    destination.out = &target->bytes;
+    destination.out = target->bytes;
     destination.outOfMemory = false;
     cinfo.err = detail::installErrorManager(errors);
     if (setjmp(errors.jump)) {
@@ -104,17 +104,27 @@ bool runEncode(const QImage& rgb, int quality, EncodeTarget* target) {
 
 }  // namespace
 
-Expected<QByteArray> encodeJpeg(const QImage& picture, int quality) {
+Status encodeJpeg(const QImage& picture, int quality, QByteArray& into) {
     const Expected<QImage> prepared = rgbForEncoding(picture);
     if (!prepared) {
         return prepared.error();
     }
     const QImage& rgb = prepared.value();
-    EncodeTarget target;
+    into.resize(0);  // keeps the memory, unlike clear()
+    EncodeTarget target{&into, QString()};
     if (!runEncode(rgb, std::clamp(quality, 0, 100), &target)) {
+        into.resize(0);
         return ImageError{target.error};
     }
-    return std::move(target.bytes);
+    return success();
+}
+
+Expected<QByteArray> encodeJpeg(const QImage& picture, int quality) {
+    QByteArray bytes;
+    if (const Status encoded = encodeJpeg(picture, quality, bytes); !encoded) {
+        return encoded.error();
+    }
+    return bytes;
 }
 
 }  // namespace imaging

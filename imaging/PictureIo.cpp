@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace imaging {
 namespace {
 
@@ -57,7 +59,7 @@ PictureKind pictureKindOf(const QString& fileName) {
     return PictureKind::Unknown;
 }
 
-Expected<QByteArray> readPictureFile(const QString& path) {
+Status readPictureFile(const QString& path, QByteArray& into) {
     const PictureKind kind = pictureKindOf(path);
     if (kind == PictureKind::Unknown) {
         return unsupportedKind();
@@ -76,17 +78,28 @@ Expected<QByteArray> readPictureFile(const QString& path) {
     if (length > longestFile(kind)) {
         return ImageError{QStringLiteral("ファイルが大きすぎます")};
     }
-    return withoutExceptions([&]() -> Expected<QByteArray> {
+    return withoutExceptions([&]() -> Status {
         // No more than the length checked, should the file grow meanwhile.
-        QByteArray bytes = file.read(length);
-        if (file.error() != QFileDevice::NoError) {
+        // Resizing keeps the memory `into` already has.
+        into.resize(length);
+        const qint64 read = file.read(into.data(), length);
+        into.resize(std::max<qint64>(read, 0));
+        if (read < 0 || file.error() != QFileDevice::NoError) {
             return ImageError{QStringLiteral("ファイルを読めません")};
         }
-        if (bytes.isEmpty()) {
+        if (into.isEmpty()) {
             return ImageError{QStringLiteral("ファイルが空です")};
         }
-        return bytes;
+        return success();
     });
+}
+
+Expected<QByteArray> readPictureFile(const QString& path) {
+    QByteArray bytes;
+    if (const Status read = readPictureFile(path, bytes); !read) {
+        return read.error();
+    }
+    return bytes;
 }
 
 Expected<QImage> loadPicture(const QString& path) {
@@ -96,6 +109,16 @@ Expected<QImage> loadPicture(const QString& path) {
             return bytes.error();
         }
         return pictureKindOf(path) == PictureKind::Jpeg ? decodeJpeg(*bytes) : decodeBmp(*bytes);
+    });
+}
+
+Expected<QImage> loadPicture(const QString& path, ReadBuffers& kept) {
+    return withoutExceptions([&]() -> Expected<QImage> {
+        if (const Status read = readPictureFile(path, kept.fileBytes); !read) {
+            return read.error();
+        }
+        return pictureKindOf(path) == PictureKind::Jpeg ? decodeJpeg(kept.fileBytes, kept.pixels)
+                                                        : decodeBmp(kept.fileBytes);
     });
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "imaging/Expected.h"
+#include "imaging/PixelBuffer.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -57,11 +58,26 @@ PictureKind pictureKindOf(const QString& fileName);
 // ("メモリが足りません"): nothing is thrown.
 Expected<QImage> loadPicture(const QString& path);
 
+// The memory one thread keeps for reading pictures one after the other:
+// the file's bytes and the decoded pixels.
+struct ReadBuffers {
+    QByteArray fileBytes;
+    PixelBuffer pixels;
+};
+
+// loadPicture reading into `kept`: the same pictures and errors, but the
+// file's bytes and a JPEG's pixels go into memory kept from the last call
+// (a BMP's pixels are still a picture of their own). A JPEG picture is
+// therefore valid only until `kept` is used again (see PixelBuffer).
+Expected<QImage> loadPicture(const QString& path, ReadBuffers& kept);
+
 // The bytes of a ".jpg" or ".bmp" file, chosen by its extension, read whole
 // once its length is known to be within the longest a file of that kind
 // needs (kMaxJpegFileBytes, kMaxBmpFileBytes); "ファイルが大きすぎます"
 // otherwise, before anything is read. The errors are those of loadPicture.
 Expected<QByteArray> readPictureFile(const QString& path);
+// The same into `into`, whose memory is reused when it is large enough.
+Status readPictureFile(const QString& path, QByteArray& into);
 
 // The pixel size stored in the file's header, without decoding the pixels.
 // Same acceptance rules as loadPicture for the header itself.
@@ -76,6 +92,8 @@ Expected<QSize> readPictureSize(const QString& path);
 // warnings (extra bytes between markers, unknown JFIF revision) are ignored.
 Expected<QImage> decodeJpeg(const QByteArray& bytes);
 Expected<QImage> decodeBmp(const QByteArray& bytes);
+// decodeJpeg with the pixels in `into` (valid until its next use).
+Expected<QImage> decodeJpeg(const QByteArray& bytes, PixelBuffer& into);
 
 // Selected rows of a JPEG picture: an RGB888 image of the picture's full
 // width and rows.size() rows whose row i equals row rows[i] of
@@ -94,6 +112,8 @@ Expected<QSize> jpegSize(const QByteArray& bytes);
 // may differ by one unit between machines: compare decoded pixels with a
 // tolerance, never bytes.
 Expected<QByteArray> encodeJpeg(const QImage& picture, int quality);
+// The same bytes written into `into` (emptied first, its memory reused).
+Status encodeJpeg(const QImage& picture, int quality, QByteArray& into);
 
 // BMP output: 24-bit uncompressed Windows bitmap, bottom-up rows padded to
 // four bytes, 2835 pixels per metre.

@@ -25,15 +25,27 @@ QString extensionFor(OutputFormat format) {
     return format == OutputFormat::Bmp ? QStringLiteral(".bmp") : QStringLiteral(".jpg");
 }
 
-imaging::Expected<QByteArray> encode(const QImage& picture, const SplitOptions& options) {
+// The output file's bytes. A JPEG is encoded into the workspace's kept
+// buffer (it grows in small steps while libjpeg writes) and copied out at
+// its exact size; a BMP's size is known up front.
+imaging::Expected<QByteArray> encode(const QImage& picture, const SplitOptions& options,
+                                     ItemWorkspace& workspace) {
     if (options.format == OutputFormat::Bmp) {
         return imaging::encodeBmp(picture);
     }
-    return imaging::encodeJpeg(picture, options.jpegQuality);
+    const imaging::Status encoded =
+        imaging::encodeJpeg(picture, options.jpegQuality, workspace.encoded);
+    if (!encoded) {
+        return encoded.error();
+    }
+    return QByteArray(workspace.encoded.constData(), workspace.encoded.size());
 }
 
 // Margins, then the turn, as the options ask; nullopt when memory ran out.
-std::optional<QImage> finishPart(QImage part, const SplitOptions& options, bool allowTurn) {
+// The trimmed page is a view into the part; the turned one lives in the
+// workspace.
+std::optional<QImage> finishPart(QImage part, const SplitOptions& options, bool allowTurn,
+                                 ItemWorkspace& workspace) {
     if (options.removeMargins) {
         part = removeMargins(part, options.marginThreshold, options.keptMargin);
         if (part.isNull()) {
@@ -41,7 +53,7 @@ std::optional<QImage> finishPart(QImage part, const SplitOptions& options, bool 
         }
     }
     if (allowTurn && options.turn) {
-        part = turnQuarter(part, options.turnDirection);
+        part = turnQuarter(part, options.turnDirection, workspace.turned);
         if (part.isNull()) {
             return std::nullopt;
         }
@@ -50,15 +62,17 @@ std::optional<QImage> finishPart(QImage part, const SplitOptions& options, bool 
 }
 
 // Finishes and encodes one picture into `work`; false with the problem set
-// on failure.
+// on failure. The finished picture lives only until its bytes are made, so
+// the next part can be turned into the same memory.
 bool planWrite(QImage picture, const QString& targetPath, const SplitItem& item,
-               const SplitOptions& options, bool allowTurn, ItemWork& work) {
-    const auto finished = finishPart(std::move(picture), options, allowTurn);
+               const SplitOptions& options, bool allowTurn, ItemWorkspace& workspace,
+               ItemWork& work) {
+    const auto finished = finishPart(std::move(picture), options, allowTurn, workspace);
     if (!finished) {
         work.problem = ItemProblem{outOfMemory(), item.caption};
         return false;
     }
-    auto bytes = encode(*finished, options);
+    auto bytes = encode(*finished, options, workspace);
     if (!bytes) {
         work.problem = ItemProblem{bytes.error().message, item.caption};
         return false;
@@ -68,11 +82,12 @@ bool planWrite(QImage picture, const QString& targetPath, const SplitItem& item,
 }
 
 void planSelected(const SplitItem& item, const SplitOptions& options, const QString& outputFolder,
-                  ItemWork& work) {
+                  ItemWorkspace& workspace, ItemWork& work) {
     std::optional<SplitParts> parts;
     {
-        // The decoded picture lives only until it is cut.
-        const auto picture = imaging::loadPicture(item.sourcePath);
+        // The parts are views into the decoded picture, which stays in the
+        // workspace's memory.
+        const auto picture = imaging::loadPicture(item.sourcePath, workspace.reading);
         if (!picture) {
             work.problem = ItemProblem{picture.error().message, item.caption};
             return;
@@ -88,7 +103,8 @@ void planSelected(const SplitItem& item, const SplitOptions& options, const QStr
     const QString base = imaging::baseNameOf(item.caption);
     const QString extension = extensionFor(options.format);
     const QString firstPath = imaging::joinPath(outputFolder, base + "_1" + extension);
-    if (!planWrite(std::exchange(parts->first, QImage()), firstPath, item, options, true, work)) {
+    if (!planWrite(std::exchange(parts->first, QImage()), firstPath, item, options, true, workspace,
+                   work)) {
         work.outputs.clear();
         return;
     }
@@ -96,22 +112,22 @@ void planSelected(const SplitItem& item, const SplitOptions& options, const QStr
         const QString secondPath = imaging::joinPath(outputFolder, base + "_2" + extension);
         QImage second = std::move(*parts->second);
         parts->second.reset();
-        if (!planWrite(std::move(second), secondPath, item, options, true, work)) {
+        if (!planWrite(std::move(second), secondPath, item, options, true, workspace, work)) {
             work.outputs.clear();
         }
     }
 }
 
 void planResave(const SplitItem& item, const SplitOptions& options, const QString& outputFolder,
-                ItemWork& work) {
-    auto picture = imaging::loadPicture(item.sourcePath);
+                ItemWorkspace& workspace, ItemWork& work) {
+    auto picture = imaging::loadPicture(item.sourcePath, workspace.reading);
     if (!picture) {
         work.problem = ItemProblem{picture.error().message, item.caption};
         return;
     }
     const QString target = imaging::joinPath(
         outputFolder, imaging::baseNameOf(item.caption) + extensionFor(options.format));
-    planWrite(std::move(picture).value(), target, item, options, false, work);
+    planWrite(std::move(picture).value(), target, item, options, false, workspace, work);
 }
 
 // Runs one planning step of the item. Memory running out on the way (or
@@ -132,13 +148,13 @@ void runStep(ItemWork& work, const SplitItem& item, Step&& step) {
 }
 
 void planItem(const SplitItem& item, const SplitOptions& options, const QString& outputFolder,
-              ItemWork& work) {
+              ItemWorkspace& workspace, ItemWork& work) {
     if (!QFileInfo::exists(item.sourcePath)) {
         return;
     }
     if (item.selected) {
         work.numberStep = 1;
-        runStep(work, item, [&] { planSelected(item, options, outputFolder, work); });
+        runStep(work, item, [&] { planSelected(item, options, outputFolder, workspace, work); });
         return;
     }
     if (options.copyUnselected) {
@@ -150,17 +166,27 @@ void planItem(const SplitItem& item, const SplitOptions& options, const QString&
     }
     if (options.resaveUnselected) {
         work.numberStep += 1;
-        runStep(work, item, [&] { planResave(item, options, outputFolder, work); });
+        runStep(work, item, [&] { planResave(item, options, outputFolder, workspace, work); });
     }
 }
 
 }  // namespace
 
 ItemWork processItem(const SplitItem& item, const SplitOptions& options,
-                     const QString& outputFolder) {
+                     const QString& outputFolder, ItemWorkspace& workspace) {
     ItemWork work;
-    runStep(work, item, [&] { planItem(item, options, outputFolder, work); });
+    runStep(work, item, [&] { planItem(item, options, outputFolder, workspace, work); });
     return work;
+}
+
+ItemWork processItem(const SplitItem& item, const SplitOptions& options,
+                     const QString& outputFolder) {
+    // One workspace per thread: the batch's workers are pool threads that
+    // take item after item, and the memory goes when the pool retires the
+    // thread. Nothing of it leaves processItem, so no caller can hold a
+    // picture that the next item overwrites.
+    thread_local ItemWorkspace workspace;
+    return processItem(item, options, outputFolder, workspace);
 }
 
 }  // namespace split

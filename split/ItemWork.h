@@ -1,5 +1,7 @@
 #pragma once
 
+#include "imaging/PictureIo.h"
+#include "imaging/PixelBuffer.h"
 #include "split/SplitOptions.h"
 
 #include <QByteArray>
@@ -71,8 +73,29 @@ struct ItemWork {
 // ("メモリが足りません"): nothing is thrown.
 //
 // Pure apart from reading the source file: safe to call from a worker
-// thread, several items at once.
+// thread, several items at once. Each thread keeps the large buffers of
+// the work (see ItemWorkspace) from one item to the next in a workspace of
+// its own, freed when the thread ends.
 ItemWork processItem(const SplitItem& item, const SplitOptions& options,
                      const QString& outputFolder);
+
+// The large buffers of one item's work, kept for the next item so that a
+// long batch touches fresh memory once, not for every image: the source
+// file's bytes and decoded pixels, the quarter-turned part, and the JPEG of
+// one page while it is encoded (the outputs themselves are copies of their
+// exact size). Each grows to the largest image it has met and stays there:
+// at most one decoded image, one turned part and their files. The cut parts
+// and trimmed pages are views into the decoded image and need no memory.
+struct ItemWorkspace {
+    imaging::ReadBuffers reading;
+    imaging::PixelBuffer turned;
+    QByteArray encoded;
+};
+
+// processItem with the buffers of `workspace`: the same results, item for
+// item, whatever the workspace held before. One workspace serves one
+// thread at a time.
+ItemWork processItem(const SplitItem& item, const SplitOptions& options,
+                     const QString& outputFolder, ItemWorkspace& workspace);
 
 }  // namespace split

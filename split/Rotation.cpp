@@ -11,21 +11,11 @@ namespace {
 // of target rows (64 rows of 64 pixels each) stay in the first-level cache.
 constexpr int kTile = 64;
 
-}  // namespace
-
-QImage turnQuarter(const QImage& picture, TurnDirection direction) {
-    if (picture.isNull()) {
-        return QImage();
-    }
-    const QImage source = picture.format() == QImage::Format_RGB888
-                              ? picture
-                              : picture.convertToFormat(QImage::Format_RGB888);
+// Copies every pixel of the RGB888 `source` to its place in `target`,
+// which is source's height x width.
+void turnInto(const QImage& source, QImage& target, TurnDirection direction) {
     const int width = source.width();
     const int height = source.height();
-    QImage target(height, width, QImage::Format_RGB888);
-    if (source.isNull() || target.isNull()) {
-        return QImage();
-    }
     const uchar* sourceBits = source.constBits();
     const qsizetype sourceStride = source.bytesPerLine();
     uchar* targetBits = target.bits();
@@ -47,6 +37,45 @@ QImage turnQuarter(const QImage& picture, TurnDirection direction) {
             }
         }
     }
+}
+
+QImage rgbOf(const QImage& picture) {
+    return picture.format() == QImage::Format_RGB888
+               ? picture
+               : picture.convertToFormat(QImage::Format_RGB888);
+}
+
+}  // namespace
+
+QImage turnQuarter(const QImage& picture, TurnDirection direction) {
+    if (picture.isNull()) {
+        return QImage();
+    }
+    const QImage source = rgbOf(picture);
+    if (source.isNull()) {
+        return QImage();
+    }
+    QImage target(source.height(), source.width(), QImage::Format_RGB888);
+    if (target.isNull()) {
+        return QImage();
+    }
+    turnInto(source, target, direction);
+    return target;
+}
+
+QImage turnQuarter(const QImage& picture, TurnDirection direction, imaging::PixelBuffer& into) {
+    if (picture.isNull() || into.holds(picture.constBits())) {
+        return turnQuarter(picture, direction);
+    }
+    const QImage source = rgbOf(picture);
+    if (source.isNull()) {
+        return QImage();
+    }
+    QImage target = into.picture(source.height(), source.width());
+    if (target.isNull()) {
+        return QImage();
+    }
+    turnInto(source, target, direction);
     return target;
 }
 

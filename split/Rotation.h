@@ -1,5 +1,6 @@
 #pragma once
 
+#include "imaging/PixelBuffer.h"
 #include "split/SplitOptions.h"
 
 #include <QImage>
@@ -19,5 +20,10 @@ namespace split {
 // null picture, as does running out of memory. Pure; safe to call from any
 // thread.
 QImage turnQuarter(const QImage& picture, TurnDirection direction);
+
+// The same turn written into `into`'s memory (see PixelBuffer: valid until
+// its next use). A picture that itself lives in `into` is turned into a
+// new picture instead.
+QImage turnQuarter(const QImage& picture, TurnDirection direction, imaging::PixelBuffer& into);
 
 }  // namespace split

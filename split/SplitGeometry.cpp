@@ -19,21 +19,17 @@ ImageError outOfMemory() {
     return ImageError{QStringLiteral("メモリが足りません")};
 }
 
-// The part of size `size` taken from `from`: 1:1 when the sizes agree,
-// otherwise scaled.
+// The part of size `size` taken from `from`, which is as large or one
+// column or row larger (the far part of an odd width or height). Nearest
+// neighbour from n + 1 onto n pixels takes source pixel i * (n + 1) / n = i
+// for every i < n, so either way the part is the top-left `size` of `from`,
+// taken 1:1 without copying.
 std::optional<QImage> takePart(const QImage& picture, const PixelRect& from, QSize size) {
-    if (from.width() == size.width() && from.height() == size.height()) {
-        QImage part = sharedCrop(picture, from);
-        if (part.isNull()) {
-            return std::nullopt;
-        }
-        return part;
-    }
-    QImage part = imaging::filledImage(size.width(), size.height(), qRgb(0, 0, 0));
+    const PixelRect kept{from.left, from.top, from.left + size.width(), from.top + size.height()};
+    QImage part = sharedCrop(picture, kept);
     if (part.isNull()) {
         return std::nullopt;
     }
-    imaging::stretchCopy(picture, from, part, PixelRect{0, 0, size.width(), size.height()});
     return part;
 }
 

@@ -55,12 +55,11 @@ struct SplitParts {
 };
 
 // Cuts `picture` (any format; converted to RGB888 first when needed) by
-// splitGeometry. A part whose source has the part's size takes its pixels
-// 1:1 and shares the picture's memory (see sharedCrop); a far part one
-// pixel wider or higher is scaled into a new picture of the part's size by
-// imaging::stretchCopy (nearest neighbour: its last column or row is
-// dropped). Errors: the image is too small to cut, or memory runs out.
-// Pure; safe to call from any thread.
+// splitGeometry. Each part takes its pixels 1:1 and shares the picture's
+// memory (see sharedCrop); a far part one pixel wider or higher is scaled
+// into the part's size by nearest neighbour, which comes to dropping its
+// last column or row, so it is a view as well. Errors: the image is too
+// small to cut, or memory runs out. Pure; safe to call from any thread.
 imaging::Expected<SplitParts> cutImage(const QImage& picture, SplitDirection direction,
                                        int centreWidth);
 

@@ -6,6 +6,7 @@
 #include "tests/split/PixelChecks.h"
 #include "tests/support/TestFiles.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string>
 
 namespace split {
 namespace {
@@ -220,6 +222,79 @@ TEST_F(ItemWorkTest, UnreadableSourcesGiveAProblemAndNoOutput) {
     ASSERT_TRUE(thin.problem.has_value());
     EXPECT_EQ(thin.problem->fileName, "thin.bmp");
     EXPECT_TRUE(thin.outputs.empty());
+}
+
+// A worker reuses its buffers from image to image: a smaller image after a
+// larger one, a damaged file in between and a re-saved unselected one must
+// come out exactly as they do on their own, with no pixels of an earlier
+// image left in them.
+TEST_F(ItemWorkTest, ItemsInARowOnOneThreadMatchEachItemAlone) {
+    struct Scan {
+        QString name;
+        QImage picture;
+        bool selected;
+    };
+    QImage inverted = patternImage(161, 99);
+    inverted.invertPixels();
+    const std::vector<Scan> scans = {
+        {"a.jpg", patternImage(322, 202), true},
+        {"b.jpg", pageWithBox(120, 80, qRgb(250, 250, 250), {10, 12, 50, 70}, qRgb(0, 0, 0)), true},
+        {"c.jpg", QImage(), true},  // damaged
+        {"d.jpg", inverted, true},  // odd width: the far part is a view as well
+        {"e.jpg", patternImage(90, 301), false},
+        {"f.bmp", patternImage(57, 33), true},
+    };
+    for (const Scan& scan : scans) {
+        const QByteArray bytes = scan.picture.isNull()
+                                     ? imaging::encodeJpeg(patternImage(64, 64), 90)->left(300)
+                                     : *imaging::encodeJpeg(scan.picture, 95);
+        if (scan.name.endsWith(".bmp")) {
+            testing_support::writeBmp(source(scan.name), scan.picture);
+        } else {
+            testing_support::writeBytes(source(scan.name), bytes);
+        }
+    }
+    options_.copyUnselected = false;
+    options_.resaveUnselected = true;
+    options_.removeMargins = true;
+    options_.marginThreshold = 40;
+    options_.turn = true;
+
+    // Each output as its length and digest, so a difference reads briefly.
+    const auto outputsOf = [](const ItemWork& work) {
+        std::vector<std::string> files;
+        for (const PlannedOutput& output : work.outputs) {
+            const QByteArray& bytes = std::get<PlannedWrite>(output).bytes;
+            files.push_back(
+                std::to_string(bytes.size()) + " bytes, md5 " +
+                QCryptographicHash::hash(bytes, QCryptographicHash::Md5).toHex().toStdString());
+        }
+        if (work.problem) {
+            files.push_back("problem: " + work.problem->message.toStdString());
+        }
+        return files;
+    };
+    for (const OutputFormat format : {OutputFormat::Jpeg, OutputFormat::Bmp}) {
+        options_.format = format;
+        options_.turnDirection =
+            format == OutputFormat::Jpeg ? TurnDirection::Left : TurnDirection::Right;
+        ItemWorkspace kept;
+        for (int pass = 0; pass < 2; ++pass) {
+            for (const Scan& scan : scans) {
+                SCOPED_TRACE(scan.name.toStdString());
+                ItemWorkspace fresh;
+                const auto alone = outputsOf(
+                    processItem(item(scan.name, scan.selected), options_, outputFolder(), fresh));
+                EXPECT_EQ(alone.size(), scan.picture.isNull() ? 1u : scan.selected ? 2u : 1u);
+                EXPECT_EQ(outputsOf(processItem(item(scan.name, scan.selected), options_,
+                                                outputFolder(), kept)),
+                          alone);
+                EXPECT_EQ(outputsOf(processItem(item(scan.name, scan.selected), options_,
+                                                outputFolder())),
+                          alone);
+            }
+        }
+    }
 }
 
 // Output folder = source folder: no output may replace a catalogue file.

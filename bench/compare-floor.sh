@@ -1,0 +1,174 @@
+#!/usr/bin/env bash
+# Runs the program's per-image split work (bench_items), the plain libjpeg
+# floor (bench_floor, also with the program's fresh decode target and its
+# synced writes added back one at a time) and ImageMagick over the same
+# folder of generated spreads, alternating them round by round, and prints
+# medians per spread, ratios to the floor, peak memory and page faults.
+#
+#     bench/compare-floor.sh [-r ROUNDS] [-n SPREADS] [-s WxH] [-t THRESHOLD]
+#                            [-w WORKDIR] [-b BUILDDIR] [-c "CONTENDERS"]
+#                            [-p PREVIOUS_BENCH_ITEMS]
+#
+# Contenders (default "floor floor-fresh floor-sync items magick"):
+#   floor         bench_floor: plain libjpeg, buffers kept
+#   floor-fresh   the floor with a new decode target for every image
+#   floor-sync    the floor writing through a temporary file, fdatasync, rename
+#   floor2        the floor in two processes, each taking every other spread
+#   items         bench_items: split::processItem + split::commitItem
+#   items-turn    the same with a quarter turn of every page
+#   items-prev    bench_items of an earlier build (-p), to compare a change
+#   items-prev-turn  the same with a quarter turn of every page
+#   reuse         bench_reuse: the program's work with the decode target kept
+#   reuse-nosync  the same with plain writes
+#   magick        /usr/bin/convert, one spread at a time, one thread
+#   magick2       the same, two spreads at a time
+# Needs a build with -DQUILLFOLD_BUILD_BENCH=ON and GNU time (/usr/bin/time).
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")/.." && pwd)
+rounds=5
+count=20
+size=4960x3508
+threshold=100
+work=${TMPDIR:-/tmp}/quillfold-bench
+build=$here/build
+contenders=(floor floor-fresh floor-sync items magick)
+previous=
+while getopts "r:n:s:t:w:b:c:p:" option; do
+    case $option in
+        r) rounds=$OPTARG ;;
+        n) count=$OPTARG ;;
+        s) size=$OPTARG ;;
+        t) threshold=$OPTARG ;;
+        w) work=$OPTARG ;;
+        b) build=$OPTARG ;;
+        c) read -r -a contenders <<< "$OPTARG" ;;
+        p) previous=$OPTARG ;;
+        *) sed -n '2,27p' "$0" >&2; exit 2 ;;
+    esac
+done
+
+bookgen=$build/bookgen/quillfold-bookgen
+floor=$build/bench/bench_floor
+items=$build/bench/bench_items
+reuse=$build/bench/bench_reuse
+for program in "$bookgen" "$floor" "$items" "$reuse" /usr/bin/time; do
+    if [ ! -x "$program" ]; then
+        echo "missing $program (build with -DQUILLFOLD_BUILD_BENCH=ON; GNU time: apt install time)" >&2
+        exit 2
+    fi
+done
+if [[ " ${contenders[*]} " == *" items-prev"* ]] && [ ! -x "$previous" ]; then
+    echo "items-prev needs -p with an earlier build's bench_items" >&2
+    exit 2
+fi
+if [[ " ${contenders[*]} " == *" magick"* ]] && [ ! -x /usr/bin/convert ]; then
+    echo "missing /usr/bin/convert (apt install imagemagick, or leave magick out with -c)" >&2
+    exit 2
+fi
+
+corpus=$work/corpus-$size-$count
+if [ "$(find "$corpus" -maxdepth 1 -name '*.jpg' 2>/dev/null | wc -l)" -ne "$count" ]; then
+    rm -rf "$corpus"
+    echo "generating $count spreads of $size in $corpus"
+    "$bookgen" --quiet --count "$count" --size "$size" "$corpus"
+fi
+cat "$corpus"/*.jpg > /dev/null  # in the page cache, as a batch finds freshly scanned files
+corpus_mb=$(du -sm "$corpus" | cut -f1)
+
+# ImageMagick's fuzz is a colour distance in per cent; T grey levels of 255
+# is the nearest equivalent of the program's threshold.
+fuzz=$(( (threshold * 100 + 127) / 255 ))
+magick_one() {
+    MAGICK_THREAD_LIMIT=1 /usr/bin/convert "$1" -crop 50%x100% +repage \
+        -fuzz "$fuzz%" -trim +repage -quality 80 "$2/$(basename "$1" .jpg)_%d.jpg"
+}
+magick_split() {
+    local source=$1 dest=$2 at_a_time=$3
+    find "$source" -maxdepth 1 -name '*.jpg' -print0 | sort -z |
+        xargs -0 -P "$at_a_time" -I{} bash -c 'magick_one "$1" "$2"' _ {} "$dest"
+}
+
+run() {
+    local name=$1 out=$work/out-$1
+    case $name in
+        floor) "$floor" --threshold "$threshold" --quality 80 "$corpus" "$out" ;;
+        floor-fresh) "$floor" --fresh-buffers --threshold "$threshold" --quality 80 "$corpus" "$out" ;;
+        floor-sync) "$floor" --sync --threshold "$threshold" --quality 80 "$corpus" "$out" ;;
+        floor2) "$floor" --processes 2 --threshold "$threshold" --quality 80 "$corpus" "$out" ;;
+        items) "$items" --threshold "$threshold" --quality 80 "$corpus" "$out" ;;
+        items-turn) "$items" --turn L --threshold "$threshold" --quality 80 "$corpus" "$out" ;;
+        items-prev) "$previous" --threshold "$threshold" --quality 80 "$corpus" "$out" ;;
+        items-prev-turn) "$previous" --turn L --threshold "$threshold" --quality 80 "$corpus" "$out" ;;
+        reuse) "$reuse" --threshold "$threshold" --quality 80 "$corpus" "$out" ;;
+        reuse-nosync) "$reuse" --no-sync --threshold "$threshold" --quality 80 "$corpus" "$out" ;;
+        magick) magick_split "$corpus" "$out" 1 ;;
+        magick2) magick_split "$corpus" "$out" 2 ;;
+        *) echo "unknown contender $name" >&2; return 2 ;;
+    esac
+}
+
+results=$work/results.txt
+: > "$results"
+echo "$count spreads of $size ($corpus_mb MB), threshold $threshold, JPEG 80, $rounds rounds," \
+     "$(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg)"
+for ((round = 0; round < rounds; round++)); do
+    # A different order every round, so a slow moment of the machine does
+    # not always fall on the same contender.
+    order=("${contenders[@]:round % ${#contenders[@]}}" "${contenders[@]:0:round % ${#contenders[@]}}")
+    for name in "${order[@]}"; do
+        out=$work/out-$name
+        rm -rf "$out"
+        mkdir -p "$out"
+        sync  # the previous run's writes are not this run's time
+        export -f run magick_split magick_one
+        if ! /usr/bin/time -f "%e %U %S %M %R" -o "$work/time.txt" \
+            env floor="$floor" items="$items" previous="$previous" reuse="$reuse" corpus="$corpus" \
+            threshold="$threshold" \
+            fuzz="$fuzz" work="$work" bash -c "run $name" > /dev/null 2> "$work/stderr.txt"; then
+            echo "$name failed:" >&2
+            cat "$work/stderr.txt" >&2
+            exit 1
+        fi
+        echo "$name $(tail -n 1 "$work/time.txt")" >> "$results"
+    done
+    printf 'round %d done\n' $((round + 1))
+    # The contenders must do the same work: the program's outputs and the
+    # floor's are the same bytes (the same libjpeg, settings and pixels).
+    if [ "$round" -eq 0 ] && [[ " ${contenders[*]} " == *" floor "* ]]; then
+        for other in items items-prev reuse reuse-nosync; do
+            [[ " ${contenders[*]} " == *" $other "* ]] || continue
+            different=0
+            for file in "$work/out-floor"/*; do
+                cmp -s "$file" "$work/out-$other/$(basename "$file")" || different=$((different + 1))
+            done
+            echo "floor and $other outputs: $(ls "$work/out-floor" | wc -l) files, $different differ"
+        done
+    fi
+done
+
+echo
+awk -v count="$count" -v order="${contenders[*]}" '
+function median(list, n,   i, j, t, v) {
+    split(list, v, " ")
+    for (i = 1; i <= n; i++) for (j = i + 1; j <= n; j++) if (v[j] < v[i]) { t = v[i]; v[i] = v[j]; v[j] = t }
+    return n % 2 ? v[(n + 1) / 2] : (v[n / 2] + v[n / 2 + 1]) / 2
+}
+{ wall[$1] = wall[$1] " " $2; cpu[$1] = cpu[$1] " " ($3 + $4); user[$1] = user[$1] " " $3
+  sys[$1] = sys[$1] " " $4; rss[$1] = rss[$1] " " $5; faults[$1] = faults[$1] " " $6; n[$1]++ }
+END {
+    split(order, names, " ")
+    printf "%-12s %10s %10s %10s %10s %8s %12s %8s %8s\n", "per spread", "wall ms", "user ms",
+           "sys ms", "cpu ms", "peak MB", "minor faults", "wall x", "cpu x"
+    base = ("floor" in n) ? "floor" : names[1]
+    fw = median(wall[base], n[base]); fc = median(cpu[base], n[base])
+    for (k = 1; k in names; k++) {
+        c = names[k]; w = median(wall[c], n[c]); u = median(cpu[c], n[c])
+        printf "%-12s %10.1f %10.1f %10.1f %10.1f %8.0f %12.0f %8.2f %8.2f\n", c,
+               1000 * w / count, 1000 * median(user[c], n[c]) / count,
+               1000 * median(sys[c], n[c]) / count, 1000 * u / count,
+               median(rss[c], n[c]) / 1024, median(faults[c], n[c]) / count, w / fw, u / fc
+    }
+}' "$results"
+echo "(medians of $rounds runs; x = median over the floor's median; peak = maximum resident" \
+     "set; raw figures in $results)"

@@ -1,0 +1,49 @@
+#include "bookgen/ScanWriter.h"
+
+#include "bookgen/GreyJpeg.h"
+#include "bookgen/ScanPainter.h"
+#include "imaging/FileCommit.h"
+#include "imaging/FileNames.h"
+#include "imaging/PictureIo.h"
+
+namespace bookgen {
+
+namespace {
+
+imaging::Expected<QByteArray> encodeScan(const QImage& scan, ScanFormat format, int quality) {
+    switch (format) {
+        case ScanFormat::ColourJpeg:
+            return imaging::encodeJpeg(scan, quality);
+        case ScanFormat::Bmp:
+            return imaging::encodeBmp(scan);
+        case ScanFormat::GreyJpeg:
+            break;
+    }
+    const QImage grey = scan.convertToFormat(QImage::Format_Grayscale8);
+    auto bytes = encodeGreyJpeg(grey, quality);
+    if (!bytes) {
+        return imaging::ImageError{QStringLiteral("JPEGファイルを作れません")};
+    }
+    return std::move(*bytes);
+}
+
+}  // namespace
+
+imaging::Expected<qint64> writeScan(const ScanPlan& plan, const QString& folder, int quality) {
+    const QImage scan = paintScan(plan);
+    if (scan.isNull()) {
+        return imaging::ImageError{QStringLiteral("メモリが足りません")};
+    }
+    const auto bytes = encodeScan(scan, plan.format, quality);
+    if (!bytes) {
+        return bytes.error();
+    }
+    const imaging::Status written =
+        imaging::commitFile(imaging::joinPath(folder, plan.fileName), *bytes);
+    if (!written) {
+        return written.error();
+    }
+    return bytes->size();
+}
+
+}  // namespace bookgen

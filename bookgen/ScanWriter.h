@@ -1,0 +1,17 @@
+#pragma once
+
+#include "bookgen/ScanPlan.h"
+#include "imaging/Expected.h"
+
+#include <QString>
+
+namespace bookgen {
+
+// Paints the planned scan and writes it into `folder` under its file name,
+// replacing a file of that name, through the program's safe write
+// (temporary file, then rename). Colour JPEG goes through the program's own
+// encoder at `quality`, greyscale JPEG through libjpeg with the same
+// settings, BMP as 24-bit. Returns the number of bytes written.
+imaging::Expected<qint64> writeScan(const ScanPlan& plan, const QString& folder, int quality);
+
+}  // namespace bookgen
