@@ -4,6 +4,7 @@
 #include "imaging/FileNames.h"
 #include "imaging/PictureIo.h"
 #include "split/MarginRemoval.h"
+#include "split/OutputNames.h"
 #include "split/Rotation.h"
 #include "split/SplitGeometry.h"
 
@@ -19,10 +20,6 @@ namespace {
 
 QString outOfMemory() {
     return QStringLiteral("メモリが足りません");
-}
-
-QString extensionFor(OutputFormat format) {
-    return format == OutputFormat::Bmp ? QStringLiteral(".bmp") : QStringLiteral(".jpg");
 }
 
 // The output file's bytes. A JPEG is encoded into the workspace's kept
@@ -100,16 +97,16 @@ void planSelected(const SplitItem& item, const SplitOptions& options, const QStr
         parts = std::move(cut).value();
     }
 
-    const QString base = imaging::baseNameOf(item.caption);
-    const QString extension = extensionFor(options.format);
-    const QString firstPath = imaging::joinPath(outputFolder, base + "_1" + extension);
+    const QString firstPath =
+        imaging::joinPath(outputFolder, partName(item.caption, 1, options.format));
     if (!planWrite(std::exchange(parts->first, QImage()), firstPath, item, options, true, workspace,
                    work)) {
         work.outputs.clear();
         return;
     }
     if (parts->second) {
-        const QString secondPath = imaging::joinPath(outputFolder, base + "_2" + extension);
+        const QString secondPath =
+            imaging::joinPath(outputFolder, partName(item.caption, 2, options.format));
         QImage second = std::move(*parts->second);
         parts->second.reset();
         if (!planWrite(std::move(second), secondPath, item, options, true, workspace, work)) {
@@ -125,8 +122,8 @@ void planResave(const SplitItem& item, const SplitOptions& options, const QStrin
         work.problem = ItemProblem{picture.error().message, item.caption};
         return;
     }
-    const QString target = imaging::joinPath(
-        outputFolder, imaging::baseNameOf(item.caption) + extensionFor(options.format));
+    const QString target =
+        imaging::joinPath(outputFolder, resavedName(item.caption, options.format));
     planWrite(std::move(picture).value(), target, item, options, false, workspace, work);
 }
 

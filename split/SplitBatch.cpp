@@ -30,17 +30,19 @@ int selectedCountOf(const std::vector<SplitItem>& items) {
 }  // namespace
 
 SplitBatch::SplitBatch(SplitOptions options, const QString& sourceFolder,
-                       std::vector<SplitItem> items, int readAhead, QThreadPool* pool)
+                       std::vector<SplitItem> items, int readAhead, QThreadPool* pool,
+                       const QStringList& alsoProtected)
     : options_(std::move(options)),
       items_(std::move(items)),
       outputFolder_(
           outputFolderFor(options_.destination, sourceFolder, options_.sourceNamedSubfolder)),
-      sources_(sourcePathsOf(items_)),
+      sources_(sourcePathsOf(items_) + alsoProtected),
       total_(batchTotal(itemCount(), selectedCountOf(items_), options_)),
       work_(readAhead, pool) {}
 
 int SplitBatch::defaultReadAhead() {
-    return std::clamp(QThread::idealThreadCount(), 1, 4);
+    // Every core busy and one finished image waiting to be written.
+    return std::max(QThread::idealThreadCount(), 1) + 1;
 }
 
 bool SplitBatch::start() {

@@ -8,6 +8,7 @@
 #include "split/SplitOptions.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -49,10 +50,13 @@ public:
     // items are in work at once (each holds its image and encoded pages) on
     // `pool`, Qt's global pool when null; a front end asked for N jobs
     // passes N and a pool of N threads.
+    // `alsoProtected`: more files no output may replace besides the items'
+    // own (a run over part of a folder protects the whole folder).
     SplitBatch(SplitOptions options, const QString& sourceFolder, std::vector<SplitItem> items,
-               int readAhead = defaultReadAhead(), QThreadPool* pool = nullptr);
+               int readAhead = defaultReadAhead(), QThreadPool* pool = nullptr,
+               const QStringList& alsoProtected = {});
 
-    // One item ahead per processor core, at most four.
+    // One item in work per processor core, and one more done and waiting.
     static int defaultReadAhead();
 
     // Makes the source-named subfolder when the options ask for it (one

@@ -1,0 +1,92 @@
+#include "batch/BatchConsole.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace batch {
+
+namespace {
+
+constexpr int kBarWidth = 30;
+
+QString minutesAndSeconds(double seconds) {
+    const auto whole = static_cast<long long>(std::llround(std::max(seconds, 0.0)));
+    return QStringLiteral("%1:%2").arg(whole / 60).arg(whole % 60, 2, 10, QLatin1Char('0'));
+}
+
+}  // namespace
+
+QString summaryLine(const BatchSummary& summary) {
+    return QStringLiteral("画像 %1 枚、書き出し %2 ファイル、失敗 %3 件、%4 秒")
+        .arg(summary.images)
+        .arg(summary.filesWritten)
+        .arg(summary.failures)
+        .arg(summary.seconds, 0, 'f', 1);
+}
+
+QString progressBar(int done, int total, double seconds) {
+    const int filled =
+        total > 0 ? static_cast<int>(static_cast<long long>(done) * kBarWidth / total) : kBarWidth;
+    QString line = QStringLiteral("[%1%2]  %3/%4")
+                       .arg(QString(filled, QLatin1Char('#')))
+                       .arg(QString(kBarWidth - filled, QLatin1Char('.')))
+                       .arg(done)
+                       .arg(total);
+    if (done > 0 && seconds > 0) {
+        const double perSecond = done / seconds;
+        line += QStringLiteral("  %1 枚/秒  残り %2")
+                    .arg(perSecond, 0, 'f', 1)
+                    .arg(minutesAndSeconds((total - done) / perSecond));
+    }
+    return line;
+}
+
+BatchConsole::BatchConsole(std::FILE* out, std::FILE* err, bool terminal, bool quiet)
+    : out_(out), err_(err), terminal_(terminal), quiet_(quiet) {}
+
+void BatchConsole::write(std::FILE* stream, const QString& line) {
+    std::fputs(line.toUtf8().constData(), stream);
+    std::fflush(stream);
+}
+
+void BatchConsole::clearBar() {
+    if (barShown_) {
+        write(err_, QStringLiteral("\r\x1b[K"));
+        barShown_ = false;
+    }
+}
+
+void BatchConsole::progress(int done, int total, double seconds, const QString& caption) {
+    if (quiet_) {
+        return;
+    }
+    if (terminal_) {
+        write(err_, QStringLiteral("\r\x1b[K") + progressBar(done, total, seconds));
+        barShown_ = true;
+    } else {
+        write(err_, QStringLiteral("%1/%2 %3\n").arg(done).arg(total).arg(caption));
+    }
+}
+
+void BatchConsole::failure(const QString& fileName, const QString& reason) {
+    clearBar();
+    write(err_, QStringLiteral("%1: %2\n").arg(fileName, reason));
+}
+
+void BatchConsole::error(const QString& message) {
+    clearBar();
+    write(err_, QStringLiteral("quillfold-batch: %1\n").arg(message));
+}
+
+void BatchConsole::listed(const QString& path) {
+    write(out_, path + QLatin1Char('\n'));
+}
+
+void BatchConsole::summary(const BatchSummary& summary) {
+    clearBar();
+    if (!quiet_) {
+        write(out_, summaryLine(summary) + QLatin1Char('\n'));
+    }
+}
+
+}  // namespace batch

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdio>
+
+namespace batch {
+
+// What a finished (or interrupted) run did, for its last line.
+struct BatchSummary {
+    int images = 0;
+    int filesWritten = 0;
+    int failures = 0;
+    double seconds = 0;
+};
+
+// The one-line summary: "画像 40 枚、書き出し 80 ファイル、失敗 0 件、12.3 秒".
+QString summaryLine(const BatchSummary& summary);
+
+// The progress bar of a terminal: "[#####.....]  12/40  3.1 枚/秒  残り 0:09".
+// Before the first image is done the speed and the time left are not shown.
+QString progressBar(int done, int total, double seconds);
+
+// Where a run reports. Progress goes to `err`: a bar redrawn in place on a
+// terminal, one plain line per image otherwise; failures go to `err`, each
+// on its own line with its file and reason; the summary and the dry run's
+// list go to `out`.
+class BatchConsole {
+public:
+    BatchConsole(std::FILE* out, std::FILE* err, bool terminal, bool quiet);
+    BatchConsole(const BatchConsole&) = delete;
+    BatchConsole& operator=(const BatchConsole&) = delete;
+
+    void progress(int done, int total, double seconds, const QString& caption);
+    void failure(const QString& fileName, const QString& reason);
+    // A message that ends the run early (missing folder, ...).
+    void error(const QString& message);
+    void listed(const QString& path);
+    void summary(const BatchSummary& summary);
+
+private:
+    void clearBar();
+    static void write(std::FILE* stream, const QString& line);
+
+    std::FILE* out_;
+    std::FILE* err_;
+    const bool terminal_;
+    const bool quiet_;
+    bool barShown_ = false;
+};
+
+}  // namespace batch

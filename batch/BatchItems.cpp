@@ -1,0 +1,42 @@
+#include "batch/BatchItems.h"
+
+#include "catalogue/AutoSelect.h"
+#include "dialogs/FolderListing.h"
+#include "imaging/FileNames.h"
+#include "imaging/PictureIo.h"
+
+namespace batch {
+
+namespace {
+
+bool isSelected(const BatchRequest& request, const QString& path) {
+    switch (request.selection) {
+        case SelectionRule::All:
+            return true;
+        case SelectionRule::None:
+            return false;
+        case SelectionRule::BySampleSize: {
+            const auto size = imaging::readPictureSize(path);
+            return size && catalogue::sizeMatches(request.sampleSize, *size, request.tolerance);
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+SourceListing listSource(const BatchRequest& request) {
+    SourceListing listing;
+    const QStringList names = dialogs::listPictureFiles(request.sourceFolder);
+    for (int index = 0; index < names.size(); ++index) {
+        const QString path = imaging::joinPath(request.sourceFolder, names[index]);
+        listing.allPaths << path;
+        if (request.shard.holds(index + 1)) {
+            listing.items.push_back(
+                split::SplitItem{path, names[index], isSelected(request, path)});
+        }
+    }
+    return listing;
+}
+
+}  // namespace batch

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "batch/BatchRequest.h"
+#include "split/ItemWork.h"
+
+#include <QStringList>
+
+#include <vector>
+
+namespace batch {
+
+// The source folder as a batch run sees it.
+struct SourceListing {
+    // Every picture file of the folder (as the open-folder dialog lists
+    // them), whatever the shard: none of them may be replaced by an output.
+    QStringList allPaths;
+    // The run's items in folder order: the shard's images, each selected or
+    // not by the request's rule.
+    std::vector<split::SplitItem> items;
+};
+
+// Lists the source folder and picks the run's items. With selection by
+// sample size only the headers are read; an image whose size cannot be
+// read stays unselected.
+SourceListing listSource(const BatchRequest& request);
+
+}  // namespace batch

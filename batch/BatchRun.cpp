@@ -1,0 +1,95 @@
+#include "batch/BatchRun.h"
+
+#include "batch/BatchItems.h"
+#include "split/OutputFolder.h"
+#include "split/OutputNames.h"
+#include "split/SplitBatch.h"
+
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QThreadPool>
+
+#include <utility>
+
+namespace batch {
+
+namespace {
+
+QString reasonOf(const split::CommittedItem& item) {
+    if (item.problem) {
+        return item.problem->message;
+    }
+    if (!item.report.firstFailure.isEmpty()) {
+        return item.report.firstFailure;
+    }
+    return QStringLiteral("ファイルがありません");
+}
+
+int listTargets(const BatchRequest& request, const SourceListing& listing, BatchConsole& console) {
+    const QString folder = split::outputFolderFor(request.options.destination, request.sourceFolder,
+                                                  request.options.sourceNamedSubfolder);
+    for (const split::SplitItem& item : listing.items) {
+        for (const QString& path : split::plannedTargets(item, request.options, folder)) {
+            console.listed(path);
+        }
+    }
+    return kNothingFailed;
+}
+
+}  // namespace
+
+int runBatch(const BatchRequest& request, BatchConsole& console,
+             const std::atomic<bool>& interrupted) {
+    if (!QFileInfo(request.sourceFolder).isDir()) {
+        console.error(QStringLiteral("元フォルダがありません: %1").arg(request.sourceFolder));
+        return kBadArguments;
+    }
+    if (!QFileInfo(request.options.destination).isDir()) {
+        console.error(
+            QStringLiteral("保存先フォルダがありません: %1").arg(request.options.destination));
+        return kBadArguments;
+    }
+    SourceListing listing = listSource(request);
+    if (request.dryRun) {
+        return listTargets(request, listing, console);
+    }
+
+    QStringList captions;
+    for (const split::SplitItem& item : listing.items) {
+        captions << item.caption;
+    }
+    QElapsedTimer clock;
+    clock.start();
+    // One decode per worker and one finished item waiting to be written:
+    // the memory a run needs grows with the jobs, never with the folder.
+    QThreadPool workers;
+    workers.setMaxThreadCount(request.jobs);
+    split::SplitBatch batch(request.options, request.sourceFolder, std::move(listing.items),
+                            request.jobs + 1, &workers, listing.allPaths);
+    if (!batch.start()) {
+        console.error(QStringLiteral("保存先フォルダを作れません: %1").arg(batch.outputFolder()));
+        return kSomeFailed;
+    }
+
+    BatchSummary summary;
+    summary.images = batch.itemCount();
+    batch.run([&](const split::CommittedItem& item) {
+        summary.filesWritten += item.report.written;
+        if (item.failedFile) {
+            console.failure(*item.failedFile, reasonOf(item));
+        }
+        console.progress(item.index + 1, batch.itemCount(), clock.elapsed() / 1000.0,
+                         captions[item.index]);
+        return !interrupted.load();
+    });
+    summary.failures = batch.failures().count();
+    summary.seconds = clock.elapsed() / 1000.0;
+    console.summary(summary);
+    if (batch.cancelled()) {
+        console.error(QStringLiteral("中断しました"));
+        return kInterrupted;
+    }
+    return summary.failures > 0 ? kSomeFailed : kNothingFailed;
+}
+
+}  // namespace batch

@@ -1,0 +1,46 @@
+#include "batch/BatchCommandLine.h"
+#include "batch/BatchConsole.h"
+#include "batch/BatchRun.h"
+
+#include <QCoreApplication>
+#include <QThread>
+
+#include <unistd.h>
+#include <atomic>
+#include <csignal>
+#include <cstdio>
+
+namespace {
+
+std::atomic<bool> interrupted{false};
+
+extern "C" void interrupt(int) {
+    interrupted.store(true);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication application(argc, argv);
+    const batch::CommandLine commandLine =
+        batch::parseCommandLine(application.arguments(), QThread::idealThreadCount());
+    switch (commandLine.action) {
+        case batch::CommandLine::Action::ShowHelp:
+        case batch::CommandLine::Action::ShowVersion:
+            std::fputs(commandLine.text.toUtf8().constData(), stdout);
+            return batch::kNothingFailed;
+        case batch::CommandLine::Action::Refuse:
+            std::fprintf(stderr, "quillfold-batch: %s\n%s\n", commandLine.text.toUtf8().constData(),
+                         "使い方は quillfold-batch --help で表示されます");
+            return batch::kBadArguments;
+        case batch::CommandLine::Action::Run:
+            break;
+    }
+    // Ctrl+C lets the images in work go and ends after the file being
+    // written, so no output is left half-done.
+    std::signal(SIGINT, interrupt);
+    std::signal(SIGTERM, interrupt);
+    batch::BatchConsole console(stdout, stderr, isatty(STDERR_FILENO) != 0,
+                                commandLine.request.quiet);
+    return batch::runBatch(commandLine.request, console, interrupted);
+}
