@@ -1,15 +1,19 @@
 #!/usr/bin/env bash
-# Runs the program's per-image split work (bench_items), the plain libjpeg
-# floor (bench_floor, also with the program's fresh decode target and its
-# synced writes added back one at a time) and ImageMagick over the same
-# folder of generated spreads, alternating them round by round, and prints
-# medians per spread, ratios to the floor, peak memory and page faults.
+# Runs quillfold-batch with one and two jobs, the plain libjpeg floor
+# (bench_floor) in one and two processes, and ImageMagick two images at a
+# time over the same folder of generated spreads, alternating them round by
+# round, and prints medians per spread, ratios to the floor, peak memory and
+# page faults, and the ratios the batch is held to. Other contenders take
+# the program's work apart (see below).
 #
 #     bench/compare-floor.sh [-r ROUNDS] [-n SPREADS] [-s WxH] [-t THRESHOLD]
 #                            [-w WORKDIR] [-b BUILDDIR] [-c "CONTENDERS"]
 #                            [-p PREVIOUS_BENCH_ITEMS]
 #
-# Contenders (default "floor floor-fresh floor-sync items magick"):
+# Contenders (default "batch1 batch2 floor floor2 magick2"):
+#   batch1        quillfold-batch --jobs 1 (split left, margins, JPEG 80)
+#   batch2        quillfold-batch --jobs 2
+#   batch1-turn   quillfold-batch --jobs 1 with a quarter turn of every page
 #   floor         bench_floor: plain libjpeg, buffers kept
 #   floor-fresh   the floor with a new decode target for every image
 #   floor-sync    the floor writing through a temporary file, fdatasync, rename
@@ -32,7 +36,7 @@ size=4960x3508
 threshold=100
 work=${TMPDIR:-/tmp}/quillfold-bench
 build=$here/build
-contenders=(floor floor-fresh floor-sync items magick)
+contenders=(batch1 batch2 floor floor2 magick2)
 previous=
 while getopts "r:n:s:t:w:b:c:p:" option; do
     case $option in
@@ -44,7 +48,7 @@ while getopts "r:n:s:t:w:b:c:p:" option; do
         b) build=$OPTARG ;;
         c) read -r -a contenders <<< "$OPTARG" ;;
         p) previous=$OPTARG ;;
-        *) sed -n '2,27p' "$0" >&2; exit 2 ;;
+        *) sed -n '2,31p' "$0" >&2; exit 2 ;;
     esac
 done
 
@@ -52,7 +56,8 @@ bookgen=$build/bookgen/quillfold-bookgen
 floor=$build/bench/bench_floor
 items=$build/bench/bench_items
 reuse=$build/bench/bench_reuse
-for program in "$bookgen" "$floor" "$items" "$reuse" /usr/bin/time; do
+batch=$build/batch/quillfold-batch
+for program in "$bookgen" "$floor" "$items" "$reuse" "$batch" /usr/bin/time; do
     if [ ! -x "$program" ]; then
         echo "missing $program (build with -DQUILLFOLD_BUILD_BENCH=ON; GNU time: apt install time)" >&2
         exit 2
@@ -92,6 +97,10 @@ magick_split() {
 run() {
     local name=$1 out=$work/out-$1
     case $name in
+        batch1) "$batch" --quiet --jobs 1 --no-subfolder --margins "$threshold" "$corpus" "$out" ;;
+        batch2) "$batch" --quiet --jobs 2 --no-subfolder --margins "$threshold" "$corpus" "$out" ;;
+        batch1-turn) "$batch" --quiet --jobs 1 --no-subfolder --rotate L --margins "$threshold" \
+            "$corpus" "$out" ;;
         floor) "$floor" --threshold "$threshold" --quality 80 "$corpus" "$out" ;;
         floor-fresh) "$floor" --fresh-buffers --threshold "$threshold" --quality 80 "$corpus" "$out" ;;
         floor-sync) "$floor" --sync --threshold "$threshold" --quality 80 "$corpus" "$out" ;;
@@ -123,7 +132,7 @@ for ((round = 0; round < rounds; round++)); do
         sync  # the previous run's writes are not this run's time
         export -f run magick_split magick_one
         if ! /usr/bin/time -f "%e %U %S %M %R" -o "$work/time.txt" \
-            env floor="$floor" items="$items" previous="$previous" reuse="$reuse" corpus="$corpus" \
+            env batch="$batch" floor="$floor" items="$items" previous="$previous" reuse="$reuse" corpus="$corpus" \
             threshold="$threshold" \
             fuzz="$fuzz" work="$work" bash -c "run $name" > /dev/null 2> "$work/stderr.txt"; then
             echo "$name failed:" >&2
@@ -136,7 +145,7 @@ for ((round = 0; round < rounds; round++)); do
     # The contenders must do the same work: the program's outputs and the
     # floor's are the same bytes (the same libjpeg, settings and pixels).
     if [ "$round" -eq 0 ] && [[ " ${contenders[*]} " == *" floor "* ]]; then
-        for other in items items-prev reuse reuse-nosync; do
+        for other in batch1 batch2 items items-prev reuse reuse-nosync; do
             [[ " ${contenders[*]} " == *" $other "* ]] || continue
             different=0
             for file in "$work/out-floor"/*; do
@@ -168,7 +177,21 @@ END {
                1000 * w / count, 1000 * median(user[c], n[c]) / count,
                1000 * median(sys[c], n[c]) / count, 1000 * u / count,
                median(rss[c], n[c]) / 1024, median(faults[c], n[c]) / count, w / fw, u / fc
+        medianWall[c] = w
     }
+    print ""
+    if ("batch1" in n && "floor" in n)
+        printf "batch --jobs 1 over the floor in one process:  %.2f x the time (target at most 1.15)\n",
+               medianWall["batch1"] / medianWall["floor"]
+    if ("batch1" in n && "batch2" in n)
+        printf "batch --jobs 2 over --jobs 1:                   %.2f x the images per second (target at least 1.8)\n",
+               medianWall["batch1"] / medianWall["batch2"]
+    if ("floor" in n && "floor2" in n)
+        printf "floor in two processes over one:               %.2f x the images per second\n",
+               medianWall["floor"] / medianWall["floor2"]
+    if ("batch2" in n && "magick2" in n)
+        printf "batch --jobs 2 over ImageMagick two at a time: %.1f x the images per second (target at least 10)\n",
+               medianWall["magick2"] / medianWall["batch2"]
 }' "$results"
 echo "(medians of $rounds runs; x = median over the floor's median; peak = maximum resident" \
      "set; raw figures in $results)"
