@@ -8,7 +8,7 @@ namespace batch {
 
 // What a finished (or interrupted) run did, for its last line.
 struct BatchSummary {
-    int images = 0;
+    int images = 0;  // handled, so far fewer when interrupted
     int filesWritten = 0;
     int failures = 0;
     double seconds = 0;

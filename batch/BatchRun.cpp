@@ -72,8 +72,8 @@ int runBatch(const BatchRequest& request, BatchConsole& console,
     }
 
     BatchSummary summary;
-    summary.images = batch.itemCount();
     batch.run([&](const split::CommittedItem& item) {
+        ++summary.images;
         summary.filesWritten += item.report.written;
         if (item.failedFile) {
             console.failure(*item.failedFile, reasonOf(item));
