@@ -157,7 +157,8 @@ void MainWindow::SetteiClick() {
 void MainWindow::VERSIONClick() {
     if (isBusy())
         return;
-    windows_.noticeBox->notify(NoticeBox::ReturnTo::MainWindow, this,
-                               QStringLiteral("Quillfold Ver1.5"),
-                               QStringLiteral("(C) 2026 Quillfold developers"));
+    windows_.noticeBox->notify(
+        NoticeBox::ReturnTo::MainWindow, this, QStringLiteral("Quillfold Ver1.5"),
+        QStringLiteral(
+            "(C) 2026 Quillfold developers\nMIT License\nhttps://github.com/quillfold/quillfold"));
 }
