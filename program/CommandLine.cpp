@@ -54,7 +54,7 @@ CommandLine readCommandLine(const QStringList& arguments, const QString& version
         result.text = helpText(version);
     } else if (parser.isSet(showVersion)) {
         result.action = StartAction::PrintVersion;
-        result.text = QStringLiteral("Quillfold %1\n").arg(version);
+        result.text = QStringLiteral("quillfold (Quillfold) %1\n").arg(version);
     } else if (!understood || !parser.positionalArguments().isEmpty()) {
         const QString reason =
             understood ? QStringLiteral("引数 %1 は使えません / unexpected argument %1")

@@ -30,7 +30,7 @@ TEST(CommandLine, HelpAndVersionAnswerEvenBesideOptionsOnlyQtKnows) {
     }
     const program::CommandLine version = read({QStringLiteral("--version")});
     EXPECT_EQ(version.action, StartAction::PrintVersion);
-    EXPECT_EQ(version.text, QStringLiteral("Quillfold 1.5\n"));
+    EXPECT_EQ(version.text, QStringLiteral("quillfold (Quillfold) 1.5\n"));
     // Qt's -reverse is a word, not the letters -r -e -v ...: no version.
     EXPECT_EQ(read({QStringLiteral("-reverse")}).action, StartAction::RefuseArguments);
 }
