@@ -10,6 +10,7 @@ packages=(
     libjpeg62-turbo-dev
     libgtest-dev
     fonts-noto-cjk
+    librsvg2-bin help2man   # icon sizes and manual pages, made while building
 )
 if [ "${1:-}" = fuzz ]; then
     packages+=(clang-14 libclang-rt-14-dev llvm-14)
