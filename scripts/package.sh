@@ -47,6 +47,7 @@ check() {
     fi
 }
 
+# The files a desktop and a reader need; each program with its manual page.
 installed_files() {
     local missing=0 file
     for file in usr/bin/quillfold \
@@ -54,9 +55,11 @@ installed_files() {
         usr/share/metainfo/$app.metainfo.xml \
         usr/share/icons/hicolor/scalable/apps/$app.svg \
         usr/share/icons/hicolor/{16x16,22x22,24x24,32x32,48x48,64x64,128x128,256x256}/apps/$app.png \
-        usr/share/man/man1/quillfold.1.gz \
         usr/share/doc/quillfold/copyright \
-        usr/share/doc/quillfold/changelog.Debian.gz; do
+        usr/share/doc/quillfold/changelog.Debian.gz \
+        $(cd "$unpacked" && for program in usr/bin/*; do
+            echo "usr/share/man/man1/${program##*/}.1.gz"
+        done); do
         if [ ! -s "$unpacked/$file" ]; then
             echo "missing from the package: /$file"
             missing=1
