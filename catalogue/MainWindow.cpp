@@ -142,7 +142,8 @@ void MainWindow::openSettingsDialog() {
 void MainWindow::showVersion() {
     if (isBusy())
         return;
-    windows_.noticeBox->notify(NoticeBox::ReturnTo::MainWindow, this,
-                               QStringLiteral("Quillfold Ver1.5"),
-                               QStringLiteral("(C) 2026 Quillfold developers"));
+    windows_.noticeBox->notify(
+        NoticeBox::ReturnTo::MainWindow, this, QStringLiteral("Quillfold Ver1.5"),
+        QStringLiteral(
+            "(C) 2026 Quillfold developers\nMIT License\nhttps://github.com/quillfold/quillfold"));
 }
