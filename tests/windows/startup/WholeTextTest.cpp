@@ -83,7 +83,7 @@ TEST_F(WholeText, StatusPanelsAndTheFileCountShowWholeLines) {
 }
 
 TEST_F(WholeText, VersionNoticeShowsTheLicenceAndTheWholeHomePage) {
-    mainWindow().VERSION->trigger();
+    mainWindow().versionAction->trigger();
     ASSERT_TRUE(noticeShown());
     QTest::qWait(0);
     expectSecondLineWhole(noticeBox());
