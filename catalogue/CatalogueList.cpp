@@ -3,6 +3,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include <utility>
+
 CatalogueList::CatalogueList(QWidget* parent) : QListWidget(parent) {
     setViewMode(QListView::IconMode);
     setMovement(QListView::Static);
@@ -35,9 +37,23 @@ bool CatalogueList::edit(const QModelIndex& index, EditTrigger trigger, QEvent* 
     return QListWidget::edit(index, trigger, event);
 }
 
+namespace {
+bool isEnter(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+}  // namespace
+
+void CatalogueList::keyPressEvent(QKeyEvent* event) {
+    if (isEnter(event->key()) && !event->isAutoRepeat())
+        enterPressed_ = true;
+    QListWidget::keyPressEvent(event);
+}
+
 void CatalogueList::keyReleaseEvent(QKeyEvent* event) {
     QListWidget::keyReleaseEvent(event);
     if (event->isAutoRepeat())
         return;
     emit keyReleased(event->key(), event->modifiers());
+    if (isEnter(event->key()) && std::exchange(enterPressed_, false))
+        emit enterReleased();
 }

@@ -42,6 +42,9 @@ MainWindow::MainWindow(AppState& state, Windows& windows) : state_(state), windo
     connect(catalogueList_->model(), &QAbstractItemModel::rowsInserted, this,
             [this](const QModelIndex&, int first, int last) { rememberCaptions(first, last); });
     connect(catalogueList_, &QListWidget::itemDoubleClicked, this, [this] { openTrimmingView(); });
+    // Enter opens it too, on the item the key release made current, so
+    // the whole job can be done from the keyboard.
+    connect(catalogueList_, &CatalogueList::enterReleased, this, [this] { openTrimmingView(); });
 
     startUp();
 }
@@ -142,7 +145,8 @@ void MainWindow::openSettingsDialog() {
 void MainWindow::showVersion() {
     if (isBusy())
         return;
-    windows_.noticeBox->notify(NoticeBox::ReturnTo::MainWindow, this,
-                               QStringLiteral("Quillfold Ver1.5"),
-                               QStringLiteral("(C) 2026 Quillfold developers"));
+    windows_.noticeBox->notify(
+        NoticeBox::ReturnTo::MainWindow, this, QStringLiteral("Quillfold Ver1.5"),
+        QStringLiteral(
+            "(C) 2026 Quillfold developers\nMIT License\nhttps://github.com/quillfold/quillfold"));
 }

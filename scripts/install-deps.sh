@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, testing and running Quillfold
 # need; with the argument "fuzz" also clang with libFuzzer and the symbolizer
-# for the fuzz targets. Does nothing when they are all present.
+# for the fuzz targets, with "package" the tools that build and check the
+# Debian package. Does nothing when they are all present.
 set -euo pipefail
 
 packages=(
@@ -10,10 +11,12 @@ packages=(
     libjpeg62-turbo-dev
     libgtest-dev
     fonts-noto-cjk
+    librsvg2-bin help2man   # icon sizes and manual pages, made while building
 )
-if [ "${1:-}" = fuzz ]; then
-    packages+=(clang-14 libclang-rt-14-dev llvm-14)
-fi
+case "${1:-}" in
+    fuzz) packages+=(clang-14 libclang-rt-14-dev llvm-14) ;;
+    package) packages+=(dpkg-dev file lintian desktop-file-utils appstream) ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,11 +1,16 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Quillfold and starts it in the current
-# directory (where it keeps Quillfold.ini).
+# Installs what is missing, builds Quillfold and its demo book and starts it
+# in the demo's run folder, build/demo-run/: its Quillfold.ini (made there
+# when missing, never replaced) opens the open-folder dialog on the demo
+# book, build/demo-book/, and the split batch writes into build/demo-run/pages/.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 "$here/scripts/install-deps.sh"
 cd "$here"
 cmake --preset default >/dev/null
-cmake --build "$here/build" --target quillfold
-cd "$OLDPWD"
+cmake --build "$here/build" --target quillfold quillfold-demo-settings demo_book
+run="$here/build/demo-run"
+mkdir -p "$run/pages"
+"$here/build/bookgen/quillfold-demo-settings" "$run/Quillfold.ini" "$here/build/demo-book" "$run/pages"
+cd "$run"
 exec "$here/build/program/quillfold"

@@ -27,6 +27,12 @@ RadioGroup::RadioGroup(const QString& caption, const QStringList& items, int col
         group_->addButton(button, i);
         items_.push_back(button);
     }
+    // The items have no designer names of their own: tools find them as
+    // the group's items, "RadioGroup1.Items[2]", once the group is named.
+    connect(this, &QObject::objectNameChanged, this, [this](const QString& name) {
+        for (size_t i = 0; i < items_.size(); ++i)
+            items_[i]->setObjectName(QStringLiteral("%1.Items[%2]").arg(name).arg(i));
+    });
     connect(group_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
         if (checked)
             emit itemChosen(id);

@@ -62,6 +62,12 @@ void TrimmingView::moveOrResizeFrame(int key, Qt::KeyboardModifiers modifiers) {
 }
 
 void TrimmingView::runKeyCommand(int key, Qt::KeyboardModifiers modifiers) {
+    // Escape closes the view as a double-click on the picture does, for
+    // those who work from the keyboard.
+    if (key == Qt::Key_Escape) {
+        closeView();
+        return;
+    }
     if (key == Qt::Key_X || key == Qt::Key_Z) {
         step(key == Qt::Key_X ? 1 : -1);
     }

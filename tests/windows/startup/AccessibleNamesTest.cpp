@@ -50,11 +50,13 @@ bool isControl(const QWidget& widget) {
            qobject_cast<const QStatusBar*>(&widget) != nullptr || !widget.objectName().isEmpty();
 }
 
-// Every label and panel is read by its current text; every other control
-// and every window has a name, never its designer name; a window with a
-// title is read by it.
+// Every window and control has its designer name as object name. Every
+// label and panel is read by its current text; every other control and
+// every window has a name, never its designer name; a window with a title
+// is read by it.
 void expectReadable(QWidget& window) {
     const QString windowName = accessibleName(window);
+    EXPECT_FALSE(window.objectName().isEmpty()) << describe(window).toStdString();
     EXPECT_FALSE(windowName.isEmpty()) << describe(window).toStdString();
     EXPECT_NE(windowName, window.objectName());
     if (!window.windowTitle().isEmpty()) {
@@ -64,6 +66,8 @@ void expectReadable(QWidget& window) {
         if (!isControl(*widget)) {
             continue;
         }
+        // Tools find a control by its designer name.
+        EXPECT_FALSE(widget->objectName().isEmpty()) << describe(*widget).toStdString();
         const QString name = accessibleName(*widget);
         const auto* label = qobject_cast<const QLabel*>(widget);
         if (label != nullptr && (!label->text().isEmpty() || label->pixmap().isNull())) {

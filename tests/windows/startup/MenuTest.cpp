@@ -66,7 +66,8 @@ TEST_F(MainMenu, VersionNoticeReturnsControlToTheMainWindow) {
     mainWindow().versionAction->trigger();
     ASSERT_TRUE(noticeShown());
     EXPECT_EQ(noticeText(), "Quillfold Ver1.5");
-    EXPECT_FALSE(noticeLine().isEmpty());
+    EXPECT_EQ(noticeLine(),
+              "(C) 2026 Quillfold developers\nMIT License\nhttps://github.com/quillfold/quillfold");
     EXPECT_FALSE(mainWindow().isEnabled());
     EXPECT_EQ(noticeBox().focusWidget(), noticeBox().okButton);
     QTest::keyClick(noticeBox().okButton, Qt::Key_Space);

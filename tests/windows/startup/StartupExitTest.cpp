@@ -1,6 +1,7 @@
 // Start-up settings, the sound, and the two ways the program ends.
 #include "tests/windows/CatalogueFixture.h"
 
+#include "bookgen/DemoSettings.h"
 #include "catalogue/MainWindow.h"
 #include "core/Cp932.h"
 #include "core/FormLook.h"
@@ -207,6 +208,29 @@ TEST_F(PreparedSettings, DefaultSaveFolderFillsTheDestinationBox) {
     startWith(formatSettings(record));
     EXPECT_EQ(state().DefaultSaveFolder, saveFolder);
     EXPECT_EQ(splitDialog().destinationEdit->text(), saveFolder);
+}
+
+// The run command's settings file: the program starts on the demo book and
+// writes into the demo's pages folder; a user's own file stays as it was.
+TEST_F(PreparedSettings, DemoSettingsStartOnTheDemoBookAndNeverReplaceAUsersFile) {
+    const QString book = pathInStart("demo-book");
+    const QString pages = pathInStart("pages");
+    ASSERT_TRUE(QDir().mkpath(book));
+    ASSERT_TRUE(QDir().mkpath(pages));
+    writeBytes(settingsPath(), "10\r\n20\r\n");
+    EXPECT_EQ(bookgen::writeDemoSettings(settingsPath(), book, pages).outcome,
+              bookgen::DemoSettingsOutcome::Kept);
+    EXPECT_EQ(readBytes(settingsPath()), "10\r\n20\r\n");
+
+    ASSERT_TRUE(QFile::remove(settingsPath()));
+    EXPECT_EQ(bookgen::writeDemoSettings(settingsPath(), book, pages).outcome,
+              bookgen::DemoSettingsOutcome::Written);
+    EXPECT_EQ(QDir(startFolder()).entryList(QDir::Files), QStringList{"Quillfold.ini"});
+    startProgram();
+    EXPECT_FALSE(noticeShown());
+    EXPECT_EQ(openFolderDialog().listedFolder(), book);
+    EXPECT_EQ(splitDialog().destinationEdit->text(), pages);
+    EXPECT_EQ(splitDialog().qualityEdit->text(), "80");
 }
 
 TEST_F(PreparedSettings, ShortFileEmptiesTheBoxesItDoesNotReach) {

@@ -82,6 +82,19 @@ TEST_F(WholeText, StatusPanelsAndTheFileCountShowWholeLines) {
     EXPECT_TRUE(showsWholeLine(*openFolderDialog().fileCountLabel));
 }
 
+TEST_F(WholeText, VersionNoticeShowsTheLicenceAndTheWholeHomePage) {
+    mainWindow().versionAction->trigger();
+    ASSERT_TRUE(noticeShown());
+    QTest::qWait(0);
+    expectSecondLineWhole(noticeBox());
+    // Each row fits as it stands: a wrapped address would break at a slash.
+    const QLabel& line = *noticeBox().secondLineLabel;
+    for (const QString& row : line.text().split(QLatin1Char('\n'))) {
+        EXPECT_LE(line.fontMetrics().horizontalAdvance(row), line.width()) << row.toStdString();
+    }
+    pressNoticeOk();
+}
+
 class DamagedSettings : public ProgramFixture {
 protected:
     DamagedSettings() { startAutomatically = false; }

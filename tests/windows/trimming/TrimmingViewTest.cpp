@@ -78,6 +78,25 @@ TEST_F(TrimmingViewTest, DoubleClickShowsThePictureWithTheWholeFrameAndTitle) {
     EXPECT_TRUE(trimmingView().pictureArea->picture().isNull());
 }
 
+// From the keyboard alone: Enter in the list opens the view on the item,
+// Escape closes it. An Enter whose press closed another window (the rename
+// dialog renames on it) and left its release to the list opens nothing.
+TEST_F(TrimmingViewTest, EnterInTheListOpensTheViewAndEscapeClosesIt) {
+    clickItem(1);
+    keyInList(Qt::Key_Return);
+    waitForView();
+    EXPECT_TRUE(title().startsWith(QStringLiteral(" [ p2.bmp   1000x200 ]")))
+        << title().toStdString();
+    EXPECT_EQ(QApplication::focusWidget(), &trimmingView());
+    key(Qt::Key_Escape);
+    EXPECT_FALSE(trimmingView().isVisible());
+    EXPECT_TRUE(mainWindow().isEnabled());
+
+    QTest::keyRelease(&list(), Qt::Key_Return);
+    QTest::qWait(50);
+    EXPECT_FALSE(trimmingView().isVisible());
+}
+
 TEST_F(TrimmingViewTest, FrameIsKeptAcrossPicturesAndStartsAnewAfterAFolderOpening) {
     doubleClickItem(0);
     waitForView();
