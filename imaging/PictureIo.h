@@ -115,6 +115,15 @@ Expected<QByteArray> encodeJpeg(const QImage& picture, int quality);
 // The same bytes written into `into` (emptied first, its memory reused).
 Status encodeJpeg(const QImage& picture, int quality, QByteArray& into);
 
+// A quarter turn applied while encoding. Source pixel (x, y) of a W x H
+// picture lands on (y, W - 1 - x) for Left (counter-clockwise) and on
+// (H - 1 - y, x) for Right (clockwise).
+enum class QuarterTurn { None, Left, Right };
+// The JPEG of `picture` turned a quarter: the same bytes as encoding the
+// turned picture, without ever holding it (the rows libjpeg asks for are
+// gathered from the picture's columns, sixteen at a time).
+Status encodeJpeg(const QImage& picture, int quality, QuarterTurn turn, QByteArray& into);
+
 // BMP output: 24-bit uncompressed Windows bitmap, bottom-up rows padded to
 // four bytes, 2835 pixels per metre.
 Expected<QByteArray> encodeBmp(const QImage& picture);

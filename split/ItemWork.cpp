@@ -22,26 +22,37 @@ QString outOfMemory() {
     return QStringLiteral("メモリが足りません");
 }
 
-// The output file's bytes. A JPEG is encoded into the workspace's kept
-// buffer (it grows in small steps while libjpeg writes) and copied out at
-// its exact size; a BMP's size is known up front.
+imaging::QuarterTurn quarterTurn(TurnDirection direction) {
+    return direction == TurnDirection::Left ? imaging::QuarterTurn::Left
+                                            : imaging::QuarterTurn::Right;
+}
+
+// A JPEG page is turned while it is encoded, without a turned copy; a BMP
+// page is turned into the workspace first.
+bool turnsWhileEncoding(const SplitOptions& options) {
+    return options.format == OutputFormat::Jpeg;
+}
+
+// The output file's bytes, turned as `turn` says. A JPEG is encoded into the
+// workspace's kept buffer (it grows in small steps while libjpeg writes) and
+// copied out at its exact size; a BMP's size is known up front.
 imaging::Expected<QByteArray> encode(const QImage& picture, const SplitOptions& options,
-                                     ItemWorkspace& workspace) {
+                                     imaging::QuarterTurn turn, ItemWorkspace& workspace) {
     if (options.format == OutputFormat::Bmp) {
         return imaging::encodeBmp(picture);
     }
     const imaging::Status encoded =
-        imaging::encodeJpeg(picture, options.jpegQuality, workspace.encoded);
+        imaging::encodeJpeg(picture, options.jpegQuality, turn, workspace.encoded);
     if (!encoded) {
         return encoded.error();
     }
     return QByteArray(workspace.encoded.constData(), workspace.encoded.size());
 }
 
-// Margins, then the turn, as the options ask; nullopt when memory ran out.
-// The trimmed page is a view into the part; the turned one lives in the
-// workspace.
-std::optional<QImage> finishPart(QImage part, const SplitOptions& options, bool allowTurn,
+// Margins, then the turn where it is not left to the encoder; nullopt when
+// memory ran out. The trimmed page is a view into the part; the turned one
+// lives in the workspace.
+std::optional<QImage> finishPart(QImage part, const SplitOptions& options, bool turn,
                                  ItemWorkspace& workspace) {
     if (options.removeMargins) {
         part = removeMargins(part, options.marginThreshold, options.keptMargin);
@@ -49,7 +60,7 @@ std::optional<QImage> finishPart(QImage part, const SplitOptions& options, bool 
             return std::nullopt;
         }
     }
-    if (allowTurn && options.turn) {
+    if (turn && !turnsWhileEncoding(options)) {
         part = turnQuarter(part, options.turnDirection, workspace.turned);
         if (part.isNull()) {
             return std::nullopt;
@@ -64,12 +75,16 @@ std::optional<QImage> finishPart(QImage part, const SplitOptions& options, bool 
 bool planWrite(QImage picture, const QString& targetPath, const SplitItem& item,
                const SplitOptions& options, bool allowTurn, ItemWorkspace& workspace,
                ItemWork& work) {
-    const auto finished = finishPart(std::move(picture), options, allowTurn, workspace);
+    const bool turn = allowTurn && options.turn;
+    const auto finished = finishPart(std::move(picture), options, turn, workspace);
     if (!finished) {
         work.problem = ItemProblem{outOfMemory(), item.caption};
         return false;
     }
-    auto bytes = encode(*finished, options, workspace);
+    const imaging::QuarterTurn encoderTurn = turn && turnsWhileEncoding(options)
+                                                 ? quarterTurn(options.turnDirection)
+                                                 : imaging::QuarterTurn::None;
+    auto bytes = encode(*finished, options, encoderTurn, workspace);
     if (!bytes) {
         work.problem = ItemProblem{bytes.error().message, item.caption};
         return false;

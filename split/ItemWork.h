@@ -81,11 +81,13 @@ ItemWork processItem(const SplitItem& item, const SplitOptions& options,
 
 // The large buffers of one item's work, kept for the next item so that a
 // long batch touches fresh memory once, not for every image: the source
-// file's bytes and decoded pixels, the quarter-turned part, and the JPEG of
-// one page while it is encoded (the outputs themselves are copies of their
-// exact size). Each grows to the largest image it has met and stays there:
-// at most one decoded image, one turned part and their files. The cut parts
-// and trimmed pages are views into the decoded image and need no memory.
+// file's bytes and decoded pixels, the quarter-turned part of a BMP page
+// (a JPEG page is turned while it is encoded, without a copy), and the JPEG
+// of one page while it is encoded (the outputs themselves are copies of
+// their exact size). Each grows to the largest image it has met and stays
+// there: at most one decoded image, one turned part and their files. The
+// cut parts and trimmed pages are views into the decoded image and need no
+// memory.
 struct ItemWorkspace {
     imaging::ReadBuffers reading;
     imaging::PixelBuffer turned;

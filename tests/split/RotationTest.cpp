@@ -1,10 +1,13 @@
 #include "split/Rotation.h"
 
+#include "imaging/PictureIo.h"
+
 #include "tests/split/PixelChecks.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 namespace split {
@@ -82,6 +85,33 @@ TEST(TurnQuarter, OtherFormatsComeOutAsRgb888) {
         turnQuarter(picture.convertToFormat(QImage::Format_ARGB32), TurnDirection::Right);
     EXPECT_EQ(turned.format(), QImage::Format_RGB888);
     EXPECT_EQ(firstDifference(turned, turnQuarter(picture, TurnDirection::Right)), "");
+}
+
+// A page turned while it is encoded must give the very bytes of the turned
+// page encoded: rows gathered from the wrong column, or a band edge off by
+// one, would show as a torn or mirrored page.
+TEST(TurnQuarter, TurningWhileEncodingGivesTheBytesOfTheTurnedPage) {
+    const QImage wide = testing_support::patternImage(70, 37);
+    // A view into a larger picture, with rows longer than its width.
+    const QImage view(wide.constScanLine(3) + 5 * 3, 33, 30, wide.bytesPerLine(),
+                      QImage::Format_RGB888);
+    const QImage pictures[] = {testing_support::patternImage(1, 1), wide, view,
+                               testing_support::patternImage(16, 48),
+                               wide.convertToFormat(QImage::Format_Grayscale8)};
+    for (const QImage& picture : pictures) {
+        for (const auto& [direction, turn] :
+             {std::pair{split::TurnDirection::Left, imaging::QuarterTurn::Left},
+              std::pair{split::TurnDirection::Right, imaging::QuarterTurn::Right}}) {
+            QByteArray whileEncoding;
+            ASSERT_TRUE(imaging::encodeJpeg(picture, 80, turn, whileEncoding).ok());
+            const auto turnedFirst =
+                imaging::encodeJpeg(split::turnQuarter(picture, direction), 80);
+            ASSERT_TRUE(turnedFirst.ok());
+            EXPECT_TRUE(whileEncoding == *turnedFirst)
+                << picture.width() << "x" << picture.height() << " turned "
+                << (turn == imaging::QuarterTurn::Left ? "left" : "right");
+        }
+    }
 }
 
 }  // namespace
