@@ -2,10 +2,10 @@
 #include "catalogue/MainWindow.h"
 
 #include "catalogue/CatalogueList.h"
+#include "catalogue/ListSelection.h"
 #include "core/AppState.h"
 #include "dialogs/NoticeBox.h"
 #include "imaging/FileNames.h"
-#include "catalogue/ListSelection.h"
 #include "trimming/TrimmingView.h"
 
 #include <QFileInfo>
