@@ -12,14 +12,14 @@ namespace {
 
 // One option of the command line: its names, the name of its value (empty
 // for a switch) and its line in the help.
-struct OptionSpec {
+struct CommandOption {
     QStringList names;
     QString valueName;
     QString description;
 };
 
-const std::vector<OptionSpec>& optionSpecs() {
-    static const std::vector<OptionSpec> specs = {
+const std::vector<CommandOption>& commandOptions() {
+    static const std::vector<CommandOption> options = {
         {{"direction"},
          "right|down|left|up|none",
          "見開きを分ける向き (読む順に 1 ページ目、2 ページ目)。none は分けない。既定は left"},
@@ -47,7 +47,7 @@ const std::vector<OptionSpec>& optionSpecs() {
         {{"h", "help"}, "", "このヘルプを表示して終わる"},
         {{"version"}, "", "版を表示して終わる"},
     };
-    return specs;
+    return options;
 }
 
 // Why an option's value was refused.
@@ -204,16 +204,16 @@ QString helpText() {
         "元のファイルを書き換えることはない。どのファイルも一時ファイルに書いてから名前を"
         "変える。\n\n"
         "オプション:\n");
-    for (const OptionSpec& spec : optionSpecs()) {
+    for (const CommandOption& option : commandOptions()) {
         QStringList names;
-        for (const QString& name : spec.names) {
+        for (const QString& name : option.names) {
             names << (name.size() == 1 ? "-" : "--") + name;
         }
         QString line = "  " + names.join(", ");
-        if (!spec.valueName.isEmpty()) {
-            line += " " + spec.valueName;
+        if (!option.valueName.isEmpty()) {
+            line += " " + option.valueName;
         }
-        text += line + "\n      " + spec.description + "\n";
+        text += line + "\n      " + option.description + "\n";
     }
     text += QStringLiteral(
         "\n終了状態:\n"
@@ -225,8 +225,8 @@ QString helpText() {
 
 CommandLine parseCommandLine(const QStringList& arguments, int cores) {
     QCommandLineParser parser;
-    for (const OptionSpec& spec : optionSpecs()) {
-        parser.addOption(QCommandLineOption(spec.names, spec.description, spec.valueName));
+    for (const CommandOption& option : commandOptions()) {
+        parser.addOption(QCommandLineOption(option.names, option.description, option.valueName));
     }
 
     CommandLine result;

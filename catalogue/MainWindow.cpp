@@ -57,20 +57,20 @@ const QRegularExpression kAccessKeyMark(QStringLiteral("\\(&.\\)"));
 void MainWindow::buildMenu() {
     struct Command {
         QAction** action;
-        const char* name;
+        const char* objectName;
         const char* caption;
         Qt::Key shortcut;
         void (MainWindow::*handler)();
     };
-    auto addMenu = [this](QMenu** menu, const char* name, const char* caption,
+    auto addMenu = [this](QMenu** menu, const char* objectName, const char* caption,
                           std::initializer_list<Command> commands) {
         *menu = menuBar()->addMenu(QString::fromUtf8(caption));
-        (*menu)->setObjectName(QString::fromLatin1(name));
+        (*menu)->setObjectName(QString::fromLatin1(objectName));
         // An open menu is announced by its title, without the access key.
         (*menu)->setWindowTitle(QString::fromUtf8(caption).remove(kAccessKeyMark));
         for (const Command& command : commands) {
             QAction* action = (*menu)->addAction(QString::fromUtf8(command.caption));
-            action->setObjectName(QString::fromLatin1(command.name));
+            action->setObjectName(QString::fromLatin1(command.objectName));
             if (command.shortcut != Qt::Key_unknown) {
                 // Plain letters, active while the main window has the focus.
                 action->setShortcut(QKeySequence(command.shortcut));
@@ -80,20 +80,26 @@ void MainWindow::buildMenu() {
             *command.action = action;
         }
     };
-    // The designer names stay as the menus' and actions' object names.
-    addMenu(&fileMenu, "Open1", "ファイル(&F)",
-            {{&openAction, "Folder1", "開く(&O)", Qt::Key_O, &MainWindow::openFolder},
-             {&exitAction, "SyuuRyou", "終了(&X)", Qt::Key_X, &MainWindow::exitProgram}});
-    addMenu(&editMenu, "Riname", "編集(&E)",
-            {{&autoSelectAction, "G1", "自動選択(&G)", Qt::Key_G, &MainWindow::selectBySample},
-             {&invertSelectionAction, "HANTEN", "選択反転(&H)", Qt::Key_H,
+    // Each menu and action keeps its designer name as its object name.
+    addMenu(
+        &fileMenu, /*objectName=*/"Open1", "ファイル(&F)",
+        {{&openAction, /*objectName=*/"Folder1", "開く(&O)", Qt::Key_O, &MainWindow::openFolder},
+         {&exitAction, /*objectName=*/"SyuuRyou", "終了(&X)", Qt::Key_X,
+          &MainWindow::exitProgram}});
+    addMenu(&editMenu, /*objectName=*/"Riname", "編集(&E)",
+            {{&autoSelectAction, /*objectName=*/"G1", "自動選択(&G)", Qt::Key_G,
+              &MainWindow::selectBySample},
+             {&invertSelectionAction, /*objectName=*/"HANTEN", "選択反転(&H)", Qt::Key_H,
               &MainWindow::invertSelection},
-             {&splitAction, "Ikkatu", "分割(&B)", Qt::Key_B, &MainWindow::openSplitDialog},
-             {&renameAction, "Kobetu", "リネーム(&R)", Qt::Key_R, &MainWindow::openRenameDialog}});
-    addMenu(&toolsMenu, "Hyouzi", "ツール(&T)",
-            {{&settingsAction, "Settei", "設定(&C)", Qt::Key_C, &MainWindow::openSettingsDialog}});
-    addMenu(&helpMenu, "N1", "ヘルプ(&H)",
-            {{&versionAction, "VERSION", "バージョン情報(&A)", Qt::Key_unknown,
+             {&splitAction, /*objectName=*/"Ikkatu", "分割(&B)", Qt::Key_B,
+              &MainWindow::openSplitDialog},
+             {&renameAction, /*objectName=*/"Kobetu", "リネーム(&R)", Qt::Key_R,
+              &MainWindow::openRenameDialog}});
+    addMenu(&toolsMenu, /*objectName=*/"Hyouzi", "ツール(&T)",
+            {{&settingsAction, /*objectName=*/"Settei", "設定(&C)", Qt::Key_C,
+              &MainWindow::openSettingsDialog}});
+    addMenu(&helpMenu, /*objectName=*/"N1", "ヘルプ(&H)",
+            {{&versionAction, /*objectName=*/"VERSION", "バージョン情報(&A)", Qt::Key_unknown,
               &MainWindow::showVersion}});
 }
 
