@@ -54,18 +54,13 @@ int runBatch(const BatchRequest& request, BatchConsole& console,
         return listTargets(request, listing, console);
     }
 
-    QStringList captions;
-    for (const split::SplitItem& item : listing.items) {
-        captions << item.caption;
-    }
     QElapsedTimer clock;
     clock.start();
-    // One decode per worker and one finished item waiting to be written:
-    // the memory a run needs grows with the jobs, never with the folder.
     QThreadPool workers;
     workers.setMaxThreadCount(request.jobs);
     split::SplitBatch batch(request.options, request.sourceFolder, std::move(listing.items),
-                            request.jobs + 1, &workers, listing.allPaths);
+                            split::SplitBatch::readAheadFor(request.jobs), &workers,
+                            listing.allPaths);
     if (!batch.start()) {
         console.error(QStringLiteral("保存先フォルダを作れません: %1").arg(batch.outputFolder()));
         return kSomeFailed;
@@ -79,7 +74,7 @@ int runBatch(const BatchRequest& request, BatchConsole& console,
             console.failure(*item.failedFile, reasonOf(item));
         }
         console.progress(item.index + 1, batch.itemCount(), clock.elapsed() / 1000.0,
-                         captions[item.index]);
+                         batch.item(item.index).caption);
         return !interrupted.load();
     });
     summary.failures = batch.failures().count();

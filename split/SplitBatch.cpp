@@ -40,9 +40,12 @@ SplitBatch::SplitBatch(SplitOptions options, const QString& sourceFolder,
       total_(batchTotal(itemCount(), selectedCountOf(items_), options_)),
       work_(readAhead, pool) {}
 
+int SplitBatch::readAheadFor(int workers) {
+    return std::max(workers, 1) + 1;
+}
+
 int SplitBatch::defaultReadAhead() {
-    // Every core busy and one finished image waiting to be written.
-    return std::max(QThread::idealThreadCount(), 1) + 1;
+    return readAheadFor(QThread::idealThreadCount());
 }
 
 bool SplitBatch::start() {

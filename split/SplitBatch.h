@@ -56,7 +56,11 @@ public:
                int readAhead = defaultReadAhead(), QThreadPool* pool = nullptr,
                const QStringList& alsoProtected = {});
 
-    // One item in work per processor core, and one more done and waiting.
+    // The read-ahead for `workers` threads: one item in work per worker and
+    // one more done and waiting to be written. The memory of a batch grows
+    // with its workers, never with its items.
+    static int readAheadFor(int workers);
+    // readAheadFor(the processor cores).
     static int defaultReadAhead();
 
     // Makes the source-named subfolder when the options ask for it (one
@@ -86,6 +90,7 @@ public:
     // subfolder.
     const QString& outputFolder() const { return outputFolder_; }
     int itemCount() const { return static_cast<int>(items_.size()); }
+    const SplitItem& item(int index) const { return items_.at(static_cast<size_t>(index)); }
     // The item the next commit handles.
     int nextIndex() const { return nextIndex_; }
     // The running number of the progress line: 1 at the start, moved on by
