@@ -29,7 +29,10 @@ public:
     qsizetype capacity() const { return capacity_; }
 
 private:
-    std::unique_ptr<uchar[]> bytes_;
+    struct FreePixels {
+        void operator()(uchar* bytes) const;
+    };
+    std::unique_ptr<uchar, FreePixels> bytes_;
     qsizetype capacity_ = 0;
 };
 
