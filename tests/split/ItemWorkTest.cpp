@@ -225,9 +225,10 @@ TEST_F(ItemWorkTest, UnreadableSourcesGiveAProblemAndNoOutput) {
 }
 
 // A worker reuses its buffers from image to image: a smaller image after a
-// larger one, a damaged file in between and a re-saved unselected one must
-// come out exactly as they do on their own, with no pixels of an earlier
-// image left in them.
+// larger one (the first is large enough for the kept memory to be taken in
+// whole 2 MB pages), a damaged file in between and a re-saved unselected one
+// must come out exactly as they do on their own, with no pixels of an
+// earlier image left in them.
 TEST_F(ItemWorkTest, ItemsInARowOnOneThreadMatchEachItemAlone) {
     struct Scan {
         QString name;
@@ -237,7 +238,7 @@ TEST_F(ItemWorkTest, ItemsInARowOnOneThreadMatchEachItemAlone) {
     QImage inverted = patternImage(161, 99);
     inverted.invertPixels();
     const std::vector<Scan> scans = {
-        {"a.jpg", patternImage(322, 202), true},
+        {"a.jpg", patternImage(1100, 700), true},
         {"b.jpg", pageWithBox(120, 80, qRgb(250, 250, 250), {10, 12, 50, 70}, qRgb(0, 0, 0)), true},
         {"c.jpg", QImage(), true},  // damaged
         {"d.jpg", inverted, true},  // odd width: the far part is a view as well
