@@ -15,7 +15,7 @@
 #include <QTimer>
 
 MainWindow::MainWindow(AppState& state, Windows& windows) : state_(state), windows_(windows) {
-    setAccessibleNames(*this, QStringLiteral("Form1"));
+    setObjectAndAccessibleName(*this, QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quillfold"));
     applyFormFont(*this);
     resize(kDesignedWidth, kDesignedHeight);
@@ -105,7 +105,8 @@ void MainWindow::buildMenu() {
 
 void MainWindow::buildStatusBar() {
     QStatusBar* bar = statusBar();
-    setAccessibleNames(*bar, QStringLiteral("StatusBar1"), QStringLiteral("ステータスバー"));
+    setObjectAndAccessibleName(*bar, QStringLiteral("StatusBar1"),
+                               QStringLiteral("ステータスバー"));
     bar->setSizeGripEnabled(true);
     loadStatePanel = named(new QLabel(bar), QStringLiteral("StatusPanel0"));
     loadStatePanel->setFixedWidth(80);

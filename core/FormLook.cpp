@@ -41,9 +41,9 @@ void makeDialogWindow(QWidget& window, int clientWidth, int clientHeight, CloseB
     applyFormFont(window);
 }
 
-void setAccessibleNames(QWidget& widget, const QString& designerName,
-                        const QString& accessibleName) {
-    widget.setObjectName(designerName);
+void setObjectAndAccessibleName(QWidget& widget, const QString& objectName,
+                                const QString& accessibleName) {
+    widget.setObjectName(objectName);
     widget.setAccessibleName(accessibleName);
 }
 

@@ -46,9 +46,11 @@ int windowOuterWidth(const QWidget& window);
 int windowOuterHeight(const QWidget& window);
 void resizeOuter(QWidget& window, int outerWidth, int outerHeight);
 
-// As named(): an empty `accessibleName` leaves the accessible name unset.
-void setAccessibleNames(QWidget& widget, const QString& designerName,
-                        const QString& accessibleName = {});
+// The widget's object name (its designer name, which tools look for) and
+// the name screen readers read; an empty `accessibleName` leaves the
+// latter unset.
+void setObjectAndAccessibleName(QWidget& widget, const QString& objectName,
+                                const QString& accessibleName = {});
 
 // A push button at a designed place; screen readers read its caption.
 QPushButton* pushButton(QWidget* parent, const QString& designerName, const QString& caption,
@@ -56,6 +58,6 @@ QPushButton* pushButton(QWidget* parent, const QString& designerName, const QStr
 
 template <typename Widget>
 Widget* named(Widget* widget, const QString& designerName, const QString& accessibleName) {
-    setAccessibleNames(*widget, designerName, accessibleName);
+    setObjectAndAccessibleName(*widget, designerName, accessibleName);
     return widget;
 }

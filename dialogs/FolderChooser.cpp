@@ -10,7 +10,7 @@
 #include <QPushButton>
 
 FolderChooser::FolderChooser(AppState& state, Windows& windows) : state_(state), windows_(windows) {
-    setAccessibleNames(*this, QStringLiteral("Form8"));
+    setObjectAndAccessibleName(*this, QStringLiteral("Form8"));
     makeDialogWindow(*this, 370, 375, CloseButton::Shown);
     setWindowTitle(QStringLiteral("フォルダ選択"));
 

@@ -24,7 +24,7 @@ constexpr int kLineGap = 3;
 
 NoticeBox::NoticeBox(Windows& windows) : windows_(windows) {
     // The box has no title; screen readers announce it by what it is.
-    setAccessibleNames(*this, QStringLiteral("Form6"), QStringLiteral("お知らせ"));
+    setObjectAndAccessibleName(*this, QStringLiteral("Form6"), QStringLiteral("お知らせ"));
     makeDialogWindow(*this, kClientWidth, kClientHeight, CloseButton::Hidden);
     setWindowTitle(QString());
 

@@ -48,7 +48,7 @@ QTreeWidgetItem* listEntry(const QDir& folder, const QString& name) {
 
 OpenFolderDialog::OpenFolderDialog(AppState& state, Windows& windows)
     : state_(state), windows_(windows) {
-    setAccessibleNames(*this, QStringLiteral("Form2"));
+    setObjectAndAccessibleName(*this, QStringLiteral("Form2"));
     makeDialogWindow(*this, 680, 428, CloseButton::Shown);
     setWindowTitle(QStringLiteral("開く"));
 

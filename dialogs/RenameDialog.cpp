@@ -20,7 +20,7 @@ constexpr auto kNoticeReturn = NoticeBox::ReturnTo::RenameDialog;
 }  // namespace
 
 RenameDialog::RenameDialog(AppState& state, Windows& windows) : state_(state), windows_(windows) {
-    setAccessibleNames(*this, QStringLiteral("Form4"));
+    setObjectAndAccessibleName(*this, QStringLiteral("Form4"));
     makeDialogWindow(*this, kClientWidth, kClientHeight, CloseButton::Shown);
     setWindowTitle(QStringLiteral("リネーム"));
 

@@ -27,7 +27,7 @@ QPushButton* arrowButton(QWidget* parent, const QString& name, const QString& ca
 }  // namespace
 
 SettingsDialog::SettingsDialog(Windows& windows) : windows_(windows) {
-    setAccessibleNames(*this, QStringLiteral("Form5"));
+    setObjectAndAccessibleName(*this, QStringLiteral("Form5"));
     makeDialogWindow(*this, 194, 201, CloseButton::Hidden);
     setWindowTitle(QStringLiteral("設定"));
 

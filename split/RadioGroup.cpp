@@ -28,7 +28,7 @@ RadioGroup::RadioGroup(const QString& caption, const QStringList& items, int col
         items_.push_back(button);
     }
     // The items have no designer names of their own: tools find them as
-    // the group's items, "RadioGroup1.Items[2]", once the group is named.
+    // the group's items, "<group>.Items[2]", once the group is named.
     connect(this, &QObject::objectNameChanged, this, [this](const QString& name) {
         for (size_t i = 0; i < items_.size(); ++i)
             items_[i]->setObjectName(QStringLiteral("%1.Items[%2]").arg(name).arg(i));

@@ -99,7 +99,7 @@ int32_t numberIn(const QLineEdit& edit) {
 }  // namespace
 
 SplitDialog::SplitDialog(AppState& state, Windows& windows) : state_(state), windows_(windows) {
-    setAccessibleNames(*this, QStringLiteral("Form3"));
+    setObjectAndAccessibleName(*this, QStringLiteral("Form3"));
     makeDialogWindow(*this, kClientWidth, kClientHeight, CloseButton::Shown);
     setWindowTitle(QStringLiteral("分割"));
 

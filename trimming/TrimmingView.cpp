@@ -39,7 +39,7 @@ QRect screenGeometry(const QWidget& window) {
 }  // namespace
 
 TrimmingView::TrimmingView(AppState& state, Windows& windows) : state_(state), windows_(windows) {
-    setAccessibleNames(*this, QStringLiteral("Form7"));
+    setObjectAndAccessibleName(*this, QStringLiteral("Form7"));
     // A title bar without a close button: double-clicking the picture closes.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     applyFormFont(*this);
