@@ -22,8 +22,6 @@
 #   items-turn    the same with a quarter turn of every page
 #   items-prev    bench_items of an earlier build (-p), to compare a change
 #   items-prev-turn  the same with a quarter turn of every page
-#   reuse         bench_reuse: the program's work with the decode target kept
-#   reuse-nosync  the same with plain writes
 #   magick        /usr/bin/convert, one spread at a time, one thread
 #   magick2       the same, two spreads at a time
 # Needs a build with -DQUILLFOLD_BUILD_BENCH=ON and GNU time (/usr/bin/time).
@@ -48,16 +46,15 @@ while getopts "r:n:s:t:w:b:c:p:" option; do
         b) build=$OPTARG ;;
         c) read -r -a contenders <<< "$OPTARG" ;;
         p) previous=$OPTARG ;;
-        *) sed -n '2,31p' "$0" >&2; exit 2 ;;
+        *) sed -n '2,27p' "$0" >&2; exit 2 ;;
     esac
 done
 
 bookgen=$build/bookgen/quillfold-bookgen
 floor=$build/bench/bench_floor
 items=$build/bench/bench_items
-reuse=$build/bench/bench_reuse
 batch=$build/batch/quillfold-batch
-for program in "$bookgen" "$floor" "$items" "$reuse" "$batch" /usr/bin/time; do
+for program in "$bookgen" "$floor" "$items" "$batch" /usr/bin/time; do
     if [ ! -x "$program" ]; then
         echo "missing $program (build with -DQUILLFOLD_BUILD_BENCH=ON; GNU time: apt install time)" >&2
         exit 2
@@ -109,8 +106,6 @@ run() {
         items-turn) "$items" --turn L --threshold "$threshold" --quality 80 "$corpus" "$out" ;;
         items-prev) "$previous" --threshold "$threshold" --quality 80 "$corpus" "$out" ;;
         items-prev-turn) "$previous" --turn L --threshold "$threshold" --quality 80 "$corpus" "$out" ;;
-        reuse) "$reuse" --threshold "$threshold" --quality 80 "$corpus" "$out" ;;
-        reuse-nosync) "$reuse" --no-sync --threshold "$threshold" --quality 80 "$corpus" "$out" ;;
         magick) magick_split "$corpus" "$out" 1 ;;
         magick2) magick_split "$corpus" "$out" 2 ;;
         *) echo "unknown contender $name" >&2; return 2 ;;
@@ -132,7 +127,7 @@ for ((round = 0; round < rounds; round++)); do
         sync  # the previous run's writes are not this run's time
         export -f run magick_split magick_one
         if ! /usr/bin/time -f "%e %U %S %M %R" -o "$work/time.txt" \
-            env batch="$batch" floor="$floor" items="$items" previous="$previous" reuse="$reuse" corpus="$corpus" \
+            env batch="$batch" floor="$floor" items="$items" previous="$previous" corpus="$corpus" \
             threshold="$threshold" \
             fuzz="$fuzz" work="$work" bash -c "run $name" > /dev/null 2> "$work/stderr.txt"; then
             echo "$name failed:" >&2
@@ -145,7 +140,7 @@ for ((round = 0; round < rounds; round++)); do
     # The contenders must do the same work: the program's outputs and the
     # floor's are the same bytes (the same libjpeg, settings and pixels).
     if [ "$round" -eq 0 ] && [[ " ${contenders[*]} " == *" floor "* ]]; then
-        for other in batch1 batch2 items items-prev reuse reuse-nosync; do
+        for other in batch1 batch2 items items-prev; do
             [[ " ${contenders[*]} " == *" $other "* ]] || continue
             different=0
             for file in "$work/out-floor"/*; do
