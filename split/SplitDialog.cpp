@@ -96,6 +96,11 @@ int32_t numberIn(const QLineEdit& edit) {
     return parseNumber(edit.text()).value;
 }
 
+void setEnabledAll(std::initializer_list<QWidget*> controls, bool on) {
+    for (QWidget* control : controls)
+        control->setEnabled(on);
+}
+
 }  // namespace
 
 SplitDialog::SplitDialog(AppState& state, Windows& windows) : state_(state), windows_(windows) {
@@ -381,26 +386,18 @@ void SplitDialog::untickCopyWhenResaving() {
 }
 
 void SplitDialog::enableMarginControls() {
-    const bool on = removeMarginsBox->isChecked();
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             thresholdEdit, thresholdUpButton, thresholdDownButton, keptMarginEdit,
-             keptMarginUpButton, keptMarginDownButton}) {
-        control->setEnabled(on);
-    }
+    setEnabledAll({thresholdEdit, thresholdUpButton, thresholdDownButton, keptMarginEdit,
+                   keptMarginUpButton, keptMarginDownButton},
+                  removeMarginsBox->isChecked());
 }
 
 void SplitDialog::enableCentreControls() {
-    const bool on = removeCentreBox->isChecked();
-    for (QWidget* control : std::initializer_list<QWidget*>{centreWidthEdit, centreWidthUpButton,
-                                                            centreWidthDownButton}) {
-        control->setEnabled(on);
-    }
+    setEnabledAll({centreWidthEdit, centreWidthUpButton, centreWidthDownButton},
+                  removeCentreBox->isChecked());
 }
 
 void SplitDialog::enableTurnDirections() {
-    const bool on = turnBox->isChecked();
-    turnLeftButton->setEnabled(on);
-    turnRightButton->setEnabled(on);
+    setEnabledAll({turnLeftButton, turnRightButton}, turnBox->isChecked());
 }
 
 void SplitDialog::showHints() {
