@@ -66,20 +66,18 @@ void SplitBatch::keepAhead(int from) {
 }
 
 std::optional<CommittedItem> SplitBatch::commitNextIfReady() {
-    if (cancelled_ || finished())
-        return std::nullopt;
-    keepAhead(nextIndex_);
-    auto result = work_.takeIfReady(nextIndex_);
-    if (!result)
-        return std::nullopt;
-    return commit(std::move(*result));
+    return takeAndCommit(false);
 }
 
 std::optional<CommittedItem> SplitBatch::commitNext() {
+    return takeAndCommit(true);
+}
+
+std::optional<CommittedItem> SplitBatch::takeAndCommit(bool wait) {
     if (cancelled_ || finished())
         return std::nullopt;
     keepAhead(nextIndex_);
-    auto result = work_.waitAndTake(nextIndex_);
+    auto result = wait ? work_.waitAndTake(nextIndex_) : work_.takeIfReady(nextIndex_);
     if (!result)
         return std::nullopt;
     return commit(std::move(*result));

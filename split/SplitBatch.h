@@ -105,6 +105,8 @@ public:
 
 private:
     void keepAhead(int from);
+    // The next item's result, waited for or only when ready, committed.
+    std::optional<CommittedItem> takeAndCommit(bool wait);
     CommittedItem commit(imaging::Expected<ItemWork> result);
 
     const SplitOptions options_;
