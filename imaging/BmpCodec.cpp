@@ -2,11 +2,12 @@
 #include "imaging/BmpRunLength.h"
 #include "imaging/HeaderSizes.h"
 #include "imaging/PictureIo.h"
+#include "imaging/RegularFile.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QImageReader>
 
+#include <algorithm>
 #include <cstring>
 #include <mutex>
 
@@ -166,14 +167,16 @@ Expected<QByteArray> encodeBmp(const QImage& picture) {
 namespace detail {
 
 Expected<QSize> readBmpFileSize(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return ImageError{QStringLiteral("ファイルを開けません")};
+    auto file = RegularFile::open(path);
+    if (!file) {
+        return file.error();
     }
-    if (file.size() == 0) {
+    if (file->size() == 0) {
         return ImageError{QStringLiteral("ファイルが空です")};
     }
-    const auto header = checkedHeader(file.read(detail::kBmpHeaderBytes));
+    QByteArray start(detail::kBmpHeaderBytes, '\0');
+    start.resize(std::max<qint64>(file.value().read(start.data(), start.size()), 0));
+    const auto header = checkedHeader(start);
     if (!header) {
         return header.error();
     }

@@ -1,15 +1,19 @@
 #include "imaging/FileCommit.h"
 
+#include "imaging/FileNames.h"
+#include "imaging/RegularFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <cerrno>
 #include <cstdio>
+#include <utility>
 
 namespace imaging {
 namespace {
@@ -29,52 +33,132 @@ ImageError diskFull() {
     return ImageError{QStringLiteral("保存先の空き容量が足りません")};
 }
 
-// Removes the temporary file and says why the write failed.
-ImageError abandon(QSaveFile& file, const QString& path, bool noSpace) {
-    file.cancelWriting();
-    return noSpace ? diskFull() : writeFailure(path);
+ImageError failureFromErrno(const QString& path, int error) {
+    return error == ENOSPC || error == EDQUOT ? diskFull() : writeFailure(path);
 }
 
-// A QSaveFile writes into a temporary file beside the target and renames it
-// over the target on commit; without a commit it removes the temporary.
-// Writing straight into the target when no temporary can be made would
-// defeat that, so that fallback stays off. Qt would keep up to 16 KB in its
-// own buffer and write it out in commit() without looking at the result,
-// renaming a short or empty file over the target when the disk is full:
-// unbuffered, every write reports its own failure.
-bool openSaveFile(QSaveFile& file) {
-    file.setDirectWriteFallback(false);
-    return file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+// A name for a temporary file beside the target: hidden, and unlikely to
+// meet another; taken only when free (O_EXCL, link and rename checks).
+QByteArray temporaryName(const QString& path) {
+    const QFileInfo target(path);
+    const QString name =
+        QStringLiteral(".%1.%2.tmp")
+            .arg(target.fileName())
+            .arg(QRandomGenerator::global()->generate64(), 16, 16, QLatin1Char('0'));
+    return QFile::encodeName(joinPath(target.absolutePath(), name));
 }
 
-// A short write is followed by another, so that the one that fails tells
-// why (Qt names a full disk a resource error).
-Status writeAll(QSaveFile& file, const QString& path, const QByteArray& bytes) {
-    const char* data = bytes.constData();
-    qint64 left = bytes.size();
-    while (left > 0) {
-        const qint64 written = file.write(data, left);
-        if (written <= 0) {
-            return abandon(file, path, file.error() == QFileDevice::ResourceError);
+// The new contents of a file, written into a file of the target's folder
+// that has no name yet (O_TMPFILE; a hidden temporary name where the file
+// system cannot do that) and renamed over the target once complete and on
+// the disk. The rename replaces whatever has the target's name, a
+// symbolic link included, as a name: nothing is ever written through a
+// link, so an output lands at its own name and nowhere else. Until then
+// the target stays as it was; without a commit nothing is left behind.
+// An existing regular file's permissions carry over to the new one.
+class Replacement {
+public:
+    explicit Replacement(const QString& path) : path_(path), target_(QFile::encodeName(path)) {}
+    Replacement(const Replacement&) = delete;
+    Replacement& operator=(const Replacement&) = delete;
+    ~Replacement() {
+        if (descriptor_ >= 0) {
+            ::close(descriptor_);
         }
-        data += written;
-        left -= written;
+        if (!temporary_.isEmpty()) {
+            ::unlink(temporary_.constData());
+        }
     }
-    return success();
-}
 
-// Puts the data on the disk before the rename: some file systems report a
-// full disk or an I/O error only here, and Qt's commit() ignores what its
-// own sync says. A file system that cannot sync is no failure.
-Status syncThenCommit(QSaveFile& file, const QString& path) {
-    if (::fdatasync(file.handle()) != 0 && errno != EINVAL && errno != EROFS) {
-        return abandon(file, path, errno == ENOSPC || errno == EDQUOT);
+    Status open() {
+        const QByteArray folder = QFile::encodeName(QFileInfo(path_).absolutePath());
+        descriptor_ = ::open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+        if (descriptor_ < 0 && (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL)) {
+            openNamed();
+        }
+        if (descriptor_ < 0) {
+            return failureFromErrno(path_, errno);
+        }
+        struct stat existing {};
+        if (::lstat(target_.constData(), &existing) == 0 && S_ISREG(existing.st_mode)) {
+            ::fchmod(descriptor_, existing.st_mode & 07777);
+        }
+        return success();
     }
-    if (!file.commit()) {
-        return writeFailure(path);
+
+    Status write(const char* data, qint64 length) {
+        while (length > 0) {
+            const ssize_t written = ::write(descriptor_, data, static_cast<size_t>(length));
+            if (written < 0 && errno == EINTR) {
+                continue;
+            }
+            if (written <= 0) {
+                return failureFromErrno(path_, written < 0 ? errno : ENOSPC);
+            }
+            data += written;
+            length -= written;
+        }
+        return success();
     }
-    return success();
-}
+
+    // Puts the data on the disk before the rename: some file systems
+    // report a full disk or an I/O error only here. A file system that
+    // cannot sync is no failure.
+    Status commit() {
+        if (::fdatasync(descriptor_) != 0 && errno != EINVAL && errno != EROFS) {
+            return failureFromErrno(path_, errno);
+        }
+        if (temporary_.isEmpty() && !giveName()) {
+            return failureFromErrno(path_, errno);
+        }
+        ::close(std::exchange(descriptor_, -1));
+        if (std::rename(temporary_.constData(), target_.constData()) != 0) {
+            return failureFromErrno(path_, errno);
+        }
+        temporary_.clear();
+        return success();
+    }
+
+private:
+    void openNamed() {
+        for (int attempt = 0; attempt < 100 && descriptor_ < 0; ++attempt) {
+            temporary_ = temporaryName(path_);
+            descriptor_ =
+                ::open(temporary_.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            if (descriptor_ < 0 && errno != EEXIST) {
+                break;
+            }
+        }
+        if (descriptor_ < 0) {
+            temporary_.clear();
+        }
+    }
+
+    // Links the unnamed file into the folder under a temporary name, from
+    // which it is renamed.
+    bool giveName() {
+        const QByteArray self = "/proc/self/fd/" + QByteArray::number(descriptor_);
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            const QByteArray name = temporaryName(path_);
+            if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, name.constData(),
+                         AT_SYMLINK_FOLLOW) == 0 ||
+                ::linkat(descriptor_, "", AT_FDCWD, name.constData(), AT_EMPTY_PATH) == 0) {
+                temporary_ = name;
+                return true;
+            }
+            if (errno != EEXIST) {
+                return false;
+            }
+        }
+        return false;
+    }
+
+    const QString path_;
+    const QByteArray target_;
+    int descriptor_ = -1;
+    // The temporary name while the file has one.
+    QByteArray temporary_;
+};
 
 bool sameFolder(const QString& a, const QString& b) {
     return QFileInfo(a).absolutePath() == QFileInfo(b).absolutePath();
@@ -110,43 +194,43 @@ Status linkThenUnlink(const QByteArray& from, const QByteArray& to) {
 }  // namespace
 
 Status commitFile(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!openSaveFile(file)) {
-        return writeFailure(path);
+    Replacement file(path);
+    if (const Status opened = file.open(); !opened) {
+        return opened;
     }
-    if (const auto written = writeAll(file, path, bytes); !written) {
+    if (const Status written = file.write(bytes.constData(), bytes.size()); !written) {
         return written;
     }
-    return syncThenCommit(file, path);
+    return file.commit();
 }
 
 Status copyFileReplacing(const QString& source, const QString& target) {
-    QFile input(source);
-    if (!QFileInfo(source).isFile()) {
-        return missingFile();
+    auto input = RegularFile::open(source);
+    if (!input) {
+        return input.error();
     }
     if (isSameFile(source, target)) {
         return ImageError{QStringLiteral("同じファイルにはコピーできません")};
     }
-    if (!input.open(QIODevice::ReadOnly)) {
-        return ImageError{QStringLiteral("ファイルを開けません")};
-    }
-    QSaveFile output(target);
-    if (!openSaveFile(output)) {
-        return writeFailure(target);
+    Replacement output(target);
+    if (const Status opened = output.open(); !opened) {
+        return opened;
     }
     constexpr qint64 kChunk = 1 << 20;
-    while (!input.atEnd()) {
-        const QByteArray chunk = input.read(kChunk);
-        if (input.error() != QFileDevice::NoError) {
-            output.cancelWriting();
+    QByteArray chunk(kChunk, Qt::Uninitialized);
+    for (;;) {
+        const qint64 read = input.value().read(chunk.data(), kChunk);
+        if (read < 0) {
             return ImageError{QStringLiteral("ファイルを読めません")};
         }
-        if (const auto written = writeAll(output, target, chunk); !written) {
+        if (read == 0) {
+            break;
+        }
+        if (const Status written = output.write(chunk.constData(), read); !written) {
             return written;
         }
     }
-    return syncThenCommit(output, target);
+    return output.commit();
 }
 
 Status renameNoReplace(const QString& from, const QString& to) {

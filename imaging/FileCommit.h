@@ -12,6 +12,11 @@ namespace imaging {
 // temporary file is renamed over the target. On any failure the target
 // stays as it was and the temporary file is removed. Messages are for the
 // user.
+//
+// A write lands at its own name and nowhere else: whatever has the
+// target's name, a symbolic link included, is replaced as a name, never
+// written through. A file is only read when it is a regular file (see
+// RegularFile).
 
 // Writes `bytes` to `path`, replacing an existing file.
 Status commitFile(const QString& path, const QByteArray& bytes);

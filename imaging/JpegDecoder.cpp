@@ -1,13 +1,13 @@
 #include "imaging/HeaderSizes.h"
 #include "imaging/JpegErrorManager.h"
 #include "imaging/PictureIo.h"
-
-#include <QFile>
+#include "imaging/RegularFile.h"
 
 #include <algorithm>
 #include <cstring>
 #include <limits>
 #include <memory>
+#include <utility>
 
 // JPEG input through the libjpeg API. Every function that calls libjpeg
 // keeps only plain locals, because libjpeg's error exit longjmps back into
@@ -286,8 +286,12 @@ namespace detail {
 // Header of a JPEG file read through stdio, so only the first few
 // kilobytes are read however large the file is.
 Expected<QSize> readJpegFileSize(const QString& path) {
-    const std::unique_ptr<FILE, int (*)(FILE*)> file(
-        std::fopen(QFile::encodeName(path).constData(), "rb"), &std::fclose);
+    auto opened = RegularFile::open(path);
+    if (!opened) {
+        return opened.error();
+    }
+    const std::unique_ptr<FILE, int (*)(FILE*)> file(std::move(opened).value().releaseAsStream(),
+                                                     &std::fclose);
     if (!file) {
         return ImageError{QStringLiteral("ファイルを開けません")};
     }

@@ -3,9 +3,7 @@
 #include "imaging/ExceptionBarrier.h"
 #include "imaging/FileNames.h"
 #include "imaging/HeaderSizes.h"
-
-#include <QFile>
-#include <QFileInfo>
+#include "imaging/RegularFile.h"
 
 #include <algorithm>
 
@@ -64,13 +62,11 @@ Status readPictureFile(const QString& path, QByteArray& into) {
     if (kind == PictureKind::Unknown) {
         return unsupportedKind();
     }
-    if (!QFileInfo::exists(path)) {
-        return ImageError{QStringLiteral("ファイルが見当たりません")};
+    auto opened = RegularFile::open(path);
+    if (!opened) {
+        return opened.error();
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return ImageError{QStringLiteral("ファイルを開けません")};
-    }
+    RegularFile& file = opened.value();
     const qint64 length = file.size();
     if (length == 0) {
         return ImageError{QStringLiteral("ファイルが空です")};
@@ -84,7 +80,7 @@ Status readPictureFile(const QString& path, QByteArray& into) {
         into.resize(length);
         const qint64 read = file.read(into.data(), length);
         into.resize(std::max<qint64>(read, 0));
-        if (read < 0 || file.error() != QFileDevice::NoError) {
+        if (read < 0) {
             return ImageError{QStringLiteral("ファイルを読めません")};
         }
         if (into.isEmpty()) {
@@ -126,9 +122,6 @@ Expected<QSize> readPictureSize(const QString& path) {
     const PictureKind kind = pictureKindOf(path);
     if (kind == PictureKind::Unknown) {
         return unsupportedKind();
-    }
-    if (!QFileInfo::exists(path)) {
-        return ImageError{QStringLiteral("ファイルが見当たりません")};
     }
     return kind == PictureKind::Jpeg ? detail::readJpegFileSize(path)
                                      : detail::readBmpFileSize(path);

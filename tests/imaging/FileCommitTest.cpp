@@ -145,3 +145,29 @@ TEST_F(FileCommit, RecognisesTheSameFile) {
     EXPECT_FALSE(isSameFile(path("one.bmp"), path("absent.bmp")));
     EXPECT_FALSE(isSameFile(path("absent.bmp"), path("absent.bmp")));
 }
+
+TEST_F(FileCommit, ALinkAtTheTargetsNameIsReplacedAndNeverWrittenThrough) {
+    QTemporaryDir elsewhere;
+    const QString notes = QDir(elsewhere.path()).filePath("notes.txt");
+    const QString nowhere = QDir(elsewhere.path()).filePath("new.txt");
+    writeBytes(notes, "notes");
+    writeBytes(path("source.jpg"), "copied");
+    ASSERT_TRUE(QFile::link(notes, path("p_1.jpg")));
+    ASSERT_TRUE(QFile::link(nowhere, path("p_2.jpg")));
+    ASSERT_TRUE(QFile::link(notes, path("copy.jpg")));
+
+    EXPECT_TRUE(commitFile(path("p_1.jpg"), "page one").ok());
+    EXPECT_TRUE(commitFile(path("p_2.jpg"), "page two").ok());
+    EXPECT_TRUE(copyFileReplacing(path("source.jpg"), path("copy.jpg")).ok());
+
+    EXPECT_EQ(readBytes(notes), "notes");
+    EXPECT_FALSE(QFileInfo::exists(nowhere));
+    for (const auto& [name, bytes] :
+         {std::pair{"p_1.jpg", "page one"}, std::pair{"p_2.jpg", "page two"},
+          std::pair{"copy.jpg", "copied"}}) {
+        SCOPED_TRACE(name);
+        EXPECT_FALSE(QFileInfo(path(name)).isSymLink());
+        EXPECT_EQ(readBytes(path(name)), bytes);
+    }
+    EXPECT_EQ(entries(), (QStringList{"copy.jpg", "p_1.jpg", "p_2.jpg", "source.jpg"}));
+}

@@ -8,6 +8,14 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <chrono>
+#include <future>
+#include <string>
+#include <vector>
+
 using imaging::loadPicture;
 using imaging::PictureKind;
 using imaging::pictureKindOf;
@@ -89,6 +97,24 @@ TEST_F(PictureFiles, ExplainsWhyAFileCannotBeRead) {
     ASSERT_TRUE(QDir(folder_.path()).mkdir("folder.jpg"));
     EXPECT_EQ(loadError("folder.jpg"), "ファイルを開けません");
     EXPECT_NE(sizeError("folder.jpg"), "(no error)");
+}
+
+TEST_F(PictureFiles, AFifoIsRefusedWithoutWaitingForAWriter) {
+    const QByteArray fifo = QFile::encodeName(path("pipe.jpg"));
+    ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(path("pipe.jpg"), path("link.bmp")));
+    auto errors = std::async(std::launch::async, [&] {
+        return std::vector<std::string>{loadError("pipe.jpg"), sizeError("pipe.jpg"),
+                                        loadError("link.bmp"), sizeError("link.bmp")};
+    });
+    if (errors.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+        ADD_FAILURE() << "reading a FIFO waits for a writer";
+        // A writer that comes and goes lets each blocked read end.
+        while (errors.wait_for(std::chrono::milliseconds(50)) != std::future_status::ready) {
+            ::close(::open(fifo.constData(), O_WRONLY | O_NONBLOCK));
+        }
+    }
+    EXPECT_EQ(errors.get(), std::vector<std::string>(4, "通常のファイルではありません"));
 }
 
 TEST_F(PictureFiles, RefusesContentThatDoesNotMatchTheExtension) {
