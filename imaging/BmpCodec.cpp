@@ -41,7 +41,8 @@ Expected<detail::BmpHeader> checkedHeader(const QByteArray& start) {
         return ImageError{start.startsWith("BM") ? damagedBmp()
                                                  : QStringLiteral("BMPファイルではありません")};
     }
-    if (const Status allowed = checkPictureSize(header->width, header->height); !allowed) {
+    if (const Status allowed = checkPictureSize(header->width, header->height, kMaxBmpPixels);
+        !allowed) {
         return allowed.error();
     }
     return *header;

@@ -20,11 +20,12 @@ ImageError unsupportedKind() {
 
 }  // namespace
 
-Status checkPictureSize(qint64 width, qint64 height) {
+Status checkPictureSize(qint64 width, qint64 height, qint64 maxPixels) {
     if (width <= 0 || height <= 0) {
         return ImageError{QStringLiteral("画像ファイルが壊れています")};
     }
-    if (width > kMaxPictureSide || height > kMaxPictureSide || width * height > kMaxPicturePixels) {
+    if (width > kMaxPictureSide || height > kMaxPictureSide ||
+        width * height > std::min(maxPixels, kMaxPicturePixels)) {
         return ImageError{QStringLiteral("画像が大きすぎます (%1x%2)").arg(width).arg(height)};
     }
     return success();

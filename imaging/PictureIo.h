@@ -19,6 +19,9 @@ namespace imaging {
 // at once.
 inline constexpr int kMaxPictureSide = 65500;
 inline constexpr qint64 kMaxPicturePixels = 400'000'000;
+// Qt's BMP reader takes at most 16384 x 16384 pixels (1 GiB as 32-bit
+// pixels), whatever their shape.
+inline constexpr qint64 kMaxBmpPixels = 16384LL * 16384;
 
 // The longest file of each kind that a picture within these limits needs;
 // a longer one is refused before its bytes are read into memory.
@@ -35,10 +38,11 @@ inline constexpr qint64 kMaxBmpFileBytes = 4 * kMaxPicturePixels + 64 * 1024;
 // The rest is room for metadata.
 inline constexpr qint64 kMaxJpegFileBytes = 8 * kMaxPicturePixels + 64 * 1024 * 1024;
 
-// Success when a picture of this size is within the limits above, otherwise
-// the error "画像が大きすぎます (WxH)" (or a damaged-file error for sizes
-// below one pixel). Computed in 64 bits, so any header value is safe.
-Status checkPictureSize(qint64 width, qint64 height);
+// Success when a picture of this size is within the limits above (and at
+// most `maxPixels`), otherwise the error "画像が大きすぎます (WxH)" (or a
+// damaged-file error for sizes below one pixel). Computed in 64 bits, so
+// any header value is safe.
+Status checkPictureSize(qint64 width, qint64 height, qint64 maxPixels = kMaxPicturePixels);
 
 // The picture as the encoders take it: RGB888, within the size limits; an
 // error for a null picture or when the conversion runs out of memory.

@@ -259,6 +259,10 @@ TEST(BmpReader, RefusesForgedSizesBeforeReading) {
     EXPECT_EQ(messageOf(decodeBmp(makeBmp(huge))), "画像が大きすぎます (60000x60000)");
     huge.height = -60000;
     EXPECT_FALSE(decodeBmp(makeBmp(huge)).ok());
+    // Within the limits of a JPEG, but more pixels than Qt's reader takes.
+    huge.width = 16385;
+    huge.height = 16384;
+    EXPECT_EQ(messageOf(decodeBmp(makeBmp(huge))), "画像が大きすぎます (16385x16384)");
 }
 
 TEST(BmpReader, RefusesTruncatedPixelData) {
