@@ -16,6 +16,37 @@ QString minutesAndSeconds(double seconds) {
 
 }  // namespace
 
+QString oneLine(const QString& text) {
+    QString line;
+    line.reserve(text.size());
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+            case u'\\':
+                line += QStringLiteral("\\\\");
+                break;
+            case u'\n':
+                line += QStringLiteral("\\n");
+                break;
+            case u'\r':
+                line += QStringLiteral("\\r");
+                break;
+            case u'\t':
+                line += QStringLiteral("\\t");
+                break;
+            default:
+                if (c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
+                    c == QChar::ParagraphSeparator) {
+                    line += c.unicode() > 0xff
+                                ? QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'))
+                                : QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+                } else {
+                    line += c;
+                }
+        }
+    }
+    return line;
+}
+
 QString summaryLine(const BatchSummary& summary) {
     return QStringLiteral("画像 %1 枚、書き出し %2 ファイル、失敗 %3 件、%4 秒")
         .arg(summary.images)
@@ -56,7 +87,7 @@ void BatchConsole::clearBar() {
     }
 }
 
-void BatchConsole::progress(int done, int total, double seconds, const QString& caption) {
+void BatchConsole::progress(int done, int total, double seconds, const QString& fileName) {
     if (quiet_) {
         return;
     }
@@ -64,13 +95,13 @@ void BatchConsole::progress(int done, int total, double seconds, const QString& 
         write(err_, QStringLiteral("\r\x1b[K") + progressBar(done, total, seconds));
         barShown_ = true;
     } else {
-        write(err_, QStringLiteral("%1/%2 %3\n").arg(done).arg(total).arg(caption));
+        write(err_, QStringLiteral("%1/%2 %3\n").arg(done).arg(total).arg(oneLine(fileName)));
     }
 }
 
 void BatchConsole::failure(const QString& fileName, const QString& reason) {
     clearBar();
-    write(err_, QStringLiteral("%1: %2\n").arg(fileName, reason));
+    write(err_, QStringLiteral("%1: %2\n").arg(oneLine(fileName), reason));
 }
 
 void BatchConsole::error(const QString& message) {
@@ -79,7 +110,7 @@ void BatchConsole::error(const QString& message) {
 }
 
 void BatchConsole::listed(const QString& path) {
-    write(out_, path + QLatin1Char('\n'));
+    write(out_, oneLine(path) + QLatin1Char('\n'));
 }
 
 void BatchConsole::summary(const BatchSummary& summary) {

@@ -21,6 +21,12 @@ QString summaryLine(const BatchSummary& summary);
 // Before the first image is done the speed and the time left are not shown.
 QString progressBar(int done, int total, double seconds);
 
+// `text` on one line: a backslash and the control characters are written
+// as C escapes ("\\", "\n", "\r", "\t", "\x7f" ...), so a file name never
+// spans two lines of output and can be told apart from any other. Every
+// name and path the console writes goes through this.
+QString oneLine(const QString& text);
+
 // Where a run reports. Progress goes to `err`: a bar redrawn in place on a
 // terminal, one plain line per image otherwise; failures go to `err`, each
 // on its own line with its file and reason; the summary and the dry run's
@@ -31,9 +37,10 @@ public:
     BatchConsole(const BatchConsole&) = delete;
     BatchConsole& operator=(const BatchConsole&) = delete;
 
-    void progress(int done, int total, double seconds, const QString& caption);
+    void progress(int done, int total, double seconds, const QString& fileName);
     void failure(const QString& fileName, const QString& reason);
-    // A message that ends the run early (missing folder, ...).
+    // A message about the run (missing folder, ...); the caller passes the
+    // names in it through oneLine.
     void error(const QString& message);
     void listed(const QString& path);
     void summary(const BatchSummary& summary);

@@ -1,9 +1,10 @@
 #include "batch/BatchItems.h"
 
 #include "catalogue/AutoSelect.h"
-#include "dialogs/FolderListing.h"
 #include "imaging/FileNames.h"
 #include "imaging/PictureIo.h"
+
+#include <utility>
 
 namespace batch {
 
@@ -27,7 +28,12 @@ bool isSelected(const BatchRequest& request, const QString& path) {
 
 SourceListing listSource(const BatchRequest& request) {
     SourceListing listing;
-    const QStringList names = dialogs::listPictureFiles(request.sourceFolder);
+    dialogs::PictureFolder folder = dialogs::readPictureFolder(request.sourceFolder);
+    listing.readable = folder.readable;
+    if (request.shard.index == 1) {
+        listing.unlisted = std::move(folder.unlisted);
+    }
+    const QStringList& names = folder.names;
     for (int index = 0; index < names.size(); ++index) {
         const QString path = imaging::joinPath(request.sourceFolder, names[index]);
         listing.allPaths << path;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "batch/BatchRequest.h"
+#include "dialogs/UnlistedPictures.h"
 #include "split/ItemWork.h"
 
 #include <QStringList>
@@ -17,6 +18,13 @@ struct SourceListing {
     // The run's items in folder order: the shard's images, each selected or
     // not by the request's rule.
     std::vector<split::SplitItem> items;
+    // Entries named like pictures that cannot be listed or opened (names
+    // that are not UTF-8, links that lead nowhere, ...), each a failure of
+    // the run. Only the first shard holds them, so shards together count
+    // each once.
+    std::vector<dialogs::UnlistedPicture> unlisted;
+    // False when the source folder itself cannot be read.
+    bool readable = true;
 };
 
 // Lists the source folder and picks the run's items. With selection by

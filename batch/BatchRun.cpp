@@ -25,7 +25,21 @@ QString reasonOf(const split::CommittedItem& item) {
     return QStringLiteral("ファイルがありません");
 }
 
+// Names what the listing could not take, each a failure; their count.
+int reportUnlisted(const BatchRequest& request, const SourceListing& listing,
+                   BatchConsole& console) {
+    if (!listing.readable) {
+        console.failure(request.sourceFolder, QStringLiteral("フォルダを読めません"));
+        return 1;
+    }
+    for (const dialogs::UnlistedPicture& entry : listing.unlisted) {
+        console.failure(entry.shownName, entry.reason);
+    }
+    return static_cast<int>(listing.unlisted.size());
+}
+
 int listTargets(const BatchRequest& request, const SourceListing& listing, BatchConsole& console) {
+    const int failures = reportUnlisted(request, listing, console);
     const QString folder = split::outputFolderFor(request.options.destination, request.sourceFolder,
                                                   request.options.sourceNamedSubfolder);
     for (const split::SplitItem& item : listing.items) {
@@ -33,20 +47,21 @@ int listTargets(const BatchRequest& request, const SourceListing& listing, Batch
             console.listed(path);
         }
     }
-    return kNothingFailed;
+    return failures > 0 ? kSomeFailed : kNothingFailed;
 }
 
 }  // namespace
 
 int runBatch(const BatchRequest& request, BatchConsole& console,
-             const std::atomic<bool>& interrupted) {
+             const std::atomic<bool>& interrupted, QThreadPool& workers) {
     if (!QFileInfo(request.sourceFolder).isDir()) {
-        console.error(QStringLiteral("元フォルダがありません: %1").arg(request.sourceFolder));
+        console.error(
+            QStringLiteral("元フォルダがありません: %1").arg(oneLine(request.sourceFolder)));
         return kBadArguments;
     }
     if (!QFileInfo(request.options.destination).isDir()) {
-        console.error(
-            QStringLiteral("保存先フォルダがありません: %1").arg(request.options.destination));
+        console.error(QStringLiteral("保存先フォルダがありません: %1")
+                          .arg(oneLine(request.options.destination)));
         return kBadArguments;
     }
     SourceListing listing = listSource(request);
@@ -56,28 +71,31 @@ int runBatch(const BatchRequest& request, BatchConsole& console,
 
     QElapsedTimer clock;
     clock.start();
-    QThreadPool workers;
     workers.setMaxThreadCount(request.jobs);
     split::SplitBatch batch(request.options, request.sourceFolder, std::move(listing.items),
                             split::SplitBatch::readAheadFor(request.jobs), &workers,
                             listing.allPaths);
     if (!batch.start()) {
-        console.error(QStringLiteral("保存先フォルダを作れません: %1").arg(batch.outputFolder()));
+        console.error(
+            QStringLiteral("保存先フォルダを作れません: %1").arg(oneLine(batch.outputFolder())));
         return kSomeFailed;
     }
 
     BatchSummary summary;
-    batch.run([&](const split::CommittedItem& item) {
-        ++summary.images;
-        summary.filesWritten += item.report.written;
-        if (item.failedFile) {
-            console.failure(*item.failedFile, reasonOf(item));
-        }
-        console.progress(item.index + 1, batch.itemCount(), clock.elapsed() / 1000.0,
-                         batch.item(item.index).caption);
-        return !interrupted.load();
-    });
-    summary.failures = batch.failures().count();
+    const int unlisted = reportUnlisted(request, listing, console);
+    batch.run(
+        [&](const split::CommittedItem& item) {
+            ++summary.images;
+            summary.filesWritten += item.report.written;
+            if (item.failedFile) {
+                console.failure(*item.failedFile, reasonOf(item));
+            }
+            console.progress(item.index + 1, batch.itemCount(), clock.elapsed() / 1000.0,
+                             batch.item(item.index).caption);
+            return true;
+        },
+        [&] { return interrupted.load(); });
+    summary.failures = unlisted + batch.failures().count();
     summary.seconds = clock.elapsed() / 1000.0;
     console.summary(summary);
     if (batch.cancelled()) {

@@ -4,11 +4,13 @@
 
 #include <QCoreApplication>
 #include <QThread>
+#include <QThreadPool>
 
 #include <unistd.h>
 #include <atomic>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -36,11 +38,19 @@ int main(int argc, char** argv) {
         case batch::CommandLine::Action::Run:
             break;
     }
-    // Ctrl+C lets the images in work go and ends after the file being
-    // written, so no output is left half-done.
+    // Ctrl+C and SIGTERM let the images in work go and end after the file
+    // being written, so no output is left half-done.
     std::signal(SIGINT, interrupt);
     std::signal(SIGTERM, interrupt);
     batch::BatchConsole console(stdout, stderr, isatty(STDERR_FILENO) != 0,
                                 commandLine.request.quiet);
-    return batch::runBatch(commandLine.request, console, interrupted);
+    QThreadPool workers;
+    const int status = batch::runBatch(commandLine.request, console, interrupted, workers);
+    if (status == batch::kInterrupted) {
+        // A worker may be in the middle of a large image. Its work only
+        // ever goes to memory, so the process ends without waiting for it.
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
 }

@@ -29,12 +29,21 @@ QString lastFolderName(const QString& folder) {
     return folder.mid(start, end - start);
 }
 
+QString realFolderPath(const QString& folder) {
+    if (folder.isEmpty()) {
+        return folder;
+    }
+    const QFileInfo info(folder);
+    const QString real = info.canonicalFilePath();
+    return real.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : real;
+}
+
 QString outputFolderFor(const QString& destination, const QString& sourceFolder,
                         bool sourceNamedSubfolder) {
     if (!sourceNamedSubfolder) {
         return destination;
     }
-    const QString name = lastFolderName(sourceFolder);
+    const QString name = lastFolderName(realFolderPath(sourceFolder));
     if (name.isEmpty()) {
         return destination;
     }

@@ -9,9 +9,16 @@ namespace split {
 // when it has no separator. The root folder gives the empty text.
 QString lastFolderName(const QString& folder);
 
+// The folder's real path: absolute, with links, "." and ".." resolved (only
+// cleaned where the folder does not exist), so that "." or "book1/.."
+// stand for the folder they lead to. Empty for the empty text.
+QString realFolderPath(const QString& folder);
+
 // The folder a batch writes into: `destination` itself, or, with
-// `sourceNamedSubfolder`, destination/<last name of sourceFolder>. A source
-// folder without a last name (the root) leaves the destination as it is.
+// `sourceNamedSubfolder`, destination/<last name of sourceFolder's real
+// path>: "." names the subfolder after the current folder, never after
+// "." itself. A source folder without a last name (the root) leaves the
+// destination as it is.
 QString outputFolderFor(const QString& destination, const QString& sourceFolder,
                         bool sourceNamedSubfolder);
 

@@ -83,8 +83,19 @@ std::optional<CommittedItem> SplitBatch::takeAndCommit(bool wait) {
     return commit(std::move(*result));
 }
 
-void SplitBatch::run(const std::function<bool(const CommittedItem&)>& committed) {
-    while (const auto item = commitNext()) {
+void SplitBatch::run(const std::function<bool(const CommittedItem&)>& committed,
+                     const std::function<bool()>& stopRequested) {
+    constexpr int kPollMilliseconds = 5;
+    while (!cancelled_ && !finished()) {
+        if (stopRequested && stopRequested()) {
+            cancel();
+            return;
+        }
+        const auto item = stopRequested ? commitNextIfReady() : commitNext();
+        if (!item) {
+            QThread::msleep(kPollMilliseconds);
+            continue;
+        }
         if (!committed(*item)) {
             cancel();
             return;

@@ -77,8 +77,12 @@ public:
     // has finished or was cancelled.
     std::optional<CommittedItem> commitNext();
     // Commits item after item until the end, calling `committed` after
-    // each; stops early (cancelling) when it returns false.
-    void run(const std::function<bool(const CommittedItem&)>& committed);
+    // each; stops early (cancelling) when it returns false, or when
+    // `stopRequested` (when given) returns true. That is asked between
+    // items and every few milliseconds while an item's work is waited for,
+    // so a stop is answered at once whatever the workers are doing.
+    void run(const std::function<bool(const CommittedItem&)>& committed,
+             const std::function<bool()>& stopRequested = {});
     // Drops the work in progress; nothing more is committed.
     void cancel();
 

@@ -31,6 +31,15 @@ TEST(OutputFolder, SubfolderNamedLikeTheSource) {
     EXPECT_EQ(QDir::cleanPath(outputFolderFor("/out", "/scans/book1", true)), "/out/book1");
     EXPECT_EQ(outputFolderFor("/out", "/scans/book1", false), "/out");
     EXPECT_EQ(outputFolderFor("/out", "/", true), "/out");
+    // Dots and links name the folder they lead to, never a folder outside
+    // the destination.
+    QTemporaryDir root;
+    ASSERT_TRUE(QDir(root.path()).mkpath("book1/sub"));
+    ASSERT_TRUE(QFile::link(root.filePath("book1"), root.filePath("link")));
+    for (const QString& source : {root.filePath("book1/."), root.filePath("book1/sub/.."),
+                                  root.filePath("book1/"), root.filePath("link")}) {
+        EXPECT_EQ(outputFolderFor("/out", source, true), "/out/book1") << source.toStdString();
+    }
 #ifndef Q_OS_WIN
     EXPECT_EQ(QDir::cleanPath(outputFolderFor("/out", "/scans/vol 1\\2", true)), "/out/vol 1\\2");
 #endif

@@ -1,0 +1,74 @@
+// quillfold-batch run as a user runs it, on folders that try to make it
+// write outside its destination, hang, or pass over a file in silence.
+#include "tests/support/TestFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+namespace {
+
+using testing_support::readBytes;
+using testing_support::writeBytes;
+
+TEST(BatchFolder, WritesOnlyInsideTheDestinationAndNamesEveryFileItCannotRead) {
+    QTemporaryDir root;
+    const testing_support::TreeRemover remover(root.path());
+    const QDir top(root.path());
+    ASSERT_TRUE(top.mkpath("book1") && top.mkpath("pages/book1") && top.mkpath("elsewhere"));
+    const QString book = top.filePath("book1");
+    const QString pages = top.filePath("pages");
+    const QImage spread = testing_support::patternImage(40, 24);
+    testing_support::writeJpeg(QDir(book).filePath("a.jpg"), spread);
+    testing_support::writeJpeg(QDir(book).filePath("new\nline.jpg"), spread);
+    testing_support::writeRawNamed(book, "latin1-\xe9.jpg",
+                                   readBytes(QDir(book).filePath("a.jpg")));
+    ASSERT_TRUE(QFile::link(top.filePath("elsewhere/gone.jpg"), QDir(book).filePath("gone.jpg")));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(top.filePath("elsewhere/pipe")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(top.filePath("elsewhere/pipe"), QDir(book).filePath("pipe.jpg")));
+    // Page names in the destination that lead outside it.
+    const QString notes = top.filePath("elsewhere/notes.txt");
+    writeBytes(notes, "notes");
+    ASSERT_TRUE(QFile::link(notes, QDir(pages).filePath("book1/a_1.jpg")));
+    ASSERT_TRUE(
+        QFile::link(top.filePath("elsewhere/new.txt"), QDir(pages).filePath("book1/a_2.jpg")));
+
+    QProcess batch;
+    batch.setWorkingDirectory(book);
+    batch.start(QStringLiteral(QUILLFOLD_BATCH), {"--jobs", "1", ".", pages});
+    if (!batch.waitForFinished(20000)) {
+        batch.kill();
+        batch.waitForFinished();
+        FAIL() << "quillfold-batch did not end";
+    }
+    const QStringList errors =
+        QString::fromUtf8(batch.readAllStandardError()).split('\n', Qt::SkipEmptyParts);
+    EXPECT_EQ(batch.exitCode(), 1);
+
+    // Nothing outside the destination's book1 changed; its links were
+    // replaced by pages.
+    EXPECT_EQ(readBytes(notes), "notes");
+    EXPECT_EQ(QDir(top.filePath("elsewhere")).entryList(QDir::Files | QDir::System),
+              (QStringList{"notes.txt", "pipe"}));
+    EXPECT_EQ(QDir(pages).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"book1"});
+    EXPECT_EQ(QDir(pages).entryList({"*"}, QDir::Files, QDir::Name), QStringList{});
+    EXPECT_EQ(QDir(QDir(pages).filePath("book1")).entryList(QDir::Files, QDir::Name),
+              (QStringList{"a_1.jpg", "a_2.jpg", "new\nline_1.jpg", "new\nline_2.jpg"}));
+    EXPECT_FALSE(QFileInfo(QDir(pages).filePath("book1/a_1.jpg")).isSymLink());
+
+    // Every file it could not read is named on a line of its own.
+    for (const QString line : {"gone.jpg: リンク先が見当たりません",
+                               "latin1-\uFFFD.jpg: 名前が UTF-8 でないため開けません",
+                               "pipe.jpg: 通常のファイルではありません"}) {
+        EXPECT_TRUE(errors.contains(line)) << line.toStdString();
+    }
+    EXPECT_TRUE(errors.contains("2/3 new\\nline.jpg")) << errors.join('|').toStdString();
+}
+
+}  // namespace
