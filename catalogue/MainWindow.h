@@ -2,6 +2,7 @@
 
 #include "catalogue/CatalogueList.h"
 #include "catalogue/LoadingState.h"
+#include "core/SettingsFile.h"
 #include "core/WindowPorts.h"
 #include "imaging/Expected.h"
 
@@ -147,6 +148,8 @@ private:
     // Caption of the item under the last mouse press in the list.
     QString pressedCaption_;
     QString settingsFolder_;
+    // What the start-up step found at the settings file's name.
+    SettingsFile settingsFile_;
     // The exit command has saved the settings: closing saves nothing more.
     bool exitRequested_ = false;
     // The settings could not be saved at exit and the user has been told:

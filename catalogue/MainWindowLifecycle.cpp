@@ -4,19 +4,18 @@
 #include "core/AppState.h"
 #include "core/FormLook.h"
 #include "core/NumberEdit.h"
+#include "core/SettingsFile.h"
 #include "core/SettingsRecord.h"
 #include "dialogs/FolderChooser.h"
 #include "dialogs/NoticeBox.h"
 #include "dialogs/OpenFolderDialog.h"
 #include "dialogs/RenameDialog.h"
 #include "dialogs/SettingsDialog.h"
-#include "imaging/FileCommit.h"
 #include "imaging/FileNames.h"
 #include "split/SplitDialog.h"
 #include "trimming/TrimmingView.h"
 
 #include <QCloseEvent>
-#include <QFile>
 #include <QFileInfo>
 #include <QTimer>
 
@@ -98,14 +97,12 @@ void MainWindow::readSettings() {
     if (isVisible() && !isMaximized())
         resizeOuter(*this, kDesignedWidth, kDesignedHeight);
     settingsFolder_ = imaging::currentFolderPath();
-    QFile file(kSettingsName);
-    if (QFileInfo(kSettingsName).isFile() && file.open(QIODevice::ReadOnly)) {
-        const SettingsParse parsed = parseSettings(file.readAll());
-        file.close();
-        for (size_t i = 0; i < parsed.numbers.size(); ++i)
-            applySettingsNumber(static_cast<int>(i) + 1, parsed.numbers[i]);
-        if (parsed.complete()) {
-            applySettingsTexts(parsed);
+    settingsFile_ = SettingsFile::read(imaging::joinPath(settingsFolder_, kSettingsName));
+    if (const std::optional<SettingsParse>& parsed = settingsFile_.parsed()) {
+        for (size_t i = 0; i < parsed->numbers.size(); ++i)
+            applySettingsNumber(static_cast<int>(i) + 1, parsed->numbers[i]);
+        if (parsed->complete()) {
+            applySettingsTexts(*parsed);
         } else {
             // The values before the damaged line stay; the rest keep their
             // designed values and the file is rewritten at exit.
@@ -113,8 +110,13 @@ void MainWindow::readSettings() {
                                        QStringLiteral("設定ファイルが壊れています"),
                                        QStringLiteral("%1 の %2 行目以降は読み込みません")
                                            .arg(kSettingsName)
-                                           .arg(*parsed.badLine));
+                                           .arg(*parsed->badLine));
         }
+    } else if (settingsFile_.found() == SettingsFile::Found::Foreign) {
+        windows_.noticeBox->notify(
+            NoticeBox::ReturnTo::MainWindow, this, QStringLiteral("設定ファイルを読めません"),
+            QStringLiteral("%1 は設定ファイルではないため、終了時に %2 として残します")
+                .arg(kSettingsName, QFileInfo(settingsFile_.keptAsidePath()).fileName()));
     }
     if (QFileInfo(kSoundName).isFile()) {
         windows_.splitDialog->openCompletionSound(QStringLiteral("./") + kSoundName);
@@ -151,8 +153,9 @@ imaging::Status MainWindow::saveSettings() {
     // leaves the previous settings file as it was.
     const QString folder =
         settingsFolder_.isEmpty() ? imaging::currentFolderPath() : settingsFolder_;
-    return imaging::commitFile(imaging::joinPath(folder, kSettingsName),
-                               formatSettings(currentSettings()));
+    const QString path = imaging::joinPath(folder, kSettingsName);
+    const SettingsFile file = settingsFile_.path() == path ? settingsFile_ : SettingsFile(path);
+    return file.write(formatSettings(currentSettings()));
 }
 
 void MainWindow::closeOtherWindows() {

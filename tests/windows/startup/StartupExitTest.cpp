@@ -21,6 +21,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -264,6 +265,24 @@ TEST_F(PreparedSettings, ADamagedNumberLineStopsReadingOnceAndTheProgramStaysUsa
     ASSERT_EQ(lines.size(), 26);
     EXPECT_EQ(lines[2], "1024");
     EXPECT_EQ(lines[18], "80");
+}
+
+TEST_F(PreparedSettings, ALinkToAnotherKindOfFileIsToldAndKeptAsideWithoutTouchingThatFile) {
+    QTemporaryDir elsewhere;
+    const QString notes = QDir(elsewhere.path()).filePath("passwd");
+    writeBytes(notes, "root:x:0:0:root:/root:/bin/bash\n");
+    ASSERT_TRUE(QFile::link(notes, settingsPath()));
+    startProgram();
+    ASSERT_TRUE(noticeShown());
+    EXPECT_EQ(noticeText(), "設定ファイルを読めません");
+    EXPECT_EQ(
+        noticeLine(),
+        "Quillfold.ini は設定ファイルではないため、終了時に Quillfold.ini.bak として残します");
+    pressNoticeOk();
+    mainWindow().exitAction->trigger();
+    EXPECT_EQ(readBytes(notes), "root:x:0:0:root:/root:/bin/bash\n");
+    EXPECT_EQ(QFileInfo(pathInStart("Quillfold.ini.bak")).symLinkTarget(), notes);
+    EXPECT_EQ(settingsLines(settingsPath()).size(), 26);
 }
 
 TEST_F(PreparedSettings, TheCompletionSoundIsOpenedOnlyWhenItsFileExists) {
