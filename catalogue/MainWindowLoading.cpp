@@ -54,7 +54,9 @@ void MainWindow::loadNextFile() {
         endLoading(catalogue::LoadingState::Phase::Loaded);
         return;
     }
-    if (!QFileInfo(readAhead_->path(index)).isFile()) {
+    // Only a file that has gone stops the loading: anything else at its name
+    // (a FIFO, a folder) is read, refused and shown as unreadable.
+    if (!QFileInfo::exists(readAhead_->path(index))) {
         loading_.next = loading_.total;
         windows_.noticeBox->notify(NoticeBox::ReturnTo::MainWindow, this,
                                    QStringLiteral("見当たらないファイルがあります"),

@@ -85,7 +85,7 @@ std::optional<CommittedItem> SplitBatch::takeAndCommit(bool wait) {
 
 void SplitBatch::run(const std::function<bool(const CommittedItem&)>& committed,
                      const std::function<bool()>& stopRequested) {
-    constexpr int kPollMilliseconds = 5;
+    constexpr int kPollMilliseconds = 1;
     while (!cancelled_ && !finished()) {
         if (stopRequested && stopRequested()) {
             cancel();
