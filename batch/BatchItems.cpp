@@ -1,6 +1,6 @@
 #include "batch/BatchItems.h"
 
-#include "catalogue/AutoSelect.h"
+#include "model/AutoSelect.h"
 #include "imaging/FileNames.h"
 #include "imaging/PictureIo.h"
 
@@ -18,7 +18,7 @@ bool isSelected(const BatchRequest& request, const QString& path) {
             return false;
         case SelectionRule::BySampleSize: {
             const auto size = imaging::readPictureSize(path);
-            return size && catalogue::sizeMatches(request.sampleSize, *size, request.tolerance);
+            return size && model::sizeMatches(request.sampleSize, *size, request.tolerance);
         }
     }
     return false;
@@ -28,7 +28,7 @@ bool isSelected(const BatchRequest& request, const QString& path) {
 
 SourceListing listSource(const BatchRequest& request) {
     SourceListing listing;
-    dialogs::PictureFolder folder = dialogs::readPictureFolder(request.sourceFolder);
+    model::PictureFolder folder = model::readPictureFolder(request.sourceFolder);
     listing.readable = folder.readable;
     if (request.shard.index == 1) {
         listing.unlisted = std::move(folder.unlisted);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "batch/BatchRequest.h"
-#include "dialogs/UnlistedPictures.h"
+#include "model/UnlistedPictures.h"
 #include "split/ItemWork.h"
 
 #include <QStringList>
@@ -22,7 +22,7 @@ struct SourceListing {
     // that are not UTF-8, links that lead nowhere, ...), each a failure of
     // the run. Only the first shard holds them, so shards together count
     // each once.
-    std::vector<dialogs::UnlistedPicture> unlisted;
+    std::vector<model::UnlistedPicture> unlisted;
     // False when the source folder itself cannot be read.
     bool readable = true;
 };

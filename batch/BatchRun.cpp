@@ -32,7 +32,7 @@ int reportUnlisted(const BatchRequest& request, const SourceListing& listing,
         console.failure(request.sourceFolder, QStringLiteral("フォルダを読めません"));
         return 1;
     }
-    for (const dialogs::UnlistedPicture& entry : listing.unlisted) {
+    for (const model::UnlistedPicture& entry : listing.unlisted) {
         console.failure(entry.shownName, entry.reason);
     }
     return static_cast<int>(listing.unlisted.size());

@@ -1,6 +1,6 @@
 #include "bookgen/DemoSettings.h"
 
-#include "core/SettingsRecord.h"
+#include "model/SettingsRecord.h"
 #include "imaging/FileCommit.h"
 
 #include <QFile>
@@ -29,9 +29,9 @@ DemoSettingsResult writeDemoSettings(const QString& file, const QString& bookFol
     // Written under a name of its own and then moved to `file` without
     // replacing, so a settings file made meanwhile survives.
     const QString draft = file + QStringLiteral(".demo-draft");
-    if (const imaging::Status written = imaging::commitFile(draft, bytes); !written.ok())
+    if (const core::Status written = imaging::commitFile(draft, bytes); !written.ok())
         return {DemoSettingsOutcome::Failed, written.error().message};
-    const imaging::Status moved = imaging::renameNoReplace(draft, file);
+    const core::Status moved = imaging::renameNoReplace(draft, file);
     if (!moved.ok()) {
         QFile::remove(draft);
         if (QFileInfo::exists(file))

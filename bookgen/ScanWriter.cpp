@@ -10,7 +10,7 @@ namespace bookgen {
 
 namespace {
 
-imaging::Expected<QByteArray> encodeScan(const QImage& scan, ScanFormat format, int quality) {
+core::Expected<QByteArray> encodeScan(const QImage& scan, ScanFormat format, int quality) {
     switch (format) {
         case ScanFormat::ColourJpeg:
             return imaging::encodeJpeg(scan, quality);
@@ -22,23 +22,23 @@ imaging::Expected<QByteArray> encodeScan(const QImage& scan, ScanFormat format, 
     const QImage grey = scan.convertToFormat(QImage::Format_Grayscale8);
     auto bytes = encodeGreyJpeg(grey, quality);
     if (!bytes) {
-        return imaging::ImageError{QStringLiteral("JPEGファイルを作れません")};
+        return core::Error{QStringLiteral("JPEGファイルを作れません")};
     }
     return std::move(*bytes);
 }
 
 }  // namespace
 
-imaging::Expected<qint64> writeScan(const ScanPlan& plan, const QString& folder, int quality) {
+core::Expected<qint64> writeScan(const ScanPlan& plan, const QString& folder, int quality) {
     const QImage scan = paintScan(plan);
     if (scan.isNull()) {
-        return imaging::ImageError{QStringLiteral("メモリが足りません")};
+        return core::Error{QStringLiteral("メモリが足りません")};
     }
     const auto bytes = encodeScan(scan, plan.format, quality);
     if (!bytes) {
         return bytes.error();
     }
-    const imaging::Status written =
+    const core::Status written =
         imaging::commitFile(imaging::joinPath(folder, plan.fileName), *bytes);
     if (!written) {
         return written.error();

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "bookgen/ScanPlan.h"
-#include "imaging/Expected.h"
+#include "core/Error.h"
 
 #include <QString>
 
@@ -12,6 +12,6 @@ namespace bookgen {
 // (temporary file, then rename). Colour JPEG goes through the program's own
 // encoder at `quality`, greyscale JPEG through libjpeg with the same
 // settings, BMP as 24-bit. Returns the number of bytes written.
-imaging::Expected<qint64> writeScan(const ScanPlan& plan, const QString& folder, int quality);
+core::Expected<qint64> writeScan(const ScanPlan& plan, const QString& folder, int quality);
 
 }  // namespace bookgen

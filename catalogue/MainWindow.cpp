@@ -1,9 +1,9 @@
 #include "catalogue/MainWindow.h"
 
 #include "catalogue/CatalogueList.h"
-#include "core/AppState.h"
-#include "core/FormLook.h"
-#include "core/Hints.h"
+#include "widgets/AppState.h"
+#include "widgets/FormLook.h"
+#include "widgets/Hints.h"
 #include "dialogs/NoticeBox.h"
 #include "dialogs/SettingsDialog.h"
 

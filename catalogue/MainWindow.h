@@ -2,9 +2,9 @@
 
 #include "catalogue/CatalogueList.h"
 #include "catalogue/LoadingState.h"
-#include "core/SettingsFile.h"
-#include "core/WindowPorts.h"
-#include "imaging/Expected.h"
+#include "model/SettingsFile.h"
+#include "widgets/WindowPorts.h"
+#include "core/Error.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -58,7 +58,7 @@ public:
     void readSettings();
     // Writes Quillfold.ini into the settings folder; when it cannot, the
     // previous file stays as it was.
-    imaging::Status saveSettings();
+    core::Status saveSettings();
     SettingsRecord currentSettings() const;
     // The folder of Quillfold.ini: the current directory at start-up.
     const QString& settingsFolder() const { return settingsFolder_; }
@@ -124,7 +124,7 @@ private:
     void closeOtherWindows();
     // A failed save at exit: the notice box says so, and its OK (or any
     // further close) ends the program.
-    void tellSettingsNotSaved(const imaging::ImageError& error);
+    void tellSettingsNotSaved(const core::Error& error);
     // Selection: panel texts for the current item, or nothing current.
     void showCurrentItem();
     void clearCurrentItem();

@@ -2,10 +2,10 @@
 // settings dialog's tolerance, is selected and every other one unselected.
 #include "catalogue/MainWindow.h"
 
-#include "catalogue/AutoSelect.h"
+#include "model/AutoSelect.h"
 #include "catalogue/CatalogueList.h"
 #include "catalogue/StatusTexts.h"
-#include "core/AppState.h"
+#include "widgets/AppState.h"
 #include "dialogs/NoticeBox.h"
 #include "dialogs/SettingsDialog.h"
 
@@ -32,7 +32,7 @@ private:
 
 // Applies the verdicts in two selection changes (runs of rows merged), so a
 // large catalogue is not redrawn item by item. The focused item stays.
-void applyVerdicts(QListWidget& list, const std::vector<catalogue::SelectionVerdict>& verdicts) {
+void applyVerdicts(QListWidget& list, const std::vector<model::SelectionVerdict>& verdicts) {
     QItemSelection toSelect;
     QItemSelection toUnselect;
     const int rows = std::min(static_cast<int>(verdicts.size()), list.count());
@@ -42,9 +42,9 @@ void applyVerdicts(QListWidget& list, const std::vector<catalogue::SelectionVerd
             continue;
         const QItemSelectionRange run(list.model()->index(runStart, 0),
                                       list.model()->index(row - 1, 0));
-        if (verdicts[runStart] == catalogue::SelectionVerdict::Select)
+        if (verdicts[runStart] == model::SelectionVerdict::Select)
             toSelect.append(run);
-        if (verdicts[runStart] == catalogue::SelectionVerdict::Unselect)
+        if (verdicts[runStart] == model::SelectionVerdict::Unselect)
             toUnselect.append(run);
         runStart = row;
     }
@@ -68,21 +68,21 @@ void MainWindow::selectBySample() {
     const int sample = state_.CurrentIndex >= 0 && state_.CurrentIndex < list.count()
                            ? state_.CurrentIndex
                            : selected.first().row();
-    const int tolerance = catalogue::toleranceFromText(windows_.settingsDialog->toleranceText());
+    const int tolerance = model::toleranceFromText(windows_.settingsDialog->toleranceText());
     QStringList captions;
     captions.reserve(list.count());
     for (int row = 0; row < list.count(); ++row)
         captions.append(list.item(row)->text());
 
-    catalogue::AutoSelection result;
+    model::AutoSelection result;
     {
         const DisabledWindow disabled(*this);
-        result = catalogue::autoSelect(state_.CurrentFolder, captions, sample, tolerance);
-        if (result.outcome == catalogue::AutoSelection::Outcome::Done) {
+        result = model::autoSelect(state_.CurrentFolder, captions, sample, tolerance);
+        if (result.outcome == model::AutoSelection::Outcome::Done) {
             applyVerdicts(list, result.verdicts);
         }
     }
-    if (result.outcome == catalogue::AutoSelection::Outcome::SampleUnreadable) {
+    if (result.outcome == model::AutoSelection::Outcome::SampleUnreadable) {
         windows_.noticeBox->notify(NoticeBox::ReturnTo::MainWindow, this, kSampleUnreadableNotice);
     } else if (result.unreadableCount > 0) {
         setStatusText(1, catalogue::unreadableFilesText(result.unreadableCount));

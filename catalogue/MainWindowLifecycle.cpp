@@ -1,11 +1,11 @@
 // Start-up, settings file and exit of the main window.
 #include "catalogue/MainWindow.h"
 
-#include "core/AppState.h"
-#include "core/FormLook.h"
-#include "core/NumberEdit.h"
-#include "core/SettingsFile.h"
-#include "core/SettingsRecord.h"
+#include "widgets/AppState.h"
+#include "widgets/FormLook.h"
+#include "widgets/NumberEdit.h"
+#include "model/SettingsFile.h"
+#include "model/SettingsRecord.h"
 #include "dialogs/FolderChooser.h"
 #include "dialogs/NoticeBox.h"
 #include "dialogs/OpenFolderDialog.h"
@@ -148,7 +148,7 @@ SettingsRecord MainWindow::currentSettings() const {
     return record;
 }
 
-imaging::Status MainWindow::saveSettings() {
+core::Status MainWindow::saveSettings() {
     // Written beside a temporary name and renamed into place: a failed save
     // leaves the previous settings file as it was.
     const QString folder =
@@ -167,7 +167,7 @@ void MainWindow::closeOtherWindows() {
     closeWindow(*windows_.openFolderDialog);
 }
 
-void MainWindow::tellSettingsNotSaved(const imaging::ImageError& error) {
+void MainWindow::tellSettingsNotSaved(const core::Error& error) {
     // The program is ending: nothing may take the notice box over meanwhile.
     abortLoading();
     windows_.splitDialog->stopBatch();

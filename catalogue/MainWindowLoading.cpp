@@ -6,7 +6,7 @@
 #include "catalogue/StatusTexts.h"
 #include "catalogue/ThumbnailQueue.h"
 #include "catalogue/UnreadableThumbnail.h"
-#include "core/AppState.h"
+#include "widgets/AppState.h"
 #include "dialogs/NoticeBox.h"
 #include "dialogs/OpenFolderDialog.h"
 
@@ -72,7 +72,7 @@ void MainWindow::loadNextFile() {
 
     CatalogueList& list = *catalogueList_;
     const QString name = readAhead_->name(index);
-    const imaging::Expected<QImage> read = readAhead_->take(index, loading_.slowReading);
+    const core::Expected<QImage> read = readAhead_->take(index, loading_.slowReading);
     QImage thumbnail = read ? *read : QImage();
     if (!read.ok()) {
         unreadable_.push_back(name);

@@ -3,7 +3,7 @@
 
 #include "catalogue/CatalogueList.h"
 #include "catalogue/StatusTexts.h"
-#include "core/AppState.h"
+#include "widgets/AppState.h"
 #include "dialogs/RenameDialog.h"
 
 void MainWindow::openRenameDialog() {

@@ -4,7 +4,7 @@
 
 #include "catalogue/CatalogueList.h"
 #include "catalogue/StatusTexts.h"
-#include "core/AppState.h"
+#include "widgets/AppState.h"
 #include "dialogs/NoticeBox.h"
 #include "dialogs/RenameDialog.h"
 

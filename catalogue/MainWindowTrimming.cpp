@@ -3,7 +3,7 @@
 
 #include "catalogue/CatalogueList.h"
 #include "catalogue/ListSelection.h"
-#include "core/AppState.h"
+#include "widgets/AppState.h"
 #include "dialogs/NoticeBox.h"
 #include "imaging/FileNames.h"
 #include "trimming/TrimmingView.h"

@@ -14,7 +14,7 @@ namespace catalogue {
 
 namespace {
 
-using imaging::Expected;
+using core::Expected;
 
 // For each of `targetHeight` rows, the source row that a vertical stretch
 // from `sourceHeight` rows reads. The mapping is taken from
@@ -39,8 +39,8 @@ std::vector<int> sampledRows(int sourceHeight, int targetHeight) {
     return rows;
 }
 
-Expected<QImage> loadFully(const QString& path, int side, bool slowReading, QRgb background) {
-    const Expected<QImage> picture = imaging::loadPicture(path);
+core::Expected<QImage> loadFully(const QString& path, int side, bool slowReading, QRgb background) {
+    const core::Expected<QImage> picture = imaging::loadPicture(path);
     if (!picture) {
         return picture.error();
     }
@@ -52,7 +52,7 @@ Expected<QImage> loadFully(const QString& path, int side, bool slowReading, QRgb
 // decodes in full, which also yields the right error).
 std::optional<QImage> fromSampledRows(const QByteArray& bytes, int side, bool slowReading,
                                       QRgb background) {
-    const Expected<QSize> size = imaging::jpegSize(bytes);
+    const core::Expected<QSize> size = imaging::jpegSize(bytes);
     if (!size) {
         return std::nullopt;
     }
@@ -81,7 +81,7 @@ std::optional<QImage> fromSampledRows(const QByteArray& bytes, int side, bool sl
 
     // One decoded row per thumbnail row; the stretches below then keep rows
     // one to one and only choose columns, as the full stretches do.
-    const Expected<QImage> decoded = imaging::decodeJpegRows(bytes, rows);
+    const core::Expected<QImage> decoded = imaging::decodeJpegRows(bytes, rows);
     if (!decoded || decoded->format() != QImage::Format_RGB888 ||
         decoded->width() != size->width() || decoded->height() != drawnHeight) {
         return std::nullopt;
@@ -106,9 +106,9 @@ std::optional<QImage> fromSampledRows(const QByteArray& bytes, int side, bool sl
 
 }  // namespace
 
-Expected<QImage> loadThumbnail(const QString& path, int side, bool slowReading, QRgb background) {
+core::Expected<QImage> loadThumbnail(const QString& path, int side, bool slowReading, QRgb background) {
     if (imaging::pictureKindOf(QFileInfo(path).fileName()) == imaging::PictureKind::Jpeg) {
-        const Expected<QByteArray> bytes = imaging::readPictureFile(path);
+        const core::Expected<QByteArray> bytes = imaging::readPictureFile(path);
         if (!bytes) {
             return bytes.error();
         }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "imaging/Expected.h"
+#include "core/Error.h"
 
 #include <QImage>
 #include <QString>
@@ -19,7 +19,7 @@ namespace catalogue {
 // handle, is decoded in full.
 //
 // Uses no shared state: safe to run on a worker thread, several at once.
-imaging::Expected<QImage> loadThumbnail(const QString& path, int side, bool slowReading,
+core::Expected<QImage> loadThumbnail(const QString& path, int side, bool slowReading,
                                         QRgb background);
 
 }  // namespace catalogue

@@ -1,7 +1,7 @@
 #include "catalogue/ThumbnailQueue.h"
 
 #include "catalogue/ThumbnailLoader.h"
-#include "imaging/ExceptionBarrier.h"
+#include "core/ExceptionBarrier.h"
 
 #include <QDir>
 #include <QThread>
@@ -15,11 +15,11 @@ namespace {
 // The read of one thumbnail, with copies of all it needs: it runs on a
 // worker thread or, for an entry not read ahead, on the window's.
 auto thumbnailRead(const QString& path, int side, bool slowReading, QRgb background) {
-    return [=]() -> imaging::Expected<QImage> {
+    return [=]() -> core::Expected<QImage> {
         auto thumbnail = loadThumbnail(path, side, slowReading, background);
         // A thumbnail that could not be made is an unreadable entry too.
         if (thumbnail && thumbnail->isNull())
-            return imaging::outOfMemory();
+            return core::outOfMemory();
         return thumbnail;
     };
 }
@@ -68,10 +68,10 @@ bool ThumbnailQueue::ready(int entry) const {
     return reads_.ready(entry);
 }
 
-imaging::Expected<QImage> ThumbnailQueue::take(int entry, bool slowReading) {
+core::Expected<QImage> ThumbnailQueue::take(int entry, bool slowReading) {
     if (auto read = reads_.waitAndTake(entry))
         return std::move(*read);
-    return imaging::withoutExceptions(thumbnailRead(path(entry), side_, slowReading, background_));
+    return core::withoutExceptions(thumbnailRead(path(entry), side_, slowReading, background_));
 }
 
 }  // namespace catalogue

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/OrderedReadAhead.h"
-#include "imaging/Expected.h"
+#include "core/Error.h"
 
 #include <QImage>
 #include <QObject>
@@ -48,7 +48,7 @@ public:
     // The thumbnail of `entry`, or why it could not be read: read now when
     // it was not started and waited for when it is still running. Forgets
     // the entry.
-    imaging::Expected<QImage> take(int entry, bool slowReading);
+    core::Expected<QImage> take(int entry, bool slowReading);
 
 private:
     // Declared first: destroyed last, it waits for the reads still running.

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "imaging/ExceptionBarrier.h"
-#include "imaging/Expected.h"
+#include "core/ExceptionBarrier.h"
+#include "core/Error.h"
 
 #include <QFuture>
 #include <QThreadPool>
@@ -18,7 +18,7 @@
 // out only as entry n's, however the workers finish. The split batch and
 // the catalogue's thumbnail loading both read ahead through this.
 //
-// The work of an entry is a callable returning imaging::Expected<T>, with
+// The work of an entry is a callable returning core::Expected<T>, with
 // everything it needs copied into it (it may outlive this object and runs
 // on a thread of the pool). An exception it throws becomes its error: none
 // ever reaches the thread that takes the result.
@@ -31,7 +31,7 @@
 template <typename T>
 class OrderedReadAhead {
 public:
-    using Result = imaging::Expected<T>;
+    using Result = core::Expected<T>;
 
     // At most `depth` entries (at least 1) in work at a time; each holds its
     // result until taken, so this bounds the memory. The work runs on
@@ -70,7 +70,7 @@ public:
             old->second.cancel();
         work_.insert_or_assign(
             entry, QtConcurrent::run(pool_, [work = std::forward<Work>(work)]() mutable {
-                return imaging::withoutExceptions(work);
+                return core::withoutExceptions(work);
             }));
     }
 

@@ -1,8 +1,8 @@
 #include "dialogs/FolderChooser.h"
 
-#include "core/AppState.h"
-#include "core/FormLook.h"
-#include "core/WindowPorts.h"
+#include "widgets/AppState.h"
+#include "widgets/FormLook.h"
+#include "widgets/WindowPorts.h"
 #include "dialogs/FolderTree.h"
 #include "dialogs/NoticeBox.h"
 

@@ -1,7 +1,7 @@
 #include "dialogs/NoticeBox.h"
 
-#include "core/FormLook.h"
-#include "core/WindowPorts.h"
+#include "widgets/FormLook.h"
+#include "widgets/WindowPorts.h"
 #include "dialogs/FolderChooser.h"
 #include "dialogs/OpenFolderDialog.h"
 #include "dialogs/RenameDialog.h"

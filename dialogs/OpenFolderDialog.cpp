@@ -1,15 +1,15 @@
 #include "dialogs/OpenFolderDialog.h"
 
-#include "core/AppState.h"
-#include "core/FormLook.h"
-#include "core/Hints.h"
-#include "core/WindowPorts.h"
-#include "dialogs/FolderListing.h"
+#include "widgets/AppState.h"
+#include "widgets/FormLook.h"
+#include "widgets/Hints.h"
+#include "widgets/WindowPorts.h"
+#include "model/FolderListing.h"
 #include "dialogs/FolderTree.h"
-#include "dialogs/NonUtf8Names.h"
+#include "model/NonUtf8Names.h"
 #include "dialogs/NoticeBox.h"
 #include "dialogs/SettingsDialog.h"
-#include "dialogs/ThumbnailSide.h"
+#include "model/ThumbnailSide.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -162,7 +162,7 @@ bool OpenFolderDialog::slowReading() const {
 
 void OpenFolderDialog::fillList(const QString& folder) {
     folder_ = folder;
-    files_ = dialogs::listPictureFiles(folder);
+    files_ = model::listPictureFiles(folder);
     fileList->clear();
     const QDir dir(folder);
     QList<QTreeWidgetItem*> entries;
@@ -176,10 +176,10 @@ void OpenFolderDialog::fillList(const QString& folder) {
 }
 
 void OpenFolderDialog::showUnlistedNames(const QString& folder) {
-    const dialogs::NonUtf8Names unlisted = dialogs::findNonUtf8Names(folder);
-    const QString note = dialogs::nonUtf8Note(unlisted);
+    const model::NonUtf8Names unlisted = model::findNonUtf8Names(folder);
+    const QString note = model::nonUtf8Note(unlisted);
     unlistedNamesNote->setText(note);
-    unlistedNamesNote->setToolTip(dialogs::nonUtf8NameList(unlisted));
+    unlistedNamesNote->setToolTip(model::nonUtf8NameList(unlisted));
     if (note.isEmpty()) {
         unlistedNamesNote->hide();
         fileList->setGeometry(kListGeometry);
@@ -228,7 +228,7 @@ void OpenFolderDialog::openListedFiles() {
     if (count == 0 || folder_.isEmpty())
         return;
 
-    const int side = dialogs::thumbnailSideOf(windows_.settingsDialog->thumbnailSizeText());
+    const int side = model::thumbnailSideOf(windows_.settingsDialog->thumbnailSizeText());
     state_.CurrentFolder = folder_;
     returnToMainWindow();
     windows_.trimming->startFrameAnew();

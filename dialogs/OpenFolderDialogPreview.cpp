@@ -1,8 +1,8 @@
 // The open-folder dialog's preview of the selected file.
 #include "dialogs/OpenFolderDialog.h"
 
-#include "core/AppState.h"
-#include "core/WindowPorts.h"
+#include "widgets/AppState.h"
+#include "widgets/WindowPorts.h"
 #include "dialogs/NoticeBox.h"
 
 #include <QFileInfo>

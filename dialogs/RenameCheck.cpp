@@ -24,7 +24,7 @@ RenameCheck checkRename(const QString& folder, const QString& oldName, const QSt
 
 std::optional<QString> renameChecked(const QString& folder, const QString& oldName,
                                      const QString& newName) {
-    const imaging::Status renamed = imaging::renameNoReplace(imaging::joinPath(folder, oldName),
+    const core::Status renamed = imaging::renameNoReplace(imaging::joinPath(folder, oldName),
                                                              imaging::joinPath(folder, newName));
     if (renamed) {
         return std::nullopt;

@@ -1,8 +1,8 @@
 #include "dialogs/RenameDialog.h"
 
-#include "core/AppState.h"
-#include "core/FormLook.h"
-#include "core/WindowPorts.h"
+#include "widgets/AppState.h"
+#include "widgets/FormLook.h"
+#include "widgets/WindowPorts.h"
 #include "dialogs/NoticeBox.h"
 #include "dialogs/RenameCheck.h"
 #include "dialogs/RenameRules.h"

@@ -1,9 +1,9 @@
 #include "dialogs/SettingsDialog.h"
 
-#include "core/FormLook.h"
-#include "core/Hints.h"
-#include "core/NumberEdit.h"
-#include "core/WindowPorts.h"
+#include "widgets/FormLook.h"
+#include "widgets/Hints.h"
+#include "widgets/NumberEdit.h"
+#include "widgets/WindowPorts.h"
 #include "dialogs/NoticeBox.h"
 
 #include <QCloseEvent>

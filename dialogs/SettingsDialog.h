@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/ThumbnailSide.h"
+#include "model/ThumbnailSide.h"
 
 #include <QWidget>
 
@@ -15,8 +15,8 @@ struct Windows;
 class SettingsDialog : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kMinThumbnail = dialogs::kMinThumbnailSide;
-    static constexpr int kMaxThumbnail = dialogs::kMaxThumbnailSide;
+    static constexpr int kMinThumbnail = model::kMinThumbnailSide;
+    static constexpr int kMaxThumbnail = model::kMaxThumbnailSide;
     static constexpr int kMaxTolerance = 990;
 
     // The texts of the two boxes, as the settings file keeps them.

@@ -44,7 +44,7 @@ void fillFreedMemory(qint64 size, unsigned char fill) {
     }
 }
 
-imaging::Expected<QImage> decodeOver(const QByteArray& bytes, qint64 pictureBytes,
+core::Expected<QImage> decodeOver(const QByteArray& bytes, qint64 pictureBytes,
                                      unsigned char fill) {
     if (pictureBytes > 0 && pictureBytes <= (qint64{64} << 20)) {
         fillFreedMemory(pictureBytes, fill);
@@ -62,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         header && imaging::checkPictureSize(header->width, header->height).ok()
             ? readerPictureBytes(*header)
             : 0;
-    const imaging::Expected<QImage> picture = decodeOver(bytes, pictureBytes, 0x00);
+    const core::Expected<QImage> picture = decodeOver(bytes, pictureBytes, 0x00);
     if (!picture) {
         require(!picture.error().message.isEmpty(), "a refused BMP has a message");
         return 0;
@@ -71,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             "a decoded BMP is an RGB888 picture");
     require(header && picture->width() == header->width && picture->height() == header->height,
             "the header reader gives the size of the decoded picture");
-    const imaging::Expected<QImage> again = decodeOver(bytes, pictureBytes, 0xff);
+    const core::Expected<QImage> again = decodeOver(bytes, pictureBytes, 0xff);
     require(again.ok() && *again == *picture,
             "every pixel of a decoded BMP comes from the file, not from leftover memory");
     return 0;

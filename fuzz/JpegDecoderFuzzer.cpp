@@ -9,11 +9,11 @@ using fuzzing::require;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes = fuzzing::bytesOf(data, size);
-    const imaging::Expected<QSize> headerSize = imaging::jpegSize(bytes);
+    const core::Expected<QSize> headerSize = imaging::jpegSize(bytes);
     if (headerSize && fuzzing::tooLargeToFuzz(*headerSize)) {
         return 0;
     }
-    const imaging::Expected<QImage> picture = imaging::decodeJpeg(bytes);
+    const core::Expected<QImage> picture = imaging::decodeJpeg(bytes);
     if (!picture) {
         require(!picture.error().message.isEmpty(), "a refused JPEG has a message");
         return 0;

@@ -6,7 +6,7 @@
 // and unpaired surrogates included).
 
 #include "core/Cp932.h"
-#include "core/SettingsRecord.h"
+#include "model/SettingsRecord.h"
 #include "fuzz/FuzzCheck.h"
 
 #include <cstring>

@@ -41,16 +41,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const bool slowReading = (data[1] & 1) != 0;
     const QRgb background = qRgb(data[1], 0x80, 255 - data[1]);
     const QByteArray file = fuzzing::bytesOf(data + 2, size - 2);
-    if (const imaging::Expected<QSize> declared = imaging::jpegSize(file);
+    if (const core::Expected<QSize> declared = imaging::jpegSize(file);
         declared && fuzzing::tooLargeToFuzz(*declared)) {
         return 0;
     }
     const QString path = scratchPath();
     writeFile(path, file);
 
-    const imaging::Expected<QImage> loaded =
+    const core::Expected<QImage> loaded =
         catalogue::loadThumbnail(path, side, slowReading, background);
-    const imaging::Expected<QImage> full = imaging::decodeJpeg(file);
+    const core::Expected<QImage> full = imaging::decodeJpeg(file);
     if (!full) {
         require(!loaded.ok() && loaded.error().message == full.error().message,
                 "a file the full decode refuses gives the same error");

@@ -22,8 +22,8 @@ QString damagedBmp() {
     return QStringLiteral("BMPファイルが壊れています");
 }
 
-ImageError cutOffBmp() {
-    return ImageError{QStringLiteral("BMPファイルが途中で切れています")};
+core::Error cutOffBmp() {
+    return core::Error{QStringLiteral("BMPファイルが途中で切れています")};
 }
 
 // Qt refuses pictures above 256 MB by default; our own limit, checked
@@ -35,13 +35,13 @@ void raiseReaderAllocationLimit() {
 
 // The header of a file starting with these bytes, if its picture is
 // within the picture limits.
-Expected<detail::BmpHeader> checkedHeader(const QByteArray& start) {
+core::Expected<detail::BmpHeader> checkedHeader(const QByteArray& start) {
     const auto header = detail::parseBmpHeader(start);
     if (!header) {
-        return ImageError{start.startsWith("BM") ? damagedBmp()
+        return core::Error{start.startsWith("BM") ? damagedBmp()
                                                  : QStringLiteral("BMPファイルではありません")};
     }
-    if (const Status allowed = checkPictureSize(header->width, header->height, kMaxBmpPixels);
+    if (const core::Status allowed = checkPictureSize(header->width, header->height, kMaxBmpPixels);
         !allowed) {
         return allowed.error();
     }
@@ -52,25 +52,25 @@ Expected<detail::BmpHeader> checkedHeader(const QByteArray& start) {
 // leaves the pixels it finds no data for as whatever the memory held. A
 // compressed stream is walked before Qt allocates the picture, which also
 // ties the declared size to the data actually there.
-Status checkPixelData(QIODevice& file, const detail::BmpHeader& header) {
+core::Status checkPixelData(QIODevice& file, const detail::BmpHeader& header) {
     if (file.size() < header.minimumFileSize()) {
         return cutOffBmp();
     }
     if (!header.isRunLengthEncoded()) {
-        return success();
+        return core::success();
     }
     if (!file.seek(header.pixelDataStart())) {
         return cutOffBmp();
     }
     switch (detail::walkRunLengthStream(file, header)) {
         case detail::RunLengthVerdict::Complete:
-            return success();
+            return core::success();
         case detail::RunLengthVerdict::CutOff:
             return cutOffBmp();
         case detail::RunLengthVerdict::Damaged:
             break;
     }
-    return ImageError{damagedBmp()};
+    return core::Error{damagedBmp()};
 }
 
 void putLittleEndian(char* at, quint32 value, int byteCount) {
@@ -81,9 +81,9 @@ void putLittleEndian(char* at, quint32 value, int byteCount) {
 
 }  // namespace
 
-Expected<QImage> decodeBmp(const QByteArray& bytes) {
+core::Expected<QImage> decodeBmp(const QByteArray& bytes) {
     if (bytes.isEmpty()) {
-        return ImageError{QStringLiteral("ファイルが空です")};
+        return core::Error{QStringLiteral("ファイルが空です")};
     }
     const auto header = checkedHeader(bytes);
     if (!header) {
@@ -92,7 +92,7 @@ Expected<QImage> decodeBmp(const QByteArray& bytes) {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    if (const Status intact = checkPixelData(buffer, *header); !intact) {
+    if (const core::Status intact = checkPixelData(buffer, *header); !intact) {
         return intact.error();
     }
     buffer.seek(0);
@@ -104,19 +104,19 @@ Expected<QImage> decodeBmp(const QByteArray& bytes) {
     reader.setDecideFormatFromContent(false);
     QImage picture;
     if (!reader.read(&picture) || picture.isNull()) {
-        return ImageError{damagedBmp()};
+        return core::Error{damagedBmp()};
     }
     if (picture.format() != QImage::Format_RGB888) {
         picture = picture.convertToFormat(QImage::Format_RGB888);
         if (picture.isNull()) {
-            return ImageError{QStringLiteral("メモリが足りません")};
+            return core::Error{QStringLiteral("メモリが足りません")};
         }
     }
     return picture;
 }
 
-Expected<QByteArray> encodeBmp(const QImage& picture) {
-    const Expected<QImage> prepared = rgbForEncoding(picture);
+core::Expected<QByteArray> encodeBmp(const QImage& picture) {
+    const core::Expected<QImage> prepared = rgbForEncoding(picture);
     if (!prepared) {
         return prepared.error();
     }
@@ -133,7 +133,7 @@ Expected<QByteArray> encodeBmp(const QImage& picture) {
     try {
         bytes = QByteArray(fileSize, '\0');
     } catch (const std::bad_alloc&) {
-        return ImageError{QStringLiteral("メモリが足りません")};
+        return core::Error{QStringLiteral("メモリが足りません")};
     }
     char* out = bytes.data();
     // BITMAPFILEHEADER
@@ -167,13 +167,13 @@ Expected<QByteArray> encodeBmp(const QImage& picture) {
 
 namespace detail {
 
-Expected<QSize> readBmpFileSize(const QString& path) {
+core::Expected<QSize> readBmpFileSize(const QString& path) {
     auto file = RegularFile::open(path);
     if (!file) {
         return file.error();
     }
     if (file->size() == 0) {
-        return ImageError{QStringLiteral("ファイルが空です")};
+        return core::Error{QStringLiteral("ファイルが空です")};
     }
     QByteArray start(detail::kBmpHeaderBytes, '\0');
     start.resize(std::max<qint64>(file.value().read(start.data(), start.size()), 0));

@@ -18,22 +18,22 @@
 namespace imaging {
 namespace {
 
-ImageError missingFile() {
-    return ImageError{QStringLiteral("ファイルが見当たりません")};
+core::Error missingFile() {
+    return core::Error{QStringLiteral("ファイルが見当たりません")};
 }
 
-ImageError writeFailure(const QString& path) {
+core::Error writeFailure(const QString& path) {
     if (!QFileInfo(QFileInfo(path).absolutePath()).isDir()) {
-        return ImageError{QStringLiteral("保存先のフォルダが見当たりません")};
+        return core::Error{QStringLiteral("保存先のフォルダが見当たりません")};
     }
-    return ImageError{QStringLiteral("ファイルを書き込めません")};
+    return core::Error{QStringLiteral("ファイルを書き込めません")};
 }
 
-ImageError diskFull() {
-    return ImageError{QStringLiteral("保存先の空き容量が足りません")};
+core::Error diskFull() {
+    return core::Error{QStringLiteral("保存先の空き容量が足りません")};
 }
 
-ImageError failureFromErrno(const QString& path, int error) {
+core::Error failureFromErrno(const QString& path, int error) {
     return error == ENOSPC || error == EDQUOT ? diskFull() : writeFailure(path);
 }
 
@@ -70,7 +70,7 @@ public:
         }
     }
 
-    Status open() {
+    core::Status open() {
         const QByteArray folder = QFile::encodeName(QFileInfo(path_).absolutePath());
         descriptor_ = ::open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
         if (descriptor_ < 0 && (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL)) {
@@ -83,10 +83,10 @@ public:
         if (::lstat(target_.constData(), &existing) == 0 && S_ISREG(existing.st_mode)) {
             ::fchmod(descriptor_, existing.st_mode & 07777);
         }
-        return success();
+        return core::success();
     }
 
-    Status write(const char* data, qint64 length) {
+    core::Status write(const char* data, qint64 length) {
         while (length > 0) {
             const ssize_t written = ::write(descriptor_, data, static_cast<size_t>(length));
             if (written < 0 && errno == EINTR) {
@@ -98,13 +98,13 @@ public:
             data += written;
             length -= written;
         }
-        return success();
+        return core::success();
     }
 
     // Puts the data on the disk before the rename: some file systems
     // report a full disk or an I/O error only here. A file system that
     // cannot sync is no failure.
-    Status commit() {
+    core::Status commit() {
         if (::fdatasync(descriptor_) != 0 && errno != EINVAL && errno != EROFS) {
             return failureFromErrno(path_, errno);
         }
@@ -116,7 +116,7 @@ public:
             return failureFromErrno(path_, errno);
         }
         temporary_.clear();
-        return success();
+        return core::success();
     }
 
 private:
@@ -167,53 +167,53 @@ bool sameFolder(const QString& a, const QString& b) {
 // After renameat2 cannot say "no replace": a hard link fails on an existing
 // name just as atomically. Only where the file system has no hard links
 // either is the check made apart from the rename.
-Status linkThenUnlink(const QByteArray& from, const QByteArray& to) {
+core::Status linkThenUnlink(const QByteArray& from, const QByteArray& to) {
     if (::link(from.constData(), to.constData()) == 0) {
         if (::unlink(from.constData()) != 0) {
             ::unlink(to.constData());  // leave things as they were
-            return ImageError{QStringLiteral("名前を変更できません")};
+            return core::Error{QStringLiteral("名前を変更できません")};
         }
-        return success();
+        return core::success();
     }
     if (errno == EEXIST) {
-        return ImageError{QStringLiteral("同名ファイルがあります")};
+        return core::Error{QStringLiteral("同名ファイルがあります")};
     }
     if (errno != EPERM && errno != EOPNOTSUPP && errno != ENOSYS) {
-        return ImageError{QStringLiteral("名前を変更できません")};
+        return core::Error{QStringLiteral("名前を変更できません")};
     }
     struct stat info;
     if (::lstat(to.constData(), &info) == 0) {
-        return ImageError{QStringLiteral("同名ファイルがあります")};
+        return core::Error{QStringLiteral("同名ファイルがあります")};
     }
     if (std::rename(from.constData(), to.constData()) != 0) {
-        return ImageError{QStringLiteral("名前を変更できません")};
+        return core::Error{QStringLiteral("名前を変更できません")};
     }
-    return success();
+    return core::success();
 }
 
 }  // namespace
 
-Status commitFile(const QString& path, const QByteArray& bytes) {
+core::Status commitFile(const QString& path, const QByteArray& bytes) {
     Replacement file(path);
-    if (const Status opened = file.open(); !opened) {
+    if (const core::Status opened = file.open(); !opened) {
         return opened;
     }
-    if (const Status written = file.write(bytes.constData(), bytes.size()); !written) {
+    if (const core::Status written = file.write(bytes.constData(), bytes.size()); !written) {
         return written;
     }
     return file.commit();
 }
 
-Status copyFileReplacing(const QString& source, const QString& target) {
+core::Status copyFileReplacing(const QString& source, const QString& target) {
     auto input = RegularFile::open(source);
     if (!input) {
         return input.error();
     }
     if (isSameFile(source, target)) {
-        return ImageError{QStringLiteral("同じファイルにはコピーできません")};
+        return core::Error{QStringLiteral("同じファイルにはコピーできません")};
     }
     Replacement output(target);
-    if (const Status opened = output.open(); !opened) {
+    if (const core::Status opened = output.open(); !opened) {
         return opened;
     }
     constexpr qint64 kChunk = 1 << 20;
@@ -221,19 +221,19 @@ Status copyFileReplacing(const QString& source, const QString& target) {
     for (;;) {
         const qint64 read = input.value().read(chunk.data(), kChunk);
         if (read < 0) {
-            return ImageError{QStringLiteral("ファイルを読めません")};
+            return core::Error{QStringLiteral("ファイルを読めません")};
         }
         if (read == 0) {
             break;
         }
-        if (const Status written = output.write(chunk.constData(), read); !written) {
+        if (const core::Status written = output.write(chunk.constData(), read); !written) {
             return written;
         }
     }
     return output.commit();
 }
 
-Status renameNoReplace(const QString& from, const QString& to) {
+core::Status renameNoReplace(const QString& from, const QString& to) {
     const QByteArray fromName = QFile::encodeName(from);
     const QByteArray toName = QFile::encodeName(to);
     struct stat info;
@@ -246,23 +246,23 @@ Status renameNoReplace(const QString& from, const QString& to) {
         QFileInfo(from).fileName().compare(QFileInfo(to).fileName(), Qt::CaseInsensitive) == 0 &&
         isSameFile(from, to)) {
         if (std::rename(fromName.constData(), toName.constData()) != 0) {
-            return ImageError{QStringLiteral("名前を変更できません")};
+            return core::Error{QStringLiteral("名前を変更できません")};
         }
-        return success();
+        return core::success();
     }
     if (::renameat2(AT_FDCWD, fromName.constData(), AT_FDCWD, toName.constData(),
                     RENAME_NOREPLACE) == 0) {
-        return success();
+        return core::success();
     }
     switch (errno) {
         case EEXIST:
-            return ImageError{QStringLiteral("同名ファイルがあります")};
+            return core::Error{QStringLiteral("同名ファイルがあります")};
         case EINVAL:
         case ENOSYS:
         case EOPNOTSUPP:
             return linkThenUnlink(fromName, toName);
         default:
-            return ImageError{QStringLiteral("名前を変更できません")};
+            return core::Error{QStringLiteral("名前を変更できません")};
     }
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "imaging/Expected.h"
+#include "core/Error.h"
 
 #include <QByteArray>
 #include <QString>
@@ -19,16 +19,16 @@ namespace imaging {
 // RegularFile).
 
 // Writes `bytes` to `path`, replacing an existing file.
-Status commitFile(const QString& path, const QByteArray& bytes);
+core::Status commitFile(const QString& path, const QByteArray& bytes);
 
 // Copies `source` to `target`, replacing an existing target. A copy of a
 // file onto itself is refused.
-Status copyFileReplacing(const QString& source, const QString& target);
+core::Status copyFileReplacing(const QString& source, const QString& target);
 
 // Renames `from` to `to` but never replaces an existing `to`, even one that
 // appears at the last moment (renameat2 with RENAME_NOREPLACE, falling back
 // to link + unlink where the file system lacks it).
-Status renameNoReplace(const QString& from, const QString& to);
+core::Status renameNoReplace(const QString& from, const QString& to);
 
 // True when both paths name the same existing file (same device and inode).
 bool isSameFile(const QString& a, const QString& b);

@@ -2,7 +2,7 @@
 
 // Header-only size readers behind readPictureSize. Internal to imaging/.
 
-#include "imaging/Expected.h"
+#include "core/Error.h"
 
 #include <QSize>
 #include <QString>
@@ -11,7 +11,7 @@ namespace imaging::detail {
 
 // Read as little of the file as the header needs; the size is checked
 // against the picture limits like a decode would.
-Expected<QSize> readJpegFileSize(const QString& path);
-Expected<QSize> readBmpFileSize(const QString& path);
+core::Expected<QSize> readJpegFileSize(const QString& path);
+core::Expected<QSize> readBmpFileSize(const QString& path);
 
 }  // namespace imaging::detail

@@ -36,7 +36,7 @@ struct DecodeTarget {
 };
 
 bool acceptSize(DecodeTarget* target, JDIMENSION width, JDIMENSION height) {
-    const Status allowed = checkPictureSize(width, height);
+    const core::Status allowed = checkPictureSize(width, height);
     if (!allowed.ok()) {
         target->error = allowed.error().message;
         return false;
@@ -233,36 +233,36 @@ bool runHeaderRead(const QByteArray* bytes, FILE* file, DecodeTarget* target) {
     return accepted;
 }
 
-Expected<QImage> decodeWith(const QByteArray& bytes, const RowRequest& request,
+core::Expected<QImage> decodeWith(const QByteArray& bytes, const RowRequest& request,
                             PixelBuffer* keptPixels = nullptr) {
     DecodeTarget target;
     target.keptPixels = keptPixels;
     if (!runDecode(bytes, request, &target)) {
-        return ImageError{target.error};
+        return core::Error{target.error};
     }
     return std::move(target.image);
 }
 
-Expected<QSize> sizeResult(bool ok, const DecodeTarget& target) {
+core::Expected<QSize> sizeResult(bool ok, const DecodeTarget& target) {
     if (!ok) {
-        return ImageError{target.error};
+        return core::Error{target.error};
     }
     return target.size;
 }
 
 }  // namespace
 
-Expected<QImage> decodeJpeg(const QByteArray& bytes) {
+core::Expected<QImage> decodeJpeg(const QByteArray& bytes) {
     return decodeWith(bytes, RowRequest{});
 }
 
-Expected<QImage> decodeJpeg(const QByteArray& bytes, PixelBuffer& into) {
+core::Expected<QImage> decodeJpeg(const QByteArray& bytes, PixelBuffer& into) {
     return decodeWith(bytes, RowRequest{}, &into);
 }
 
-Expected<QImage> decodeJpegRows(const QByteArray& bytes, const std::vector<int>& rows) {
+core::Expected<QImage> decodeJpegRows(const QByteArray& bytes, const std::vector<int>& rows) {
     if (rows.empty()) {
-        return ImageError{QStringLiteral("読み込む行の指定が正しくありません")};
+        return core::Error{QStringLiteral("読み込む行の指定が正しくありません")};
     }
     RowRequest request{rows.data(), static_cast<int>(rows.size()), true};
     auto picked = decodeWith(bytes, request);
@@ -275,7 +275,7 @@ Expected<QImage> decodeJpegRows(const QByteArray& bytes, const std::vector<int>&
     return decodeWith(bytes, request);
 }
 
-Expected<QSize> jpegSize(const QByteArray& bytes) {
+core::Expected<QSize> jpegSize(const QByteArray& bytes) {
     DecodeTarget target;
     const bool ok = runHeaderRead(&bytes, nullptr, &target);
     return sizeResult(ok, target);
@@ -285,7 +285,7 @@ namespace detail {
 
 // Header of a JPEG file read through stdio, so only the first few
 // kilobytes are read however large the file is.
-Expected<QSize> readJpegFileSize(const QString& path) {
+core::Expected<QSize> readJpegFileSize(const QString& path) {
     auto opened = RegularFile::open(path);
     if (!opened) {
         return opened.error();
@@ -293,7 +293,7 @@ Expected<QSize> readJpegFileSize(const QString& path) {
     const std::unique_ptr<FILE, int (*)(FILE*)> file(std::move(opened).value().releaseAsStream(),
                                                      &std::fclose);
     if (!file) {
-        return ImageError{QStringLiteral("ファイルを開けません")};
+        return core::Error{QStringLiteral("ファイルを開けません")};
     }
     DecodeTarget target;
     const bool ok = runHeaderRead(nullptr, file.get(), &target);

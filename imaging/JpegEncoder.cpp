@@ -168,8 +168,8 @@ bool runEncode(const RowFeed& feed, int quality, EncodeTarget* target) {
 
 }  // namespace
 
-Status encodeJpeg(const QImage& picture, int quality, QuarterTurn turn, QByteArray& into) {
-    const Expected<QImage> prepared = rgbForEncoding(picture);
+core::Status encodeJpeg(const QImage& picture, int quality, QuarterTurn turn, QByteArray& into) {
+    const core::Expected<QImage> prepared = rgbForEncoding(picture);
     if (!prepared) {
         return prepared.error();
     }
@@ -178,25 +178,25 @@ Status encodeJpeg(const QImage& picture, int quality, QuarterTurn turn, QByteArr
     if (turn != QuarterTurn::None) {
         band.reset(new (std::nothrow) uchar[static_cast<size_t>(kBandRows) * rgb.height() * 3]);
         if (!band) {
-            return ImageError{QStringLiteral("メモリが足りません")};
+            return core::Error{QStringLiteral("メモリが足りません")};
         }
     }
     into.resize(0);  // keeps the memory, unlike clear()
     EncodeTarget target{&into, QString()};
     if (!runEncode(RowFeed{&rgb, turn, band.get()}, std::clamp(quality, 0, 100), &target)) {
         into.resize(0);
-        return ImageError{target.error};
+        return core::Error{target.error};
     }
-    return success();
+    return core::success();
 }
 
-Status encodeJpeg(const QImage& picture, int quality, QByteArray& into) {
+core::Status encodeJpeg(const QImage& picture, int quality, QByteArray& into) {
     return encodeJpeg(picture, quality, QuarterTurn::None, into);
 }
 
-Expected<QByteArray> encodeJpeg(const QImage& picture, int quality) {
+core::Expected<QByteArray> encodeJpeg(const QImage& picture, int quality) {
     QByteArray bytes;
-    if (const Status encoded = encodeJpeg(picture, quality, bytes); !encoded) {
+    if (const core::Status encoded = encodeJpeg(picture, quality, bytes); !encoded) {
         return encoded.error();
     }
     return bytes;

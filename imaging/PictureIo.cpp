@@ -1,6 +1,6 @@
 #include "imaging/PictureIo.h"
 
-#include "imaging/ExceptionBarrier.h"
+#include "core/ExceptionBarrier.h"
 #include "imaging/FileNames.h"
 #include "imaging/HeaderSizes.h"
 #include "imaging/RegularFile.h"
@@ -14,35 +14,35 @@ qint64 longestFile(PictureKind kind) {
     return kind == PictureKind::Jpeg ? kMaxJpegFileBytes : kMaxBmpFileBytes;
 }
 
-ImageError unsupportedKind() {
-    return ImageError{QStringLiteral("対応していない形式です")};
+core::Error unsupportedKind() {
+    return core::Error{QStringLiteral("対応していない形式です")};
 }
 
 }  // namespace
 
-Status checkPictureSize(qint64 width, qint64 height, qint64 maxPixels) {
+core::Status checkPictureSize(qint64 width, qint64 height, qint64 maxPixels) {
     if (width <= 0 || height <= 0) {
-        return ImageError{QStringLiteral("画像ファイルが壊れています")};
+        return core::Error{QStringLiteral("画像ファイルが壊れています")};
     }
     if (width > kMaxPictureSide || height > kMaxPictureSide ||
         width * height > std::min(maxPixels, kMaxPicturePixels)) {
-        return ImageError{QStringLiteral("画像が大きすぎます (%1x%2)").arg(width).arg(height)};
+        return core::Error{QStringLiteral("画像が大きすぎます (%1x%2)").arg(width).arg(height)};
     }
-    return success();
+    return core::success();
 }
 
-Expected<QImage> rgbForEncoding(const QImage& picture) {
+core::Expected<QImage> rgbForEncoding(const QImage& picture) {
     if (picture.isNull()) {
-        return ImageError{QStringLiteral("画像がありません")};
+        return core::Error{QStringLiteral("画像がありません")};
     }
-    if (const Status allowed = checkPictureSize(picture.width(), picture.height()); !allowed) {
+    if (const core::Status allowed = checkPictureSize(picture.width(), picture.height()); !allowed) {
         return allowed.error();
     }
     QImage rgb = picture.format() == QImage::Format_RGB888
                      ? picture
                      : picture.convertToFormat(QImage::Format_RGB888);
     if (rgb.isNull()) {
-        return outOfMemory();
+        return core::outOfMemory();
     }
     return rgb;
 }
@@ -58,7 +58,7 @@ PictureKind pictureKindOf(const QString& fileName) {
     return PictureKind::Unknown;
 }
 
-Status readPictureFile(const QString& path, QByteArray& into) {
+core::Status readPictureFile(const QString& path, QByteArray& into) {
     const PictureKind kind = pictureKindOf(path);
     if (kind == PictureKind::Unknown) {
         return unsupportedKind();
@@ -70,37 +70,37 @@ Status readPictureFile(const QString& path, QByteArray& into) {
     RegularFile& file = opened.value();
     const qint64 length = file.size();
     if (length == 0) {
-        return ImageError{QStringLiteral("ファイルが空です")};
+        return core::Error{QStringLiteral("ファイルが空です")};
     }
     if (length > longestFile(kind)) {
-        return ImageError{QStringLiteral("ファイルが大きすぎます")};
+        return core::Error{QStringLiteral("ファイルが大きすぎます")};
     }
-    return withoutExceptions([&]() -> Status {
+    return core::withoutExceptions([&]() -> core::Status {
         // No more than the length checked, should the file grow meanwhile.
         // Resizing keeps the memory `into` already has.
         into.resize(length);
         const qint64 read = file.read(into.data(), length);
         into.resize(std::max<qint64>(read, 0));
         if (read < 0) {
-            return ImageError{QStringLiteral("ファイルを読めません")};
+            return core::Error{QStringLiteral("ファイルを読めません")};
         }
         if (into.isEmpty()) {
-            return ImageError{QStringLiteral("ファイルが空です")};
+            return core::Error{QStringLiteral("ファイルが空です")};
         }
-        return success();
+        return core::success();
     });
 }
 
-Expected<QByteArray> readPictureFile(const QString& path) {
+core::Expected<QByteArray> readPictureFile(const QString& path) {
     QByteArray bytes;
-    if (const Status read = readPictureFile(path, bytes); !read) {
+    if (const core::Status read = readPictureFile(path, bytes); !read) {
         return read.error();
     }
     return bytes;
 }
 
-Expected<QImage> loadPicture(const QString& path) {
-    return withoutExceptions([&]() -> Expected<QImage> {
+core::Expected<QImage> loadPicture(const QString& path) {
+    return core::withoutExceptions([&]() -> core::Expected<QImage> {
         const auto bytes = readPictureFile(path);
         if (!bytes) {
             return bytes.error();
@@ -109,9 +109,9 @@ Expected<QImage> loadPicture(const QString& path) {
     });
 }
 
-Expected<QImage> loadPicture(const QString& path, ReadBuffers& kept) {
-    return withoutExceptions([&]() -> Expected<QImage> {
-        if (const Status read = readPictureFile(path, kept.fileBytes); !read) {
+core::Expected<QImage> loadPicture(const QString& path, ReadBuffers& kept) {
+    return core::withoutExceptions([&]() -> core::Expected<QImage> {
+        if (const core::Status read = readPictureFile(path, kept.fileBytes); !read) {
             return read.error();
         }
         return pictureKindOf(path) == PictureKind::Jpeg ? decodeJpeg(kept.fileBytes, kept.pixels)
@@ -119,7 +119,7 @@ Expected<QImage> loadPicture(const QString& path, ReadBuffers& kept) {
     });
 }
 
-Expected<QSize> readPictureSize(const QString& path) {
+core::Expected<QSize> readPictureSize(const QString& path) {
     const PictureKind kind = pictureKindOf(path);
     if (kind == PictureKind::Unknown) {
         return unsupportedKind();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "imaging/Expected.h"
+#include "core/Error.h"
 #include "imaging/PixelBuffer.h"
 
 #include <QByteArray>
@@ -42,11 +42,11 @@ inline constexpr qint64 kMaxJpegFileBytes = 8 * kMaxPicturePixels + 64 * 1024 * 
 // most `maxPixels`), otherwise the error "画像が大きすぎます (WxH)" (or a
 // damaged-file error for sizes below one pixel). Computed in 64 bits, so
 // any header value is safe.
-Status checkPictureSize(qint64 width, qint64 height, qint64 maxPixels = kMaxPicturePixels);
+core::Status checkPictureSize(qint64 width, qint64 height, qint64 maxPixels = kMaxPicturePixels);
 
 // The picture as the encoders take it: RGB888, within the size limits; an
 // error for a null picture or when the conversion runs out of memory.
-Expected<QImage> rgbForEncoding(const QImage& picture);
+core::Expected<QImage> rgbForEncoding(const QImage& picture);
 
 enum class PictureKind { Unknown, Jpeg, Bmp };
 
@@ -60,7 +60,7 @@ PictureKind pictureKindOf(const QString& fileName);
 // (no early end, no delta jumps). Missing, empty, truncated, corrupt or
 // oversized files give an error, and so does running out of memory
 // ("メモリが足りません"): nothing is thrown.
-Expected<QImage> loadPicture(const QString& path);
+core::Expected<QImage> loadPicture(const QString& path);
 
 // The memory one thread keeps for reading pictures one after the other:
 // the file's bytes and the decoded pixels.
@@ -73,19 +73,19 @@ struct ReadBuffers {
 // file's bytes and a JPEG's pixels go into memory kept from the last call
 // (a BMP's pixels are still a picture of their own). A JPEG picture is
 // therefore valid only until `kept` is used again (see PixelBuffer).
-Expected<QImage> loadPicture(const QString& path, ReadBuffers& kept);
+core::Expected<QImage> loadPicture(const QString& path, ReadBuffers& kept);
 
 // The bytes of a ".jpg" or ".bmp" file, chosen by its extension, read whole
 // once its length is known to be within the longest a file of that kind
 // needs (kMaxJpegFileBytes, kMaxBmpFileBytes); "ファイルが大きすぎます"
 // otherwise, before anything is read. The errors are those of loadPicture.
-Expected<QByteArray> readPictureFile(const QString& path);
+core::Expected<QByteArray> readPictureFile(const QString& path);
 // The same into `into`, whose memory is reused when it is large enough.
-Status readPictureFile(const QString& path, QByteArray& into);
+core::Status readPictureFile(const QString& path, QByteArray& into);
 
 // The pixel size stored in the file's header, without decoding the pixels.
 // Same acceptance rules as loadPicture for the header itself.
-Expected<QSize> readPictureSize(const QString& path);
+core::Expected<QSize> readPictureSize(const QString& path);
 
 // Decoders over bytes already in memory.
 //
@@ -94,10 +94,10 @@ Expected<QSize> readPictureSize(const QString& path);
 // though libjpeg would hand out a picture with grey or garbled rows: a
 // damaged scan must not silently become a page of the output. Harmless
 // warnings (extra bytes between markers, unknown JFIF revision) are ignored.
-Expected<QImage> decodeJpeg(const QByteArray& bytes);
-Expected<QImage> decodeBmp(const QByteArray& bytes);
+core::Expected<QImage> decodeJpeg(const QByteArray& bytes);
+core::Expected<QImage> decodeBmp(const QByteArray& bytes);
 // decodeJpeg with the pixels in `into` (valid until its next use).
-Expected<QImage> decodeJpeg(const QByteArray& bytes, PixelBuffer& into);
+core::Expected<QImage> decodeJpeg(const QByteArray& bytes, PixelBuffer& into);
 
 // Selected rows of a JPEG picture: an RGB888 image of the picture's full
 // width and rows.size() rows whose row i equals row rows[i] of
@@ -105,19 +105,19 @@ Expected<QImage> decodeJpeg(const QByteArray& bytes, PixelBuffer& into);
 // the picture. Rows in between are skipped without colour conversion where
 // libjpeg can, so a nearest-neighbour thumbnail costs a fraction of a full
 // decode. The file is accepted or refused exactly as by decodeJpeg.
-Expected<QImage> decodeJpegRows(const QByteArray& bytes, const std::vector<int>& rows);
+core::Expected<QImage> decodeJpegRows(const QByteArray& bytes, const std::vector<int>& rows);
 
 // The pixel size in a JPEG header, read without decoding pixels.
-Expected<QSize> jpegSize(const QByteArray& bytes);
+core::Expected<QSize> jpegSize(const QByteArray& bytes);
 
 // JPEG output: 3-component RGB at 8 bits, jpeg_set_defaults, floating-point
 // DCT, jpeg_set_quality(quality, TRUE) with quality clamped to 0..100 (0 acts
 // as 1 through libjpeg's scaling), baseline, not progressive. The float DCT
 // may differ by one unit between machines: compare decoded pixels with a
 // tolerance, never bytes.
-Expected<QByteArray> encodeJpeg(const QImage& picture, int quality);
+core::Expected<QByteArray> encodeJpeg(const QImage& picture, int quality);
 // The same bytes written into `into` (emptied first, its memory reused).
-Status encodeJpeg(const QImage& picture, int quality, QByteArray& into);
+core::Status encodeJpeg(const QImage& picture, int quality, QByteArray& into);
 
 // A quarter turn applied while encoding. Source pixel (x, y) of a W x H
 // picture lands on (y, W - 1 - x) for Left (counter-clockwise) and on
@@ -126,10 +126,10 @@ enum class QuarterTurn { None, Left, Right };
 // The JPEG of `picture` turned a quarter: the same bytes as encoding the
 // turned picture, without ever holding it (the rows libjpeg asks for are
 // gathered from the picture's columns, sixteen at a time).
-Status encodeJpeg(const QImage& picture, int quality, QuarterTurn turn, QByteArray& into);
+core::Status encodeJpeg(const QImage& picture, int quality, QuarterTurn turn, QByteArray& into);
 
 // BMP output: 24-bit uncompressed Windows bitmap, bottom-up rows padded to
 // four bytes, 2835 pixels per metre.
-Expected<QByteArray> encodeBmp(const QImage& picture);
+core::Expected<QByteArray> encodeBmp(const QImage& picture);
 
 }  // namespace imaging

@@ -10,7 +10,7 @@
 
 namespace imaging {
 
-Expected<RegularFile> RegularFile::open(const QString& path) {
+core::Expected<RegularFile> RegularFile::open(const QString& path) {
     // O_NONBLOCK: opening a FIFO for reading would otherwise wait for a
     // writer. It is taken off again before the first read.
     const int descriptor =
@@ -19,25 +19,25 @@ Expected<RegularFile> RegularFile::open(const QString& path) {
         switch (errno) {
             case ENOENT:
             case ENOTDIR:
-                return ImageError{QStringLiteral("ファイルが見当たりません")};
+                return core::Error{QStringLiteral("ファイルが見当たりません")};
             default:
-                return ImageError{QStringLiteral("ファイルを開けません")};
+                return core::Error{QStringLiteral("ファイルを開けません")};
         }
     }
     RegularFile file(descriptor, 0);
     struct stat status {};
     if (::fstat(descriptor, &status) != 0) {
-        return ImageError{QStringLiteral("ファイルを開けません")};
+        return core::Error{QStringLiteral("ファイルを開けません")};
     }
     if (S_ISDIR(status.st_mode)) {
-        return ImageError{QStringLiteral("ファイルを開けません")};
+        return core::Error{QStringLiteral("ファイルを開けません")};
     }
     if (!S_ISREG(status.st_mode)) {
-        return ImageError{QStringLiteral("通常のファイルではありません")};
+        return core::Error{QStringLiteral("通常のファイルではありません")};
     }
     const int flags = ::fcntl(descriptor, F_GETFL);
     if (flags < 0 || ::fcntl(descriptor, F_SETFL, flags & ~O_NONBLOCK) != 0) {
-        return ImageError{QStringLiteral("ファイルを開けません")};
+        return core::Error{QStringLiteral("ファイルを開けません")};
     }
     file.size_ = status.st_size;
     return file;

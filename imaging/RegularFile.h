@@ -1,6 +1,6 @@
 #pragma once
 
-#include "imaging/Expected.h"
+#include "core/Error.h"
 
 #include <QString>
 
@@ -20,7 +20,7 @@ public:
     // name, or a link that leads nowhere), "通常のファイルではありません"
     // (a FIFO, socket or device), "ファイルを開けません" (a folder, no
     // permission and the rest).
-    static Expected<RegularFile> open(const QString& path);
+    static core::Expected<RegularFile> open(const QString& path);
 
     RegularFile(RegularFile&& other) noexcept;
     RegularFile& operator=(RegularFile&& other) noexcept;

@@ -1,7 +1,7 @@
 #include "program/Program.h"
 
 #include "catalogue/MainWindow.h"
-#include "core/FormLook.h"
+#include "widgets/FormLook.h"
 #include "dialogs/FolderChooser.h"
 #include "dialogs/NoticeBox.h"
 #include "dialogs/OpenFolderDialog.h"

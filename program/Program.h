@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/AppState.h"
-#include "core/WindowPorts.h"
+#include "widgets/AppState.h"
+#include "widgets/WindowPorts.h"
 
 #include <memory>
 

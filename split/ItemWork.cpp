@@ -1,6 +1,6 @@
 #include "split/ItemWork.h"
 
-#include "imaging/ExceptionBarrier.h"
+#include "core/ExceptionBarrier.h"
 #include "imaging/FileNames.h"
 #include "imaging/PictureIo.h"
 #include "split/MarginRemoval.h"
@@ -36,12 +36,12 @@ bool turnsWhileEncoding(const SplitOptions& options) {
 // The output file's bytes, turned as `turn` says. A JPEG is encoded into the
 // workspace's kept buffer (it grows in small steps while libjpeg writes) and
 // copied out at its exact size; a BMP's size is known up front.
-imaging::Expected<QByteArray> encode(const QImage& picture, const SplitOptions& options,
+core::Expected<QByteArray> encode(const QImage& picture, const SplitOptions& options,
                                      imaging::QuarterTurn turn, ItemWorkspace& workspace) {
     if (options.format == OutputFormat::Bmp) {
         return imaging::encodeBmp(picture);
     }
-    const imaging::Status encoded =
+    const core::Status encoded =
         imaging::encodeJpeg(picture, options.jpegQuality, turn, workspace.encoded);
     if (!encoded) {
         return encoded.error();
@@ -149,9 +149,9 @@ void planResave(const SplitItem& item, const SplitOptions& options, const QStrin
 template <typename Step>
 void runStep(ItemWork& work, const SplitItem& item, Step&& step) {
     const auto outputsBefore = static_cast<std::ptrdiff_t>(work.outputs.size());
-    const imaging::Status done = imaging::withoutExceptions([&] {
+    const core::Status done = core::withoutExceptions([&] {
         step();
-        return imaging::success();
+        return core::success();
     });
     if (!done) {
         work.outputs.erase(work.outputs.begin() + outputsBefore, work.outputs.end());

@@ -59,7 +59,7 @@ void SplitBatch::keepAhead(int from) {
     work_.keepAhead(from, itemCount(), [this](int index) {
         // A copy of all the work needs: it may outlive the batch.
         return [item = items_[static_cast<size_t>(index)], options = options_,
-                folder = outputFolder_]() -> imaging::Expected<ItemWork> {
+                folder = outputFolder_]() -> core::Expected<ItemWork> {
             return processItem(item, options, folder);
         };
     });
@@ -108,7 +108,7 @@ void SplitBatch::cancel() {
     work_.drop();
 }
 
-CommittedItem SplitBatch::commit(imaging::Expected<ItemWork> result) {
+CommittedItem SplitBatch::commit(core::Expected<ItemWork> result) {
     const int index = nextIndex_;
     const SplitItem& item = items_[static_cast<size_t>(index)];
     // The items after this one are worked on while it is written.

@@ -111,7 +111,7 @@ private:
     void keepAhead(int from);
     // The next item's result, waited for or only when ready, committed.
     std::optional<CommittedItem> takeAndCommit(bool wait);
-    CommittedItem commit(imaging::Expected<ItemWork> result);
+    CommittedItem commit(core::Expected<ItemWork> result);
 
     const SplitOptions options_;
     const std::vector<SplitItem> items_;

@@ -1,9 +1,9 @@
 #include "split/SplitDialog.h"
 
-#include "core/AppState.h"
-#include "core/FormLook.h"
-#include "core/Hints.h"
-#include "core/NumberEdit.h"
+#include "widgets/AppState.h"
+#include "widgets/FormLook.h"
+#include "widgets/Hints.h"
+#include "widgets/NumberEdit.h"
 #include "core/NumberText.h"
 #include "dialogs/FolderChooser.h"
 #include "dialogs/NoticeBox.h"

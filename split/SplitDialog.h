@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/WindowPorts.h"
+#include "widgets/WindowPorts.h"
 #include "split/SplitBatch.h"
 #include "split/SplitOptions.h"
 

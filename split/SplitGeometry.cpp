@@ -8,15 +8,15 @@ namespace split {
 
 namespace {
 
-using imaging::ImageError;
+using core::Error;
 using imaging::PixelRect;
 
-ImageError tooSmall() {
-    return ImageError{QStringLiteral("画像が小さすぎて分割できません")};
+core::Error tooSmall() {
+    return core::Error{QStringLiteral("画像が小さすぎて分割できません")};
 }
 
-ImageError outOfMemory() {
-    return ImageError{QStringLiteral("メモリが足りません")};
+core::Error outOfMemory() {
+    return core::Error{QStringLiteral("メモリが足りません")};
 }
 
 // The part of size `size` taken from `from`, which is as large or one
@@ -35,7 +35,7 @@ std::optional<QImage> takePart(const QImage& picture, const PixelRect& from, QSi
 
 }  // namespace
 
-imaging::Expected<SplitGeometry> splitGeometry(int width, int height, SplitDirection direction,
+core::Expected<SplitGeometry> splitGeometry(int width, int height, SplitDirection direction,
                                                int centreWidth) {
     if (width < 1 || height < 1) {
         return tooSmall();
@@ -83,7 +83,7 @@ imaging::Expected<SplitGeometry> splitGeometry(int width, int height, SplitDirec
     return geometry;
 }
 
-imaging::Expected<SplitParts> cutImage(const QImage& picture, SplitDirection direction,
+core::Expected<SplitParts> cutImage(const QImage& picture, SplitDirection direction,
                                        int centreWidth) {
     const auto geometry = splitGeometry(picture.width(), picture.height(), direction, centreWidth);
     if (!geometry) {

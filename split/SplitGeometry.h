@@ -1,6 +1,6 @@
 #pragma once
 
-#include "imaging/Expected.h"
+#include "core/Error.h"
 #include "imaging/Stretch.h"
 #include "split/SplitOptions.h"
 
@@ -44,7 +44,7 @@ struct SplitGeometry {
 // as 0. An image whose part would be less than one pixel wide or high (for
 // example a 1-pixel-wide image cut left-right, or an empty image) gives an
 // error instead of empty parts.
-imaging::Expected<SplitGeometry> splitGeometry(int width, int height, SplitDirection direction,
+core::Expected<SplitGeometry> splitGeometry(int width, int height, SplitDirection direction,
                                                int centreWidth);
 
 // The cut parts of one image, both of SplitGeometry::partSize, in RGB888.
@@ -60,7 +60,7 @@ struct SplitParts {
 // into the part's size by nearest neighbour, which comes to dropping its
 // last column or row, so it is a view as well. Errors: the image is too
 // small to cut, or memory runs out. Pure; safe to call from any thread.
-imaging::Expected<SplitParts> cutImage(const QImage& picture, SplitDirection direction,
+core::Expected<SplitParts> cutImage(const QImage& picture, SplitDirection direction,
                                        int centreWidth);
 
 }  // namespace split

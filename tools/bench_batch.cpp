@@ -7,7 +7,7 @@
 //     bench_batch [images]
 
 #include "catalogue/MainWindow.h"
-#include "core/NumberEdit.h"
+#include "widgets/NumberEdit.h"
 #include "dialogs/NoticeBox.h"
 #include "imaging/FileNames.h"
 #include "imaging/PictureIo.h"

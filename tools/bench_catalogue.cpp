@@ -3,10 +3,10 @@
 // sizes of 500 files for the automatic selection, and listing a folder of
 // 10000 files. Figures only; nothing is checked.
 
-#include "catalogue/AutoSelect.h"
+#include "model/AutoSelect.h"
 #include "catalogue/ThumbnailGeometry.h"
 #include "catalogue/ThumbnailLoader.h"
-#include "dialogs/FolderListing.h"
+#include "model/FolderListing.h"
 #include "imaging/PictureIo.h"
 
 #include <QElapsedTimer>
@@ -102,7 +102,7 @@ void benchSizeReading(const QTemporaryDir& dir) {
         captions.push_back(name);
     }
     const double perRun = millisecondsPerRun(3, [&] {
-        const auto result = catalogue::autoSelect(dir.path(), captions, 0, 10);
+        const auto result = model::autoSelect(dir.path(), captions, 0, 10);
         if (result.verdicts.size() != 500) {
             std::printf("automatic selection failed\n");
         }
@@ -122,7 +122,7 @@ void benchListing(const QTemporaryDir& dir) {
     }
     int listed = 0;
     const double perRun = millisecondsPerRun(
-        5, [&] { listed = static_cast<int>(dialogs::listPictureFiles(dir.path()).size()); });
+        5, [&] { listed = static_cast<int>(model::listPictureFiles(dir.path()).size()); });
     std::printf("listing a folder of 10000 files (%d listed): %.1f ms\n", listed, perRun);
 }
 

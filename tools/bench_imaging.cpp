@@ -60,7 +60,7 @@ void report(const char* what, double milliseconds) {
 }
 
 template <typename T>
-T valueOrExit(imaging::Expected<T> result, const char* what) {
+T valueOrExit(core::Expected<T> result, const char* what) {
     if (!result.ok()) {
         std::fprintf(stderr, "%s failed: %s\n", what, qPrintable(result.error().message));
         std::exit(1);

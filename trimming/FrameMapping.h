@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/FrameFields.h"
+#include "widgets/FrameFields.h"
 #include "trimming/ViewFit.h"
 
 #include <cstdint>

@@ -18,8 +18,8 @@ namespace {
 const QString kFileMissing = QStringLiteral("ファイルが見当たりません");
 const QString kEmptyFrame = QStringLiteral("範囲なし 処理不能");
 
-imaging::ImageError error(const QString& message) {
-    return imaging::ImageError{message};
+core::Error error(const QString& message) {
+    return core::Error{message};
 }
 
 bool isExistingFile(const QString& path) {
@@ -49,7 +49,7 @@ QSize trimOutputSize(const FrameFields& frame) {
     return QSize(static_cast<int>(width), static_cast<int>(height));
 }
 
-imaging::Expected<QImage> cutFrame(const QImage& picture, const FrameFields& frame) {
+core::Expected<QImage> cutFrame(const QImage& picture, const FrameFields& frame) {
     FrameFields actual = frame;
     actual.ImageWidth = picture.width();
     actual.ImageHeight = picture.height();
@@ -69,7 +69,7 @@ imaging::Expected<QImage> cutFrame(const QImage& picture, const FrameFields& fra
     return cut;
 }
 
-imaging::Expected<QByteArray> trimToBmp(const QString& sourcePath, const FrameFields& frame) {
+core::Expected<QByteArray> trimToBmp(const QString& sourcePath, const FrameFields& frame) {
     if (!isExistingFile(sourcePath)) {
         return error(kFileMissing);
     }
@@ -97,7 +97,7 @@ QString copyOutputPath(const QString& currentFolder, const QString& caption) {
     return imaging::joinPath(trimmingFolderOf(currentFolder), caption);
 }
 
-imaging::Status ensureTrimmingFolder(const QString& currentFolder) {
+core::Status ensureTrimmingFolder(const QString& currentFolder) {
     const QString folder = trimmingFolderOf(currentFolder);
     if (!QFileInfo(folder).isDir() && !QDir(currentFolder).mkdir(kTrimmingFolderName)) {
         return error(QStringLiteral("フォルダ trimming を作成できません"));
@@ -109,10 +109,10 @@ imaging::Status ensureTrimmingFolder(const QString& currentFolder) {
     if (resolved == QFileInfo(currentFolder).canonicalFilePath()) {
         return error(QStringLiteral("trimming が元のフォルダを指しています 保存できません"));
     }
-    return imaging::success();
+    return core::success();
 }
 
-imaging::Expected<QString> trimAndSave(const QString& currentFolder, const QString& caption,
+core::Expected<QString> trimAndSave(const QString& currentFolder, const QString& caption,
                                        const FrameFields& frame, TrimNaming naming) {
     const auto bytes = trimToBmp(imaging::joinPath(currentFolder, caption), frame);
     if (!bytes) {
@@ -128,7 +128,7 @@ imaging::Expected<QString> trimAndSave(const QString& currentFolder, const QStri
     return target;
 }
 
-imaging::Expected<QString> copyToTrimmingFolder(const QString& currentFolder,
+core::Expected<QString> copyToTrimmingFolder(const QString& currentFolder,
                                                 const QString& caption) {
     const QString source = imaging::joinPath(currentFolder, caption);
     if (!isExistingFile(source)) {

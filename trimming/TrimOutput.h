@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/FrameFields.h"
-#include "imaging/Expected.h"
+#include "widgets/FrameFields.h"
+#include "core/Error.h"
 #include "trimming/TrimNaming.h"
 
 #include <QByteArray>
@@ -44,12 +44,12 @@ QSize trimOutputSize(const FrameFields& frame);
 // when it was shown, so a file that changed since is never read outside.
 // Errors: frame corner outside the picture (or negative) "範囲外 処理不能";
 // frame of zero width or height "範囲なし 処理不能"; out of memory.
-imaging::Expected<QImage> cutFrame(const QImage& picture, const FrameFields& frame);
+core::Expected<QImage> cutFrame(const QImage& picture, const FrameFields& frame);
 
 // Decodes `sourcePath` (JPEG or BMP) and returns the BMP bytes of its cut.
 // A vanished source gives "ファイルが見当たりません"; an undecodable one the
 // decoder's message.
-imaging::Expected<QByteArray> trimToBmp(const QString& sourcePath, const FrameFields& frame);
+core::Expected<QByteArray> trimToBmp(const QString& sourcePath, const FrameFields& frame);
 
 // currentFolder/trimming
 QString trimmingFolderOf(const QString& currentFolder);
@@ -62,18 +62,18 @@ QString copyOutputPath(const QString& currentFolder, const QString& caption);
 // Makes sure currentFolder/trimming exists as a folder, creating one level.
 // Refuses a "trimming" that resolves to the catalogue folder itself (a link
 // back to it), since writing there could replace a source image.
-imaging::Status ensureTrimmingFolder(const QString& currentFolder);
+core::Status ensureTrimmingFolder(const QString& currentFolder);
 
 // The whole trim of one catalogue item: source currentFolder/caption, cut,
 // folder ensured, output written through a temporary file and renamed over
 // trimOutputPath. Returns the written path.
-imaging::Expected<QString> trimAndSave(const QString& currentFolder, const QString& caption,
+core::Expected<QString> trimAndSave(const QString& currentFolder, const QString& caption,
                                        const FrameFields& frame, TrimNaming naming);
 
 // The copy of one catalogue item into the trimming folder, replacing an
 // earlier copy (temporary file, then rename). A missing source gives
 // "ファイルが見当たりません". Returns the written path.
-imaging::Expected<QString> copyToTrimmingFolder(const QString& currentFolder,
+core::Expected<QString> copyToTrimmingFolder(const QString& currentFolder,
                                                 const QString& caption);
 
 }  // namespace trimming

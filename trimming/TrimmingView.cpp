@@ -1,8 +1,8 @@
 // Creation, showing and closing of the trimming view.
 #include "trimming/TrimmingView.h"
 
-#include "core/AppState.h"
-#include "core/FormLook.h"
+#include "widgets/AppState.h"
+#include "widgets/FormLook.h"
 #include "dialogs/OpenFolderDialog.h"
 #include "imaging/PictureIo.h"
 #include "trimming/FrameMapping.h"

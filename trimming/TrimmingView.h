@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/WindowPorts.h"
+#include "widgets/WindowPorts.h"
 #include "trimming/TrimNaming.h"
 #include "trimming/TrimSequence.h"
 #include "trimming/TrimmingTexts.h"

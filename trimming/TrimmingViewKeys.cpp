@@ -2,7 +2,7 @@
 // every auto-repeat), key-up runs the commands that act once per press.
 #include "trimming/TrimmingView.h"
 
-#include "core/AppState.h"
+#include "widgets/AppState.h"
 #include "dialogs/OpenFolderDialog.h"
 #include "trimming/FrameKeys.h"
 #include "trimming/FrameMapping.h"

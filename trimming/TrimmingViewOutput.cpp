@@ -3,7 +3,7 @@
 // the timer show what the phase says.
 #include "trimming/TrimmingView.h"
 
-#include "core/AppState.h"
+#include "widgets/AppState.h"
 #include "trimming/TrimOutput.h"
 
 #include <QLabel>

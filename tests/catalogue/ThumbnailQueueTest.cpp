@@ -53,7 +53,7 @@ TEST_F(Queue, ReadsAheadAndHandsOutEachEntryInOrder) {
     EXPECT_FALSE(queue.ready(3));
     for (int n = 0; n < 6; ++n) {
         queue.readAhead(n, false);
-        const imaging::Expected<QImage> read = queue.take(n, false);
+        const core::Expected<QImage> read = queue.take(n, false);
         ASSERT_TRUE(read.ok()) << n;
         EXPECT_TRUE(*read == expected(n)) << n;
         EXPECT_FALSE(queue.ready(n));
@@ -65,7 +65,7 @@ TEST_F(Queue, ReadsAheadAndHandsOutEachEntryInOrder) {
 TEST_F(Queue, AnEntryNotReadAheadIsReadWhenTaken) {
     ThumbnailQueue queue(nullptr);
     queue.start(dir_.path(), names_, 40, kBackground);
-    const imaging::Expected<QImage> read = queue.take(4, false);
+    const core::Expected<QImage> read = queue.take(4, false);
     ASSERT_TRUE(read.ok());
     EXPECT_TRUE(*read == expected(4));
 }
@@ -76,7 +76,7 @@ TEST_F(Queue, ABadFileGivesItsErrorAndTheRestStillRead) {
     queue.start(dir_.path(), names_, 40, kBackground);
     queue.readAhead(0, false);
     EXPECT_TRUE(queue.take(0, false).ok());
-    const imaging::Expected<QImage> bad = queue.take(1, false);
+    const core::Expected<QImage> bad = queue.take(1, false);
     ASSERT_FALSE(bad.ok());
     EXPECT_FALSE(bad.error().message.isEmpty());
     EXPECT_TRUE(queue.take(2, false).ok());
@@ -113,7 +113,7 @@ TEST_F(Queue, RunningOutOfMemoryOnAReaderIsAnErrorOfThatFileAlone) {
             queue.start(dir_.path(), names_, 40, kBackground);
             queue.readAhead(0, false);  // entry 1 is read on a worker
             const bool firstRead = queue.take(0, false).ok();
-            const imaging::Expected<QImage> huge = queue.take(1, false);
+            const core::Expected<QImage> huge = queue.take(1, false);
             const bool nextRead = queue.take(2, false).ok();
             const QString error = huge ? QString() : huge.error().message;
             std::fprintf(stderr, "%s\n", qPrintable(error));

@@ -16,7 +16,7 @@ namespace {
 using Numbers = OrderedReadAhead<int>;
 
 auto squareOf(int entry) {
-    return [entry]() -> imaging::Expected<int> { return entry * entry; };
+    return [entry]() -> core::Expected<int> { return entry * entry; };
 }
 
 TEST(OrderedReadAhead, HandsOutEachResultOnlyForItsOwnEntryAndOnce) {
@@ -71,11 +71,11 @@ TEST(OrderedReadAhead, DroppedWorkThatHasNotBegunNeverRuns) {
     {
         Numbers numbers(3, &pool);
         // Entry 0 holds the only worker, so entry 1 waits in the queue.
-        numbers.start(0, [&]() -> imaging::Expected<int> {
+        numbers.start(0, [&]() -> core::Expected<int> {
             release.acquire();
             return 0;
         });
-        numbers.start(1, [&]() -> imaging::Expected<int> { return ++ran; });
+        numbers.start(1, [&]() -> core::Expected<int> { return ++ran; });
         numbers.drop();
         EXPECT_FALSE(numbers.started(1));
         release.release();
@@ -86,9 +86,9 @@ TEST(OrderedReadAhead, DroppedWorkThatHasNotBegunNeverRuns) {
 
 TEST(OrderedReadAhead, WhatTheWorkThrowsBecomesItsErrorOnTheTakingThread) {
     Numbers numbers(3);
-    numbers.start(0, []() -> imaging::Expected<int> { throw std::bad_alloc(); });
-    numbers.start(1, []() -> imaging::Expected<int> { throw std::runtime_error("broken"); });
-    numbers.start(2, []() -> imaging::Expected<int> { throw 42; });
+    numbers.start(0, []() -> core::Expected<int> { throw std::bad_alloc(); });
+    numbers.start(1, []() -> core::Expected<int> { throw std::runtime_error("broken"); });
+    numbers.start(2, []() -> core::Expected<int> { throw 42; });
     ASSERT_TRUE(QTest::qWaitFor([&] { return numbers.ready(0) && numbers.ready(1) && numbers.ready(2); }));
     std::vector<QString> errors;
     for (int entry = 0; entry < 3; ++entry) {

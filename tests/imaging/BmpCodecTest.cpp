@@ -109,7 +109,7 @@ std::vector<std::string> decodedTexts(const QByteArray& bmp, QSize expectedSize)
     return pixelTexts(result.value());
 }
 
-std::string messageOf(const imaging::Expected<QImage>& result) {
+std::string messageOf(const core::Expected<QImage>& result) {
     return result.ok() ? std::string("(no error)") : result.error().message.toStdString();
 }
 

@@ -31,7 +31,7 @@ protected:
                        QDir::Name);
     }
 
-    static std::string messageOf(const imaging::Status& status) {
+    static std::string messageOf(const core::Status& status) {
         return status.ok() ? std::string("(no error)") : status.error().message.toStdString();
     }
 

@@ -50,7 +50,7 @@ QByteArray encoded(const QImage& picture, int quality) {
     return result.ok() ? result.value() : QByteArray();
 }
 
-std::string messageOf(const imaging::Expected<QImage>& result) {
+std::string messageOf(const core::Expected<QImage>& result) {
     return result.ok() ? std::string("(no error)") : result.error().message.toStdString();
 }
 

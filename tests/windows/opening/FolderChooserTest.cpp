@@ -2,8 +2,8 @@
 // set as default, F5, the tab order, and the default folder at start-up.
 #include "tests/windows/ProgramFixture.h"
 
-#include "core/AppState.h"
-#include "core/SettingsRecord.h"
+#include "widgets/AppState.h"
+#include "model/SettingsRecord.h"
 #include "dialogs/FolderChooser.h"
 #include "dialogs/FolderTree.h"
 #include "dialogs/NoticeBox.h"

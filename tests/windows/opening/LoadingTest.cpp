@@ -8,7 +8,7 @@
 #include "catalogue/StatusTexts.h"
 #include "catalogue/ThumbnailGeometry.h"
 #include "catalogue/UnreadableThumbnail.h"
-#include "core/AppState.h"
+#include "widgets/AppState.h"
 #include "dialogs/NoticeBox.h"
 #include "dialogs/OpenFolderDialog.h"
 #include "imaging/PictureIo.h"

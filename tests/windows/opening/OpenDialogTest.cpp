@@ -4,9 +4,9 @@
 
 #include "catalogue/CatalogueList.h"
 #include "catalogue/MainWindow.h"
-#include "core/AppState.h"
-#include "core/NumberEdit.h"
-#include "core/SettingsRecord.h"
+#include "widgets/AppState.h"
+#include "widgets/NumberEdit.h"
+#include "model/SettingsRecord.h"
 #include "dialogs/FolderTree.h"
 #include "dialogs/NoticeBox.h"
 #include "dialogs/OpenFolderDialog.h"

@@ -3,7 +3,7 @@
 #include "tests/windows/CatalogueFixture.h"
 
 #include "catalogue/MainWindow.h"
-#include "core/NumberEdit.h"
+#include "widgets/NumberEdit.h"
 #include "dialogs/NoticeBox.h"
 #include "dialogs/SettingsDialog.h"
 

@@ -3,8 +3,8 @@
 #include "catalogue/CatalogueList.h"
 #include "catalogue/MainWindow.h"
 #include "catalogue/StatusTexts.h"
-#include "core/AppState.h"
-#include "core/NumberEdit.h"
+#include "widgets/AppState.h"
+#include "widgets/NumberEdit.h"
 #include "dialogs/SettingsDialog.h"
 #include "tests/support/TestFiles.h"
 

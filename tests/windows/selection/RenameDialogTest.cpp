@@ -2,7 +2,7 @@
 
 #include "catalogue/CatalogueList.h"
 #include "catalogue/MainWindow.h"
-#include "core/AppState.h"
+#include "widgets/AppState.h"
 #include "dialogs/RenameDialog.h"
 #include "tests/support/TestFiles.h"
 

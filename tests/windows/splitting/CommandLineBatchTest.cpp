@@ -3,7 +3,7 @@
 #include "tests/windows/splitting/SplitFixture.h"
 
 #include "catalogue/CatalogueList.h"
-#include "core/NumberEdit.h"
+#include "widgets/NumberEdit.h"
 #include "split/RadioGroup.h"
 #include "split/SplitDialog.h"
 #include "tests/support/TestFiles.h"

@@ -2,9 +2,9 @@
 
 #include "catalogue/CatalogueList.h"
 #include "catalogue/MainWindow.h"
-#include "core/AppState.h"
-#include "core/FormLook.h"
-#include "core/NumberEdit.h"
+#include "widgets/AppState.h"
+#include "widgets/FormLook.h"
+#include "widgets/NumberEdit.h"
 #include "dialogs/NoticeBox.h"
 #include "split/RadioGroup.h"
 #include "split/SplitDialog.h"

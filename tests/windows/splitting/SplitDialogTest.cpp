@@ -2,8 +2,8 @@
 
 #include "catalogue/CatalogueList.h"
 #include "catalogue/MainWindow.h"
-#include "core/AppState.h"
-#include "core/NumberEdit.h"
+#include "widgets/AppState.h"
+#include "widgets/NumberEdit.h"
 #include "dialogs/FolderChooser.h"
 #include "dialogs/NoticeBox.h"
 #include "split/MarginRemoval.h"

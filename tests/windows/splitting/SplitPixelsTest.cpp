@@ -2,7 +2,7 @@
 // computed here pixel by pixel in the plainest way.
 #include "tests/windows/splitting/SplitFixture.h"
 
-#include "core/NumberEdit.h"
+#include "widgets/NumberEdit.h"
 #include "split/RadioGroup.h"
 #include "split/SplitDialog.h"
 #include "tests/split/PixelChecks.h"

@@ -2,7 +2,7 @@
 #include "tests/windows/ProgramFixture.h"
 
 #include "catalogue/MainWindow.h"
-#include "core/FormLook.h"
+#include "widgets/FormLook.h"
 #include "dialogs/FolderChooser.h"
 #include "dialogs/NoticeBox.h"
 #include "dialogs/OpenFolderDialog.h"
