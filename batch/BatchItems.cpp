@@ -1,8 +1,8 @@
 #include "batch/BatchItems.h"
 
-#include "model/AutoSelect.h"
 #include "imaging/FileNames.h"
 #include "imaging/PictureIo.h"
+#include "model/AutoSelect.h"
 
 #include <utility>
 

@@ -1,7 +1,7 @@
 #include "bookgen/DemoSettings.h"
 
-#include "model/SettingsRecord.h"
 #include "imaging/FileCommit.h"
+#include "model/SettingsRecord.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -4,6 +4,7 @@
 #include "bookgen/ScanPainter.h"
 #include "imaging/FileCommit.h"
 #include "imaging/FileNames.h"
+#include "imaging/ImagingErrors.h"
 #include "imaging/PictureIo.h"
 
 namespace bookgen {
@@ -22,7 +23,7 @@ core::Expected<QByteArray> encodeScan(const QImage& scan, ScanFormat format, int
     const QImage grey = scan.convertToFormat(QImage::Format_Grayscale8);
     auto bytes = encodeGreyJpeg(grey, quality);
     if (!bytes) {
-        return core::Error{QStringLiteral("JPEGファイルを作れません")};
+        return imaging::errors::jpegNotWritten();
     }
     return std::move(*bytes);
 }
@@ -32,7 +33,7 @@ core::Expected<QByteArray> encodeScan(const QImage& scan, ScanFormat format, int
 core::Expected<qint64> writeScan(const ScanPlan& plan, const QString& folder, int quality) {
     const QImage scan = paintScan(plan);
     if (scan.isNull()) {
-        return core::Error{QStringLiteral("メモリが足りません")};
+        return core::outOfMemory();
     }
     const auto bytes = encodeScan(scan, plan.format, quality);
     if (!bytes) {

@@ -1,11 +1,11 @@
 #include "catalogue/MainWindow.h"
 
 #include "catalogue/CatalogueList.h"
+#include "dialogs/NoticeBox.h"
+#include "dialogs/SettingsDialog.h"
 #include "widgets/AppState.h"
 #include "widgets/FormLook.h"
 #include "widgets/Hints.h"
-#include "dialogs/NoticeBox.h"
-#include "dialogs/SettingsDialog.h"
 
 #include <QAction>
 #include <QLabel>

@@ -2,9 +2,9 @@
 
 #include "catalogue/CatalogueList.h"
 #include "catalogue/LoadingState.h"
+#include "core/Error.h"
 #include "model/SettingsFile.h"
 #include "widgets/WindowPorts.h"
-#include "core/Error.h"
 
 #include <QMainWindow>
 #include <QStringList>

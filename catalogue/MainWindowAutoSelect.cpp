@@ -2,12 +2,12 @@
 // settings dialog's tolerance, is selected and every other one unselected.
 #include "catalogue/MainWindow.h"
 
-#include "model/AutoSelect.h"
 #include "catalogue/CatalogueList.h"
 #include "catalogue/StatusTexts.h"
-#include "widgets/AppState.h"
 #include "dialogs/NoticeBox.h"
 #include "dialogs/SettingsDialog.h"
+#include "model/AutoSelect.h"
+#include "widgets/AppState.h"
 
 #include <QItemSelection>
 #include <QItemSelectionModel>

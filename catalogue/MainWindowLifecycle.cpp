@@ -1,19 +1,19 @@
 // Start-up, settings file and exit of the main window.
 #include "catalogue/MainWindow.h"
 
-#include "widgets/AppState.h"
-#include "widgets/FormLook.h"
-#include "widgets/NumberEdit.h"
-#include "model/SettingsFile.h"
-#include "model/SettingsRecord.h"
 #include "dialogs/FolderChooser.h"
 #include "dialogs/NoticeBox.h"
 #include "dialogs/OpenFolderDialog.h"
 #include "dialogs/RenameDialog.h"
 #include "dialogs/SettingsDialog.h"
 #include "imaging/FileNames.h"
+#include "model/SettingsFile.h"
+#include "model/SettingsRecord.h"
 #include "split/SplitDialog.h"
 #include "trimming/TrimmingView.h"
+#include "widgets/AppState.h"
+#include "widgets/FormLook.h"
+#include "widgets/NumberEdit.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>

@@ -6,9 +6,9 @@
 #include "catalogue/StatusTexts.h"
 #include "catalogue/ThumbnailQueue.h"
 #include "catalogue/UnreadableThumbnail.h"
-#include "widgets/AppState.h"
 #include "dialogs/NoticeBox.h"
 #include "dialogs/OpenFolderDialog.h"
+#include "widgets/AppState.h"
 
 #include <QFileInfo>
 #include <QLabel>

@@ -3,8 +3,8 @@
 
 #include "catalogue/CatalogueList.h"
 #include "catalogue/StatusTexts.h"
-#include "widgets/AppState.h"
 #include "dialogs/RenameDialog.h"
+#include "widgets/AppState.h"
 
 void MainWindow::openRenameDialog() {
     if (state_.CurrentIndex == -1)

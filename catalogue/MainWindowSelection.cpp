@@ -4,9 +4,9 @@
 
 #include "catalogue/CatalogueList.h"
 #include "catalogue/StatusTexts.h"
-#include "widgets/AppState.h"
 #include "dialogs/NoticeBox.h"
 #include "dialogs/RenameDialog.h"
+#include "widgets/AppState.h"
 
 #include <QItemSelection>
 #include <QItemSelectionModel>

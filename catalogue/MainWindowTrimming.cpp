@@ -3,10 +3,10 @@
 
 #include "catalogue/CatalogueList.h"
 #include "catalogue/ListSelection.h"
-#include "widgets/AppState.h"
 #include "dialogs/NoticeBox.h"
 #include "imaging/FileNames.h"
 #include "trimming/TrimmingView.h"
+#include "widgets/AppState.h"
 
 #include <QFileInfo>
 

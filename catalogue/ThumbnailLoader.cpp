@@ -106,7 +106,8 @@ std::optional<QImage> fromSampledRows(const QByteArray& bytes, int side, bool sl
 
 }  // namespace
 
-core::Expected<QImage> loadThumbnail(const QString& path, int side, bool slowReading, QRgb background) {
+core::Expected<QImage> loadThumbnail(const QString& path, int side, bool slowReading,
+                                     QRgb background) {
     if (imaging::pictureKindOf(QFileInfo(path).fileName()) == imaging::PictureKind::Jpeg) {
         const core::Expected<QByteArray> bytes = imaging::readPictureFile(path);
         if (!bytes) {

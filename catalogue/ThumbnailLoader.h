@@ -20,6 +20,6 @@ namespace catalogue {
 //
 // Uses no shared state: safe to run on a worker thread, several at once.
 core::Expected<QImage> loadThumbnail(const QString& path, int side, bool slowReading,
-                                        QRgb background);
+                                     QRgb background);
 
 }  // namespace catalogue

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/OrderedReadAhead.h"
 #include "core/Error.h"
+#include "core/OrderedReadAhead.h"
 
 #include <QImage>
 #include <QObject>

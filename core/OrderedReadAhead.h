@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/ExceptionBarrier.h"
 #include "core/Error.h"
+#include "core/ExceptionBarrier.h"
 
 #include <QFuture>
 #include <QThreadPool>

@@ -1,10 +1,10 @@
 #include "dialogs/FolderChooser.h"
 
+#include "dialogs/FolderTree.h"
+#include "dialogs/NoticeBox.h"
 #include "widgets/AppState.h"
 #include "widgets/FormLook.h"
 #include "widgets/WindowPorts.h"
-#include "dialogs/FolderTree.h"
-#include "dialogs/NoticeBox.h"
 
 #include <QCloseEvent>
 #include <QPushButton>

@@ -1,11 +1,11 @@
 #include "dialogs/NoticeBox.h"
 
-#include "widgets/FormLook.h"
-#include "widgets/WindowPorts.h"
 #include "dialogs/FolderChooser.h"
 #include "dialogs/OpenFolderDialog.h"
 #include "dialogs/RenameDialog.h"
 #include "dialogs/SettingsDialog.h"
+#include "widgets/FormLook.h"
+#include "widgets/WindowPorts.h"
 
 #include <QCloseEvent>
 #include <QLabel>

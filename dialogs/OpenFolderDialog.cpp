@@ -1,15 +1,15 @@
 #include "dialogs/OpenFolderDialog.h"
 
+#include "dialogs/FolderTree.h"
+#include "dialogs/NoticeBox.h"
+#include "dialogs/SettingsDialog.h"
+#include "model/FolderListing.h"
+#include "model/NonUtf8Names.h"
+#include "model/ThumbnailSide.h"
 #include "widgets/AppState.h"
 #include "widgets/FormLook.h"
 #include "widgets/Hints.h"
 #include "widgets/WindowPorts.h"
-#include "model/FolderListing.h"
-#include "dialogs/FolderTree.h"
-#include "model/NonUtf8Names.h"
-#include "dialogs/NoticeBox.h"
-#include "dialogs/SettingsDialog.h"
-#include "model/ThumbnailSide.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

@@ -1,9 +1,9 @@
 // The open-folder dialog's preview of the selected file.
 #include "dialogs/OpenFolderDialog.h"
 
+#include "dialogs/NoticeBox.h"
 #include "widgets/AppState.h"
 #include "widgets/WindowPorts.h"
-#include "dialogs/NoticeBox.h"
 
 #include <QFileInfo>
 

@@ -22,19 +22,14 @@ RenameCheck checkRename(const QString& folder, const QString& oldName, const QSt
     return check;
 }
 
-std::optional<QString> renameChecked(const QString& folder, const QString& oldName,
-                                     const QString& newName) {
+core::Status renameChecked(const QString& folder, const QString& oldName, const QString& newName) {
     const core::Status renamed = imaging::renameNoReplace(imaging::joinPath(folder, oldName),
-                                                             imaging::joinPath(folder, newName));
-    if (renamed) {
-        return std::nullopt;
+                                                          imaging::joinPath(folder, newName));
+    if (renamed || renamed.kind() == core::ErrorKind::NameTaken ||
+        renamed.kind() == core::ErrorKind::FileMissing) {
+        return renamed;
     }
-    // The file layer words these two cases as the dialog's own notices.
-    const QString& reason = renamed.error().message;
-    if (reason == kNameTakenNotice || reason == kFileMissingNotice) {
-        return reason;
-    }
-    return kForbiddenNameNotice;
+    return nameRefused();
 }
 
 }  // namespace dialogs

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
+#include "core/Error.h"
 
-#include <optional>
+#include <QString>
 
 namespace dialogs {
 
@@ -22,11 +22,10 @@ struct RenameCheck {
 
 RenameCheck checkRename(const QString& folder, const QString& oldName, const QString& newName);
 
-// Renames after a check that was ready. Returns nothing on success, else the
-// notice for the user: kNameTakenNotice when a file of the new name appeared
-// since the check (it is never replaced), kFileMissingNotice when the file
-// went away, kForbiddenNameNotice for any other refusal.
-std::optional<QString> renameChecked(const QString& folder, const QString& oldName,
-                                     const QString& newName);
+// Renames after a check that was ready. The error says why not: NameTaken
+// when a file of the new name appeared since the check (it is never
+// replaced), FileMissing when the file went away, nameRefused() for any
+// other failure.
+core::Status renameChecked(const QString& folder, const QString& oldName, const QString& newName);
 
 }  // namespace dialogs

@@ -1,11 +1,12 @@
 #include "dialogs/RenameDialog.h"
 
-#include "widgets/AppState.h"
-#include "widgets/FormLook.h"
-#include "widgets/WindowPorts.h"
 #include "dialogs/NoticeBox.h"
 #include "dialogs/RenameCheck.h"
 #include "dialogs/RenameRules.h"
+#include "imaging/ImagingErrors.h"
+#include "widgets/AppState.h"
+#include "widgets/FormLook.h"
+#include "widgets/WindowPorts.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -109,21 +110,22 @@ void RenameDialog::renameFile() {
 
     const dialogs::RenameCheck check = dialogs::checkRename(state_.CurrentFolder, oldName, newName);
     if (check.nameRefused) {
-        notice.notify(kNoticeReturn, this, dialogs::kForbiddenNameNotice,
+        notice.notify(kNoticeReturn, this, dialogs::nameRefused().message,
                       dialogs::kForbiddenCharacterList);
         return;
     }
     // Both of these may show in one pass; the box then reads the second.
     if (check.nameTaken)
-        notice.notify(kNoticeReturn, this, dialogs::kNameTakenNotice);
+        notice.notify(kNoticeReturn, this, imaging::errors::nameTaken().message);
     if (check.fileMissing)
-        notice.notify(kNoticeReturn, this, dialogs::kFileMissingNotice);
+        notice.notify(kNoticeReturn, this, imaging::errors::fileMissing().message);
     if (!check.ready())
         return;
 
-    if (const auto failure = dialogs::renameChecked(state_.CurrentFolder, oldName, newName)) {
-        notice.notify(kNoticeReturn, this, *failure,
-                      *failure == dialogs::kForbiddenNameNotice
+    if (const auto renamed = dialogs::renameChecked(state_.CurrentFolder, oldName, newName);
+        !renamed) {
+        notice.notify(kNoticeReturn, this, renamed.error().message,
+                      renamed.kind() == core::ErrorKind::NameRefused
                           ? std::optional<QString>(dialogs::kForbiddenCharacterList)
                           : std::nullopt);
         return;

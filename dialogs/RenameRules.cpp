@@ -18,6 +18,10 @@ bool isForbiddenCharacter(QChar c) {
 
 }  // namespace
 
+core::Error nameRefused() {
+    return {core::ErrorKind::NameRefused, QStringLiteral("ファイル名に使えない文字が含まれてます")};
+}
+
 bool isAcceptableNewName(const QString& name) {
     if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..")) {
         return false;

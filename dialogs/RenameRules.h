@@ -1,19 +1,17 @@
 #pragma once
 
+#include "core/Error.h"
+
 #include <QString>
 
 namespace dialogs {
 
 // Rules and texts of renaming a catalogue file.
 
-// Notice when a file of the new name already exists.
-inline const QString kNameTakenNotice = QStringLiteral("同名ファイルがあります");
-// Notice when the file to rename has disappeared.
-inline const QString kFileMissingNotice = QStringLiteral("ファイルが見当たりません");
-// Notice when the name is refused or the rename fails; its second line is
-// kForbiddenCharacterList.
-inline const QString kForbiddenNameNotice =
-    QStringLiteral("ファイル名に使えない文字が含まれてます");
+// A name refused, or a rename that failed for another reason than a name
+// taken or a file missing (kind NameRefused): "ファイル名に使えない文字が
+// 含まれてます", with kForbiddenCharacterList as the notice's second line.
+core::Error nameRefused();
 // The eleven characters the user is told to avoid, one space between each:
 // \ / : , ; * ? " < > and the full-width vertical line U+FF5C. That is 21
 // characters, 22 bytes in Shift-JIS where the last one takes two.

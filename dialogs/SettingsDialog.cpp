@@ -1,10 +1,10 @@
 #include "dialogs/SettingsDialog.h"
 
+#include "dialogs/NoticeBox.h"
 #include "widgets/FormLook.h"
 #include "widgets/Hints.h"
 #include "widgets/NumberEdit.h"
 #include "widgets/WindowPorts.h"
-#include "dialogs/NoticeBox.h"
 
 #include <QCloseEvent>
 #include <QFrame>

@@ -45,7 +45,7 @@ void fillFreedMemory(qint64 size, unsigned char fill) {
 }
 
 core::Expected<QImage> decodeOver(const QByteArray& bytes, qint64 pictureBytes,
-                                     unsigned char fill) {
+                                  unsigned char fill) {
     if (pictureBytes > 0 && pictureBytes <= (qint64{64} << 20)) {
         fillFreedMemory(pictureBytes, fill);
     }

@@ -6,8 +6,8 @@
 // and unpaired surrogates included).
 
 #include "core/Cp932.h"
-#include "model/SettingsRecord.h"
 #include "fuzz/FuzzCheck.h"
+#include "model/SettingsRecord.h"
 
 #include <cstring>
 

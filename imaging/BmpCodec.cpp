@@ -1,6 +1,7 @@
 #include "imaging/BmpHeader.h"
 #include "imaging/BmpRunLength.h"
 #include "imaging/HeaderSizes.h"
+#include "imaging/ImagingErrors.h"
 #include "imaging/PictureIo.h"
 #include "imaging/RegularFile.h"
 
@@ -18,14 +19,6 @@
 namespace imaging {
 namespace {
 
-QString damagedBmp() {
-    return QStringLiteral("BMPファイルが壊れています");
-}
-
-core::Error cutOffBmp() {
-    return core::Error{QStringLiteral("BMPファイルが途中で切れています")};
-}
-
 // Qt refuses pictures above 256 MB by default; our own limit, checked
 // first, is the one that matters (kMaxPicturePixels at 32 bits per pixel).
 void raiseReaderAllocationLimit() {
@@ -38,8 +31,7 @@ void raiseReaderAllocationLimit() {
 core::Expected<detail::BmpHeader> checkedHeader(const QByteArray& start) {
     const auto header = detail::parseBmpHeader(start);
     if (!header) {
-        return core::Error{start.startsWith("BM") ? damagedBmp()
-                                                 : QStringLiteral("BMPファイルではありません")};
+        return start.startsWith("BM") ? errors::damagedBmp() : errors::notBmp();
     }
     if (const core::Status allowed = checkPictureSize(header->width, header->height, kMaxBmpPixels);
         !allowed) {
@@ -54,23 +46,23 @@ core::Expected<detail::BmpHeader> checkedHeader(const QByteArray& start) {
 // ties the declared size to the data actually there.
 core::Status checkPixelData(QIODevice& file, const detail::BmpHeader& header) {
     if (file.size() < header.minimumFileSize()) {
-        return cutOffBmp();
+        return errors::bmpCutOff();
     }
     if (!header.isRunLengthEncoded()) {
         return core::success();
     }
     if (!file.seek(header.pixelDataStart())) {
-        return cutOffBmp();
+        return errors::bmpCutOff();
     }
     switch (detail::walkRunLengthStream(file, header)) {
         case detail::RunLengthVerdict::Complete:
             return core::success();
         case detail::RunLengthVerdict::CutOff:
-            return cutOffBmp();
+            return errors::bmpCutOff();
         case detail::RunLengthVerdict::Damaged:
             break;
     }
-    return core::Error{damagedBmp()};
+    return errors::damagedBmp();
 }
 
 void putLittleEndian(char* at, quint32 value, int byteCount) {
@@ -83,7 +75,7 @@ void putLittleEndian(char* at, quint32 value, int byteCount) {
 
 core::Expected<QImage> decodeBmp(const QByteArray& bytes) {
     if (bytes.isEmpty()) {
-        return core::Error{QStringLiteral("ファイルが空です")};
+        return errors::fileEmpty();
     }
     const auto header = checkedHeader(bytes);
     if (!header) {
@@ -104,12 +96,12 @@ core::Expected<QImage> decodeBmp(const QByteArray& bytes) {
     reader.setDecideFormatFromContent(false);
     QImage picture;
     if (!reader.read(&picture) || picture.isNull()) {
-        return core::Error{damagedBmp()};
+        return errors::damagedBmp();
     }
     if (picture.format() != QImage::Format_RGB888) {
         picture = picture.convertToFormat(QImage::Format_RGB888);
         if (picture.isNull()) {
-            return core::Error{QStringLiteral("メモリが足りません")};
+            return core::outOfMemory();
         }
     }
     return picture;
@@ -133,7 +125,7 @@ core::Expected<QByteArray> encodeBmp(const QImage& picture) {
     try {
         bytes = QByteArray(fileSize, '\0');
     } catch (const std::bad_alloc&) {
-        return core::Error{QStringLiteral("メモリが足りません")};
+        return core::outOfMemory();
     }
     char* out = bytes.data();
     // BITMAPFILEHEADER
@@ -173,7 +165,7 @@ core::Expected<QSize> readBmpFileSize(const QString& path) {
         return file.error();
     }
     if (file->size() == 0) {
-        return core::Error{QStringLiteral("ファイルが空です")};
+        return errors::fileEmpty();
     }
     QByteArray start(detail::kBmpHeaderBytes, '\0');
     start.resize(std::max<qint64>(file.value().read(start.data(), start.size()), 0));

@@ -1,6 +1,7 @@
 #include "imaging/FileCommit.h"
 
 #include "imaging/FileNames.h"
+#include "imaging/ImagingErrors.h"
 #include "imaging/RegularFile.h"
 
 #include <QDir>
@@ -19,18 +20,18 @@ namespace imaging {
 namespace {
 
 core::Error missingFile() {
-    return core::Error{QStringLiteral("ファイルが見当たりません")};
+    return errors::fileMissing();
 }
 
 core::Error writeFailure(const QString& path) {
     if (!QFileInfo(QFileInfo(path).absolutePath()).isDir()) {
-        return core::Error{QStringLiteral("保存先のフォルダが見当たりません")};
+        return errors::folderMissing();
     }
-    return core::Error{QStringLiteral("ファイルを書き込めません")};
+    return errors::writeFailed();
 }
 
 core::Error diskFull() {
-    return core::Error{QStringLiteral("保存先の空き容量が足りません")};
+    return errors::diskFull();
 }
 
 core::Error failureFromErrno(const QString& path, int error) {
@@ -171,22 +172,22 @@ core::Status linkThenUnlink(const QByteArray& from, const QByteArray& to) {
     if (::link(from.constData(), to.constData()) == 0) {
         if (::unlink(from.constData()) != 0) {
             ::unlink(to.constData());  // leave things as they were
-            return core::Error{QStringLiteral("名前を変更できません")};
+            return errors::cannotRename();
         }
         return core::success();
     }
     if (errno == EEXIST) {
-        return core::Error{QStringLiteral("同名ファイルがあります")};
+        return errors::nameTaken();
     }
     if (errno != EPERM && errno != EOPNOTSUPP && errno != ENOSYS) {
-        return core::Error{QStringLiteral("名前を変更できません")};
+        return errors::cannotRename();
     }
     struct stat info;
     if (::lstat(to.constData(), &info) == 0) {
-        return core::Error{QStringLiteral("同名ファイルがあります")};
+        return errors::nameTaken();
     }
     if (std::rename(from.constData(), to.constData()) != 0) {
-        return core::Error{QStringLiteral("名前を変更できません")};
+        return errors::cannotRename();
     }
     return core::success();
 }
@@ -210,7 +211,7 @@ core::Status copyFileReplacing(const QString& source, const QString& target) {
         return input.error();
     }
     if (isSameFile(source, target)) {
-        return core::Error{QStringLiteral("同じファイルにはコピーできません")};
+        return errors::copyOntoItself();
     }
     Replacement output(target);
     if (const core::Status opened = output.open(); !opened) {
@@ -221,7 +222,7 @@ core::Status copyFileReplacing(const QString& source, const QString& target) {
     for (;;) {
         const qint64 read = input.value().read(chunk.data(), kChunk);
         if (read < 0) {
-            return core::Error{QStringLiteral("ファイルを読めません")};
+            return errors::cannotRead();
         }
         if (read == 0) {
             break;
@@ -246,7 +247,7 @@ core::Status renameNoReplace(const QString& from, const QString& to) {
         QFileInfo(from).fileName().compare(QFileInfo(to).fileName(), Qt::CaseInsensitive) == 0 &&
         isSameFile(from, to)) {
         if (std::rename(fromName.constData(), toName.constData()) != 0) {
-            return core::Error{QStringLiteral("名前を変更できません")};
+            return errors::cannotRename();
         }
         return core::success();
     }
@@ -256,13 +257,13 @@ core::Status renameNoReplace(const QString& from, const QString& to) {
     }
     switch (errno) {
         case EEXIST:
-            return core::Error{QStringLiteral("同名ファイルがあります")};
+            return errors::nameTaken();
         case EINVAL:
         case ENOSYS:
         case EOPNOTSUPP:
             return linkThenUnlink(fromName, toName);
         default:
-            return core::Error{QStringLiteral("名前を変更できません")};
+            return errors::cannotRename();
     }
 }
 

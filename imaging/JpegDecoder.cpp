@@ -1,4 +1,5 @@
 #include "imaging/HeaderSizes.h"
+#include "imaging/ImagingErrors.h"
 #include "imaging/JpegErrorManager.h"
 #include "imaging/PictureIo.h"
 #include "imaging/RegularFile.h"
@@ -7,6 +8,7 @@
 #include <cstring>
 #include <limits>
 #include <memory>
+#include <optional>
 #include <utility>
 
 // JPEG input through the libjpeg API. Every function that calls libjpeg
@@ -32,13 +34,13 @@ struct DecodeTarget {
     PixelBuffer* keptPixels = nullptr;  // where the pixels go; a new picture when null
     QImage image;
     QSize size;
-    QString error;
+    std::optional<core::Error> error;
 };
 
 bool acceptSize(DecodeTarget* target, JDIMENSION width, JDIMENSION height) {
     const core::Status allowed = checkPictureSize(width, height);
     if (!allowed.ok()) {
-        target->error = allowed.error().message;
+        target->error = allowed.error();
         return false;
     }
     target->size = QSize(static_cast<int>(width), static_cast<int>(height));
@@ -60,7 +62,7 @@ bool acceptDataLength(DecodeTarget* target, j_decompress_ptr cinfo, qint64 byteC
                                                   component.height_in_blocks);
     }
     if (byteCount * 8 < fewestBlocks) {
-        target->error = QStringLiteral("JPEGファイルが途中で切れています");
+        target->error = errors::jpegCutOff();
         return false;
     }
     return true;
@@ -71,7 +73,7 @@ bool acceptRows(DecodeTarget* target, const RowRequest& request, int height) {
     for (int i = 0; i < request.count; ++i) {
         const int row = request.rows[i];
         if (row < previous || row >= height) {
-            target->error = QStringLiteral("読み込む行の指定が正しくありません");
+            target->error = errors::badRowRequest();
             return false;
         }
         previous = row;
@@ -83,15 +85,15 @@ bool allocatePicture(DecodeTarget* target, int width, int height) {
     target->image = target->keptPixels != nullptr ? target->keptPixels->picture(width, height)
                                                   : QImage(width, height, QImage::Format_RGB888);
     if (target->image.isNull()) {
-        target->error = QStringLiteral("メモリが足りません");
+        target->error = core::outOfMemory();
         return false;
     }
     return true;
 }
 
 void fail(DecodeTarget* target, const JpegErrorManager& errors) {
-    if (target->error.isEmpty()) {
-        target->error = detail::decodeErrorMessage(errors);
+    if (!target->error) {
+        target->error = detail::decodeError(errors);
     }
     target->image = QImage();
 }
@@ -234,18 +236,18 @@ bool runHeaderRead(const QByteArray* bytes, FILE* file, DecodeTarget* target) {
 }
 
 core::Expected<QImage> decodeWith(const QByteArray& bytes, const RowRequest& request,
-                            PixelBuffer* keptPixels = nullptr) {
+                                  PixelBuffer* keptPixels = nullptr) {
     DecodeTarget target;
     target.keptPixels = keptPixels;
     if (!runDecode(bytes, request, &target)) {
-        return core::Error{target.error};
+        return *target.error;
     }
     return std::move(target.image);
 }
 
 core::Expected<QSize> sizeResult(bool ok, const DecodeTarget& target) {
     if (!ok) {
-        return core::Error{target.error};
+        return *target.error;
     }
     return target.size;
 }
@@ -262,7 +264,7 @@ core::Expected<QImage> decodeJpeg(const QByteArray& bytes, PixelBuffer& into) {
 
 core::Expected<QImage> decodeJpegRows(const QByteArray& bytes, const std::vector<int>& rows) {
     if (rows.empty()) {
-        return core::Error{QStringLiteral("読み込む行の指定が正しくありません")};
+        return errors::badRowRequest();
     }
     RowRequest request{rows.data(), static_cast<int>(rows.size()), true};
     auto picked = decodeWith(bytes, request);
@@ -293,7 +295,7 @@ core::Expected<QSize> readJpegFileSize(const QString& path) {
     const std::unique_ptr<FILE, int (*)(FILE*)> file(std::move(opened).value().releaseAsStream(),
                                                      &std::fclose);
     if (!file) {
-        return core::Error{QStringLiteral("ファイルを開けません")};
+        return errors::cannotOpen();
     }
     DecodeTarget target;
     const bool ok = runHeaderRead(nullptr, file.get(), &target);

@@ -1,3 +1,4 @@
+#include "imaging/ImagingErrors.h"
 #include "imaging/JpegErrorManager.h"
 #include "imaging/PictureIo.h"
 
@@ -60,7 +61,7 @@ void finishOutput(j_compress_ptr cinfo) {
 
 struct EncodeTarget {
     QByteArray* bytes;
-    QString error;
+    core::Error error;
 };
 
 // The rows libjpeg is fed: the picture's own, or, for a quarter turn, rows
@@ -141,7 +142,7 @@ bool runEncode(const RowFeed& feed, int quality, EncodeTarget* target) {
     cinfo.err = detail::installErrorManager(errors);
     if (setjmp(errors.jump)) {
         jpeg_destroy_compress(&cinfo);
-        target->error = QStringLiteral("JPEGファイルを作れません");
+        target->error = errors::jpegNotWritten();
         return false;
     }
     jpeg_create_compress(&cinfo);
@@ -160,7 +161,7 @@ bool runEncode(const RowFeed& feed, int quality, EncodeTarget* target) {
     jpeg_finish_compress(&cinfo);
     jpeg_destroy_compress(&cinfo);
     if (destination.outOfMemory) {
-        target->error = QStringLiteral("メモリが足りません");
+        target->error = core::outOfMemory();
         return false;
     }
     return true;
@@ -178,14 +179,14 @@ core::Status encodeJpeg(const QImage& picture, int quality, QuarterTurn turn, QB
     if (turn != QuarterTurn::None) {
         band.reset(new (std::nothrow) uchar[static_cast<size_t>(kBandRows) * rgb.height() * 3]);
         if (!band) {
-            return core::Error{QStringLiteral("メモリが足りません")};
+            return core::outOfMemory();
         }
     }
     into.resize(0);  // keeps the memory, unlike clear()
-    EncodeTarget target{&into, QString()};
+    EncodeTarget target{&into, core::Error{}};
     if (!runEncode(RowFeed{&rgb, turn, band.get()}, std::clamp(quality, 0, 100), &target)) {
         into.resize(0);
-        return core::Error{target.error};
+        return target.error;
     }
     return core::success();
 }

@@ -1,5 +1,7 @@
 #include "imaging/JpegErrorManager.h"
 
+#include "imaging/ImagingErrors.h"
+
 #include <jerror.h>
 
 namespace imaging::detail {
@@ -58,33 +60,33 @@ void installScanLimit(j_decompress_ptr cinfo, jpeg_progress_mgr& monitor) {
     cinfo->progress = &monitor;
 }
 
-QString decodeErrorMessage(const JpegErrorManager& manager) {
+core::Error decodeError(const JpegErrorManager& manager) {
     // A cut-off file often fails later for another reason (a missing
     // marker); the cut is what the user can act on.
     if (manager.reachedEnd && manager.errorCode != JERR_INPUT_EMPTY) {
-        return QStringLiteral("JPEGファイルが途中で切れています");
+        return errors::jpegCutOff();
     }
     switch (manager.errorCode) {
         case 0:
             break;
         case JERR_INPUT_EMPTY:
-            return QStringLiteral("ファイルが空です");
+            return errors::fileEmpty();
         case JERR_NO_SOI:
-            return QStringLiteral("JPEGファイルではありません");
+            return errors::notJpeg();
         case JERR_OUT_OF_MEMORY:
         case JERR_VIRTUAL_BUG:
-            return QStringLiteral("メモリが足りません");
+            return core::outOfMemory();
         case JERR_BAD_PRECISION:
         case JERR_CCIR601_NOTIMPL:
         case JERR_NOT_COMPILED:
         case JERR_CONVERSION_NOTIMPL:
-            return QStringLiteral("対応していないJPEG形式です");
+            return errors::unsupportedJpeg();
         case JERR_IMAGE_TOO_BIG:
-            return QStringLiteral("画像が大きすぎます");
+            return errors::pictureTooLarge();
         default:
             break;
     }
-    return QStringLiteral("JPEGファイルが壊れています");
+    return errors::damagedJpeg();
 }
 
 }  // namespace imaging::detail

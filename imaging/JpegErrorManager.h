@@ -7,7 +7,7 @@
 
 #include <jpeglib.h>
 
-#include <QString>
+#include "core/Error.h"
 
 namespace imaging::detail {
 
@@ -34,8 +34,8 @@ jpeg_error_mgr* installErrorManager(JpegErrorManager& manager);
 inline constexpr int kMaxProgressiveScans = 100;
 void installScanLimit(j_decompress_ptr cinfo, jpeg_progress_mgr& monitor);
 
-// The user's message for a failed decode or encode, from the manager's
-// state after the jump (or after a warning that lost data).
-QString decodeErrorMessage(const JpegErrorManager& manager);
+// Why a decode failed, from the manager's state after the jump (or after a
+// warning that lost data).
+core::Error decodeError(const JpegErrorManager& manager);
 
 }  // namespace imaging::detail

@@ -3,6 +3,7 @@
 #include "core/ExceptionBarrier.h"
 #include "imaging/FileNames.h"
 #include "imaging/HeaderSizes.h"
+#include "imaging/ImagingErrors.h"
 #include "imaging/RegularFile.h"
 
 #include <algorithm>
@@ -15,27 +16,28 @@ qint64 longestFile(PictureKind kind) {
 }
 
 core::Error unsupportedKind() {
-    return core::Error{QStringLiteral("対応していない形式です")};
+    return errors::unsupportedKind();
 }
 
 }  // namespace
 
 core::Status checkPictureSize(qint64 width, qint64 height, qint64 maxPixels) {
     if (width <= 0 || height <= 0) {
-        return core::Error{QStringLiteral("画像ファイルが壊れています")};
+        return errors::damagedPicture();
     }
     if (width > kMaxPictureSide || height > kMaxPictureSide ||
         width * height > std::min(maxPixels, kMaxPicturePixels)) {
-        return core::Error{QStringLiteral("画像が大きすぎます (%1x%2)").arg(width).arg(height)};
+        return errors::pictureTooLarge(width, height);
     }
     return core::success();
 }
 
 core::Expected<QImage> rgbForEncoding(const QImage& picture) {
     if (picture.isNull()) {
-        return core::Error{QStringLiteral("画像がありません")};
+        return errors::noPicture();
     }
-    if (const core::Status allowed = checkPictureSize(picture.width(), picture.height()); !allowed) {
+    if (const core::Status allowed = checkPictureSize(picture.width(), picture.height());
+        !allowed) {
         return allowed.error();
     }
     QImage rgb = picture.format() == QImage::Format_RGB888
@@ -70,10 +72,10 @@ core::Status readPictureFile(const QString& path, QByteArray& into) {
     RegularFile& file = opened.value();
     const qint64 length = file.size();
     if (length == 0) {
-        return core::Error{QStringLiteral("ファイルが空です")};
+        return errors::fileEmpty();
     }
     if (length > longestFile(kind)) {
-        return core::Error{QStringLiteral("ファイルが大きすぎます")};
+        return errors::fileTooLarge();
     }
     return core::withoutExceptions([&]() -> core::Status {
         // No more than the length checked, should the file grow meanwhile.
@@ -82,10 +84,10 @@ core::Status readPictureFile(const QString& path, QByteArray& into) {
         const qint64 read = file.read(into.data(), length);
         into.resize(std::max<qint64>(read, 0));
         if (read < 0) {
-            return core::Error{QStringLiteral("ファイルを読めません")};
+            return errors::cannotRead();
         }
         if (into.isEmpty()) {
-            return core::Error{QStringLiteral("ファイルが空です")};
+            return errors::fileEmpty();
         }
         return core::success();
     });

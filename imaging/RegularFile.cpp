@@ -1,5 +1,7 @@
 #include "imaging/RegularFile.h"
 
+#include "imaging/ImagingErrors.h"
+
 #include <QFile>
 
 #include <fcntl.h>
@@ -19,25 +21,25 @@ core::Expected<RegularFile> RegularFile::open(const QString& path) {
         switch (errno) {
             case ENOENT:
             case ENOTDIR:
-                return core::Error{QStringLiteral("ファイルが見当たりません")};
+                return errors::fileMissing();
             default:
-                return core::Error{QStringLiteral("ファイルを開けません")};
+                return errors::cannotOpen();
         }
     }
     RegularFile file(descriptor, 0);
     struct stat status {};
     if (::fstat(descriptor, &status) != 0) {
-        return core::Error{QStringLiteral("ファイルを開けません")};
+        return errors::cannotOpen();
     }
     if (S_ISDIR(status.st_mode)) {
-        return core::Error{QStringLiteral("ファイルを開けません")};
+        return errors::cannotOpen();
     }
     if (!S_ISREG(status.st_mode)) {
-        return core::Error{QStringLiteral("通常のファイルではありません")};
+        return errors::notRegularFile();
     }
     const int flags = ::fcntl(descriptor, F_GETFL);
     if (flags < 0 || ::fcntl(descriptor, F_SETFL, flags & ~O_NONBLOCK) != 0) {
-        return core::Error{QStringLiteral("ファイルを開けません")};
+        return errors::cannotOpen();
     }
     file.size_ = status.st_size;
     return file;

@@ -12,8 +12,6 @@ namespace model {
 
 namespace {
 
-constexpr int kDefaultTolerance = 10;
-
 bool withinTolerance(int value, int sampleValue, int tolerance) {
     return std::llabs(static_cast<long long>(value) - sampleValue) <= tolerance;
 }
@@ -23,7 +21,7 @@ bool withinTolerance(int value, int sampleValue, int tolerance) {
 int toleranceFromText(const QString& text) {
     const NumberParse parsed = parseNumber(text);
     if (!parsed.ok()) {
-        return kDefaultTolerance;
+        return kDesignedTolerance;
     }
     return parsed.value < 0 ? 0 : parsed.value;
 }

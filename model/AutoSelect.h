@@ -12,6 +12,9 @@ namespace model {
 // a tolerance of a sample picture's size is selected, every other one
 // unselected.
 
+// The tolerance in pixels a program without a settings file starts with.
+inline constexpr int kDesignedTolerance = 10;
+
 // The tolerance the automatic selection uses for the settings box text:
 // its number, read by the number-edit rules; an empty or invalid text
 // gives 10 (the box's designed value) and a negative number gives 0.

@@ -1,7 +1,7 @@
 #include "model/FolderListing.h"
 
-#include "model/NaturalOrder.h"
 #include "imaging/PictureIo.h"
+#include "model/NaturalOrder.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -97,10 +97,10 @@ core::Status SettingsFile::writeThroughLink(const QByteArray& bytes) const {
 
 core::Status SettingsFile::keepAsideAndWrite(const QByteArray& bytes) const {
     if (const core::Status moved = imaging::renameNoReplace(path_, keptAsidePath()); !moved) {
-        return core::Error{QStringLiteral("%1 を %2 として残せません (%3)")
-                                       .arg(QFileInfo(path_).fileName(),
-                                            QFileInfo(keptAsidePath()).fileName(),
-                                            moved.error().message)};
+        return core::Error{moved.kind(),
+                           QStringLiteral("%1 を %2 として残せません (%3)")
+                               .arg(QFileInfo(path_).fileName(),
+                                    QFileInfo(keptAsidePath()).fileName(), moved.error().message)};
     }
     return imaging::commitFile(path_, bytes);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/SettingsRecord.h"
 #include "core/Error.h"
+#include "model/SettingsRecord.h"
 
 #include <QByteArray>
 #include <QString>

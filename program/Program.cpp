@@ -1,7 +1,6 @@
 #include "program/Program.h"
 
 #include "catalogue/MainWindow.h"
-#include "widgets/FormLook.h"
 #include "dialogs/FolderChooser.h"
 #include "dialogs/NoticeBox.h"
 #include "dialogs/OpenFolderDialog.h"
@@ -9,6 +8,7 @@
 #include "dialogs/SettingsDialog.h"
 #include "split/SplitDialog.h"
 #include "trimming/TrimmingView.h"
+#include "widgets/FormLook.h"
 
 Program::Program() {
     mainWindow_ = std::make_unique<MainWindow>(state, windows);

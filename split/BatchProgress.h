@@ -1,6 +1,6 @@
 #pragma once
 
-#include "split/SplitOptions.h"
+#include "model/SplitOptions.h"
 
 #include <QString>
 

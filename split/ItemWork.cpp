@@ -18,10 +18,6 @@ namespace split {
 
 namespace {
 
-QString outOfMemory() {
-    return QStringLiteral("メモリが足りません");
-}
-
 imaging::QuarterTurn quarterTurn(TurnDirection direction) {
     return direction == TurnDirection::Left ? imaging::QuarterTurn::Left
                                             : imaging::QuarterTurn::Right;
@@ -37,7 +33,7 @@ bool turnsWhileEncoding(const SplitOptions& options) {
 // workspace's kept buffer (it grows in small steps while libjpeg writes) and
 // copied out at its exact size; a BMP's size is known up front.
 core::Expected<QByteArray> encode(const QImage& picture, const SplitOptions& options,
-                                     imaging::QuarterTurn turn, ItemWorkspace& workspace) {
+                                  imaging::QuarterTurn turn, ItemWorkspace& workspace) {
     if (options.format == OutputFormat::Bmp) {
         return imaging::encodeBmp(picture);
     }
@@ -78,7 +74,7 @@ bool planWrite(QImage picture, const QString& targetPath, const SplitItem& item,
     const bool turn = allowTurn && options.turn;
     const auto finished = finishPart(std::move(picture), options, turn, workspace);
     if (!finished) {
-        work.problem = ItemProblem{outOfMemory(), item.caption};
+        work.problem = ItemProblem{core::outOfMemory().message, item.caption};
         return false;
     }
     const imaging::QuarterTurn encoderTurn = turn && turnsWhileEncoding(options)

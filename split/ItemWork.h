@@ -2,7 +2,7 @@
 
 #include "imaging/PictureIo.h"
 #include "imaging/PixelBuffer.h"
-#include "split/SplitOptions.h"
+#include "model/SplitOptions.h"
 
 #include <QByteArray>
 #include <QString>

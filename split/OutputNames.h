@@ -1,7 +1,7 @@
 #pragma once
 
+#include "model/SplitOptions.h"
 #include "split/ItemWork.h"
-#include "split/SplitOptions.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "imaging/PixelBuffer.h"
-#include "split/SplitOptions.h"
+#include "model/SplitOptions.h"
 
 #include <QImage>
 

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "core/OrderedReadAhead.h"
+#include "model/SplitOptions.h"
 #include "split/BatchFailures.h"
 #include "split/ItemCommit.h"
 #include "split/ItemWork.h"
 #include "split/ProtectedFiles.h"
-#include "split/SplitOptions.h"
 
 #include <QString>
 #include <QStringList>

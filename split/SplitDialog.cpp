@@ -1,9 +1,5 @@
 #include "split/SplitDialog.h"
 
-#include "widgets/AppState.h"
-#include "widgets/FormLook.h"
-#include "widgets/Hints.h"
-#include "widgets/NumberEdit.h"
 #include "core/NumberText.h"
 #include "dialogs/FolderChooser.h"
 #include "dialogs/NoticeBox.h"
@@ -11,6 +7,10 @@
 #include "split/BatchProgress.h"
 #include "split/DialogPictures.h"
 #include "split/RadioGroup.h"
+#include "widgets/AppState.h"
+#include "widgets/FormLook.h"
+#include "widgets/Hints.h"
+#include "widgets/NumberEdit.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

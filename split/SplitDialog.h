@@ -1,8 +1,8 @@
 #pragma once
 
-#include "widgets/WindowPorts.h"
+#include "model/SplitOptions.h"
 #include "split/SplitBatch.h"
-#include "split/SplitOptions.h"
+#include "widgets/WindowPorts.h"
 
 #include <QWidget>
 

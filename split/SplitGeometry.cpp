@@ -8,15 +8,11 @@ namespace split {
 
 namespace {
 
-using core::Error;
+using core::outOfMemory;
 using imaging::PixelRect;
 
 core::Error tooSmall() {
-    return core::Error{QStringLiteral("画像が小さすぎて分割できません")};
-}
-
-core::Error outOfMemory() {
-    return core::Error{QStringLiteral("メモリが足りません")};
+    return {core::ErrorKind::PictureTooSmall, QStringLiteral("画像が小さすぎて分割できません")};
 }
 
 // The part of size `size` taken from `from`, which is as large or one
@@ -36,7 +32,7 @@ std::optional<QImage> takePart(const QImage& picture, const PixelRect& from, QSi
 }  // namespace
 
 core::Expected<SplitGeometry> splitGeometry(int width, int height, SplitDirection direction,
-                                               int centreWidth) {
+                                            int centreWidth) {
     if (width < 1 || height < 1) {
         return tooSmall();
     }
@@ -84,7 +80,7 @@ core::Expected<SplitGeometry> splitGeometry(int width, int height, SplitDirectio
 }
 
 core::Expected<SplitParts> cutImage(const QImage& picture, SplitDirection direction,
-                                       int centreWidth) {
+                                    int centreWidth) {
     const auto geometry = splitGeometry(picture.width(), picture.height(), direction, centreWidth);
     if (!geometry) {
         return geometry.error();

@@ -2,7 +2,7 @@
 
 #include "core/Error.h"
 #include "imaging/Stretch.h"
-#include "split/SplitOptions.h"
+#include "model/SplitOptions.h"
 
 #include <QImage>
 #include <QSize>
@@ -45,7 +45,7 @@ struct SplitGeometry {
 // example a 1-pixel-wide image cut left-right, or an empty image) gives an
 // error instead of empty parts.
 core::Expected<SplitGeometry> splitGeometry(int width, int height, SplitDirection direction,
-                                               int centreWidth);
+                                            int centreWidth);
 
 // The cut parts of one image, both of SplitGeometry::partSize, in RGB888.
 struct SplitParts {
@@ -61,6 +61,6 @@ struct SplitParts {
 // last column or row, so it is a view as well. Errors: the image is too
 // small to cut, or memory runs out. Pure; safe to call from any thread.
 core::Expected<SplitParts> cutImage(const QImage& picture, SplitDirection direction,
-                                       int centreWidth);
+                                    int centreWidth);
 
 }  // namespace split

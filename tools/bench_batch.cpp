@@ -7,7 +7,6 @@
 //     bench_batch [images]
 
 #include "catalogue/MainWindow.h"
-#include "widgets/NumberEdit.h"
 #include "dialogs/NoticeBox.h"
 #include "imaging/FileNames.h"
 #include "imaging/PictureIo.h"
@@ -16,6 +15,7 @@
 #include "split/ItemWork.h"
 #include "split/SplitBatch.h"
 #include "split/SplitDialog.h"
+#include "widgets/NumberEdit.h"
 
 #include <QApplication>
 #include <QCheckBox>

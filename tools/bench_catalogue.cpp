@@ -3,11 +3,11 @@
 // sizes of 500 files for the automatic selection, and listing a folder of
 // 10000 files. Figures only; nothing is checked.
 
-#include "model/AutoSelect.h"
 #include "catalogue/ThumbnailGeometry.h"
 #include "catalogue/ThumbnailLoader.h"
-#include "model/FolderListing.h"
 #include "imaging/PictureIo.h"
+#include "model/AutoSelect.h"
+#include "model/FolderListing.h"
 
 #include <QElapsedTimer>
 #include <QFile>

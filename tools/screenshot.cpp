@@ -11,7 +11,6 @@
 #include "bookgen/ScanWriter.h"
 #include "catalogue/CatalogueList.h"
 #include "catalogue/MainWindow.h"
-#include "widgets/AppState.h"
 #include "dialogs/FolderChooser.h"
 #include "dialogs/NoticeBox.h"
 #include "dialogs/OpenFolderDialog.h"
@@ -20,6 +19,7 @@
 #include "program/Program.h"
 #include "split/SplitDialog.h"
 #include "trimming/TrimmingView.h"
+#include "widgets/AppState.h"
 
 #include <QApplication>
 #include <QDir>

@@ -2,6 +2,7 @@
 
 #include "imaging/FileCommit.h"
 #include "imaging/FileNames.h"
+#include "imaging/ImagingErrors.h"
 #include "imaging/PictureIo.h"
 #include "imaging/Stretch.h"
 #include "trimming/TrimmingTexts.h"
@@ -14,13 +15,6 @@
 namespace trimming {
 
 namespace {
-
-const QString kFileMissing = QStringLiteral("ファイルが見当たりません");
-const QString kEmptyFrame = QStringLiteral("範囲なし 処理不能");
-
-core::Error error(const QString& message) {
-    return core::Error{message};
-}
 
 bool isExistingFile(const QString& path) {
     const QFileInfo info(path);
@@ -54,24 +48,24 @@ core::Expected<QImage> cutFrame(const QImage& picture, const FrameFields& frame)
     actual.ImageWidth = picture.width();
     actual.ImageHeight = picture.height();
     if (frame.FrameLeft < 0 || frame.FrameTop < 0 || !frameCornerInside(actual)) {
-        return error(kOutOfRange);
+        return errors::outsideImage();
     }
     if (frame.FrameWidth <= 0 || frame.FrameHeight <= 0) {
-        return error(kEmptyFrame);
+        return errors::emptyFrame();
     }
     const QSize size = trimOutputSize(actual);
     const imaging::PixelRect region{frame.FrameLeft, frame.FrameTop, frame.FrameLeft + size.width(),
                                     frame.FrameTop + size.height()};
     QImage cut = imaging::copyRect(picture, region);
     if (cut.isNull()) {
-        return error(QStringLiteral("メモリ不足 処理不能"));
+        return errors::outOfMemory();
     }
     return cut;
 }
 
 core::Expected<QByteArray> trimToBmp(const QString& sourcePath, const FrameFields& frame) {
     if (!isExistingFile(sourcePath)) {
-        return error(kFileMissing);
+        return imaging::errors::fileMissing();
     }
     auto picture = imaging::loadPicture(sourcePath);
     if (!picture) {
@@ -100,20 +94,20 @@ QString copyOutputPath(const QString& currentFolder, const QString& caption) {
 core::Status ensureTrimmingFolder(const QString& currentFolder) {
     const QString folder = trimmingFolderOf(currentFolder);
     if (!QFileInfo(folder).isDir() && !QDir(currentFolder).mkdir(kTrimmingFolderName)) {
-        return error(QStringLiteral("フォルダ trimming を作成できません"));
+        return errors::folderNotMade();
     }
     const QString resolved = QFileInfo(folder).canonicalFilePath();
     if (resolved.isEmpty()) {
-        return error(QStringLiteral("フォルダ trimming を作成できません"));
+        return errors::folderNotMade();
     }
     if (resolved == QFileInfo(currentFolder).canonicalFilePath()) {
-        return error(QStringLiteral("trimming が元のフォルダを指しています 保存できません"));
+        return errors::folderIsSourceFolder();
     }
     return core::success();
 }
 
 core::Expected<QString> trimAndSave(const QString& currentFolder, const QString& caption,
-                                       const FrameFields& frame, TrimNaming naming) {
+                                    const FrameFields& frame, TrimNaming naming) {
     const auto bytes = trimToBmp(imaging::joinPath(currentFolder, caption), frame);
     if (!bytes) {
         return bytes.error();
@@ -128,11 +122,10 @@ core::Expected<QString> trimAndSave(const QString& currentFolder, const QString&
     return target;
 }
 
-core::Expected<QString> copyToTrimmingFolder(const QString& currentFolder,
-                                                const QString& caption) {
+core::Expected<QString> copyToTrimmingFolder(const QString& currentFolder, const QString& caption) {
     const QString source = imaging::joinPath(currentFolder, caption);
     if (!isExistingFile(source)) {
-        return error(kFileMissing);
+        return imaging::errors::fileMissing();
     }
     if (const auto folder = ensureTrimmingFolder(currentFolder); !folder) {
         return folder.error();

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "widgets/FrameFields.h"
 #include "core/Error.h"
 #include "trimming/TrimNaming.h"
+#include "widgets/FrameFields.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -68,12 +68,11 @@ core::Status ensureTrimmingFolder(const QString& currentFolder);
 // folder ensured, output written through a temporary file and renamed over
 // trimOutputPath. Returns the written path.
 core::Expected<QString> trimAndSave(const QString& currentFolder, const QString& caption,
-                                       const FrameFields& frame, TrimNaming naming);
+                                    const FrameFields& frame, TrimNaming naming);
 
 // The copy of one catalogue item into the trimming folder, replacing an
 // earlier copy (temporary file, then rename). A missing source gives
 // "ファイルが見当たりません". Returns the written path.
-core::Expected<QString> copyToTrimmingFolder(const QString& currentFolder,
-                                                const QString& caption);
+core::Expected<QString> copyToTrimmingFolder(const QString& currentFolder, const QString& caption);
 
 }  // namespace trimming

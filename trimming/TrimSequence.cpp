@@ -68,7 +68,7 @@ void TrimSequence::startTrim(const FrameFields& frame) {
     if (frameTrimmable(frame)) {
         phase_ = SequencePhase::Trimming;
     } else {
-        failed(kOutOfRange);
+        failed(errors::outsideImage().message);
     }
 }
 

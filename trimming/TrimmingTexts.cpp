@@ -38,3 +38,31 @@ QString namingPanelText(TrimNaming naming) {
 }
 
 }  // namespace trimming
+
+namespace trimming::errors {
+
+using core::Error;
+using core::ErrorKind;
+
+Error outsideImage() {
+    return {ErrorKind::NothingToWrite, QStringLiteral("範囲外 処理不能")};
+}
+
+Error emptyFrame() {
+    return {ErrorKind::NothingToWrite, QStringLiteral("範囲なし 処理不能")};
+}
+
+Error outOfMemory() {
+    return {ErrorKind::OutOfMemory, QStringLiteral("メモリ不足 処理不能")};
+}
+
+Error folderNotMade() {
+    return {ErrorKind::WriteFailed, QStringLiteral("フォルダ trimming を作成できません")};
+}
+
+Error folderIsSourceFolder() {
+    return {ErrorKind::SourceProtected,
+            QStringLiteral("trimming が元のフォルダを指しています 保存できません")};
+}
+
+}  // namespace trimming::errors

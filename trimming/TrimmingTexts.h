@@ -1,7 +1,8 @@
 #pragma once
 
-#include "widgets/FrameFields.h"
+#include "core/Error.h"
 #include "trimming/TrimNaming.h"
+#include "widgets/FrameFields.h"
 
 #include <QString>
 
@@ -38,7 +39,15 @@ inline const QString kTrimBusy = QStringLiteral("処理中");
 inline const QString kTrimDone = QStringLiteral("保存 OK");
 inline const QString kCopyBusy = QStringLiteral("コピー中");
 inline const QString kCopyDone = QStringLiteral("コピー OK");
-inline const QString kOutOfRange = QStringLiteral("範囲外 処理不能");
+
+// Why a trim or copy failed, as the message panel says it.
+namespace errors {
+core::Error outsideImage();          // "範囲外 処理不能": the frame's corner is outside
+core::Error emptyFrame();            // "範囲なし 処理不能"
+core::Error outOfMemory();           // "メモリ不足 処理不能"
+core::Error folderNotMade();         // the trimming folder cannot be made
+core::Error folderIsSourceFolder();  // "trimming" leads back to the catalogue's folder
+}  // namespace errors
 
 // The twelve key-hint panels of the status bar, left to right, with their
 // start texts and widths in pixels. Panels 0 to 2 (the frame step and the

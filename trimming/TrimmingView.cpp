@@ -1,14 +1,14 @@
 // Creation, showing and closing of the trimming view.
 #include "trimming/TrimmingView.h"
 
-#include "widgets/AppState.h"
-#include "widgets/FormLook.h"
 #include "dialogs/OpenFolderDialog.h"
 #include "imaging/PictureIo.h"
 #include "trimming/FrameMapping.h"
 #include "trimming/ViewFit.h"
 #include "trimming/ViewPicture.h"
 #include "trimming/ViewRenderer.h"
+#include "widgets/AppState.h"
+#include "widgets/FormLook.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>

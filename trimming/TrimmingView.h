@@ -1,9 +1,9 @@
 #pragma once
 
-#include "widgets/WindowPorts.h"
 #include "trimming/TrimNaming.h"
 #include "trimming/TrimSequence.h"
 #include "trimming/TrimmingTexts.h"
+#include "widgets/WindowPorts.h"
 
 #include <QList>
 #include <QSet>

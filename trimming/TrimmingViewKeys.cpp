@@ -2,12 +2,12 @@
 // every auto-repeat), key-up runs the commands that act once per press.
 #include "trimming/TrimmingView.h"
 
-#include "widgets/AppState.h"
 #include "dialogs/OpenFolderDialog.h"
 #include "trimming/FrameKeys.h"
 #include "trimming/FrameMapping.h"
 #include "trimming/PhysicalKey.h"
 #include "trimming/StepTarget.h"
+#include "widgets/AppState.h"
 
 #include <QKeyEvent>
 

@@ -3,8 +3,8 @@
 // the timer show what the phase says.
 #include "trimming/TrimmingView.h"
 
-#include "widgets/AppState.h"
 #include "trimming/TrimOutput.h"
+#include "widgets/AppState.h"
 
 #include <QLabel>
 #include <QTimer>

@@ -89,7 +89,8 @@ TEST(OrderedReadAhead, WhatTheWorkThrowsBecomesItsErrorOnTheTakingThread) {
     numbers.start(0, []() -> core::Expected<int> { throw std::bad_alloc(); });
     numbers.start(1, []() -> core::Expected<int> { throw std::runtime_error("broken"); });
     numbers.start(2, []() -> core::Expected<int> { throw 42; });
-    ASSERT_TRUE(QTest::qWaitFor([&] { return numbers.ready(0) && numbers.ready(1) && numbers.ready(2); }));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return numbers.ready(0) && numbers.ready(1) && numbers.ready(2); }));
     std::vector<QString> errors;
     for (int entry = 0; entry < 3; ++entry) {
         const auto result = numbers.takeIfReady(entry);

@@ -50,7 +50,7 @@ TEST_F(RenameCheckTest, TargetAppearingAfterTheCheckIsNeverReplaced) {
     ASSERT_TRUE(checkRename(folder(), "old.jpg", "new.jpg").ready());
     writeBytes(path("new.jpg"), "someone else's file");
 
-    EXPECT_EQ(renameChecked(folder(), "old.jpg", "new.jpg"), dialogs::kNameTakenNotice);
+    EXPECT_EQ(renameChecked(folder(), "old.jpg", "new.jpg").kind(), core::ErrorKind::NameTaken);
     EXPECT_EQ(readBytes(path("new.jpg")), QByteArray("someone else's file"));
     EXPECT_EQ(readBytes(path("old.jpg")), QByteArray("old picture"));
 }
@@ -58,7 +58,7 @@ TEST_F(RenameCheckTest, TargetAppearingAfterTheCheckIsNeverReplaced) {
 TEST_F(RenameCheckTest, FileVanishingAfterTheCheckIsReportedMissing) {
     ASSERT_TRUE(checkRename(folder(), "old.jpg", "new.jpg").ready());
     ASSERT_TRUE(QFile::remove(path("old.jpg")));
-    EXPECT_EQ(renameChecked(folder(), "old.jpg", "new.jpg"), dialogs::kFileMissingNotice);
+    EXPECT_EQ(renameChecked(folder(), "old.jpg", "new.jpg").kind(), core::ErrorKind::FileMissing);
 }
 
 TEST_F(RenameCheckTest, OtherRefusalsOfTheFileSystemGiveTheForbiddenNameNotice) {
@@ -66,7 +66,7 @@ TEST_F(RenameCheckTest, OtherRefusalsOfTheFileSystemGiveTheForbiddenNameNotice) 
     // the file system refuses it.
     const QString longName = QString(300, QLatin1Char('a')) + ".jpg";
     ASSERT_TRUE(checkRename(folder(), "old.jpg", longName).ready());
-    EXPECT_EQ(renameChecked(folder(), "old.jpg", longName), dialogs::kForbiddenNameNotice);
+    EXPECT_EQ(renameChecked(folder(), "old.jpg", longName).kind(), core::ErrorKind::NameRefused);
     EXPECT_EQ(readBytes(path("old.jpg")), QByteArray("old picture"));
 }
 

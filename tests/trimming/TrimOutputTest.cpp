@@ -77,7 +77,7 @@ TEST(CutFrame, RefusesFramesThatCutNothing) {
     const QImage picture = patternImage(40, 30);
     const auto outside = cutFrame(picture, frameOn(400, 300, 40, 0, 10, 10));
     ASSERT_FALSE(outside.ok());
-    EXPECT_EQ(outside.error().message, kOutOfRange);
+    EXPECT_EQ(outside.error().message, errors::outsideImage().message);
     EXPECT_FALSE(cutFrame(picture, frameOn(40, 30, 0, 30, 10, 10)).ok());
     EXPECT_FALSE(cutFrame(picture, frameOn(40, 30, -1, 0, 10, 10)).ok());
     const auto empty = cutFrame(picture, frameOn(40, 30, 0, 0, 0, 0));

@@ -49,13 +49,13 @@ TEST(TrimStart, FrameWithItsCornerInsideIsTrimmed) {
 }
 
 TEST(TrimStart, CornerOutsideTheImageIsRefused) {
-    const Shown refused{SequencePhase::Message, kOutOfRange, kMessageInterval};
+    const Shown refused{SequencePhase::Message, errors::outsideImage().message, kMessageInterval};
     EXPECT_EQ(shown(trimStartedOn(frame(100, 0, 5, 5))), refused);
     EXPECT_EQ(shown(trimStartedOn(frame(0, 80, 5, 5))), refused);
 }
 
 TEST(TrimStart, ZeroFrameIsRefusedLikeACornerOutside) {
-    const Shown refused{SequencePhase::Message, kOutOfRange, kMessageInterval};
+    const Shown refused{SequencePhase::Message, errors::outsideImage().message, kMessageInterval};
     EXPECT_EQ(shown(trimStartedOn(frame(0, 0, 0, 0))), refused);
     EXPECT_EQ(shown(trimStartedOn(frame(0, 0, 10, 0))), refused);
     EXPECT_EQ(shown(trimStartedOn(frame(0, 0, 0, 10))), refused);

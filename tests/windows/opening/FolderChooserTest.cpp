@@ -2,13 +2,13 @@
 // set as default, F5, the tab order, and the default folder at start-up.
 #include "tests/windows/ProgramFixture.h"
 
-#include "widgets/AppState.h"
-#include "model/SettingsRecord.h"
 #include "dialogs/FolderChooser.h"
 #include "dialogs/FolderTree.h"
 #include "dialogs/NoticeBox.h"
+#include "model/SettingsRecord.h"
 #include "split/SplitDialog.h"
 #include "tests/support/TestFiles.h"
+#include "widgets/AppState.h"
 
 #include <QApplication>
 #include <QDir>

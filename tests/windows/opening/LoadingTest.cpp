@@ -8,11 +8,11 @@
 #include "catalogue/StatusTexts.h"
 #include "catalogue/ThumbnailGeometry.h"
 #include "catalogue/UnreadableThumbnail.h"
-#include "widgets/AppState.h"
 #include "dialogs/NoticeBox.h"
 #include "dialogs/OpenFolderDialog.h"
 #include "imaging/PictureIo.h"
 #include "tests/support/TestFiles.h"
+#include "widgets/AppState.h"
 
 #include <QCheckBox>
 #include <QFile>

@@ -4,15 +4,15 @@
 
 #include "catalogue/CatalogueList.h"
 #include "catalogue/MainWindow.h"
-#include "widgets/AppState.h"
-#include "widgets/NumberEdit.h"
-#include "model/SettingsRecord.h"
 #include "dialogs/FolderTree.h"
 #include "dialogs/NoticeBox.h"
 #include "dialogs/OpenFolderDialog.h"
 #include "dialogs/SettingsDialog.h"
+#include "model/SettingsRecord.h"
 #include "tests/support/TestFiles.h"
 #include "trimming/TrimmingView.h"
+#include "widgets/AppState.h"
+#include "widgets/NumberEdit.h"
 
 #include <QAction>
 #include <QApplication>

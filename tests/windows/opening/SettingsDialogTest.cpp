@@ -3,9 +3,9 @@
 #include "tests/windows/CatalogueFixture.h"
 
 #include "catalogue/MainWindow.h"
-#include "widgets/NumberEdit.h"
 #include "dialogs/NoticeBox.h"
 #include "dialogs/SettingsDialog.h"
+#include "widgets/NumberEdit.h"
 
 #include <QAction>
 #include <QFrame>

@@ -3,10 +3,10 @@
 #include "catalogue/CatalogueList.h"
 #include "catalogue/MainWindow.h"
 #include "catalogue/StatusTexts.h"
-#include "widgets/AppState.h"
-#include "widgets/NumberEdit.h"
 #include "dialogs/SettingsDialog.h"
 #include "tests/support/TestFiles.h"
+#include "widgets/AppState.h"
+#include "widgets/NumberEdit.h"
 
 #include <QAction>
 #include <QDir>

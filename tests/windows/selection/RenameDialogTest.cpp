@@ -2,9 +2,9 @@
 
 #include "catalogue/CatalogueList.h"
 #include "catalogue/MainWindow.h"
-#include "widgets/AppState.h"
 #include "dialogs/RenameDialog.h"
 #include "tests/support/TestFiles.h"
+#include "widgets/AppState.h"
 
 #include <QApplication>
 #include <QDir>

@@ -2,8 +2,8 @@
 
 #include "catalogue/CatalogueList.h"
 #include "catalogue/MainWindow.h"
-#include "widgets/AppState.h"
 #include "dialogs/RenameDialog.h"
+#include "widgets/AppState.h"
 
 #include <QAction>
 #include <QFileInfo>

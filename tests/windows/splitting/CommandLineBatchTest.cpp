@@ -3,10 +3,10 @@
 #include "tests/windows/splitting/SplitFixture.h"
 
 #include "catalogue/CatalogueList.h"
-#include "widgets/NumberEdit.h"
 #include "split/RadioGroup.h"
 #include "split/SplitDialog.h"
 #include "tests/support/TestFiles.h"
+#include "widgets/NumberEdit.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -2,14 +2,14 @@
 
 #include "catalogue/CatalogueList.h"
 #include "catalogue/MainWindow.h"
-#include "widgets/AppState.h"
-#include "widgets/FormLook.h"
-#include "widgets/NumberEdit.h"
 #include "dialogs/NoticeBox.h"
 #include "split/RadioGroup.h"
 #include "split/SplitDialog.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/TestFiles.h"
+#include "widgets/AppState.h"
+#include "widgets/FormLook.h"
+#include "widgets/NumberEdit.h"
 
 #include <QCheckBox>
 #include <QDir>

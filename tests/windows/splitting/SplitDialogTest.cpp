@@ -2,8 +2,6 @@
 
 #include "catalogue/CatalogueList.h"
 #include "catalogue/MainWindow.h"
-#include "widgets/AppState.h"
-#include "widgets/NumberEdit.h"
 #include "dialogs/FolderChooser.h"
 #include "dialogs/NoticeBox.h"
 #include "split/MarginRemoval.h"
@@ -11,6 +9,8 @@
 #include "split/Rotation.h"
 #include "split/SplitDialog.h"
 #include "tests/support/TestFiles.h"
+#include "widgets/AppState.h"
+#include "widgets/NumberEdit.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -2,11 +2,11 @@
 // computed here pixel by pixel in the plainest way.
 #include "tests/windows/splitting/SplitFixture.h"
 
-#include "widgets/NumberEdit.h"
 #include "split/RadioGroup.h"
 #include "split/SplitDialog.h"
 #include "tests/split/PixelChecks.h"
 #include "tests/support/TestFiles.h"
+#include "widgets/NumberEdit.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -2,7 +2,6 @@
 #include "tests/windows/ProgramFixture.h"
 
 #include "catalogue/MainWindow.h"
-#include "widgets/FormLook.h"
 #include "dialogs/FolderChooser.h"
 #include "dialogs/NoticeBox.h"
 #include "dialogs/OpenFolderDialog.h"
@@ -10,6 +9,7 @@
 #include "dialogs/SettingsDialog.h"
 #include "split/SplitDialog.h"
 #include "trimming/TrimmingView.h"
+#include "widgets/FormLook.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -4,17 +4,17 @@
 #include "bookgen/DemoSettings.h"
 #include "catalogue/MainWindow.h"
 #include "core/Cp932.h"
-#include "widgets/FormLook.h"
-#include "widgets/NumberEdit.h"
-#include "model/SettingsRecord.h"
 #include "dialogs/FolderChooser.h"
 #include "dialogs/NoticeBox.h"
 #include "dialogs/OpenFolderDialog.h"
 #include "dialogs/SettingsDialog.h"
+#include "model/SettingsRecord.h"
 #include "split/SplitDialog.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/TestFiles.h"
 #include "trimming/TrimmingView.h"
+#include "widgets/FormLook.h"
+#include "widgets/NumberEdit.h"
 
 #include <QAction>
 #include <QDir>

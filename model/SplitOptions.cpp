@@ -1,4 +1,4 @@
-#include "split/SplitOptions.h"
+#include "model/SplitOptions.h"
 
 #include <algorithm>
 
