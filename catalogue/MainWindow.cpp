@@ -2,24 +2,28 @@
 
 #include "catalogue/CatalogueList.h"
 #include "dialogs/NoticeBox.h"
-#include "dialogs/SettingsDialog.h"
-#include "widgets/AppState.h"
+#include "model/CatalogueModel.h"
+#include "model/Settings.h"
 #include "widgets/FormLook.h"
 #include "widgets/Hints.h"
 
 #include <QAction>
+#include <QCloseEvent>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QStatusBar>
 #include <QTimer>
 
-MainWindow::MainWindow(AppState& state, Windows& windows) : state_(state), windows_(windows) {
+MainWindow::MainWindow(model::CatalogueModel& catalogue, NoticeBox& notices)
+    : catalogue_(catalogue), notices_(notices) {
     setObjectAndAccessibleName(*this, QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quillfold"));
     applyFormFont(*this);
-    resize(kDesignedWidth, kDesignedHeight);
-    placeWindow(*this, 0, -1);
+    const model::MainWindowPlace designed;
+    resize(designed.width, designed.height);
+    placeWindow(*this, designed.left, designed.top);
 
     catalogueList_ = named(new CatalogueList(this), QStringLiteral("ListView1"),
                            QStringLiteral("サムネイル一覧"));
@@ -34,7 +38,10 @@ MainWindow::MainWindow(AppState& state, Windows& windows) : state_(state), windo
     startUpTimer = new QTimer(this);
     startUpTimer->setObjectName(QStringLiteral("Timer2"));
     startUpTimer->setInterval(100);
-    connect(startUpTimer, &QTimer::timeout, this, &MainWindow::readSettings);
+    connect(startUpTimer, &QTimer::timeout, this, [this] {
+        startUpTimer->stop();
+        emit startUpDue();
+    });
 
     connect(catalogueList_, &CatalogueList::pressed, this, &MainWindow::takeCurrentFromPress);
     connect(catalogueList_, &CatalogueList::keyReleased, this, &MainWindow::takeCurrentFromKeys);
@@ -45,8 +52,15 @@ MainWindow::MainWindow(AppState& state, Windows& windows) : state_(state), windo
     // Enter opens it too, on the item the key release made current, so
     // the whole job can be done from the keyboard.
     connect(catalogueList_, &CatalogueList::enterReleased, this, [this] { openTrimmingView(); });
+    connect(catalogueList_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &MainWindow::takeListSelection);
+    connect(&catalogue_, &model::CatalogueModel::selectionChanged, this,
+            &MainWindow::followSelection);
+    connect(&catalogue_, &model::CatalogueModel::fileRenamed, this, &MainWindow::showRenamed);
 
-    startUp();
+    // Owned by the window; installs the program-wide hint times.
+    new HintTimes(this);
+    startUpTimer->start();
 }
 
 namespace {
@@ -120,14 +134,6 @@ void MainWindow::buildStatusBar() {
     bar->addWidget(detailPanel, 1);
 }
 
-void MainWindow::startUp() {
-    // Owned by the window; installs the program-wide hint times.
-    new HintTimes(this);
-    state_.CurrentIndex = -1;
-    state_.Frame.FrameStep = 5;
-    startUpTimer->start();
-}
-
 QString MainWindow::statusText(int panel) const {
     return panel == 0 ? loadStatePanel->text() : detailPanel->text();
 }
@@ -136,24 +142,55 @@ void MainWindow::setStatusText(int panel, const QString& text) {
     (panel == 0 ? loadStatePanel : detailPanel)->setText(text);
 }
 
-int MainWindow::thumbnailCount() const {
-    // Every loading step adds one thumbnail and one item together, so the
-    // thumbnails are the items' icons.
-    return catalogueList_->count();
+bool MainWindow::isBusy() const {
+    return catalogue_.busy();
+}
+
+void MainWindow::openFolder() {
+    if (!isBusy())
+        emit openFolderRequested();
+}
+
+void MainWindow::openSplitDialog() {
+    if (!isBusy() && catalogue_.selectedCount() > 0)
+        emit splitRequested();
+}
+
+void MainWindow::openRenameDialog() {
+    const int current = catalogue_.current();
+    if (current != -1 && !isBusy() && current < catalogue_.count())
+        emit renameRequested();
 }
 
 void MainWindow::openSettingsDialog() {
-    if (isBusy())
-        return;
-    setEnabled(false);
-    windows_.settingsDialog->open();
+    if (!isBusy())
+        emit settingsRequested();
+}
+
+void MainWindow::openTrimmingView() {
+    const int current = catalogue_.current();
+    if (!isBusy() && catalogue_.lowestSelected() >= 0 && current >= 0 &&
+        current < catalogue_.count())
+        emit trimmingRequested();
+}
+
+void MainWindow::exitProgram() {
+    if (!isBusy())
+        emit exitRequested();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    loadingTimer->stop();
+    startUpTimer->stop();
+    event->accept();
+    emit closed();
 }
 
 void MainWindow::showVersion() {
     if (isBusy())
         return;
-    windows_.noticeBox->notify(
-        NoticeBox::ReturnTo::MainWindow, this, QStringLiteral("Quillfold Ver1.5"),
+    notices_.notify(
+        this, QStringLiteral("Quillfold Ver1.5"),
         QStringLiteral(
             "(C) 2026 Quillfold developers\nMIT License\nhttps://github.com/quillfold/quillfold"));
 }

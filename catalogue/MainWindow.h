@@ -1,69 +1,44 @@
 #pragma once
 
 #include "catalogue/CatalogueList.h"
-#include "catalogue/LoadingState.h"
-#include "core/Error.h"
-#include "model/SettingsFile.h"
-#include "widgets/WindowPorts.h"
+#include "model/LoadingState.h"
 
 #include <QMainWindow>
 #include <QStringList>
 
+class NoticeBox;
 class QAction;
 class QLabel;
 class QListWidgetItem;
 class QMenu;
 class QTimer;
-struct AppState;
-struct SettingsParse;
-struct SettingsRecord;
 namespace catalogue {
 class ThumbnailQueue;
 }
+namespace model {
+class CatalogueModel;
+}
 
-// The main window: the thumbnail catalogue of the current folder, its
-// selection and status bar, and the menu through which every command starts.
-class MainWindow : public QMainWindow, public MainWindowPort {
+// The main window: the view of the catalogue (model::CatalogueModel), its
+// thumbnails, selection and status bar, and the menu through which every
+// command starts. It loads a folder's thumbnails itself; every other
+// command it says upward by a signal, after the checks the command makes
+// (not while loading, not without an item), and the program opens the
+// window that answers.
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    static constexpr int kDesignedWidth = 1024;
-    static constexpr int kDesignedHeight = 765;
-
-    MainWindow(AppState& state, Windows& windows);
-
-    // --- the port other windows use ---
-    QWidget& window() override { return *this; }
-    int itemCount() const override;
-    QString caption(int index) const override;
-    bool isSelected(int index) const override;
-    int lowestSelectedItem() const override;
-    void selectOnly(int index) override;
-    void reselect(int index) override;
-    int thumbnailCount() const override;
-    void openTrimmingView() override;
-    void beginLoading(int thumbnailSize, int fileCount) override;
-    void showRenamed(int index, const QString& newName) override;
+    MainWindow(model::CatalogueModel& catalogue, NoticeBox& notices);
 
     // The list itself, for the program's tools and tests.
     CatalogueList& catalogueList() { return *catalogueList_; }
 
     // While thumbnails load, every command of the window is inert.
-    bool isBusy() const { return loading_.running(); }
+    bool isBusy() const;
     // What status panel 0 (load state) or 1 (details) shows.
     QString statusText(int panel) const;
-
-    // --- start-up and exit ---
-    // Reads Quillfold.ini from the current directory (once, by the start-up
-    // timer, when the window has its frame) and opens the completion sound.
-    void readSettings();
-    // Writes Quillfold.ini into the settings folder; when it cannot, the
-    // previous file stays as it was.
-    core::Status saveSettings();
-    SettingsRecord currentSettings() const;
-    // The folder of Quillfold.ini: the current directory at start-up.
-    const QString& settingsFolder() const { return settingsFolder_; }
-    void setSettingsFolder(const QString& folder) { settingsFolder_ = folder; }
-    void exitProgram();
+    // The tolerance of the automatic selection, in pixels.
+    void setTolerance(int pixels) { tolerance_ = pixels; }
 
     // --- menu commands ---
     void openFolder();
@@ -73,9 +48,15 @@ public:
     void openRenameDialog();
     void openSettingsDialog();
     void showVersion();
+    void exitProgram();
+    // Enter or a double-click: the current item in the trimming view.
+    void openTrimmingView();
 
     // --- thumbnail loading ---
-    const catalogue::LoadingState& loadingState() const { return loading_; }
+    // Empties the catalogue, sizes the thumbnails and loads `fileNames` of
+    // `folder`, one per tick of loadingTimer.
+    void beginLoading(const QString& folder, const QStringList& fileNames, int thumbnailSide,
+                      bool slowReading);
     // One tick of the loading timer: adds the next file once its thumbnail is read.
     void loadNextFile();
     void abortLoading();
@@ -91,7 +72,7 @@ public:
     QLabel* detailPanel = nullptr;
     // Ticks the loading one file at a time.
     QTimer* loadingTimer = nullptr;
-    // Fires once after creation, to read the settings.
+    // Fires once after creation, for the start-up step.
     QTimer* startUpTimer = nullptr;
 
     QMenu* fileMenu = nullptr;
@@ -108,6 +89,15 @@ public:
     QAction* versionAction = nullptr;
 
 signals:
+    // The start-up step is due: the window has its frame and the event
+    // loop runs.
+    void startUpDue();
+    void openFolderRequested();
+    void splitRequested();
+    void renameRequested();
+    void settingsRequested();
+    void trimmingRequested();
+    void exitRequested();
     // The main window has closed: the program ends.
     void closed();
 
@@ -115,44 +105,40 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void startUp();
     void buildMenu();
     void buildStatusBar();
     void setStatusText(int panel, const QString& text);
-    void applySettingsNumber(int line, int32_t value);
-    void applySettingsTexts(const SettingsParse& parsed);
-    void closeOtherWindows();
-    // A failed save at exit: the notice box says so, and its OK (or any
-    // further close) ends the program.
-    void tellSettingsNotSaved(const core::Error& error);
     // Selection: panel texts for the current item, or nothing current.
     void showCurrentItem();
     void clearCurrentItem();
     // Notes the captions of newly added items, so that an edit in place can be undone.
     void rememberCaptions(int first, int last);
 
-    // Thumbnail loading: the end of a loading, in `phase`.
-    void endLoading(catalogue::LoadingState::Phase phase);
+    // The view follows the model: a renamed file, a selection the model
+    // changed (focusing `focus` when not -1).
+    void showRenamed(int index);
+    void followSelection(int focus);
+    // The model follows the list's own selection changes.
+    void takeListSelection(const QItemSelection& selected, const QItemSelection& deselected);
 
-    AppState& state_;
-    Windows& windows_;
+    // Thumbnail loading: the end of a loading, in `phase` (`fileGone`: a
+    // file went missing).
+    void endLoading(model::LoadingState::Phase phase, bool fileGone = false);
+
+    model::CatalogueModel& catalogue_;
+    NoticeBox& notices_;
     CatalogueList* catalogueList_ = nullptr;
+    int tolerance_ = 0;
 
-    // The loading in progress or last ended.
-    catalogue::LoadingState loading_;
-    // Its files, read ahead off the window's thread.
+    // The thumbnails of the loading in progress, read ahead off the
+    // window's thread, and the file names it loads.
     catalogue::ThumbnailQueue* readAhead_ = nullptr;
     // Files of the last loading that could not be read.
     QStringList unreadable_;
 
     // Caption of the item under the last mouse press in the list.
     QString pressedCaption_;
-    QString settingsFolder_;
-    // What the start-up step found at the settings file's name.
-    SettingsFile settingsFile_;
-    // The exit command has saved the settings: closing saves nothing more.
-    bool exitRequested_ = false;
-    // The settings could not be saved at exit and the user has been told:
-    // the next close ends the program without trying again.
-    bool settingsNoticeShown_ = false;
+    // The view is changing the list as the model says: the list's own
+    // change handlers leave the model alone.
+    bool followingModel_ = false;
 };

@@ -2,15 +2,10 @@
 // settings dialog's tolerance, is selected and every other one unselected.
 #include "catalogue/MainWindow.h"
 
-#include "catalogue/CatalogueList.h"
 #include "catalogue/StatusTexts.h"
 #include "dialogs/NoticeBox.h"
-#include "dialogs/SettingsDialog.h"
 #include "model/AutoSelect.h"
-#include "widgets/AppState.h"
-
-#include <QItemSelection>
-#include <QItemSelectionModel>
+#include "model/CatalogueModel.h"
 
 namespace {
 
@@ -30,60 +25,31 @@ private:
     QWidget& window_;
 };
 
-// Applies the verdicts in two selection changes (runs of rows merged), so a
-// large catalogue is not redrawn item by item. The focused item stays.
-void applyVerdicts(QListWidget& list, const std::vector<model::SelectionVerdict>& verdicts) {
-    QItemSelection toSelect;
-    QItemSelection toUnselect;
-    const int rows = std::min(static_cast<int>(verdicts.size()), list.count());
-    int runStart = 0;
-    for (int row = 1; row <= rows; ++row) {
-        if (row < rows && verdicts[row] == verdicts[runStart])
-            continue;
-        const QItemSelectionRange run(list.model()->index(runStart, 0),
-                                      list.model()->index(row - 1, 0));
-        if (verdicts[runStart] == model::SelectionVerdict::Select)
-            toSelect.append(run);
-        if (verdicts[runStart] == model::SelectionVerdict::Unselect)
-            toUnselect.append(run);
-        runStart = row;
-    }
-    list.selectionModel()->select(toUnselect, QItemSelectionModel::Deselect);
-    list.selectionModel()->select(toSelect, QItemSelectionModel::Select);
-}
-
 }  // namespace
 
 void MainWindow::selectBySample() {
-    CatalogueList& list = *catalogueList_;
-    if (isBusy() || list.count() == 0)
+    if (isBusy() || catalogue_.count() == 0)
         return;
-    const QModelIndexList selected = list.selectionModel()->selectedIndexes();
-    if (selected.size() != 1) {
-        windows_.noticeBox->notify(NoticeBox::ReturnTo::MainWindow, this, kOneSampleNotice);
+    if (catalogue_.selectedCount() != 1) {
+        notices_.notify(this, kOneSampleNotice);
         return;
     }
     // The current item is the sample. Right after an inversion nothing is
     // current; the one selected picture is the sample then.
-    const int sample = state_.CurrentIndex >= 0 && state_.CurrentIndex < list.count()
-                           ? state_.CurrentIndex
-                           : selected.first().row();
-    const int tolerance = model::toleranceFromText(windows_.settingsDialog->toleranceText());
-    QStringList captions;
-    captions.reserve(list.count());
-    for (int row = 0; row < list.count(); ++row)
-        captions.append(list.item(row)->text());
+    const int current = catalogue_.current();
+    const int sample =
+        current >= 0 && current < catalogue_.count() ? current : catalogue_.lowestSelected();
 
     model::AutoSelection result;
     {
         const DisabledWindow disabled(*this);
-        result = model::autoSelect(state_.CurrentFolder, captions, sample, tolerance);
+        result = model::autoSelect(catalogue_.folder(), catalogue_.fileNames(), sample, tolerance_);
         if (result.outcome == model::AutoSelection::Outcome::Done) {
-            applyVerdicts(list, result.verdicts);
+            catalogue_.applyVerdicts(result.verdicts);
         }
     }
     if (result.outcome == model::AutoSelection::Outcome::SampleUnreadable) {
-        windows_.noticeBox->notify(NoticeBox::ReturnTo::MainWindow, this, kSampleUnreadableNotice);
+        notices_.notify(this, kSampleUnreadableNotice);
     } else if (result.unreadableCount > 0) {
         setStatusText(1, catalogue::unreadableFilesText(result.unreadableCount));
     }

@@ -5,12 +5,13 @@
 #include "catalogue/CatalogueList.h"
 #include "catalogue/StatusTexts.h"
 #include "dialogs/NoticeBox.h"
-#include "dialogs/RenameDialog.h"
-#include "widgets/AppState.h"
+#include "model/CatalogueModel.h"
 
 #include <QItemSelection>
 #include <QItemSelectionModel>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
@@ -20,29 +21,14 @@ constexpr int kAcceptedCaptionRole = Qt::UserRole + 1;
 
 const QString kNoEditInPlace = QStringLiteral("この方法でリネームはできません");
 
-int selectedCount(const QListWidget& list) {
-    return static_cast<int>(list.selectionModel()->selectedIndexes().size());
-}
-
-// Row of the lowest-numbered selected item, or -1.
-int lowestSelectedRow(const QListWidget& list) {
-    int lowest = -1;
-    for (const QModelIndex& index : list.selectionModel()->selectedIndexes()) {
-        if (lowest < 0 || index.row() < lowest)
-            lowest = index.row();
-    }
-    return lowest;
-}
-
 }  // namespace
 
 void MainWindow::showCurrentItem() {
     setStatusText(0, catalogue::kSplittableText);
-    const int count = selectedCount(*catalogueList_);
+    const int count = catalogue_.selectedCount();
     if (count == 1) {
-        const QListWidgetItem* current = catalogueList_->item(state_.CurrentIndex);
-        setStatusText(1, catalogue::currentItemText(state_.CurrentIndex,
-                                                    current ? current->text() : QString()));
+        const int current = catalogue_.current();
+        setStatusText(1, catalogue::currentItemText(current, catalogue_.fileName(current)));
     } else if (count > 1) {
         setStatusText(1, catalogue::selectedCountText(count));
     }
@@ -50,7 +36,7 @@ void MainWindow::showCurrentItem() {
 }
 
 void MainWindow::clearCurrentItem() {
-    state_.CurrentIndex = -1;
+    catalogue_.setCurrentItem(-1);
     setStatusText(0, QString());
     setStatusText(1, QString());
     catalogueList_->selectionModel()->clearCurrentIndex();
@@ -61,7 +47,7 @@ void MainWindow::takeCurrentFromPress(QPoint position) {
         return;
     const QListWidgetItem* hit = catalogueList_->itemAt(position);
     if (hit) {
-        state_.CurrentIndex = catalogueList_->row(hit);
+        catalogue_.setCurrentItem(catalogueList_->row(hit));
         pressedCaption_ = hit->text();
         showCurrentItem();
     } else {
@@ -78,9 +64,9 @@ void MainWindow::takeCurrentFromKeys(int key, Qt::KeyboardModifiers modifiers) {
         catalogueList_->selectAll();
     if (key == Qt::Key_Escape)
         return;
-    const int lowest = lowestSelectedRow(*catalogueList_);
+    const int lowest = catalogue_.lowestSelected();
     if (lowest >= 0) {
-        state_.CurrentIndex = lowest;
+        catalogue_.setCurrentItem(lowest);
         showCurrentItem();
     } else {
         clearCurrentItem();
@@ -103,10 +89,9 @@ void MainWindow::undoEditInPlace(QListWidgetItem* item) {
     // Icons, flags and the caption put back below leave the text as it was.
     if (item->text() == before)
         return;
-    // The loader (busy) and the rename dialog (main window disabled under
-    // it) set captions that name the files.
-    const bool renameDialogAtWork = !isEnabled() && windows_.renameDialog->isVisible();
-    if (isBusy() || renameDialogAtWork) {
+    // The loader (busy) and a rename (showRenamed) set captions that name
+    // the files.
+    if (isBusy() || followingModel_) {
         item->setData(kAcceptedCaptionRole, item->text());
         return;
     }
@@ -119,27 +104,55 @@ void MainWindow::undoEditInPlace(QListWidgetItem* item) {
     // undone quietly: nobody would answer the notice then.
     QTimer::singleShot(0, this, [this] {
         if (isVisible() && isEnabled())
-            windows_.noticeBox->notify(NoticeBox::ReturnTo::MainWindow, this, kNoEditInPlace);
+            notices_.notify(this, kNoEditInPlace);
     });
 }
 
 void MainWindow::invertSelection() {
-    CatalogueList& list = *catalogueList_;
-    if (isBusy() || list.count() == 0)
+    if (!isBusy())
+        catalogue_.invertSelection();
+}
+
+void MainWindow::showRenamed(int index) {
+    QListWidgetItem* item = catalogueList_->item(index);
+    if (!item)
         return;
-    const int last = list.count() - 1;
-    QItemSelectionModel& selection = *list.selectionModel();
-    // The last item the inversion selects becomes the focused one: the
-    // highest-numbered item not selected now.
-    int focus = -1;
-    for (int row = last; row >= 0 && focus < 0; --row) {
-        if (!selection.isSelected(list.model()->index(row, 0)))
-            focus = row;
+    const QString name = catalogue_.fileName(index);
+    followingModel_ = true;
+    item->setText(name);
+    followingModel_ = false;
+    setStatusText(1, catalogue::currentItemText(index, name));
+}
+
+void MainWindow::followSelection(int focus) {
+    CatalogueList& list = *catalogueList_;
+    QAbstractItemModel& rows = *list.model();
+    // Runs of selected rows, so a large catalogue is not redrawn item by item.
+    QItemSelection selection;
+    const int count = std::min(list.count(), catalogue_.count());
+    for (int row = 0; row < count;) {
+        if (!catalogue_.isSelected(row)) {
+            ++row;
+            continue;
+        }
+        const int first = row;
+        while (row < count && catalogue_.isSelected(row))
+            ++row;
+        selection.append(QItemSelectionRange(rows.index(first, 0), rows.index(row - 1, 0)));
     }
-    // One toggle over the whole list, instead of 9999 single changes.
-    selection.select(QItemSelection(list.model()->index(0, 0), list.model()->index(last, 0)),
-                     QItemSelectionModel::Toggle);
-    if (focus >= 0) {
-        selection.setCurrentIndex(list.model()->index(focus, 0), QItemSelectionModel::NoUpdate);
-    }
+    followingModel_ = true;
+    list.selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    if (focus >= 0 && focus < list.count())
+        list.selectionModel()->setCurrentIndex(rows.index(focus, 0), QItemSelectionModel::NoUpdate);
+    followingModel_ = false;
+}
+
+void MainWindow::takeListSelection(const QItemSelection& selected,
+                                   const QItemSelection& deselected) {
+    if (followingModel_)
+        return;
+    for (const QItemSelectionRange& range : deselected)
+        catalogue_.takeSelectionRange(range.top(), range.bottom(), false);
+    for (const QItemSelectionRange& range : selected)
+        catalogue_.takeSelectionRange(range.top(), range.bottom(), true);
 }

@@ -2,15 +2,15 @@
 
 namespace catalogue {
 
-QString loadPhaseText(LoadingState::Phase phase) {
+QString loadPhaseText(model::LoadingState::Phase phase) {
     switch (phase) {
-        case LoadingState::Phase::Running:
+        case model::LoadingState::Phase::Running:
             return kLoadingText;
-        case LoadingState::Phase::Loaded:
+        case model::LoadingState::Phase::Loaded:
             return kLoadedText;
-        case LoadingState::Phase::Interrupted:
+        case model::LoadingState::Phase::Interrupted:
             return kLoadInterruptedText;
-        case LoadingState::Phase::Idle:
+        case model::LoadingState::Phase::Idle:
             break;
     }
     return QString();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalogue/LoadingState.h"
+#include "model/LoadingState.h"
 
 #include <QString>
 
@@ -15,7 +15,7 @@ inline const QString kLoadInterruptedText = QStringLiteral("読込中断");
 inline const QString kSplittableText = QStringLiteral("分割可能");
 
 // Panel 0 for a phase of the loading: empty before the first loading.
-QString loadPhaseText(LoadingState::Phase phase);
+QString loadPhaseText(model::LoadingState::Phase phase);
 
 // Panel 1 when one item is current and selected:
 // " [No." + (index + 1) + "]" + two spaces + caption.

@@ -2,14 +2,12 @@
 
 #include "dialogs/FolderTree.h"
 #include "dialogs/NoticeBox.h"
-#include "widgets/AppState.h"
 #include "widgets/FormLook.h"
-#include "widgets/WindowPorts.h"
 
 #include <QCloseEvent>
 #include <QPushButton>
 
-FolderChooser::FolderChooser(AppState& state, Windows& windows) : state_(state), windows_(windows) {
+FolderChooser::FolderChooser(NoticeBox& notices) : notices_(notices) {
     setObjectAndAccessibleName(*this, QStringLiteral("Form8"));
     makeDialogWindow(*this, 370, 375, CloseButton::Shown);
     setWindowTitle(QStringLiteral("フォルダ選択"));
@@ -34,8 +32,7 @@ FolderChooser::FolderChooser(AppState& state, Windows& windows) : state_(state),
     connect(folderTree, &FolderTree::keyReleased, this, &FolderChooser::reloadOnF5);
 }
 
-void FolderChooser::openFor(QWidget& opener) {
-    opener.setEnabled(false);
+void FolderChooser::open() {
     show();
     raise();
     activateWindow();
@@ -46,24 +43,23 @@ void FolderChooser::selectFolder(const QString& folder) {
     folderTree->selectFolder(folder);
 }
 
-void FolderChooser::returnToSplitDialog() {
+void FolderChooser::closeDialog() {
     hide();
-    windows_.split->window().setEnabled(true);
+    emit closed();
 }
 
 void FolderChooser::chooseSelectedFolder() {
-    windows_.split->setDestination(folderTree->selectedFolder());
-    returnToSplitDialog();
+    emit folderChosen(folderTree->selectedFolder());
+    closeDialog();
 }
 
 void FolderChooser::cancel() {
-    returnToSplitDialog();
+    closeDialog();
 }
 
 void FolderChooser::setAsDefault() {
-    state_.DefaultSaveFolder = folderTree->selectedFolder();
-    windows_.noticeBox->notify(NoticeBox::ReturnTo::FolderChooser, this,
-                               QStringLiteral("設定しました"));
+    emit defaultFolderChosen(folderTree->selectedFolder());
+    notices_.notify(this, QStringLiteral("設定しました"));
 }
 
 void FolderChooser::reloadOnF5(int key) {
@@ -72,6 +68,6 @@ void FolderChooser::reloadOnF5(int key) {
 }
 
 void FolderChooser::closeEvent(QCloseEvent* event) {
-    windows_.split->window().setEnabled(true);
+    emit closed();
     event->accept();
 }

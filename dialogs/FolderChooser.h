@@ -3,9 +3,8 @@
 #include <QWidget>
 
 class FolderTree;
+class NoticeBox;
 class QPushButton;
-struct AppState;
-struct Windows;
 
 // The folder chooser: picks the split job's destination folder from a
 // folder tree, and can keep the picked folder as the default destination
@@ -13,11 +12,10 @@ struct Windows;
 class FolderChooser : public QWidget {
     Q_OBJECT
 public:
-    FolderChooser(AppState& state, Windows& windows);
+    explicit FolderChooser(NoticeBox& notices);
 
-    // Opens the chooser for `opener` (the split dialog's browse button):
-    // disables the opener, shows the chooser and focuses cancel.
-    void openFor(QWidget& opener);
+    // Shows the chooser with cancel focused.
+    void open();
 
     // Selects `folder` in the folder tree (at start-up, the default folder).
     void selectFolder(const QString& folder);
@@ -27,7 +25,7 @@ public:
     QPushButton* cancelButton = nullptr;
     QPushButton* setDefaultButton = nullptr;
 
-    // OK: the selected folder becomes the split dialog's destination.
+    // OK: the selected folder is chosen.
     void chooseSelectedFolder();
     void cancel();
     // Keeps the selected folder as the default destination for the next start.
@@ -35,12 +33,18 @@ public:
     // F5 in the folder tree reads it again.
     void reloadOnF5(int key);
 
+signals:
+    void folderChosen(const QString& folder);
+    // "デフォルトに設定": the destination to start with at the next start.
+    void defaultFolderChosen(const QString& folder);
+    // The chooser has closed (OK, cancel or its close button).
+    void closed();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void returnToSplitDialog();
+    void closeDialog();
 
-    AppState& state_;
-    Windows& windows_;
+    NoticeBox& notices_;
 };

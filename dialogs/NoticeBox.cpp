@@ -1,17 +1,13 @@
 #include "dialogs/NoticeBox.h"
 
-#include "dialogs/FolderChooser.h"
-#include "dialogs/OpenFolderDialog.h"
-#include "dialogs/RenameDialog.h"
-#include "dialogs/SettingsDialog.h"
 #include "widgets/FormLook.h"
-#include "widgets/WindowPorts.h"
 
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 constexpr int kClientWidth = 248;
@@ -22,7 +18,7 @@ constexpr QRect kSecondLine(8, 56, 217, 17);
 constexpr int kLineGap = 3;
 }  // namespace
 
-NoticeBox::NoticeBox(Windows& windows) : windows_(windows) {
+NoticeBox::NoticeBox() {
     // The box has no title; screen readers announce it by what it is.
     setObjectAndAccessibleName(*this, QStringLiteral("Form6"), QStringLiteral("お知らせ"));
     makeDialogWindow(*this, kClientWidth, kClientHeight, CloseButton::Hidden);
@@ -94,15 +90,16 @@ void NoticeBox::setOuterWidth(int width) {
     setFixedSize(std::max(1, width - frame), height());
 }
 
-void NoticeBox::notify(ReturnTo returnTo, QWidget* caller, const QString& message,
-                       const std::optional<QString>& secondLine) {
-    returnTo_ = returnTo;
+void NoticeBox::notify(QWidget* opener, const QString& message,
+                       const std::optional<QString>& secondLine, std::function<void()> afterOk) {
+    opener_ = opener;
+    afterOk_ = std::move(afterOk);
     messageLabel->setText(message);
     if (secondLine)
         secondLineLabel->setText(*secondLine);
     fitSecondLine();
-    if (caller)
-        caller->setEnabled(false);
+    if (opener)
+        opener->setEnabled(false);
     showWithFocus();
 }
 
@@ -113,9 +110,10 @@ void NoticeBox::showWithFocus() {
     okButton->setFocus();
 }
 
-void NoticeBox::showBatchProgress(const QString& line) {
+void NoticeBox::showBatchProgress(const QString& line, std::function<void()> afterOk) {
     okButton->setText(QStringLiteral("キャンセル"));
-    notify(ReturnTo::MainWindowAfterBatch, nullptr, QStringLiteral("処理中"), line);
+    notify(nullptr, QStringLiteral("処理中"), line, std::move(afterOk));
+    batchShown_ = true;
 }
 
 void NoticeBox::updateBatchProgress(const QString& line) {
@@ -143,37 +141,18 @@ void NoticeBox::restoreBatchEndPlace() {
 
 void NoticeBox::acknowledge() {
     hide();
-    switch (returnTo_) {
-        case ReturnTo::Nobody:
-            break;
-        case ReturnTo::MainWindow:
-            windows_.main->window().setEnabled(true);
-            if (windows_.trimming->window().isVisible())
-                windows_.trimming->closeView();
-            break;
-        case ReturnTo::OpenFolderDialog:
-            windows_.openFolderDialog->setEnabled(true);
-            if (windows_.trimming->window().isVisible())
-                windows_.trimming->closeView();
-            break;
-        case ReturnTo::MainWindowAfterBatch:
-            windows_.main->window().setEnabled(true);
-            okButton->setText(QStringLiteral("OK"));
-            restoreBatchEndPlace();
-            windows_.split->stopBatch();
-            break;
-        case ReturnTo::RenameDialog:
-            windows_.renameDialog->setEnabled(true);
-            break;
-        case ReturnTo::SettingsDialog:
-            windows_.settingsDialog->setEnabled(true);
-            break;
-        case ReturnTo::FolderChooser:
-            windows_.folderChooser->setEnabled(true);
-            break;
-        case ReturnTo::ProgramEnd:
-            windows_.main->window().close();
-            break;
+    if (batchShown_) {
+        batchShown_ = false;
+        okButton->setText(QStringLiteral("OK"));
+        restoreBatchEndPlace();
     }
     secondLineLabel->clear();
+    // Taken first: the follow-up may show the next notice.
+    const QPointer<QWidget> opener = std::exchange(opener_, nullptr);
+    const std::function<void()> afterOk = std::exchange(afterOk_, nullptr);
+    if (opener)
+        opener->setEnabled(true);
+    if (afterOk)
+        afterOk();
+    emit acknowledged();
 }

@@ -1,53 +1,41 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 
 class QLabel;
 class QPushButton;
-struct Windows;
 
 // The notice box: the program's one way of telling the user something. A
-// window that has something to say calls notify(), which disables it and
-// shows the box; OK gives control back to the window the notice names. It
-// has no close button: OK is the only way out, so the return always
-// happens. The split batch also uses it as its progress window, with a
-// "キャンセル" button, and for its end.
+// window that has something to say calls notify() with itself as the
+// opener: the opener is disabled and the box shown; OK hides the box,
+// enables the opener again and runs the caller's follow-up. It has no
+// close button: OK is the only way out, so the return always happens. A
+// notice shown while another is up replaces it: one OK answers both, for
+// the later one. The split batch also uses it as its progress window, with
+// a "キャンセル" button, and for its end.
 class NoticeBox : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kNormalWidth = 256;
     static constexpr int kBatchEndWidth = 768;
 
-    // What OK does after it has closed the box.
-    enum class ReturnTo {
-        // No notice shown yet.
-        Nobody,
-        // Enables the main window and closes an open trimming view.
-        MainWindow,
-        // Enables the open-folder dialog and closes an open preview.
-        OpenFolderDialog,
-        // Ends or cancels the split batch: enables the main window, puts a
-        // box the batch end widened back, stops the batch.
-        MainWindowAfterBatch,
-        RenameDialog,
-        SettingsDialog,
-        FolderChooser,
-        // Closes the main window, which ends the program.
-        ProgramEnd,
-    };
+    NoticeBox();
 
-    explicit NoticeBox(Windows& windows);
-
-    // Shows `message` (and `secondLine` when given) for the window `returnTo`
-    // names: disables `caller` (if any), shows the box and gives OK the focus.
-    void notify(ReturnTo returnTo, QWidget* caller, const QString& message,
-                const std::optional<QString>& secondLine = std::nullopt);
+    // Shows `message` (and `secondLine` when given) over `opener` (none
+    // when null): disables the opener, shows the box and gives OK the
+    // focus. OK then enables the opener and runs `afterOk`.
+    void notify(QWidget* opener, const QString& message,
+                const std::optional<QString>& secondLine = std::nullopt,
+                std::function<void()> afterOk = {});
 
     // The split batch has started: "処理中" over the progress `line`
-    // ("1 / 12"), with a "キャンセル" button that stops the batch.
-    void showBatchProgress(const QString& line);
+    // ("1 / 12"), with a "キャンセル" button. That button, and the OK of
+    // the batch's end, run `afterOk`.
+    void showBatchProgress(const QString& line, std::function<void()> afterOk);
     // The batch has got further: only the progress line changes.
     void updateBatchProgress(const QString& line);
     // The batch has ended: the box moves left by its own width and widens
@@ -58,7 +46,6 @@ public:
     // OK (or the batch's "キャンセル"): closes the box and gives control back.
     void acknowledge();
 
-    ReturnTo returnTo() const { return returnTo_; }
     // The box's left position before the batch end widened it; nothing
     // while it is not widened.
     std::optional<int> leftBeforeBatchEnd() const { return leftBeforeBatchEnd_; }
@@ -70,6 +57,10 @@ public:
     QLabel* messageLabel = nullptr;
     QLabel* secondLineLabel = nullptr;
     QPushButton* okButton = nullptr;
+
+signals:
+    // OK was pressed and the box has given control back.
+    void acknowledged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -84,7 +75,9 @@ private:
     // Undoes the batch end's widening and move.
     void restoreBatchEndPlace();
 
-    Windows& windows_;
-    ReturnTo returnTo_ = ReturnTo::Nobody;
+    // The window the notice was shown over, and what OK does after it.
+    QPointer<QWidget> opener_;
+    std::function<void()> afterOk_;
+    bool batchShown_ = false;
     std::optional<int> leftBeforeBatchEnd_;
 };

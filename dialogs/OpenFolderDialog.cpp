@@ -2,14 +2,9 @@
 
 #include "dialogs/FolderTree.h"
 #include "dialogs/NoticeBox.h"
-#include "dialogs/SettingsDialog.h"
-#include "model/FolderListing.h"
 #include "model/NonUtf8Names.h"
-#include "model/ThumbnailSide.h"
-#include "widgets/AppState.h"
 #include "widgets/FormLook.h"
 #include "widgets/Hints.h"
-#include "widgets/WindowPorts.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -46,8 +41,7 @@ QTreeWidgetItem* listEntry(const QDir& folder, const QString& name) {
 
 }  // namespace
 
-OpenFolderDialog::OpenFolderDialog(AppState& state, Windows& windows)
-    : state_(state), windows_(windows) {
+OpenFolderDialog::OpenFolderDialog(NoticeBox& notices) : notices_(notices) {
     setObjectAndAccessibleName(*this, QStringLiteral("Form2"));
     makeDialogWindow(*this, 680, 428, CloseButton::Shown);
     setWindowTitle(QStringLiteral("開く"));
@@ -104,6 +98,11 @@ OpenFolderDialog::OpenFolderDialog(AppState& state, Windows& windows)
     connect(folderTree, &FolderTree::folderChanged, this, &OpenFolderDialog::listFolder);
     connect(folderTree, &FolderTree::keyReleased, this, &OpenFolderDialog::reloadOnF5);
     connect(fileList, &QTreeWidget::itemDoubleClicked, this, [this] { openPreviewOfSelected(); });
+    // The list shows the listing's selection, whoever makes it.
+    connect(fileList, &QTreeWidget::itemSelectionChanged, this,
+            [this] { listing_.takeSelected(selectedIndex()); });
+    connect(&listing_, &model::ListedPictures::selectionChanged, this,
+            &OpenFolderDialog::setSelectedIndex);
     connect(showHintsBox, &QCheckBox::toggled, this, &OpenFolderDialog::showHints);
     connect(okButton, &QPushButton::clicked, this, &OpenFolderDialog::openListedFiles);
     connect(cancelButton, &QPushButton::clicked, this, &OpenFolderDialog::cancel);
@@ -138,9 +137,9 @@ void OpenFolderDialog::refresh() {
 }
 
 QString OpenFolderDialog::entryPath(int entry) const {
-    if (folder_.isEmpty() || entry < 0 || entry >= fileCount())
+    if (listing_.folder().isEmpty() || entry < 0 || entry >= fileCount())
         return {};
-    return QDir(folder_).filePath(files_.at(entry));
+    return listing_.path(entry);
 }
 
 int OpenFolderDialog::selectedIndex() const {
@@ -161,13 +160,12 @@ bool OpenFolderDialog::slowReading() const {
 }
 
 void OpenFolderDialog::fillList(const QString& folder) {
-    folder_ = folder;
-    files_ = model::listPictureFiles(folder);
+    listing_.list(folder);
     fileList->clear();
     const QDir dir(folder);
     QList<QTreeWidgetItem*> entries;
-    entries.reserve(files_.size());
-    for (const QString& name : files_)
+    entries.reserve(fileCount());
+    for (const QString& name : listing_.fileNames())
         entries.push_back(listEntry(dir, name));
     fileList->addTopLevelItems(entries);
     for (size_t column = 0; column < kColumnWidths.size(); ++column) {
@@ -212,39 +210,39 @@ void OpenFolderDialog::showHints() {
 }
 
 void OpenFolderDialog::setAsDefault() {
-    state_.DefaultOpenFolder = folderTree->selectedFolder();
-    windows_.noticeBox->notify(NoticeBox::ReturnTo::OpenFolderDialog, this,
-                               QStringLiteral("設定しました"));
+    emit defaultFolderChosen(folderTree->selectedFolder());
+    notices_.notify(this, QStringLiteral("設定しました"));
 }
 
 void OpenFolderDialog::openListedFiles() {
     const int count = fileCount();
     if (count > kMaxFiles) {
-        windows_.noticeBox->notify(NoticeBox::ReturnTo::OpenFolderDialog, this,
-                                   QStringLiteral("開けるファイル数は9999までです"));
+        notices_.notify(this, QStringLiteral("開けるファイル数は9999までです"));
         return;
     }
     // Without a selected folder there is nothing to open either.
-    if (count == 0 || folder_.isEmpty())
+    if (count == 0 || listedFolder().isEmpty())
         return;
-
-    const int side = model::thumbnailSideOf(windows_.settingsDialog->thumbnailSizeText());
-    state_.CurrentFolder = folder_;
-    returnToMainWindow();
-    windows_.trimming->startFrameAnew();
-    windows_.main->beginLoading(side, count);
+    closeDialog();
+    emit folderChosen(listedFolder(), fileNames(), slowReading());
 }
 
 void OpenFolderDialog::cancel() {
-    returnToMainWindow();
+    closeDialog();
 }
 
-void OpenFolderDialog::returnToMainWindow() {
+void OpenFolderDialog::closeDialog() {
     hide();
-    windows_.main->window().setEnabled(true);
+    emit closed();
 }
 
 void OpenFolderDialog::closeEvent(QCloseEvent* event) {
-    windows_.main->window().setEnabled(true);
+    emit closed();
     event->accept();
+}
+
+void OpenFolderDialog::openPreviewOfSelected() {
+    if (selectedIndex() >= 0) {
+        emit previewRequested();
+    }
 }

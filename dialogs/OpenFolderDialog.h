@@ -1,27 +1,28 @@
 #pragma once
 
+#include "model/ListedPictures.h"
+
 #include <QStringList>
 #include <QWidget>
 
 class FolderTree;
+class NoticeBox;
 class QCheckBox;
 class QLabel;
 class QPushButton;
 class QTreeWidget;
-struct AppState;
-struct Windows;
 
 // The open-folder dialog: a folder tree, the picture files of the selected
 // folder, and OK that hands the folder to the catalogue's loader. The file
-// list is a snapshot read when the selected folder changes; it never
-// follows the disk on its own, because the loader addresses its entries by
-// position while the catalogue loads.
+// list is a snapshot read when the selected folder changes (see
+// model::ListedPictures); it never follows the disk on its own, because the
+// loader addresses its entries by position while the catalogue loads.
 class OpenFolderDialog : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kMaxFiles = 9999;
 
-    OpenFolderDialog(AppState& state, Windows& windows);
+    explicit OpenFolderDialog(NoticeBox& notices);
 
     // Shows the dialog with the folder tree focused, the tree and the file
     // list read again from the disk.
@@ -33,11 +34,13 @@ public:
     void refresh();
 
     // --- the listed files, entry i in list order ---
-    int fileCount() const { return static_cast<int>(files_.size()); }
-    QString fileName(int entry) const { return files_.value(entry); }
-    const QStringList& fileNames() const { return files_; }
+    // What the list shows; the preview steps through it.
+    model::ListedPictures& listing() { return listing_; }
+    int fileCount() const { return listing_.count(); }
+    QString fileName(int entry) const { return listing_.fileName(entry); }
+    const QStringList& fileNames() const { return listing_.fileNames(); }
     // The folder the list shows; empty when no folder is selected.
-    const QString& listedFolder() const { return folder_; }
+    QString listedFolder() const { return listing_.folder(); }
     // Full path of entry `entry` of the list.
     QString entryPath(int entry) const;
     // The entry selected in the list, or -1.
@@ -71,9 +74,20 @@ public:
     void cancel();
     // Keeps the selected folder as the one to show at the next start.
     void setAsDefault();
-    // Shows the selected file in the preview (a double-click in the list;
-    // the preview's own keys step through the list with it).
+    // A double-click in the list: the selected file is to be previewed
+    // (the preview's own keys step through the listing with it).
     void openPreviewOfSelected();
+
+signals:
+    // OK: the catalogue is to load the first `fileCount` listed files of
+    // `folder` (the dialog has closed).
+    void folderChosen(const QString& folder, const QStringList& fileNames, bool slowReading);
+    // "デフォルトに設定": the folder to open at the next start.
+    void defaultFolderChosen(const QString& folder);
+    // The listing's selected file is to be shown in the preview.
+    void previewRequested();
+    // The dialog has closed (OK, cancel or its close button).
+    void closed();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -81,10 +95,8 @@ protected:
 private:
     void fillList(const QString& folder);
     void showUnlistedNames(const QString& folder);
-    void returnToMainWindow();
+    void closeDialog();
 
-    AppState& state_;
-    Windows& windows_;
-    QString folder_;
-    QStringList files_;
+    NoticeBox& notices_;
+    model::ListedPictures listing_;
 };

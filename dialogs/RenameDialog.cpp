@@ -4,9 +4,8 @@
 #include "dialogs/RenameCheck.h"
 #include "dialogs/RenameRules.h"
 #include "imaging/ImagingErrors.h"
-#include "widgets/AppState.h"
+#include "model/CatalogueModel.h"
 #include "widgets/FormLook.h"
-#include "widgets/WindowPorts.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -16,11 +15,10 @@
 namespace {
 constexpr int kClientWidth = 314;
 constexpr int kClientHeight = 88;
-// The rename dialog's notices give control back to it.
-constexpr auto kNoticeReturn = NoticeBox::ReturnTo::RenameDialog;
 }  // namespace
 
-RenameDialog::RenameDialog(AppState& state, Windows& windows) : state_(state), windows_(windows) {
+RenameDialog::RenameDialog(model::CatalogueModel& catalogue, NoticeBox& notices)
+    : catalogue_(catalogue), notices_(notices) {
     setObjectAndAccessibleName(*this, QStringLiteral("Form4"));
     makeDialogWindow(*this, kClientWidth, kClientHeight, CloseButton::Shown);
     setWindowTitle(QStringLiteral("リネーム"));
@@ -42,8 +40,8 @@ RenameDialog::RenameDialog(AppState& state, Windows& windows) : state_(state), w
     layoutControls();
 }
 
-void RenameDialog::open(const QString& currentName) {
-    newNameEdit->setText(currentName);
+void RenameDialog::open() {
+    newNameEdit->setText(catalogue_.fileName(catalogue_.current()));
     show();
     raise();
     activateWindow();
@@ -82,9 +80,7 @@ bool RenameDialog::handleNameKey(int key) {
 
 void RenameDialog::closeDialog() {
     hide();
-    QWidget& main = windows_.main->window();
-    main.setEnabled(true);
-    main.activateWindow();
+    emit closed();
 }
 
 void RenameDialog::cancel() {
@@ -97,7 +93,7 @@ void RenameDialog::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    windows_.main->window().setEnabled(true);
+    emit closed();
     event->accept();
 }
 
@@ -105,32 +101,31 @@ void RenameDialog::renameFile() {
     const QString newName = newNameEdit->text();
     if (newName.isEmpty())
         return;
-    NoticeBox& notice = *windows_.noticeBox;
-    const QString oldName = windows_.main->caption(state_.CurrentIndex);
+    NoticeBox& notice = notices_;
+    const int current = catalogue_.current();
+    const QString oldName = catalogue_.fileName(current);
 
-    const dialogs::RenameCheck check = dialogs::checkRename(state_.CurrentFolder, oldName, newName);
+    const dialogs::RenameCheck check = dialogs::checkRename(catalogue_.folder(), oldName, newName);
     if (check.nameRefused) {
-        notice.notify(kNoticeReturn, this, dialogs::nameRefused().message,
-                      dialogs::kForbiddenCharacterList);
+        notice.notify(this, dialogs::nameRefused().message, dialogs::kForbiddenCharacterList);
         return;
     }
     // Both of these may show in one pass; the box then reads the second.
     if (check.nameTaken)
-        notice.notify(kNoticeReturn, this, imaging::errors::nameTaken().message);
+        notice.notify(this, imaging::errors::nameTaken().message);
     if (check.fileMissing)
-        notice.notify(kNoticeReturn, this, imaging::errors::fileMissing().message);
+        notice.notify(this, imaging::errors::fileMissing().message);
     if (!check.ready())
         return;
 
-    if (const auto renamed = dialogs::renameChecked(state_.CurrentFolder, oldName, newName);
+    if (const auto renamed = dialogs::renameChecked(catalogue_.folder(), oldName, newName);
         !renamed) {
-        notice.notify(kNoticeReturn, this, renamed.error().message,
+        notice.notify(this, renamed.error().message,
                       renamed.kind() == core::ErrorKind::NameRefused
                           ? std::optional<QString>(dialogs::kForbiddenCharacterList)
                           : std::nullopt);
         return;
     }
-    // The main window takes the new caption while it is still disabled.
-    windows_.main->showRenamed(state_.CurrentIndex, newName);
+    catalogue_.renameFile(current, newName);
     closeDialog();
 }

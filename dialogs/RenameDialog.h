@@ -2,24 +2,25 @@
 
 #include <QWidget>
 
+class NoticeBox;
 class QLineEdit;
 class QPushButton;
-struct AppState;
-struct Windows;
+namespace model {
+class CatalogueModel;
+}
 
 // The rename dialog: renames the file of the catalogue's current item on
-// disk and gives the item its new caption. The main window's rename command
-// disables itself and opens the dialog on the current name; OK, cancel, Esc
-// and the close button give the main window back.
+// disk and in the catalogue. It is opened over the main window on the
+// current item's name; OK, cancel, Esc and the close button close it.
 class RenameDialog : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kMaxNameLength = 256;
 
-    RenameDialog(AppState& state, Windows& windows);
+    RenameDialog(model::CatalogueModel& catalogue, NoticeBox& notices);
 
-    // Shows the dialog with `currentName` in the name box, focused.
-    void open(const QString& currentName);
+    // Shows the dialog with the current item's name in the name box, focused.
+    void open();
 
     QLineEdit* newNameEdit = nullptr;
     QPushButton* okButton = nullptr;
@@ -32,6 +33,9 @@ public:
     void renameFile();
     void cancel();
 
+signals:
+    void closed();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -39,9 +43,8 @@ protected:
 
 private:
     void layoutControls();
-    // Hides the dialog and gives the main window back.
     void closeDialog();
 
-    AppState& state_;
-    Windows& windows_;
+    model::CatalogueModel& catalogue_;
+    NoticeBox& notices_;
 };

@@ -4,7 +4,6 @@
 #include "widgets/FormLook.h"
 #include "widgets/Hints.h"
 #include "widgets/NumberEdit.h"
-#include "widgets/WindowPorts.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -26,7 +25,7 @@ QPushButton* arrowButton(QWidget* parent, const QString& name, const QString& ca
 
 }  // namespace
 
-SettingsDialog::SettingsDialog(Windows& windows) : windows_(windows) {
+SettingsDialog::SettingsDialog(NoticeBox& notices) : notices_(notices) {
     setObjectAndAccessibleName(*this, QStringLiteral("Form5"));
     makeDialogWindow(*this, 194, 201, CloseButton::Hidden);
     setWindowTitle(QStringLiteral("設定"));
@@ -42,7 +41,7 @@ SettingsDialog::SettingsDialog(Windows& windows) : windows_(windows) {
                               QStringLiteral("Edit1"), QStringLiteral("サムネイルの大きさ"));
     thumbnailSizeEdit->setGeometry(24, 28, 41, 23);
     setPixelFont(*thumbnailSizeEdit, 15);
-    thumbnailSizeEdit->setText(QStringLiteral("80"));
+    thumbnailSizeEdit->setText(model::Settings{}.thumbnailSize);
     thumbnailSizeUpButton =
         arrowButton(thumbnailSizeGroup, QStringLiteral("Button3"), QStringLiteral("↑"), 80);
     thumbnailSizeDownButton =
@@ -61,7 +60,7 @@ SettingsDialog::SettingsDialog(Windows& windows) : windows_(windows) {
                           QStringLiteral("自動選択の許容誤差範囲"));
     toleranceEdit->setGeometry(24, 28, 41, 23);
     setPixelFont(*toleranceEdit, 15);
-    toleranceEdit->setText(QStringLiteral("10"));
+    toleranceEdit->setText(model::Settings{}.tolerance);
     toleranceUpButton =
         arrowButton(toleranceGroup, QStringLiteral("Button5"), QStringLiteral("↑"), 80);
     toleranceDownButton =
@@ -80,6 +79,8 @@ SettingsDialog::SettingsDialog(Windows& windows) : windows_(windows) {
             &SettingsDialog::decreaseThumbnailSize);
     connect(toleranceUpButton, &QPushButton::clicked, this, &SettingsDialog::increaseTolerance);
     connect(toleranceDownButton, &QPushButton::clicked, this, &SettingsDialog::decreaseTolerance);
+    connect(thumbnailSizeEdit, &NumberEdit::textChanged, this, &SettingsDialog::reportTexts);
+    connect(toleranceEdit, &NumberEdit::textChanged, this, &SettingsDialog::reportTexts);
 }
 
 void SettingsDialog::open() {
@@ -90,21 +91,13 @@ void SettingsDialog::open() {
     okButton->setFocus();
 }
 
-QString SettingsDialog::thumbnailSizeText() const {
-    return thumbnailSizeEdit->text();
+void SettingsDialog::setTexts(const QString& thumbnailSize, const QString& tolerance) {
+    thumbnailSizeEdit->setText(thumbnailSize);
+    toleranceEdit->setText(tolerance);
 }
 
-QString SettingsDialog::toleranceText() const {
-    return toleranceEdit->text();
-}
-
-SettingsDialog::OptionTexts SettingsDialog::optionTexts() const {
-    return {thumbnailSizeText(), toleranceText()};
-}
-
-void SettingsDialog::setOptionTexts(const OptionTexts& texts) {
-    thumbnailSizeEdit->setText(texts.thumbnailSize);
-    toleranceEdit->setText(texts.tolerance);
+void SettingsDialog::reportTexts() {
+    emit textsChanged(thumbnailSizeEdit->text(), toleranceEdit->text());
 }
 
 // The dialog has no close button; OK or cancel is the way out.
@@ -114,7 +107,7 @@ void SettingsDialog::closeEvent(QCloseEvent* event) {
 
 void SettingsDialog::closeDialog() {
     hide();
-    windows_.main->window().setEnabled(true);
+    emit closed();
 }
 
 void SettingsDialog::increaseThumbnailSize() {
@@ -135,7 +128,7 @@ void SettingsDialog::decreaseTolerance() {
 
 void SettingsDialog::confirm() {
     if (toleranceEdit->text().isEmpty())
-        toleranceEdit->setText(QStringLiteral("10"));
+        toleranceEdit->setText(model::Settings{}.tolerance);
     int32_t size = 0;
     if (thumbnailSizeEdit->text().isEmpty()) {
         thumbnailSizeEdit->setText(sizeAtOpening_);
@@ -143,8 +136,7 @@ void SettingsDialog::confirm() {
         size = parseNumber(thumbnailSizeEdit->text()).value;
     }
     if (size > kMaxThumbnail || size < kMinThumbnail) {
-        windows_.noticeBox->notify(NoticeBox::ReturnTo::SettingsDialog, this,
-                                   QStringLiteral("サムネイルは20から150までです"));
+        notices_.notify(this, QStringLiteral("サムネイルは20から150までです"));
         return;
     }
     closeDialog();

@@ -1,42 +1,34 @@
 #pragma once
 
+#include "model/Settings.h"
 #include "model/ThumbnailSide.h"
 
 #include <QWidget>
 
+class NoticeBox;
 class NumberEdit;
 class QFrame;
 class QLabel;
 class QPushButton;
-struct Windows;
 
 // The settings dialog: thumbnail size and the tolerance of the automatic
-// selection. Its two boxes are the settings themselves.
+// selection. The settings are what its two boxes hold, typed or not yet
+// confirmed: it reports every change of their texts (textsChanged), and
+// cancel (or an empty size at OK) gives the size box back the text it had
+// when the dialog opened.
 class SettingsDialog : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kMinThumbnail = model::kMinThumbnailSide;
     static constexpr int kMaxThumbnail = model::kMaxThumbnailSide;
-    static constexpr int kMaxTolerance = 990;
+    static constexpr int kMaxTolerance = model::kMaxTolerance;
 
-    // The texts of the two boxes, as the settings file keeps them.
-    struct OptionTexts {
-        QString thumbnailSize;
-        QString tolerance;
-    };
+    explicit SettingsDialog(NoticeBox& notices);
 
-    explicit SettingsDialog(Windows& windows);
-
-    // Shows the dialog with OK focused; cancel (and an empty size at OK)
-    // gives the size box back the text it has now.
+    // Shows the dialog with OK focused.
     void open();
-
-    // The boxes as they are now, typed or not yet confirmed.
-    QString thumbnailSizeText() const;
-    QString toleranceText() const;
-    OptionTexts optionTexts() const;
-    // Fills both boxes; each runs its change handling, as typing would.
-    void setOptionTexts(const OptionTexts& texts);
+    // Fills both boxes, as typing would (each box keeps its rules).
+    void setTexts(const QString& thumbnailSize, const QString& tolerance);
 
     QFrame* thumbnailSizeGroup = nullptr;
     QLabel* thumbnailSizeLabel = nullptr;
@@ -61,13 +53,20 @@ public:
     void increaseTolerance();
     void decreaseTolerance();
 
+signals:
+    // The text of either box has changed.
+    void textsChanged(const QString& thumbnailSize, const QString& tolerance);
+    // The dialog has closed (OK or cancel).
+    void closed();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void closeDialog();
+    void reportTexts();
 
-    Windows& windows_;
+    NoticeBox& notices_;
     // The size box's text when the dialog was opened.
     QString sizeAtOpening_;
 };

@@ -59,8 +59,8 @@ int main(int argc, char** argv) {
     application.setQuitOnLastWindowClosed(false);
 
     Program program;
-    QObject::connect(program.windows.mainWindow, &MainWindow::closed, &application,
+    QObject::connect(&program.mainWindow(), &MainWindow::closed, &application,
                      &QCoreApplication::quit, Qt::QueuedConnection);
-    program.windows.mainWindow->show();
+    program.mainWindow().show();
     return application.exec();
 }

@@ -4,12 +4,13 @@
 #include "dialogs/FolderChooser.h"
 #include "dialogs/NoticeBox.h"
 #include "imaging/FileNames.h"
+#include "model/CatalogueModel.h"
 #include "split/BatchProgress.h"
 #include "split/DialogPictures.h"
 #include "split/RadioGroup.h"
-#include "widgets/AppState.h"
 #include "widgets/FormLook.h"
 #include "widgets/Hints.h"
+#include "widgets/ModalFlow.h"
 #include "widgets/NumberEdit.h"
 
 #include <QCheckBox>
@@ -33,12 +34,6 @@ constexpr int kClientHeight = 454;
 constexpr int kNoCutItem = 4;
 constexpr int kBmpItem = 1;
 
-// The texts an empty number edit gets back when a batch starts.
-const QString kDefaultQuality = QStringLiteral("80");
-const QString kDefaultThreshold = QStringLiteral("100");
-const QString kDefaultKeptMargin = QStringLiteral("0");
-const QString kDefaultCentreWidth = QStringLiteral("20");
-
 QFrame* groupPanel(QWidget* parent, const QString& name, const QString& meaning,
                    const QRect& geometry) {
     auto* panel = named(new QFrame(parent), name, meaning);
@@ -61,11 +56,10 @@ QLabel* label(QWidget* parent, const QString& name, const QString& caption, QPoi
     return text;
 }
 
-NumberEdit* numberEdit(QWidget* parent, const QString& name, const QString& caption, int32_t bound,
-                       const QString& text, QPoint at) {
-    auto* edit = named(new NumberEdit(bound, 4, parent), name, caption);
+NumberEdit* numberEdit(QWidget* parent, const QString& name, const QString& label, int32_t bound,
+                       QPoint at) {
+    auto* edit = named(new NumberEdit(bound, 4, parent), name, label);
     edit->setGeometry(at.x(), at.y(), 41, 21);
-    edit->setText(text);
     return edit;
 }
 
@@ -103,7 +97,9 @@ void setEnabledAll(std::initializer_list<QWidget*> controls, bool on) {
 
 }  // namespace
 
-SplitDialog::SplitDialog(AppState& state, Windows& windows) : state_(state), windows_(windows) {
+SplitDialog::SplitDialog(model::CatalogueModel& catalogue, NoticeBox& notices,
+                         FolderChooser& chooser)
+    : catalogue_(catalogue), notices_(notices), chooser_(chooser) {
     setObjectAndAccessibleName(*this, QStringLiteral("Form3"));
     makeDialogWindow(*this, kClientWidth, kClientHeight, CloseButton::Shown);
     setWindowTitle(QStringLiteral("分割"));
@@ -123,6 +119,7 @@ SplitDialog::SplitDialog(AppState& state, Windows& windows) : state_(state), win
     batchTimer->setObjectName(QStringLiteral("Timer1"));
     batchTimer->setInterval(10);
 
+    setOptions(split::SplitOptions{});
     connectHandlers();
     setHints();
 }
@@ -190,8 +187,8 @@ void SplitDialog::buildSplitMethod() {
 void SplitDialog::buildQuality() {
     qualityPanel = named(new QGroupBox(QStringLiteral("圧縮率"), this), QStringLiteral("Panel2"));
     qualityPanel->setGeometry(336, 58, 121, 80);
-    qualityEdit = numberEdit(qualityPanel, QStringLiteral("Edit2"), QStringLiteral("圧縮率"), 100,
-                             kDefaultQuality, {10, 34});
+    qualityEdit = numberEdit(qualityPanel, QStringLiteral("Edit2"), QStringLiteral("圧縮率"),
+                             model::kMaxJpegQuality, {10, 34});
     qualityUpButton =
         arrowButton(qualityPanel, QStringLiteral("Button4"), QStringLiteral("↑"), {54, 36});
     qualityDownButton =
@@ -206,8 +203,8 @@ void SplitDialog::buildCentre() {
     centreWidthLabel =
         label(centrePanel, QStringLiteral("Label4"), QStringLiteral("除去する中心幅"), {170, 13});
     centreWidthEdit =
-        numberEdit(centrePanel, QStringLiteral("Edit5"), QStringLiteral("除去する中心幅"), 9999,
-                   kDefaultCentreWidth, {276, 9});
+        numberEdit(centrePanel, QStringLiteral("Edit5"), QStringLiteral("除去する中心幅"),
+                   model::kMaxCentreWidth, {276, 9});
     centreWidthUpButton =
         arrowButton(centrePanel, QStringLiteral("Button10"), QStringLiteral("↑"), {322, 11});
     centreWidthDownButton =
@@ -225,8 +222,9 @@ void SplitDialog::buildMargins() {
                                 QStringLiteral("余白除去する"), {10, 8, 130, 17}, false);
     thresholdLabel =
         label(marginsPanel, QStringLiteral("Label2"), QStringLiteral("余白のしきい値"), {30, 41});
-    thresholdEdit = numberEdit(marginsPanel, QStringLiteral("Edit3"),
-                               QStringLiteral("余白のしきい値"), 255, kDefaultThreshold, {120, 37});
+    thresholdEdit =
+        numberEdit(marginsPanel, QStringLiteral("Edit3"), QStringLiteral("余白のしきい値"),
+                   model::kMaxMarginThreshold, {120, 37});
     thresholdUpButton =
         arrowButton(marginsPanel, QStringLiteral("Button6"), QStringLiteral("↑"), {166, 39});
     thresholdDownButton =
@@ -234,7 +232,7 @@ void SplitDialog::buildMargins() {
     keptMarginLabel =
         label(marginsPanel, QStringLiteral("Label3"), QStringLiteral("残す余白幅"), {246, 41});
     keptMarginEdit = numberEdit(marginsPanel, QStringLiteral("Edit4"), QStringLiteral("残す余白幅"),
-                                9999, kDefaultKeptMargin, {320, 37});
+                                model::kMaxKeptMargin, {320, 37});
     keptMarginUpButton =
         arrowButton(marginsPanel, QStringLiteral("Button8"), QStringLiteral("↑"), {366, 39});
     keptMarginDownButton =
@@ -296,6 +294,11 @@ void SplitDialog::connectHandlers() {
             &SplitDialog::enableCentreForSplitMethod);
     connect(formatGroup, &RadioGroup::itemChosen, this, &SplitDialog::enableQualityForFormat);
     connect(batchTimer, &QTimer::timeout, this, &SplitDialog::commitNextItem);
+    for (NumberEdit* box : {qualityEdit, thresholdEdit, keptMarginEdit, centreWidthEdit}) {
+        connect(box, &NumberEdit::textChanged, this, [this] { emit boxesChanged(boxes()); });
+    }
+    // The chooser's folder becomes the destination.
+    connect(&chooser_, &FolderChooser::folderChosen, this, &SplitDialog::setDestination);
 }
 
 void SplitDialog::setHints() {
@@ -327,16 +330,16 @@ void SplitDialog::setDestination(const QString& folder) {
     destinationEdit->setText(folder);
 }
 
-SplitDialog::OptionTexts SplitDialog::optionTexts() const {
+model::SplitBoxes SplitDialog::boxes() const {
     return {qualityEdit->text(), thresholdEdit->text(), keptMarginEdit->text(),
             centreWidthEdit->text()};
 }
 
-void SplitDialog::setOptionTexts(const OptionTexts& texts) {
-    qualityEdit->setText(texts.quality);
-    thresholdEdit->setText(texts.threshold);
-    keptMarginEdit->setText(texts.keptMargin);
-    centreWidthEdit->setText(texts.centreWidth);
+void SplitDialog::setBoxes(const model::SplitBoxes& boxes) {
+    qualityEdit->setText(boxes.jpegQuality);
+    thresholdEdit->setText(boxes.marginThreshold);
+    keptMarginEdit->setText(boxes.keptMargin);
+    centreWidthEdit->setText(boxes.centreWidth);
 }
 
 void SplitDialog::openCompletionSound(const QString& fileName) {
@@ -349,28 +352,28 @@ bool SplitDialog::completionSoundOpened() const {
 
 // --- closing the dialog ---
 
-void SplitDialog::returnToMainWindow() {
-    QWidget& main = windows_.main->window();
-    main.setEnabled(true);
+void SplitDialog::returnToCatalogue() {
     // The item the status bar names becomes the list's current item again
     // and is selected; the other selected items stay selected. With no
     // current item (-1) the selection is left as it is rather than cleared,
     // so cancelling never throws away the user's marks.
-    windows_.main->reselect(state_.CurrentIndex);
+    catalogue_.reselect(catalogue_.current());
+    emit closed();
 }
 
 void SplitDialog::cancel() {
     hide();
-    returnToMainWindow();
+    returnToCatalogue();
 }
 
 void SplitDialog::closeEvent(QCloseEvent* event) {
-    returnToMainWindow();
+    returnToCatalogue();
     event->accept();
 }
 
 void SplitDialog::browseDestination() {
-    windows_.folderChooser->openFor(*this);
+    disableUntilClosed(*this, chooser_, &FolderChooser::closed);
+    chooser_.open();
 }
 
 // --- the interlocks ---
@@ -425,7 +428,32 @@ void SplitDialog::enableQualityForFormat() {
     qualityDownButton->setEnabled(jpeg);
 }
 
-split::SplitOptions SplitDialog::optionsFromControls() const {
+void SplitDialog::setOptions(const split::SplitOptions& options) {
+    destinationEdit->setText(options.destination);
+    sourceNamedSubfolderBox->setChecked(options.sourceNamedSubfolder);
+    copyUnselectedBox->setChecked(options.copyUnselected);
+    resaveUnselectedBox->setChecked(options.resaveUnselected);
+    soundOnCompletionBox->setChecked(options.soundOnCompletion);
+    splitMethodGroup->setItemIndex(static_cast<int>(options.direction));
+    removeCentreBox->setChecked(options.removeCentre);
+    centreWidthEdit->setText(QString::number(options.centreWidth));
+    removeMarginsBox->setChecked(options.removeMargins);
+    thresholdEdit->setText(QString::number(options.marginThreshold));
+    keptMarginEdit->setText(QString::number(options.keptMargin));
+    turnBox->setChecked(options.turn);
+    (options.turnDirection == split::TurnDirection::Right ? turnRightButton : turnLeftButton)
+        ->setChecked(true);
+    formatGroup->setItemIndex(static_cast<int>(options.format));
+    qualityEdit->setText(QString::number(options.jpegQuality));
+    // The interlocks, as the controls' own change handling would set them.
+    enableCentreForSplitMethod();
+    enableCentreControls();
+    enableMarginControls();
+    enableTurnDirections();
+    enableQualityForFormat();
+}
+
+split::SplitOptions SplitDialog::options() const {
     split::SplitOptions options;
     options.destination = destinationEdit->text();
     options.sourceNamedSubfolder = sourceNamedSubfolderBox->isChecked();
@@ -450,24 +478,22 @@ split::SplitOptions SplitDialog::optionsFromControls() const {
 // --- the batch ---
 
 void SplitDialog::restoreDefaultTexts() {
-    if (qualityEdit->text().isEmpty())
-        qualityEdit->setText(kDefaultQuality);
-    if (thresholdEdit->text().isEmpty())
-        thresholdEdit->setText(kDefaultThreshold);
-    if (keptMarginEdit->text().isEmpty())
-        keptMarginEdit->setText(kDefaultKeptMargin);
-    if (centreWidthEdit->text().isEmpty())
-        centreWidthEdit->setText(kDefaultCentreWidth);
+    const model::SplitBoxes designed = model::designedSplitBoxes();
+    for (const auto& [edit, text] : {std::pair{qualityEdit, designed.jpegQuality},
+                                     std::pair{thresholdEdit, designed.marginThreshold},
+                                     std::pair{keptMarginEdit, designed.keptMargin},
+                                     std::pair{centreWidthEdit, designed.centreWidth}}) {
+        if (edit->text().isEmpty())
+            edit->setText(text);
+    }
 }
 
 std::vector<split::SplitItem> SplitDialog::catalogueItems() const {
-    const MainWindowPort& catalogue = *windows_.main;
     std::vector<split::SplitItem> items;
-    items.reserve(static_cast<size_t>(catalogue.itemCount()));
-    for (int i = 0; i < catalogue.itemCount(); ++i) {
-        const QString caption = catalogue.caption(i);
-        items.push_back(split::SplitItem{imaging::joinPath(state_.CurrentFolder, caption), caption,
-                                         catalogue.isSelected(i)});
+    items.reserve(static_cast<size_t>(catalogue_.count()));
+    for (int i = 0; i < catalogue_.count(); ++i) {
+        items.push_back(
+            split::SplitItem{catalogue_.path(i), catalogue_.fileName(i), catalogue_.isSelected(i)});
     }
     return items;
 }
@@ -477,12 +503,15 @@ void SplitDialog::startBatch() {
     if (!QFileInfo(destinationEdit->text()).isDir())
         return;
 
-    batch_ = std::make_unique<split::SplitBatch>(optionsFromControls(), state_.CurrentFolder,
-                                                 catalogueItems());
+    batch_ = std::make_unique<split::SplitBatch>(options(), catalogue_.folder(), catalogueItems());
     // A folder that cannot be made shows up as failed writes.
     batch_->start();
 
-    windows_.noticeBox->showBatchProgress(split::progressText(batch_->number(), batch_->total()));
+    // Its キャンセル, or the OK of the batch's end, ends the dialog's work.
+    notices_.showBatchProgress(split::progressText(batch_->number(), batch_->total()), [this] {
+        stopBatch();
+        emit closed();
+    });
     hide();
     batchTimer->start();
 }
@@ -496,7 +525,7 @@ void SplitDialog::commitNextItem() {
     // still in work is looked at again at the next tick.
     if (batch_->commitNextIfReady()) {
         if (const auto line = batch_->progressLine())
-            windows_.noticeBox->updateBatchProgress(*line);
+            notices_.updateBatchProgress(*line);
     }
     if (batch_->finished())
         finishBatch();
@@ -508,8 +537,8 @@ void SplitDialog::finishBatch() {
         completionSound->play();
     }
     const split::BatchFailures& failures = batch_->failures();
-    windows_.noticeBox->showBatchEnd(split::completionMessage(failures.count()),
-                                     failures.count() > 0 ? failures.firstFileName() : QString());
+    notices_.showBatchEnd(split::completionMessage(failures.count()),
+                          failures.count() > 0 ? failures.firstFileName() : QString());
     stopBatch();
 }
 

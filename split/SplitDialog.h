@@ -1,13 +1,15 @@
 #pragma once
 
+#include "model/Settings.h"
 #include "model/SplitOptions.h"
 #include "split/SplitBatch.h"
-#include "widgets/WindowPorts.h"
 
 #include <QWidget>
 
 #include <memory>
 
+class FolderChooser;
+class NoticeBox;
 class NumberEdit;
 class QCheckBox;
 class QFrame;
@@ -19,42 +21,40 @@ class QRadioButton;
 class QSoundEffect;
 class QTimer;
 class RadioGroup;
-struct AppState;
+namespace model {
+class CatalogueModel;
+}
 
 // The split dialog: the options of a batch split job. OK hands them to a
-// split::SplitBatch over the catalogue and hides the dialog; the batch then
-// commits one item per tick of batchTimer, with the notice box showing its
-// progress and its end.
-class SplitDialog : public QWidget, public SplitDialogPort {
+// split::SplitBatch over the catalogue's items and hides the dialog; the
+// batch then commits one item per tick of batchTimer, with the notice box
+// showing its progress and its end. The dialog is done (closed()) when it
+// is cancelled or closed, or when the batch's notice is acknowledged.
+class SplitDialog : public QWidget {
     Q_OBJECT
 public:
-    // The four option boxes the settings file keeps, as typed.
-    struct OptionTexts {
-        QString quality;
-        QString threshold;
-        QString keptMargin;
-        QString centreWidth;
-    };
-
-    SplitDialog(AppState& state, Windows& windows);
+    SplitDialog(model::CatalogueModel& catalogue, NoticeBox& notices, FolderChooser& chooser);
     ~SplitDialog() override;
 
-    // --- what other windows ask of the dialog ---
-    QWidget& window() override { return *this; }
     // Shows the dialog in front with the focus on キャンセル.
     void open();
-    void stopBatch() override;
-    void setDestination(const QString& folder) override;
-    OptionTexts optionTexts() const;
+    // Stops a running batch before its next item.
+    void stopBatch();
+    // The destination folder box.
+    void setDestination(const QString& folder);
+    // The four number boxes the settings keep, as they hold their texts.
+    model::SplitBoxes boxes() const;
     // Sets the boxes as typing would (each box keeps its own rules).
-    void setOptionTexts(const OptionTexts& texts);
+    void setBoxes(const model::SplitBoxes& boxes);
+    // Every control from `options`.
+    void setOptions(const split::SplitOptions& options);
     // Opens the completion sound from `fileName`; without a file the player
     // stays unopened and the batch ends silently.
     void openCompletionSound(const QString& fileName);
     bool completionSoundOpened() const;
 
     // The options the controls show, as the batch takes them at OK.
-    split::SplitOptions optionsFromControls() const;
+    split::SplitOptions options() const;
     // The batch between OK and its end or cancel; null when none runs.
     const split::SplitBatch* runningBatch() const { return batch_.get(); }
     bool batchRunning() const { return batch_ != nullptr; }
@@ -120,6 +120,12 @@ public:
     QSoundEffect* completionSound = nullptr;
     QTimer* batchTimer = nullptr;
 
+signals:
+    // The text of a number box has changed.
+    void boxesChanged(const model::SplitBoxes& boxes);
+    // The dialog is done and gives control back.
+    void closed();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -146,11 +152,13 @@ private:
     void enableQualityForFormat();
 
     void restoreDefaultTexts();
-    void returnToMainWindow();
+    // Cancel and close: the item the status bar names is selected again.
+    void returnToCatalogue();
     std::vector<split::SplitItem> catalogueItems() const;
     void finishBatch();
 
-    AppState& state_;
-    Windows& windows_;
+    model::CatalogueModel& catalogue_;
+    NoticeBox& notices_;
+    FolderChooser& chooser_;
     std::unique_ptr<split::SplitBatch> batch_;
 };

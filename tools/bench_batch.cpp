@@ -93,13 +93,17 @@ int main(int argc, char** argv) {
 
     QDir::setCurrent(root.path());
     Program program;
-    MainWindow& main = *program.windows.mainWindow;
-    SplitDialog& dialog = *program.windows.splitDialog;
-    NoticeBox& notice = *program.windows.noticeBox;
+    MainWindow& main = program.mainWindow();
+    SplitDialog& dialog = program.splitDialog();
+    NoticeBox& notice = program.noticeBox();
     // The catalogue as the loader leaves it, every item selected.
-    program.state.CurrentFolder = book;
-    for (const QString& name : names)
+    model::CatalogueModel& catalogue = program.catalogue();
+    catalogue.beginLoading(book, static_cast<int>(names.size()), false);
+    for (const QString& name : names) {
+        catalogue.appendLoaded(name);
         main.catalogueList().addItem(name);
+    }
+    catalogue.endLoading(model::LoadingState::Phase::Loaded);
     main.catalogueList().selectAll();
 
     dialog.removeCentreBox->setChecked(true);
@@ -137,7 +141,7 @@ int main(int argc, char** argv) {
                 static_cast<long long>(longestPause));
 
     // The same work on one thread, item after item.
-    const split::SplitOptions options = dialog.optionsFromControls();
+    const split::SplitOptions options = dialog.options();
     const QString sequentialOut = root.filePath("sequential");
     QDir().mkpath(sequentialOut);
     std::vector<split::SplitItem> items;

@@ -118,8 +118,8 @@ struct LoadFigures {
 // Opens `folder` with the open command and OK, and runs the event loop
 // until the loading ends, noting every turn of the loop.
 LoadFigures loadThroughTheWindows(Program& program, const QString& folder, bool slowReading) {
-    MainWindow& main = *program.windows.mainWindow;
-    OpenFolderDialog& dialog = *program.windows.openFolderDialog;
+    MainWindow& main = program.mainWindow();
+    OpenFolderDialog& dialog = program.openFolderDialog();
     main.openAction->trigger();
     dialog.slowReadingBox->setChecked(slowReading);
     dialog.selectFolder(folder);
@@ -174,8 +174,8 @@ int main(int argc, char** argv) {
     QTemporaryDir start;
     QDir::setCurrent(start.path());
     Program program;
-    program.windows.mainWindow->show();
-    while (program.windows.mainWindow->startUpTimer->isActive())
+    program.mainWindow().show();
+    while (program.mainWindow().startUpTimer->isActive())
         QApplication::processEvents();
 
     for (const bool slowReading : {false, true}) {

@@ -19,7 +19,6 @@
 #include "program/Program.h"
 #include "split/SplitDialog.h"
 #include "trimming/TrimmingView.h"
-#include "widgets/AppState.h"
 
 #include <QApplication>
 #include <QDir>
@@ -65,14 +64,14 @@ bool fail(const char* what) {
 }
 
 bool shootAll(Program& program, const QString& book, const QString& pages, const QString& out) {
-    MainWindow& main = *program.windows.mainWindow;
+    MainWindow& main = program.mainWindow();
     main.show();
     if (!QTest::qWaitFor([&] { return !main.startUpTimer->isActive(); }, 5000))
         return fail("the program did not start");
 
     // The open-folder dialog on the demo book, then its OK.
     main.openFolder();
-    OpenFolderDialog& open = *program.windows.openFolderDialog;
+    OpenFolderDialog& open = program.openFolderDialog();
     open.selectFolder(book);
     if (!QTest::qWaitFor([&] { return open.fileCount() > 0; }, 5000))
         return fail("the demo book is not listed");
@@ -92,14 +91,14 @@ bool shootAll(Program& program, const QString& book, const QString& pages, const
         return false;
 
     // The split dialog, writing into the pages folder.
-    SplitDialog& split = *program.windows.splitDialog;
+    SplitDialog& split = program.splitDialog();
     main.openSplitDialog();
     split.setDestination(pages);
     if (!save(split, out, QStringLiteral("split-dialog.png")))
         return false;
 
     // Its folder chooser, opened by 参照.
-    FolderChooser& chooser = *program.windows.folderChooser;
+    FolderChooser& chooser = program.folderChooser();
     split.browseDestination();
     chooser.selectFolder(pages);
     if (!save(chooser, out, QStringLiteral("folder-chooser.png")))
@@ -107,7 +106,7 @@ bool shootAll(Program& program, const QString& book, const QString& pages, const
     chooser.cancelButton->click();
 
     // The batch: the notice box as its progress window, then at its end.
-    NoticeBox& notice = *program.windows.noticeBox;
+    NoticeBox& notice = program.noticeBox();
     split.startBatch();
     if (!split.batchRunning())
         return fail("the batch did not start");
@@ -124,12 +123,12 @@ bool shootAll(Program& program, const QString& book, const QString& pages, const
     list.setCurrentRow(2);
     main.takeCurrentFromKeys(Qt::Key_Right, Qt::NoModifier);
     main.openRenameDialog();
-    RenameDialog& rename = *program.windows.renameDialog;
+    RenameDialog& rename = program.renameDialog();
     if (!save(rename, out, QStringLiteral("rename-dialog.png")))
         return false;
     rename.cancel();
     main.openSettingsDialog();
-    SettingsDialog& settings = *program.windows.settingsDialog;
+    SettingsDialog& settings = program.settingsDialog();
     if (!save(settings, out, QStringLiteral("settings-dialog.png")))
         return false;
     settings.cancel();
@@ -138,7 +137,7 @@ bool shootAll(Program& program, const QString& book, const QString& pages, const
     // the keys a user would press: D and S move the top-left corner, the
     // arrows the bottom-right one, 6 the largest step.
     main.openTrimmingView();
-    TrimmingView& view = *program.windows.trimmingView;
+    TrimmingView& view = program.trimmingView();
     const QScreen& screen = *QGuiApplication::primaryScreen();
     if (!QTest::qWaitFor(
             [&] {

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "trimming/FrameFields.h"
 #include "trimming/ViewFit.h"
-#include "widgets/FrameFields.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "widgets/FrameFields.h"
+#include "trimming/FrameFields.h"
 
 #include <QString>
 

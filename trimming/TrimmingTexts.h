@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/Error.h"
+#include "trimming/FrameFields.h"
 #include "trimming/TrimNaming.h"
-#include "widgets/FrameFields.h"
 
 #include <QString>
 

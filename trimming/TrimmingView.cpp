@@ -1,16 +1,18 @@
 // Creation, showing and closing of the trimming view.
 #include "trimming/TrimmingView.h"
 
-#include "dialogs/OpenFolderDialog.h"
+#include "imaging/ImagingErrors.h"
 #include "imaging/PictureIo.h"
+#include "model/PictureSequence.h"
+#include "trimming/FrameKeys.h"
 #include "trimming/FrameMapping.h"
 #include "trimming/ViewFit.h"
 #include "trimming/ViewPicture.h"
 #include "trimming/ViewRenderer.h"
-#include "widgets/AppState.h"
 #include "widgets/FormLook.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
@@ -38,7 +40,8 @@ QRect screenGeometry(const QWidget& window) {
 
 }  // namespace
 
-TrimmingView::TrimmingView(AppState& state, Windows& windows) : state_(state), windows_(windows) {
+TrimmingView::TrimmingView() {
+    frame_.FrameStep = trimming::kInitialFrameStep;
     setObjectAndAccessibleName(*this, QStringLiteral("Form7"));
     // A title bar without a close button: double-clicking the picture closes.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
@@ -124,7 +127,7 @@ QList<QLabel*> TrimmingView::statusPanels() const {
 }
 
 void TrimmingView::showStepAndSwitches() {
-    stepPanel->setText(trimming::stepPanelText(state_.Frame.FrameStep));
+    stepPanel->setText(trimming::stepPanelText(frame_.FrameStep));
     showNextPanel->setText(trimming::showNextPanelText(showNext_));
     namingPanel->setText(trimming::namingPanelText(naming_));
 }
@@ -166,45 +169,48 @@ trimming::ViewFit TrimmingView::renderPicture(const QImage& picture) {
     return fit;
 }
 
-bool TrimmingView::showItem(const QString& path, const QString& caption, QString* error) {
+core::Status TrimmingView::showItems(model::PictureSequence& items) {
+    pictures_ = &items;
+    return showCurrent(Mode::Item);
+}
+
+core::Status TrimmingView::showPreview(model::PictureSequence& files) {
+    pictures_ = &files;
+    return showCurrent(Mode::Preview);
+}
+
+core::Status TrimmingView::showCurrent(Mode mode) {
+    const model::PictureSequence& pictures = *pictures_;
+    const QString path = pictures.path(pictures.current());
+    // An open view keeps its previous picture until it is closed.
+    if (!QFileInfo(path).isFile()) {
+        return imaging::errors::fileMissing();
+    }
     const auto picture = imaging::loadPicture(path);
     if (!picture) {
-        if (error != nullptr) {
-            *error = picture.error().message;
-        }
-        return false;
+        return picture.error();
+    }
+    shownPath_ = path;
+    shownName_ = pictures.fileName(pictures.current());
+    if (mode == Mode::Preview) {
+        statusBar->hide();
+        showOnScreen(false);
+        trimming::recordPreviewFit(frame_, renderPicture(picture.value()));
+        // A preview counts as a showing: the frame the catalogue had is kept.
+        startFrameAnew_ = false;
+        mode_ = Mode::Preview;
+        setWindowTitle(trimming::previewTitle(shownName_, picture->width(), picture->height()));
+        return core::success();
     }
     statusBar->show();
     showOnScreen(true);
     const trimming::ViewFit fit = renderPicture(picture.value());
-    trimming::showImage(state_.Frame, picture->width(), picture->height(), fit, startFrameAnew_);
+    trimming::showImage(frame_, picture->width(), picture->height(), fit, startFrameAnew_);
     startFrameAnew_ = false;
     mode_ = Mode::Item;
-    shownPath_ = path;
-    shownName_ = caption;
     drawFrame();
     refreshTitle();
-    return true;
-}
-
-bool TrimmingView::showPreview(const QString& path, const QString& name, QString* error) {
-    const auto picture = imaging::loadPicture(path);
-    if (!picture) {
-        if (error != nullptr) {
-            *error = picture.error().message;
-        }
-        return false;
-    }
-    statusBar->hide();
-    showOnScreen(false);
-    trimming::recordPreviewFit(state_.Frame, renderPicture(picture.value()));
-    // A preview counts as a showing: the frame the catalogue had is kept.
-    startFrameAnew_ = false;
-    mode_ = Mode::Preview;
-    shownPath_ = path;
-    shownName_ = name;
-    setWindowTitle(trimming::previewTitle(name, picture->width(), picture->height()));
-    return true;
+    return core::success();
 }
 
 void TrimmingView::followResize() {
@@ -218,25 +224,25 @@ void TrimmingView::followResize() {
         return;
     }
     if (mode_ == Mode::Preview) {
-        trimming::recordPreviewFit(state_.Frame, renderPicture(picture.value()));
+        trimming::recordPreviewFit(frame_, renderPicture(picture.value()));
         return;
     }
     const bool frameShown = pictureArea->outlineShown();
     const trimming::ViewFit fit = renderPicture(picture.value());
-    trimming::showImage(state_.Frame, picture->width(), picture->height(), fit, false);
+    trimming::showImage(frame_, picture->width(), picture->height(), fit, false);
     if (frameShown) {
         drawFrame();
     }
 }
 
 void TrimmingView::drawFrame() {
-    const FrameFields& frame = state_.Frame;
+    const FrameFields& frame = frame_;
     pictureArea->toggleOutline(
         {frame.ViewFrameLeft, frame.ViewFrameTop, frame.ViewFrameWidth, frame.ViewFrameHeight});
 }
 
 void TrimmingView::eraseFrame() {
-    const FrameFields& frame = state_.Frame;
+    const FrameFields& frame = frame_;
     const ViewPicture::Outline outline{frame.ViewFrameLeft, frame.ViewFrameTop,
                                        frame.ViewFrameWidth, frame.ViewFrameHeight};
     if (pictureArea->outlines().contains(outline)) {
@@ -245,7 +251,7 @@ void TrimmingView::eraseFrame() {
 }
 
 void TrimmingView::refreshTitle() {
-    setWindowTitle(trimming::trimmingTitle(shownName_, state_.Frame));
+    setWindowTitle(trimming::trimmingTitle(shownName_, frame_));
 }
 
 void TrimmingView::closeView() {
@@ -258,16 +264,10 @@ void TrimmingView::closeView() {
         }
     }
     pictureArea->clearPicture();
-    const Mode closed = mode_;
     mode_ = Mode::Hidden;
     hide();
-    if (closed == Mode::Item) {
-        windows_.main->window().setEnabled(true);
-    }
-    if (closed == Mode::Preview) {
-        statusBar->show();
-        windows_.openFolderDialog->setEnabled(true);
-    }
+    statusBar->show();
+    emit closed();
 }
 
 void TrimmingView::startFrameAnew() {

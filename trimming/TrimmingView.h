@@ -1,9 +1,10 @@
 #pragma once
 
+#include "core/Error.h"
+#include "trimming/FrameFields.h"
 #include "trimming/TrimNaming.h"
 #include "trimming/TrimSequence.h"
 #include "trimming/TrimmingTexts.h"
-#include "widgets/WindowPorts.h"
 
 #include <QList>
 #include <QSet>
@@ -15,7 +16,10 @@ class QLabel;
 class QStatusBar;
 class QTimer;
 class ViewPicture;
-struct AppState;
+
+namespace model {
+class PictureSequence;
+}  // namespace model
 
 namespace trimming {
 struct ViewFit;
@@ -25,16 +29,20 @@ struct ViewFit;
 // dotted frame the keyboard moves and resizes; Enter cuts the framed region
 // into the folder's "trimming" subfolder, Space copies the file there. The
 // open-folder dialog borrows it as its preview (without frame or status bar).
-class TrimmingView : public QWidget, public TrimmingViewPort {
+// Either way it shows the current picture of a sequence (the catalogue, or
+// the dialog's listing) and steps through it with X and Z.
+class TrimmingView : public QWidget {
     Q_OBJECT
 public:
-    // What the view shows: a catalogue item (opened from the main window,
-    // with frame and keys) or the open-folder dialog's preview.
+    // What the view shows: a catalogue item (with frame and keys) or the
+    // open-folder dialog's preview.
     enum class Mode { Hidden, Item, Preview };
 
-    TrimmingView(AppState& state, Windows& windows);
+    TrimmingView();
 
     Mode mode() const { return mode_; }
+    // The frame and its step, kept from one picture to the next.
+    const FrameFields& frame() const { return frame_; }
     const trimming::TrimSequence& sequence() const { return sequence_; }
     bool showsNext() const { return showNext_; }
     trimming::TrimNaming naming() const { return naming_; }
@@ -42,19 +50,21 @@ public:
     // the next catalogue showing starts the frame over the whole image.
     bool startsFrameAnew() const { return startFrameAnew_; }
 
-    // --- the port the dialogs use ---
-    QWidget& window() override { return *this; }
-    void closeView() override;
-    bool showPreview(const QString& path, const QString& name, QString* error) override;
-    void startFrameAnew() override;
+    // Closes the view (the picture's double-click, Esc).
+    void closeView();
+    // A folder was opened: the next catalogue showing starts the frame over
+    // the whole image.
+    void startFrameAnew();
 
-    // --- showing a catalogue item (the main window's openTrimmingView) ---
-    // Shows the picture at `path` maximised on the screen with the frame: the
-    // frame starts over the whole image on the first showing after start-up
-    // or a folder opening (startsFrameAnew), otherwise it is kept in image
-    // pixels and remapped. False, with the decoder's message, when the file
-    // cannot be read; nothing changes then.
-    bool showItem(const QString& path, const QString& caption, QString* error);
+    // Shows the current item of `items` (the catalogue) maximised on the
+    // screen with the frame: the frame starts over the whole image on the
+    // first showing after start-up or a folder opening (startsFrameAnew),
+    // otherwise it is kept in image pixels and remapped. The error says why
+    // the file cannot be shown; nothing changes then.
+    core::Status showItems(model::PictureSequence& items);
+    // Shows the current file of `files` (the open-folder dialog's listing)
+    // as its preview, without frame or status bar.
+    core::Status showPreview(model::PictureSequence& files);
 
     // The tick of the trim and copy sequence (the sequence timer's timeout):
     // does the current phase's step and shows the next phase.
@@ -74,6 +84,13 @@ public:
     std::array<QLabel*, trimming::kStatusPanelCount - 3> keyHintPanels{};
     // Ticks through the sequence's phases, at each phase's interval.
     QTimer* sequenceTimer = nullptr;
+
+signals:
+    // The view has closed.
+    void closed();
+    // A step (X, Z, or the step after a save) reached a picture that cannot
+    // be shown, for `reason`; the view stays as it was.
+    void stepFailed(const QString& reason);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -113,10 +130,10 @@ private:
     void moveOrResizeFrame(int key, Qt::KeyboardModifiers modifiers);
     // Key-up: the commands that act once per press.
     void runKeyCommand(int key, Qt::KeyboardModifiers modifiers);
-    // X (+1) and Z (-1): the next or previous catalogue item or dialog entry.
+    // X (+1) and Z (-1): the next or previous picture of the sequence.
     void step(int direction);
-    void stepCatalogue(int direction);
-    void stepPreview(int direction);
+    // The current picture of the sequence, shown in `mode`.
+    core::Status showCurrent(Mode mode);
     // R: the frame over the whole image.
     void resetFrame();
     void toggleShowNext();
@@ -126,10 +143,10 @@ private:
     void copy();
     // The message panel and the timer as the sequence's phase says.
     void showSequence();
-    QString currentCaption() const;
+    QString currentFileName() const;
 
-    AppState& state_;
-    Windows& windows_;
+    model::PictureSequence* pictures_ = nullptr;
+    FrameFields frame_;
     Mode mode_ = Mode::Hidden;
     QString shownPath_;
     QString shownName_;

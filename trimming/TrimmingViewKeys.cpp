@@ -2,12 +2,11 @@
 // every auto-repeat), key-up runs the commands that act once per press.
 #include "trimming/TrimmingView.h"
 
-#include "dialogs/OpenFolderDialog.h"
+#include "model/PictureSequence.h"
 #include "trimming/FrameKeys.h"
 #include "trimming/FrameMapping.h"
 #include "trimming/PhysicalKey.h"
 #include "trimming/StepTarget.h"
-#include "widgets/AppState.h"
 
 #include <QKeyEvent>
 
@@ -51,10 +50,10 @@ void TrimmingView::moveOrResizeFrame(int key, Qt::KeyboardModifiers modifiers) {
         return;
     }
     if (const auto frameKey = trimming::frameKeyOf(key)) {
-        FrameFields moved = state_.Frame;
+        FrameFields moved = frame_;
         if (trimming::applyFrameKey(moved, *frameKey, modifiers.testFlag(Qt::ShiftModifier))) {
             eraseFrame();
-            state_.Frame = moved;
+            frame_ = moved;
             drawFrame();
         }
     }
@@ -78,7 +77,7 @@ void TrimmingView::runKeyCommand(int key, Qt::KeyboardModifiers modifiers) {
         resetFrame();
     }
     if (const auto frameStep = trimming::frameStepForKey(key, modifiers)) {
-        state_.Frame.FrameStep = *frameStep;
+        frame_.FrameStep = *frameStep;
     }
     if (key == Qt::Key_T) {
         toggleShowNext();
@@ -97,40 +96,27 @@ void TrimmingView::runKeyCommand(int key, Qt::KeyboardModifiers modifiers) {
 }
 
 void TrimmingView::step(int direction) {
-    if (mode_ == Mode::Item) {
-        stepCatalogue(direction);
-    } else if (mode_ == Mode::Preview) {
-        stepPreview(direction);
+    if (mode_ == Mode::Hidden || pictures_ == nullptr) {
+        return;
     }
-}
-
-void TrimmingView::stepCatalogue(int direction) {
+    model::PictureSequence& pictures = *pictures_;
     const auto target =
-        trimming::stepTarget(windows_.main->lowestSelectedItem(), state_.CurrentIndex,
-                             windows_.main->thumbnailCount(), direction);
+        trimming::stepTarget(pictures.stepFrom(), pictures.current(), pictures.count(), direction);
     if (!target) {
         return;
     }
-    eraseFrame();
-    state_.CurrentIndex = *target;
-    windows_.main->selectOnly(*target);
-    windows_.main->openTrimmingView();
-}
-
-void TrimmingView::stepPreview(int direction) {
-    OpenFolderDialog& dialog = *windows_.openFolderDialog;
-    const int entry = dialog.selectedIndex();
-    const auto target = trimming::stepTarget(entry, entry, dialog.fileCount(), direction);
-    if (!target) {
-        return;
+    if (mode_ == Mode::Item) {
+        eraseFrame();
     }
-    dialog.setSelectedIndex(*target);
-    dialog.openPreviewOfSelected();
+    pictures.setCurrent(*target);
+    if (const core::Status shown = showCurrent(mode_); !shown) {
+        emit stepFailed(shown.error().message);
+    }
 }
 
 void TrimmingView::resetFrame() {
     eraseFrame();
-    trimming::startWholeImage(state_.Frame);
+    trimming::startWholeImage(frame_);
     drawFrame();
 }
 

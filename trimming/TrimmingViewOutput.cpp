@@ -3,14 +3,14 @@
 // the timer show what the phase says.
 #include "trimming/TrimmingView.h"
 
+#include "model/PictureSequence.h"
 #include "trimming/TrimOutput.h"
-#include "widgets/AppState.h"
 
 #include <QLabel>
 #include <QTimer>
 
 void TrimmingView::trim() {
-    sequence_.startTrim(state_.Frame);
+    sequence_.startTrim(frame_);
     showSequence();
 }
 
@@ -32,8 +32,8 @@ void TrimmingView::showSequence() {
     sequenceTimer->start(sequence_.interval());
 }
 
-QString TrimmingView::currentCaption() const {
-    return windows_.main->caption(state_.CurrentIndex);
+QString TrimmingView::currentFileName() const {
+    return pictures_ != nullptr ? pictures_->fileName(pictures_->current()) : QString();
 }
 
 void TrimmingView::advanceSequence() {
@@ -41,8 +41,8 @@ void TrimmingView::advanceSequence() {
         case trimming::TickAction::None:
             return;
         case trimming::TickAction::Trim: {
-            const auto saved = trimming::trimAndSave(state_.CurrentFolder, currentCaption(),
-                                                     state_.Frame, naming_);
+            const auto saved =
+                trimming::trimAndSave(pictures_->folder(), currentFileName(), frame_, naming_);
             if (saved) {
                 sequence_.saved();
             } else {
@@ -52,7 +52,7 @@ void TrimmingView::advanceSequence() {
         }
         case trimming::TickAction::Copy: {
             const auto copied =
-                trimming::copyToTrimmingFolder(state_.CurrentFolder, currentCaption());
+                trimming::copyToTrimmingFolder(pictures_->folder(), currentFileName());
             if (copied) {
                 sequence_.saved();
             } else {
@@ -68,7 +68,7 @@ void TrimmingView::advanceSequence() {
             showSequence();
             // A view closed meanwhile is not opened again for the next image.
             if (isVisible() && mode_ == Mode::Item && showNext_) {
-                stepCatalogue(1);
+                step(1);
             }
             return;
         case trimming::TickAction::HideMessage:

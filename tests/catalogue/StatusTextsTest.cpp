@@ -13,14 +13,14 @@ TEST(StatusTexts, PanelTexts) {
 }
 
 TEST(StatusTexts, EachLoadPhaseHasItsPanelTextAndOnlyARunningLoadingIsBusy) {
-    using Phase = catalogue::LoadingState::Phase;
+    using Phase = model::LoadingState::Phase;
     const std::pair<Phase, QString> phases[] = {{Phase::Idle, QString()},
                                                 {Phase::Running, QString("読込中")},
                                                 {Phase::Loaded, QString("読込完了")},
                                                 {Phase::Interrupted, QString("読込中断")}};
     for (const auto& [phase, text] : phases) {
         EXPECT_EQ(catalogue::loadPhaseText(phase), text);
-        const catalogue::LoadingState state{phase};
+        const model::LoadingState state{phase};
         EXPECT_EQ(state.running(), phase == Phase::Running) << text.toStdString();
     }
 }

@@ -5,9 +5,11 @@
 #include "catalogue/StatusTexts.h"
 #include "dialogs/NoticeBox.h"
 #include "dialogs/OpenFolderDialog.h"
+#include "trimming/TrimmingView.h"
 
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -121,4 +123,12 @@ void ProgramFixture::clickEmptySpace() {
 
 void ProgramFixture::keyInList(Qt::Key key, Qt::KeyboardModifiers modifiers) {
     QTest::keyClick(&list(), key, modifiers);
+}
+
+bool ProgramFixture::showInTrimmingView(const QString& path) {
+    const QFileInfo file(path);
+    shownPictures_.list(file.absolutePath());
+    shownPictures_.setCurrent(
+        static_cast<int>(shownPictures_.fileNames().indexOf(file.fileName())));
+    return trimmingView().showItems(shownPictures_).ok();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/ListedPictures.h"
 #include "program/Program.h"
 
 #include <QString>
@@ -41,15 +42,16 @@ protected:
     QString startFolder() const { return start_.path(); }
     QString pathInStart(const QString& name) const;
 
-    AppState& state() { return program_->state; }
-    MainWindow& mainWindow() { return *program_->windows.mainWindow; }
-    OpenFolderDialog& openFolderDialog() { return *program_->windows.openFolderDialog; }
-    SplitDialog& splitDialog() { return *program_->windows.splitDialog; }
-    RenameDialog& renameDialog() { return *program_->windows.renameDialog; }
-    SettingsDialog& settingsDialog() { return *program_->windows.settingsDialog; }
-    NoticeBox& noticeBox() { return *program_->windows.noticeBox; }
-    TrimmingView& trimmingView() { return *program_->windows.trimmingView; }
-    FolderChooser& folderChooser() { return *program_->windows.folderChooser; }
+    model::CatalogueModel& catalogue() { return program_->catalogue(); }
+    const model::Settings& settings() { return program_->settings(); }
+    MainWindow& mainWindow() { return program_->mainWindow(); }
+    OpenFolderDialog& openFolderDialog() { return program_->openFolderDialog(); }
+    SplitDialog& splitDialog() { return program_->splitDialog(); }
+    RenameDialog& renameDialog() { return program_->renameDialog(); }
+    SettingsDialog& settingsDialog() { return program_->settingsDialog(); }
+    NoticeBox& noticeBox() { return program_->noticeBox(); }
+    TrimmingView& trimmingView() { return program_->trimmingView(); }
+    FolderChooser& folderChooser() { return program_->folderChooser(); }
 
     // The open command, then `folder` selected in the open-folder dialog's
     // tree and listed.
@@ -58,6 +60,10 @@ protected:
     void startLoading(const QString& folder);
     // ... and waits until every thumbnail is loaded.
     void loadFolder(const QString& folder);
+
+    // Shows the picture file at `path` in the trimming view with its frame,
+    // as a catalogue item is shown; true when it is shown.
+    bool showInTrimmingView(const QString& path);
 
     // The catalogue as the user sees it and drives it.
     CatalogueList& list();
@@ -83,6 +89,8 @@ protected:
 
 private:
     QTemporaryDir start_;
+    // The pictures showInTrimmingView steps through.
+    model::ListedPictures shownPictures_;
     QString previousFolder_;
 };
 

@@ -8,7 +8,6 @@
 #include "model/SettingsRecord.h"
 #include "split/SplitDialog.h"
 #include "tests/support/TestFiles.h"
-#include "widgets/AppState.h"
 
 #include <QApplication>
 #include <QDir>
@@ -32,7 +31,7 @@ protected:
     }
     void openChooser() {
         splitDialog().show();
-        folderChooser().openFor(splitDialog());
+        splitDialog().browseDestination();
         ASSERT_TRUE(folderChooser().isVisible());
     }
     void click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
@@ -94,11 +93,10 @@ TEST_F(FolderChooserTest, SetAsDefaultThenCancelKeepsTheDestination) {
     click(folderChooser().setDefaultButton);
     ASSERT_TRUE(noticeShown());
     EXPECT_EQ(noticeText(), "設定しました");
-    EXPECT_EQ(noticeBox().returnTo(), NoticeBox::ReturnTo::FolderChooser);
     EXPECT_FALSE(folderChooser().isEnabled());
     pressNoticeOk();
     EXPECT_TRUE(folderChooser().isEnabled());
-    EXPECT_EQ(state().DefaultSaveFolder, folder("scans/vol1"));
+    EXPECT_EQ(settings().defaultSaveFolder, folder("scans/vol1"));
     click(folderChooser().cancelButton);
     EXPECT_EQ(destination(), "/before");
 
@@ -148,7 +146,7 @@ TEST_F(ChooserDefaultAtStartUp, AnExistingDefaultIsSelected) {
     startWithSaveFolder(folder("scans/vol1"));
     EXPECT_EQ(folderChooser().folderTree->selectedFolder(), folder("scans/vol1"));
     EXPECT_EQ(destination(), folder("scans/vol1"));
-    EXPECT_EQ(state().DefaultSaveFolder, folder("scans/vol1"));
+    EXPECT_EQ(settings().defaultSaveFolder, folder("scans/vol1"));
 }
 
 TEST_F(ChooserDefaultAtStartUp, AMissingDefaultIsIgnored) {
@@ -156,7 +154,7 @@ TEST_F(ChooserDefaultAtStartUp, AMissingDefaultIsIgnored) {
     EXPECT_EQ(folderChooser().folderTree->selectedFolder(),
               QDir::toNativeSeparators(QDir::homePath()));
     EXPECT_EQ(destination(), "");
-    EXPECT_EQ(state().DefaultSaveFolder, "");
+    EXPECT_EQ(settings().defaultSaveFolder, "");
 }
 
 }  // namespace

@@ -12,7 +12,6 @@
 #include "dialogs/OpenFolderDialog.h"
 #include "imaging/PictureIo.h"
 #include "tests/support/TestFiles.h"
-#include "widgets/AppState.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -40,7 +39,7 @@ protected:
     void expectEndedWithNothingSelected(const QString& panel0) {
         EXPECT_EQ(panel(0), panel0);
         EXPECT_FALSE(mainWindow().loadingTimer->isActive());
-        EXPECT_EQ(state().CurrentIndex, -1);
+        EXPECT_EQ(catalogue().current(), -1);
         EXPECT_EQ(selectedCount(), 0);
     }
 };
@@ -48,13 +47,13 @@ protected:
 TEST_F(Loading, OneFileIsAddedAndEndsTheLoadingInTheSameTick) {
     writeJpeg(QStringLiteral("wide.jpg"), patternImage(3000, 2000));
     startLoading(folder());
-    EXPECT_EQ(mainWindow().loadingState().next, 0);
+    EXPECT_EQ(catalogue().loading().next, 0);
     waitUntilLoaded();
     ASSERT_EQ(captions(), QStringList({"wide.jpg"}));
     expectEndedWithNothingSelected(QStringLiteral("読込完了"));
     EXPECT_EQ(panel(1), "");
-    EXPECT_EQ(mainWindow().loadingState().next, 1);
-    EXPECT_EQ(mainWindow().thumbnailCount(), 1);
+    EXPECT_EQ(catalogue().loading().next, 1);
+    EXPECT_EQ(list().count(), 1);
 
     // 3000 x 2000 in 80: 80 x 53 at (0, 13), on the list's background.
     const QImage shown = thumbnail(0);
@@ -123,11 +122,10 @@ TEST_F(Loading, AFileGoneMidLoadStopsWithANotice) {
     ASSERT_TRUE(waitFor([this] { return noticeShown(); }));
     EXPECT_EQ(noticeText(), "見当たらないファイルがあります");
     EXPECT_EQ(noticeLine(), "読込を中断します");
-    EXPECT_EQ(noticeBox().returnTo(), NoticeBox::ReturnTo::MainWindow);
     EXPECT_FALSE(mainWindow().isEnabled());
     EXPECT_EQ(itemCount(), gone);
     EXPECT_EQ(caption(gone - 1), QStringLiteral("p%1.jpg").arg(gone));
-    EXPECT_EQ(mainWindow().loadingState().next, 16);
+    EXPECT_EQ(catalogue().loading().next, 16);
     expectEndedWithNothingSelected(QStringLiteral("読込完了"));
     pressNoticeOk();
     EXPECT_TRUE(mainWindow().isEnabled());

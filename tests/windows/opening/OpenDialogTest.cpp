@@ -11,7 +11,6 @@
 #include "model/SettingsRecord.h"
 #include "tests/support/TestFiles.h"
 #include "trimming/TrimmingView.h"
-#include "widgets/AppState.h"
 #include "widgets/NumberEdit.h"
 
 #include <QAction>
@@ -152,9 +151,8 @@ TEST_F(OpenDialog, SetAsDefaultRemembersTheFolderWithANotice) {
     QTest::mouseClick(openFolderDialog().setDefaultButton, Qt::LeftButton);
     ASSERT_TRUE(noticeShown());
     EXPECT_EQ(noticeText(), "設定しました");
-    EXPECT_EQ(noticeBox().returnTo(), NoticeBox::ReturnTo::OpenFolderDialog);
     EXPECT_FALSE(openFolderDialog().isEnabled());
-    EXPECT_EQ(state().DefaultOpenFolder, folder());
+    EXPECT_EQ(settings().defaultOpenFolder, folder());
     pressNoticeOk();
     EXPECT_TRUE(openFolderDialog().isEnabled());
     EXPECT_TRUE(openFolderDialog().isVisible());
@@ -170,7 +168,7 @@ TEST_F(OpenDialog, CancelAndCloseLeaveTheCatalogueAsItWas) {
     EXPECT_FALSE(openFolderDialog().isVisible());
     EXPECT_TRUE(mainWindow().isEnabled());
     EXPECT_EQ(panel(0), "");
-    EXPECT_EQ(state().CurrentFolder, "");
+    EXPECT_EQ(catalogue().folder(), "");
 }
 
 TEST_F(OpenDialog, OkWithoutFilesOrWithoutAFolderDoesNothing) {
@@ -188,7 +186,7 @@ TEST_F(OpenDialog, OkWithoutFilesOrWithoutAFolderDoesNothing) {
     QTest::mouseClick(openFolderDialog().okButton, Qt::LeftButton);
     EXPECT_TRUE(openFolderDialog().isVisible());
     EXPECT_FALSE(noticeShown());
-    EXPECT_EQ(state().CurrentFolder, "");
+    EXPECT_EQ(catalogue().folder(), "");
 }
 
 TEST_F(OpenDialog, AtMost9999FilesCanBeOpened) {
@@ -199,7 +197,6 @@ TEST_F(OpenDialog, AtMost9999FilesCanBeOpened) {
     QTest::mouseClick(openFolderDialog().okButton, Qt::LeftButton);
     ASSERT_TRUE(noticeShown());
     EXPECT_EQ(noticeText(), "開けるファイル数は9999までです");
-    EXPECT_EQ(noticeBox().returnTo(), NoticeBox::ReturnTo::OpenFolderDialog);
     EXPECT_FALSE(openFolderDialog().isEnabled());
     pressNoticeOk();
     EXPECT_TRUE(openFolderDialog().isVisible());
@@ -212,7 +209,7 @@ TEST_F(OpenDialog, AtMost9999FilesCanBeOpened) {
     EXPECT_FALSE(noticeShown());
     EXPECT_FALSE(openFolderDialog().isVisible());
     EXPECT_EQ(panel(0), "読込中");
-    EXPECT_EQ(state().CurrentFolder, folder());
+    EXPECT_EQ(catalogue().folder(), folder());
     mainWindow().abortLoading();
     EXPECT_EQ(panel(0), "読込中断");
 }
@@ -223,7 +220,7 @@ TEST_F(OpenDialog, OkHandsTheFolderAndTheThumbnailSizeToTheLoader) {
     trimmingView().setWindowTitle(QStringLiteral("p9.jpg"));
     openDialogOn(folder());
     QTest::mouseClick(openFolderDialog().okButton, Qt::LeftButton);
-    EXPECT_EQ(state().CurrentFolder, folder());
+    EXPECT_EQ(catalogue().folder(), folder());
     EXPECT_TRUE(trimmingView().windowTitle().isEmpty());
     EXPECT_TRUE(mainWindow().isEnabled());
     EXPECT_EQ(mainWindow().catalogueList().iconSize(), QSize(100, 100));
@@ -258,7 +255,7 @@ protected:
 TEST_F(OpenDialogDefault, AnExistingDefaultIsShownAtTheFirstOpening) {
     writeEmpty(QStringLiteral("p1.jpg"));
     startWithOpenFolder(folder());
-    EXPECT_EQ(state().DefaultOpenFolder, folder());
+    EXPECT_EQ(settings().defaultOpenFolder, folder());
     mainWindow().openAction->trigger();
     EXPECT_EQ(openFolderDialog().folderTree->selectedFolder(), folder());
     EXPECT_EQ(openFolderDialog().fileCountLabel->text(), "1 Files");
@@ -266,7 +263,7 @@ TEST_F(OpenDialogDefault, AnExistingDefaultIsShownAtTheFirstOpening) {
 
 TEST_F(OpenDialogDefault, AMissingDefaultLeavesTheHomeFolderSelected) {
     startWithOpenFolder(file(QStringLiteral("gone")));
-    EXPECT_EQ(state().DefaultOpenFolder, "");
+    EXPECT_EQ(settings().defaultOpenFolder, "");
     mainWindow().openAction->trigger();
     EXPECT_EQ(openFolderDialog().folderTree->selectedFolder(),
               QDir::toNativeSeparators(QDir::homePath()));

@@ -42,7 +42,6 @@ protected:
     void expectRangeNotice() {
         ASSERT_TRUE(noticeShown());
         EXPECT_EQ(noticeText(), "サムネイルは20から150までです");
-        EXPECT_EQ(noticeBox().returnTo(), NoticeBox::ReturnTo::SettingsDialog);
         EXPECT_FALSE(settingsDialog().isEnabled());
         EXPECT_TRUE(settingsDialog().isVisible());
         pressNoticeOk();

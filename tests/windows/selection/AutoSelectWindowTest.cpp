@@ -5,7 +5,6 @@
 #include "catalogue/StatusTexts.h"
 #include "dialogs/SettingsDialog.h"
 #include "tests/support/TestFiles.h"
-#include "widgets/AppState.h"
 #include "widgets/NumberEdit.h"
 
 #include <QAction>
@@ -48,7 +47,7 @@ protected:
 
 TEST_F(AutoSelectWindowTest, SelectsWithinTheToleranceBothBoundsIncluded) {
     EXPECT_EQ(autoSelect(Sample), (Rows{Sample, Match, SameSize}));
-    EXPECT_EQ(state().CurrentIndex, Sample);
+    EXPECT_EQ(catalogue().current(), Sample);
     EXPECT_EQ(focusedRow(), Sample);
     EXPECT_EQ(panel(1), catalogue::unreadableFilesText(1));
     EXPECT_EQ(autoSelect(Portrait), (Rows{Portrait}));
@@ -79,14 +78,14 @@ TEST_F(AutoSelectWindowTest, SampleMustBeOneReadableSelectedPicture) {
     clickItem(Sample);
     clickItem(TooWide, Qt::ControlModifier);
     clickItem(TooWide, Qt::ControlModifier);
-    ASSERT_EQ(state().CurrentIndex, TooWide);
+    ASSERT_EQ(catalogue().current(), TooWide);
     ASSERT_EQ(selectedRows(), Rows{Sample});
     mainWindow().autoSelectAction->trigger();
     EXPECT_EQ(selectedRows(), (Rows{Match, TooWide}));
 
     // After an inversion nothing is current: the one selected item is the sample.
     clickEmptySpace();
-    ASSERT_EQ(state().CurrentIndex, -1);
+    ASSERT_EQ(catalogue().current(), -1);
     for (int row = 0; row < ItemCount; ++row) {
         if (row != Match)
             list().item(row)->setSelected(true);

@@ -4,7 +4,6 @@
 #include "catalogue/MainWindow.h"
 #include "dialogs/RenameDialog.h"
 #include "tests/support/TestFiles.h"
-#include "widgets/AppState.h"
 
 #include <QApplication>
 #include <QDir>
@@ -77,7 +76,7 @@ TEST_F(RenameDialogTest, RenamesTheFileAndOnlyTheCurrentCaption) {
     EXPECT_EQ(item(2).text(), QStringLiteral("第3章 扉.jpg"));
     EXPECT_EQ(item(3).text(), QStringLiteral("p04.jpg"));
     EXPECT_EQ(panel(1), QStringLiteral(" [No.3]  第3章 扉.jpg"));
-    EXPECT_EQ(state().CurrentIndex, 2);
+    EXPECT_EQ(catalogue().current(), 2);
     EXPECT_EQ(selectedRows(), (Rows{2, 3}));
 }
 

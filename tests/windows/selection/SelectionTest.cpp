@@ -3,7 +3,6 @@
 #include "catalogue/CatalogueList.h"
 #include "catalogue/MainWindow.h"
 #include "dialogs/RenameDialog.h"
-#include "widgets/AppState.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -27,7 +26,7 @@ TEST_F(SelectionTest, PressesSetTheCurrentItemAndThePanels) {
     EXPECT_EQ(panel(0), kSplittable);
     EXPECT_EQ(panel(1), QStringLiteral(" [No.1]  p01.jpg"));
     clickItem(11, Qt::ControlModifier);
-    EXPECT_EQ(state().CurrentIndex, 11);
+    EXPECT_EQ(catalogue().current(), 11);
     EXPECT_EQ(panel(1), QStringLiteral(" 2 ヶ所選択"));
     // A plain click on one of them keeps only it, without a caption edit.
     clickItem(11);
@@ -40,11 +39,11 @@ TEST_F(SelectionTest, PressesSetTheCurrentItemAndThePanels) {
     clickItem(5);
     clickItem(5, Qt::ControlModifier);
     EXPECT_EQ(selectedRows(), Rows{});
-    EXPECT_EQ(state().CurrentIndex, 5);
+    EXPECT_EQ(catalogue().current(), 5);
     EXPECT_EQ(panel(1), QStringLiteral(" [No.6]  p06.jpg"));
 
     clickEmptySpace();
-    EXPECT_EQ(state().CurrentIndex, -1);
+    EXPECT_EQ(catalogue().current(), -1);
     EXPECT_EQ(panel(0) + panel(1), QString());
     EXPECT_EQ(focusedRow(), -1);
     mainWindow().renameAction->trigger();  // nothing current: no rename
@@ -58,7 +57,7 @@ TEST_F(SelectionTest, KeysMakeTheLowestSelectedItemCurrent) {
         keyInList(Qt::Key_Right, Qt::ShiftModifier);
     EXPECT_EQ(selectedRows(), (Rows{4, 5, 6, 7}));
     EXPECT_EQ(focusedRow(), 7);
-    EXPECT_EQ(state().CurrentIndex, 4);
+    EXPECT_EQ(catalogue().current(), 4);
     EXPECT_EQ(panel(1), QStringLiteral(" 4 ヶ所選択"));
 
     keyInList(Qt::Key_Escape);  // idle: nothing changes
@@ -67,7 +66,7 @@ TEST_F(SelectionTest, KeysMakeTheLowestSelectedItemCurrent) {
 
     keyInList(Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(selectedRows().size(), 25u);
-    EXPECT_EQ(state().CurrentIndex, 0);
+    EXPECT_EQ(catalogue().current(), 0);
     EXPECT_EQ(panel(1), QStringLiteral(" 25 ヶ所選択"));
 
     // Keys that leave nothing selected: nothing current, no focus.
@@ -75,7 +74,7 @@ TEST_F(SelectionTest, KeysMakeTheLowestSelectedItemCurrent) {
     EXPECT_EQ(selectedRows(), Rows{8});
     keyInList(Qt::Key_Space, Qt::ControlModifier);
     EXPECT_EQ(selectedRows(), Rows{});
-    EXPECT_EQ(state().CurrentIndex, -1);
+    EXPECT_EQ(catalogue().current(), -1);
     EXPECT_EQ(panel(0) + panel(1), QString());
     EXPECT_EQ(focusedRow(), -1);
 }
@@ -90,7 +89,7 @@ TEST_F(SelectionTest, InvertFocusesTheLastItemItSelects) {
     load(10);
     mainWindow().invertSelectionAction->trigger();  // fresh catalogue: all selected, none current
     EXPECT_EQ(selectedRows().size(), 10u);
-    EXPECT_EQ(state().CurrentIndex, -1);
+    EXPECT_EQ(catalogue().current(), -1);
     mainWindow().renameAction->trigger();
     EXPECT_FALSE(renameDialog().isVisible());
 
@@ -101,7 +100,7 @@ TEST_F(SelectionTest, InvertFocusesTheLastItemItSelects) {
     mainWindow().invertSelectionAction->trigger();
     EXPECT_EQ(selectedRows(), (Rows{2, 3, 4, 5, 6, 7, 8, 9}));
     EXPECT_EQ(focusedRow(), 9);
-    EXPECT_EQ(state().CurrentIndex, 1);
+    EXPECT_EQ(catalogue().current(), 1);
     EXPECT_EQ(panel(0) + panel(1), panels);
 }
 
@@ -145,7 +144,7 @@ TEST_F(SelectionTest, WhileLoadingOnlyEscWorks) {
     EXPECT_EQ(selectedRows(), loaderSelection);
     clickItem(0);
     keyInList(Qt::Key_A, Qt::ControlModifier);
-    EXPECT_EQ(state().CurrentIndex, -1);
+    EXPECT_EQ(catalogue().current(), -1);
     EXPECT_EQ(panel(0), QStringLiteral("読込中"));
 
     keyInList(Qt::Key_Escape);

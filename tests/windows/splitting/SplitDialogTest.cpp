@@ -9,7 +9,6 @@
 #include "split/Rotation.h"
 #include "split/SplitDialog.h"
 #include "tests/support/TestFiles.h"
-#include "widgets/AppState.h"
 #include "widgets/NumberEdit.h"
 
 #include <QAction>
@@ -233,7 +232,7 @@ TEST_F(SplitDialogTest, CancelAndCloseGiveTheMainWindowBackWithItsCurrentItem) {
     loadFive();
     clickItem(3);
     keyInList(Qt::Key_A, Qt::ControlModifier);
-    ASSERT_EQ(state().CurrentIndex, 0);
+    ASSERT_EQ(catalogue().current(), 0);
     ASSERT_EQ(selectedRows(), (Rows{0, 1, 2, 3, 4}));
     openSplitDialog();
     click(splitDialog().cancelButton);
@@ -245,7 +244,7 @@ TEST_F(SplitDialogTest, CancelAndCloseGiveTheMainWindowBackWithItsCurrentItem) {
     // No current item: the marks stay as they are.
     clickItem(2);
     QTest::mouseClick(list().viewport(), Qt::LeftButton, Qt::NoModifier, emptyPoint());
-    ASSERT_EQ(state().CurrentIndex, -1);
+    ASSERT_EQ(catalogue().current(), -1);
     mainWindow().invertSelectionAction->trigger();
     const Rows inverted = selectedRows();
     ASSERT_FALSE(inverted.empty());
@@ -294,7 +293,7 @@ TEST_F(SplitDialogTest, MarginAndTurnControlsGiveTheBatchTheirValues) {
     }
     click(d.removeMarginsBox);
     typeInto(d.keptMarginEdit, "2");
-    split::SplitOptions options = d.optionsFromControls();
+    split::SplitOptions options = d.options();
     EXPECT_TRUE(options.removeMargins);
     EXPECT_EQ(split::removeMargins(page, options.marginThreshold, options.keptMargin).size(),
               QSize(10, 8));
@@ -305,7 +304,7 @@ TEST_F(SplitDialogTest, MarginAndTurnControlsGiveTheBatchTheirValues) {
         small.setPixel(i % 3, i / 3, qRgb(i, i, i));
     click(d.turnBox);
     click(d.turnRightButton);
-    options = d.optionsFromControls();
+    options = d.options();
     EXPECT_TRUE(options.turn);
     const QImage turned = split::turnQuarter(small, options.turnDirection);
     ASSERT_EQ(turned.size(), QSize(2, 3));
@@ -313,7 +312,7 @@ TEST_F(SplitDialogTest, MarginAndTurnControlsGiveTheBatchTheirValues) {
     EXPECT_EQ(qRed(turned.pixel(1, 0)), 0);
     EXPECT_EQ(qRed(turned.pixel(0, 2)), 5);
     click(d.turnLeftButton);
-    EXPECT_EQ(split::turnQuarter(turned, d.optionsFromControls().turnDirection), small);
+    EXPECT_EQ(split::turnQuarter(turned, d.options().turnDirection), small);
 }
 
 }  // namespace

@@ -85,13 +85,12 @@ protected:
     void openTrimmingView() {
         const QString path = pathInStart(QStringLiteral("p1.bmp"));
         testing_support::writeBmp(path, testing_support::patternImage(40, 30));
-        ASSERT_TRUE(trimmingView().showItem(path, QStringLiteral("p1.bmp"), nullptr));
+        ASSERT_TRUE(showInTrimmingView(path));
     }
 };
 
 TEST_F(ScreenReaders, ReadEveryLabelPanelAndControlOfEveryWindow) {
-    noticeBox().notify(NoticeBox::ReturnTo::MainWindow, &mainWindow(),
-                       QStringLiteral("設定ファイルが壊れています"),
+    noticeBox().notify(&mainWindow(), QStringLiteral("設定ファイルが壊れています"),
                        QStringLiteral("Quillfold.ini の 3 行目以降は読み込みません"));
     openTrimmingView();
     for (QWidget* window : std::initializer_list<QWidget*>{
@@ -112,8 +111,7 @@ TEST_F(ScreenReaders, ReadStatusAndNoticeTextsAfterTheyChange) {
     openTrimmingView();
     QTest::keyClick(&trimmingView(), Qt::Key_T);
     EXPECT_EQ(accessibleName(*trimmingView().showNextPanel), QStringLiteral("[T] 次表示 無効"));
-    noticeBox().notify(NoticeBox::ReturnTo::MainWindow, &mainWindow(),
-                       QStringLiteral("見当たらないファイルがあります"),
+    noticeBox().notify(&mainWindow(), QStringLiteral("見当たらないファイルがあります"),
                        QStringLiteral("読込を中断します"));
     EXPECT_EQ(accessibleName(*noticeBox().secondLineLabel), QStringLiteral("読込を中断します"));
 }

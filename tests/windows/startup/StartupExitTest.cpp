@@ -53,9 +53,9 @@ protected:
 
 TEST_F(StartupExit, FirstExitWritesTheDesignedSettings) {
     ASSERT_FALSE(QFile::exists(settingsPath()));
-    EXPECT_EQ(state().CurrentIndex, -1);
-    EXPECT_EQ(state().Frame.FrameStep, 5);
-    EXPECT_EQ(mainWindow().settingsFolder(), QDir::currentPath());
+    EXPECT_EQ(catalogue().current(), -1);
+    EXPECT_EQ(trimmingView().frame().FrameStep, 5);
+    EXPECT_EQ(program_->settingsFolder(), QDir::currentPath());
     QSignalSpy closed(&mainWindow(), &MainWindow::closed);
 
     exitByMenu();
@@ -94,7 +94,7 @@ TEST_F(StartupExit, ExitIsRefusedWhileLoadingButClosingStillSaves) {
 }
 
 TEST_F(StartupExit, AFailedSaveIsToldAndTheProgramEndsWithItsOk) {
-    mainWindow().setSettingsFolder(pathInStart("gone/away"));
+    program_->setSettingsFolder(pathInStart("gone/away"));
     QSignalSpy closed(&mainWindow(), &MainWindow::closed);
     settingsDialog().show();
     exitByMenu();
@@ -116,8 +116,8 @@ TEST_F(StartupExit, AFailedSaveKeepsThePreviousSettingsFile) {
     // were produced.
     const QString blocked = pathInStart("blocked");
     ASSERT_TRUE(QDir().mkpath(blocked + "/Quillfold.ini/inner"));
-    mainWindow().setSettingsFolder(blocked);
-    EXPECT_FALSE(mainWindow().saveSettings());
+    program_->setSettingsFolder(blocked);
+    EXPECT_FALSE(program_->saveSettings());
     EXPECT_TRUE(QFileInfo(blocked + "/Quillfold.ini/inner").isDir());
     EXPECT_EQ(QDir(blocked).entryList(QDir::Files | QDir::Hidden).size(), 0);
 }
@@ -182,10 +182,10 @@ TEST_F(PreparedSettings, UnusualValuesAreAppliedAndWrittenBackAsTheBoxesHoldThem
     EXPECT_EQ(splitDialog().centreWidthEdit->text(), "$10");
     EXPECT_EQ(settingsDialog().thumbnailSizeEdit->text(), "0");
     EXPECT_EQ(settingsDialog().toleranceEdit->text(), "");
-    EXPECT_EQ(state().DefaultOpenFolder, openFolder);
-    EXPECT_EQ(state().DefaultSaveFolder, "");
+    EXPECT_EQ(settings().defaultOpenFolder, openFolder);
+    EXPECT_EQ(settings().defaultSaveFolder, "");
     EXPECT_EQ(splitDialog().destinationEdit->text(), "");
-    EXPECT_EQ(state().CurrentIndex, -1);
+    EXPECT_EQ(catalogue().current(), -1);
 
     mainWindow().exitAction->trigger();
     const QList<QByteArray> lines = settingsLines(settingsPath());
@@ -207,7 +207,7 @@ TEST_F(PreparedSettings, DefaultSaveFolderFillsTheDestinationBox) {
     SettingsRecord record = designedSettings();
     record.texts[7] = saveFolder;
     startWith(formatSettings(record));
-    EXPECT_EQ(state().DefaultSaveFolder, saveFolder);
+    EXPECT_EQ(settings().defaultSaveFolder, saveFolder);
     EXPECT_EQ(splitDialog().destinationEdit->text(), saveFolder);
 }
 
@@ -246,10 +246,10 @@ TEST_F(PreparedSettings, ShortFileEmptiesTheBoxesItDoesNotReach) {
 TEST_F(PreparedSettings, ADamagedNumberLineStopsReadingOnceAndTheProgramStaysUsable) {
     startWith("10\r\n20\r\nwide\r\n700\r\n1\r\n2\r\n");
     EXPECT_FALSE(mainWindow().startUpTimer->isActive());
-    EXPECT_EQ(state().CurrentIndex, -1);
+    EXPECT_EQ(catalogue().current(), -1);
     EXPECT_EQ(windowTop(mainWindow()), 10);
     EXPECT_EQ(windowLeft(mainWindow()), 20);
-    EXPECT_EQ(windowOuterWidth(mainWindow()), MainWindow::kDesignedWidth);
+    EXPECT_EQ(windowOuterWidth(mainWindow()), model::Settings{}.mainWindow.width);
     EXPECT_EQ(windowTop(openFolderDialog()), 125);
     EXPECT_EQ(splitDialog().qualityEdit->text(), "80");
     ASSERT_TRUE(noticeShown());

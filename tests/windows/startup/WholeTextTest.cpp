@@ -70,7 +70,7 @@ TEST_F(WholeText, StatusPanelsAndTheFileCountShowWholeLines) {
 
     const QString path = pathInStart(QStringLiteral("p1.bmp"));
     testing_support::writeBmp(path, testing_support::patternImage(40, 30));
-    ASSERT_TRUE(trimmingView().showItem(path, QStringLiteral("p1.bmp"), nullptr));
+    ASSERT_TRUE(showInTrimmingView(path));
     QTest::keyClick(&trimmingView(), Qt::Key_N);
     EXPECT_EQ(trimmingView().namingPanel->text(), QStringLiteral("[N] 元名+_1"));
     for (const QLabel* panel : trimmingView().statusPanels()) {

@@ -79,7 +79,7 @@ TEST_F(TrimmingOutput, EnterCutsTheFramePastTheEdgesUnderEachNamingMode) {
         sameRegion(trimmingFile(QStringLiteral("a.b_2.bmp")), source, 10, 5, QSize(30, 25)));
 
     // Show-next off: the same picture stays, with its frame.
-    EXPECT_EQ(state().CurrentIndex, 0);
+    EXPECT_EQ(catalogue().current(), 0);
     EXPECT_TRUE(title().startsWith(QStringLiteral(" [ a.b.bmp ")));
     EXPECT_TRUE(trimmingView().pictureArea->outlineShown());
 }
@@ -97,7 +97,7 @@ TEST_F(TrimmingOutput, SavingStepsToTheNextPictureUntilTheLast) {
     // The first frame is the whole picture: a copy of all of it.
     EXPECT_TRUE(
         sameRegion(trimmingFile(QStringLiteral("a.b.bmp")), pattern(40, 30), 0, 0, QSize(40, 30)));
-    EXPECT_EQ(state().CurrentIndex, 1);
+    EXPECT_EQ(catalogue().current(), 1);
     EXPECT_TRUE(title().startsWith(QStringLiteral(" [ p2.bmp ")));
     EXPECT_TRUE(list().item(1)->isSelected());
     EXPECT_FALSE(list().item(0)->isSelected());
@@ -111,7 +111,7 @@ TEST_F(TrimmingOutput, SavingStepsToTheNextPictureUntilTheLast) {
     EXPECT_EQ(testing_support::readBytes(copy),
               testing_support::readBytes(picturePath(QStringLiteral("p3.jpg"))));
     // The last picture stays.
-    EXPECT_EQ(state().CurrentIndex, 2);
+    EXPECT_EQ(catalogue().current(), 2);
     EXPECT_TRUE(trimmingView().isVisible());
 }
 
@@ -135,13 +135,13 @@ TEST_F(TrimmingOutput, FrameCornerOutsideTheSmallerPictureIsRefused) {
 TEST_F(TrimmingOutput, ZeroFrameAfterAPreviewWritesNothing) {
     // The preview sets the title, so the first catalogue showing keeps the
     // frame the program started with: none.
-    const QString folder = state().CurrentFolder;
+    const QString folder = catalogue().folder();
     openDialog();
     doubleClickEntry(0);
     waitForView();
     doubleClickPicture();
     clickDialogButton(QStringLiteral("キャンセル"));
-    EXPECT_EQ(state().CurrentFolder, folder);
+    EXPECT_EQ(catalogue().folder(), folder);
     EXPECT_EQ(list().count(), 3);
 
     doubleClickItem(0);
@@ -183,7 +183,7 @@ TEST_F(TrimmingOutput, ClosingAfterTheWriteFinishesWithoutReopening) {
     EXPECT_EQ(phase(), trimming::SequencePhase::Idle);
     EXPECT_FALSE(trimmingView().sequenceTimer->isActive());
     EXPECT_FALSE(trimmingView().isVisible());
-    EXPECT_EQ(state().CurrentIndex, 0);
+    EXPECT_EQ(catalogue().current(), 0);
     EXPECT_TRUE(mainWindow().isEnabled());
 }
 
@@ -209,7 +209,7 @@ TEST_F(TrimmingOutput, FailuresEndTheRequestWithTheirMessage) {
     EXPECT_FALSE(messageShown());
     EXPECT_FALSE(trimmingView().sequenceTimer->isActive());
     EXPECT_TRUE(trimmingFiles().isEmpty());
-    EXPECT_EQ(state().CurrentIndex, 0);
+    EXPECT_EQ(catalogue().current(), 0);
 }
 
 TEST_F(TrimmingOutput, OnAFullDiskTrimAndCopySayTheyFailedAndWriteNothing) {

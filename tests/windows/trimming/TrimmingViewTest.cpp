@@ -27,7 +27,7 @@ protected:
 
     // The one outline drawn is where the frame model puts it.
     ::testing::AssertionResult outlineAtFrame() {
-        const FrameFields& f = state().Frame;
+        const FrameFields& f = trimmingView().frame();
         const ViewPicture::Outline expected{f.ViewFrameLeft, f.ViewFrameTop, f.ViewFrameWidth,
                                             f.ViewFrameHeight};
         const QList<ViewPicture::Outline> drawn = trimmingView().pictureArea->outlines();
@@ -58,8 +58,8 @@ TEST_F(TrimmingViewTest, DoubleClickShowsThePictureWithTheWholeFrameAndTitle) {
     EXPECT_EQ(shown.pixel(fit.left + 5, fit.top + 7), source.pixel(5, 7));
     EXPECT_EQ(shown.pixel(fit.left - 1, fit.top), qRgb(0, 0, 0));
     EXPECT_TRUE(outlineAtFrame());
-    EXPECT_EQ(state().Frame.ViewFrameLeft, fit.left);
-    EXPECT_EQ(state().Frame.ViewFrameWidth, 40);
+    EXPECT_EQ(trimmingView().frame().ViewFrameLeft, fit.left);
+    EXPECT_EQ(trimmingView().frame().ViewFrameWidth, 40);
     // The outline inverts every other pixel along the edge.
     const int dotX = (fit.left + fit.top) % 2 == 0 ? fit.left + 2 : fit.left + 1;
     EXPECT_EQ(shown.pixel(dotX, fit.top), source.pixel(dotX - fit.left, 0) ^ 0x00FFFFFFu);
@@ -111,9 +111,10 @@ TEST_F(TrimmingViewTest, FrameIsKeptAcrossPicturesAndStartsAnewAfterAFolderOpeni
               QStringLiteral(" [ p2.bmp   1000x200 ]     [ 枠位置 X:0 Y:5   範囲 40x25 ]"));
     const trimming::ViewFit fit = fitInView(1000, 200);
     ASSERT_TRUE(fit.scaled);
-    EXPECT_EQ(state().Frame.ViewImageWidth, fit.width);
-    EXPECT_EQ(state().Frame.ViewFrameWidth, trimming::scaledTrunc(40, 1000, fit.width));
-    EXPECT_EQ(state().Frame.ViewFrameTop, trimming::scaledTrunc(5, 200, fit.height) + fit.top);
+    EXPECT_EQ(trimmingView().frame().ViewImageWidth, fit.width);
+    EXPECT_EQ(trimmingView().frame().ViewFrameWidth, trimming::scaledTrunc(40, 1000, fit.width));
+    EXPECT_EQ(trimmingView().frame().ViewFrameTop,
+              trimming::scaledTrunc(5, 200, fit.height) + fit.top);
     EXPECT_TRUE(outlineAtFrame());
     doubleClickPicture();
 
@@ -165,7 +166,7 @@ TEST_F(TrimmingViewTest, FrameKeysMoveAndResizeTheFrame) {
     EXPECT_EQ(stepText(), QStringLiteral("[1]-[6] 枠移動量 2"));
     key(Qt::Key_6, Qt::KeypadModifier);
     EXPECT_EQ(stepText(), QStringLiteral("[1]-[6] 枠移動量 2"));
-    EXPECT_EQ(state().Frame.FrameStep, 2);
+    EXPECT_EQ(trimmingView().frame().FrameStep, 2);
 
     key(Qt::Key_R);
     expectFrame("X:0 Y:0   範囲 40x30");
@@ -213,7 +214,7 @@ TEST_F(TrimmingViewTest, HeldKeysRepeatMovesButStepOnce) {
     holdKey(Qt::Key_S, 2);
     EXPECT_EQ(framePart(), QStringLiteral("     [ 枠位置 X:0 Y:15   範囲 40x15 ]"));
     holdKey(Qt::Key_X, 3);
-    EXPECT_EQ(state().CurrentIndex, 1);
+    EXPECT_EQ(catalogue().current(), 1);
     EXPECT_TRUE(title().startsWith(QStringLiteral(" [ p2.bmp ")));
 
     // The release of a key pressed in another window does nothing here.
@@ -229,7 +230,7 @@ TEST_F(TrimmingViewTest, XAndZStepThroughTheCatalogueWithoutWrapping) {
     waitForView();
     key(Qt::Key_S);
     key(Qt::Key_Z);
-    EXPECT_EQ(state().CurrentIndex, 0);
+    EXPECT_EQ(catalogue().current(), 0);
     EXPECT_TRUE(outlineAtFrame());
 
     key(Qt::Key_X);
@@ -240,10 +241,10 @@ TEST_F(TrimmingViewTest, XAndZStepThroughTheCatalogueWithoutWrapping) {
     key(Qt::Key_X);
     EXPECT_EQ(title(), QStringLiteral(" [ p3.jpg   30x50 ]     [ 枠位置 X:0 Y:5   範囲 40x25 ]"));
     key(Qt::Key_X);
-    EXPECT_EQ(state().CurrentIndex, 2);
+    EXPECT_EQ(catalogue().current(), 2);
     EXPECT_TRUE(outlineAtFrame());
     key(Qt::Key_Z);
-    EXPECT_EQ(state().CurrentIndex, 1);
+    EXPECT_EQ(catalogue().current(), 1);
     EXPECT_EQ(selectedRows(), std::vector<int>{1});
     EXPECT_TRUE(title().startsWith(QStringLiteral(" [ p2.bmp ")));
     EXPECT_FALSE(mainWindow().isEnabled());
@@ -259,7 +260,7 @@ TEST_F(TrimmingViewTest, MissingFileKeepsThePreviousPictureUntilTheNoticeCloses)
     EXPECT_EQ(noticeText(), QStringLiteral("ファイルが見当たりません"));
     EXPECT_TRUE(trimmingView().isVisible());
     EXPECT_FALSE(trimmingView().pictureArea->outlineShown());
-    EXPECT_EQ(state().CurrentIndex, 1);
+    EXPECT_EQ(catalogue().current(), 1);
     pressNoticeOk();
     EXPECT_FALSE(trimmingView().isVisible());
     EXPECT_TRUE(mainWindow().isEnabled());

@@ -1,6 +1,6 @@
 #pragma once
 
-namespace catalogue {
+namespace model {
 
 // Where the catalogue's loading stands. The loader owns it; the status bar's
 // first panel and the main window's "busy" are derived from it.
@@ -29,4 +29,4 @@ struct LoadingState {
     bool running() const { return phase == Phase::Running; }
 };
 
-}  // namespace catalogue
+}  // namespace model
