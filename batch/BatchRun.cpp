@@ -91,7 +91,7 @@ int runBatch(const BatchRequest& request, BatchConsole& console,
                 console.failure(*item.failedFile, reasonOf(item));
             }
             console.progress(item.index + 1, batch.itemCount(), clock.elapsed() / 1000.0,
-                             batch.item(item.index).caption);
+                             batch.item(item.index).fileName);
             return true;
         },
         [&] { return interrupted.load(); });

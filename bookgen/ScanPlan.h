@@ -12,7 +12,7 @@ namespace bookgen {
 enum class ScanKind {
     Spread,      // two facing text pages with the gutter between them
     TitlePage,   // one page: a few centred title lines
-    Plate,       // one page: a large picture with a caption
+    Plate,       // one page: a large picture with a legend
     FrontCover,  // cloth cover with the title
     BackCover,   // plain cloth with a small emblem
 };

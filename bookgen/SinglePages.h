@@ -14,7 +14,7 @@ namespace bookgen {
 // publisher at the foot.
 void layOutTitlePage(QPainter& ink, const QRectF& page, Random& random);
 
-// A picture filling most of the page with a two-line caption below it.
+// A picture filling most of the page with a two-line legend below it.
 void layOutPlate(QPainter& ink, const QRectF& page, Random& random);
 
 // The foil stamping of a cloth cover: a ruled frame, the title in large

@@ -71,17 +71,17 @@ double drawParagraph(QPainter& ink, double left, double width, double baseline, 
     return baseline;
 }
 
-// Figure with a one-line caption; returns the baseline after it.
+// Figure with a one-line legend; returns the baseline after it.
 double drawFigureBlock(QPainter& ink, double left, double width, double baseline, double height,
                        const PrintSize& print, Random& random) {
     const double figureWidth = random.chance(0.5) ? width : width * 0.72;
     const QRectF box(left + (width - figureWidth) / 2, baseline - print.xHeight, figureWidth,
                      height);
     drawFigure(ink, box, random);
-    const double caption = box.bottom() + 2.2 * print.xHeight;
-    drawCentredLine(ink, QPointF(left + width / 2, caption), random.between(3, 7),
+    const double legend = box.bottom() + 2.2 * print.xHeight;
+    drawCentredLine(ink, QPointF(left + width / 2, legend), random.between(3, 7),
                     print.xHeight * 0.85, random);
-    return caption + 2 * print.linePitch;
+    return legend + 2 * print.linePitch;
 }
 
 }  // namespace

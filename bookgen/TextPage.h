@@ -18,7 +18,7 @@ struct PrintSize {
 // Lays out one page of running text into the ink image `ink` (grey levels
 // are amounts of ink): a running head, justified paragraphs with indented
 // first lines, now and then a chapter opening or a figure with its
-// caption, and the page number below the text. `page` is the page in the
+// legend, and the page number below the text. `page` is the page in the
 // scan's pixels; `leftHand` puts the wider (outer) margin on the left.
 // `pageNumber` 0 prints no number.
 void layOutTextPage(QPainter& ink, const QRectF& page, bool leftHand, int pageNumber,

@@ -19,8 +19,8 @@ QFrame* groupPanel(QWidget* parent, const QString& name, const QString& meaning,
     return panel;
 }
 
-QPushButton* arrowButton(QWidget* parent, const QString& name, const QString& caption, int x) {
-    return pushButton(parent, name, caption, QRect(x, 32, 33, 17));
+QPushButton* arrowButton(QWidget* parent, const QString& name, const QString& text, int x) {
+    return pushButton(parent, name, text, QRect(x, 32, 33, 17));
 }
 
 }  // namespace

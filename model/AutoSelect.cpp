@@ -31,14 +31,14 @@ bool sizeMatches(QSize sample, QSize candidate, int tolerance) {
            withinTolerance(candidate.height(), sample.height(), tolerance);
 }
 
-AutoSelection autoSelect(const QString& folder, const QStringList& captions, int sampleIndex,
+AutoSelection autoSelect(const QString& folder, const QStringList& fileNames, int sampleIndex,
                          int tolerance) {
     AutoSelection result;
-    if (sampleIndex < 0 || sampleIndex >= captions.size()) {
+    if (sampleIndex < 0 || sampleIndex >= fileNames.size()) {
         result.outcome = AutoSelection::Outcome::NoSample;
         return result;
     }
-    const QString samplePath = imaging::joinPath(folder, captions[sampleIndex]);
+    const QString samplePath = imaging::joinPath(folder, fileNames[sampleIndex]);
     if (!QFileInfo(samplePath).isFile()) {
         result.outcome = AutoSelection::Outcome::SampleMissing;
         return result;
@@ -50,9 +50,9 @@ AutoSelection autoSelect(const QString& folder, const QStringList& captions, int
     }
     const SizeSample sample{*sampleSize, tolerance};
 
-    result.verdicts.reserve(static_cast<size_t>(captions.size()));
-    for (const QString& caption : captions) {
-        const QString path = imaging::joinPath(folder, caption);
+    result.verdicts.reserve(static_cast<size_t>(fileNames.size()));
+    for (const QString& fileName : fileNames) {
+        const QString path = imaging::joinPath(folder, fileName);
         if (!QFileInfo(path).isFile()) {
             result.verdicts.push_back(SelectionVerdict::Keep);
             continue;

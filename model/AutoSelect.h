@@ -42,7 +42,7 @@ enum class SelectionVerdict {
 
 struct AutoSelection {
     enum class Outcome {
-        Done,              // verdicts holds one entry per caption
+        Done,              // verdicts holds one entry per fileName
         NoSample,          // the sample index is not a catalogue item
         SampleMissing,     // no file at the sample's path: nothing is done
         SampleUnreadable,  // the sample's size cannot be read
@@ -55,10 +55,10 @@ struct AutoSelection {
 };
 
 // Compares every item of the catalogue with item `sampleIndex`. Item i's
-// file is `folder` joined with `captions[i]`. Sizes are read from the file
+// file is `folder` joined with `fileNames[i]`. Sizes are read from the file
 // headers only (imaging::readPictureSize); nothing is cached, so every run
 // sees the files as they are now. Safe to call from any thread.
-AutoSelection autoSelect(const QString& folder, const QStringList& captions, int sampleIndex,
+AutoSelection autoSelect(const QString& folder, const QStringList& fileNames, int sampleIndex,
                          int tolerance);
 
 }  // namespace model

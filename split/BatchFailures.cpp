@@ -10,7 +10,7 @@ std::optional<QString> BatchFailures::record(const SplitItem& item, const SplitO
     const bool gone = wanted && work.numberStep == 0;
     if (!gone && !work.problem && report.ok())
         return std::nullopt;
-    QString fileName = item.caption;
+    QString fileName = item.fileName;
     if (!gone)
         fileName = work.problem ? work.problem->fileName : report.firstFailedFile;
     if (count_ == 0)

@@ -74,7 +74,7 @@ bool planWrite(QImage picture, const QString& targetPath, const SplitItem& item,
     const bool turn = allowTurn && options.turn;
     const auto finished = finishPart(std::move(picture), options, turn, workspace);
     if (!finished) {
-        work.problem = ItemProblem{core::outOfMemory().message, item.caption};
+        work.problem = ItemProblem{core::outOfMemory().message, item.fileName};
         return false;
     }
     const imaging::QuarterTurn encoderTurn = turn && turnsWhileEncoding(options)
@@ -82,7 +82,7 @@ bool planWrite(QImage picture, const QString& targetPath, const SplitItem& item,
                                                  : imaging::QuarterTurn::None;
     auto bytes = encode(*finished, options, encoderTurn, workspace);
     if (!bytes) {
-        work.problem = ItemProblem{bytes.error().message, item.caption};
+        work.problem = ItemProblem{bytes.error().message, item.fileName};
         return false;
     }
     work.outputs.push_back(PlannedWrite{targetPath, std::move(bytes).value()});
@@ -97,19 +97,19 @@ void planSelected(const SplitItem& item, const SplitOptions& options, const QStr
         // workspace's memory.
         const auto picture = imaging::loadPicture(item.sourcePath, workspace.reading);
         if (!picture) {
-            work.problem = ItemProblem{picture.error().message, item.caption};
+            work.problem = ItemProblem{picture.error().message, item.fileName};
             return;
         }
         auto cut = cutImage(*picture, options.direction, options.centreWidthInUse());
         if (!cut) {
-            work.problem = ItemProblem{cut.error().message, item.caption};
+            work.problem = ItemProblem{cut.error().message, item.fileName};
             return;
         }
         parts = std::move(cut).value();
     }
 
     const QString firstPath =
-        imaging::joinPath(outputFolder, partName(item.caption, 1, options.format));
+        imaging::joinPath(outputFolder, partName(item.fileName, 1, options.format));
     if (!planWrite(std::exchange(parts->first, QImage()), firstPath, item, options, true, workspace,
                    work)) {
         work.outputs.clear();
@@ -117,7 +117,7 @@ void planSelected(const SplitItem& item, const SplitOptions& options, const QStr
     }
     if (parts->second) {
         const QString secondPath =
-            imaging::joinPath(outputFolder, partName(item.caption, 2, options.format));
+            imaging::joinPath(outputFolder, partName(item.fileName, 2, options.format));
         QImage second = std::move(*parts->second);
         parts->second.reset();
         if (!planWrite(std::move(second), secondPath, item, options, true, workspace, work)) {
@@ -130,11 +130,11 @@ void planResave(const SplitItem& item, const SplitOptions& options, const QStrin
                 ItemWorkspace& workspace, ItemWork& work) {
     auto picture = imaging::loadPicture(item.sourcePath, workspace.reading);
     if (!picture) {
-        work.problem = ItemProblem{picture.error().message, item.caption};
+        work.problem = ItemProblem{picture.error().message, item.fileName};
         return;
     }
     const QString target =
-        imaging::joinPath(outputFolder, resavedName(item.caption, options.format));
+        imaging::joinPath(outputFolder, resavedName(item.fileName, options.format));
     planWrite(std::move(picture).value(), target, item, options, false, workspace, work);
 }
 
@@ -151,7 +151,7 @@ void runStep(ItemWork& work, const SplitItem& item, Step&& step) {
     });
     if (!done) {
         work.outputs.erase(work.outputs.begin() + outputsBefore, work.outputs.end());
-        work.problem = ItemProblem{done.error().message, item.caption};
+        work.problem = ItemProblem{done.error().message, item.fileName};
     }
 }
 
@@ -169,7 +169,7 @@ void planItem(const SplitItem& item, const SplitOptions& options, const QString&
         work.numberStep += 1;
         runStep(work, item, [&] {
             work.outputs.push_back(
-                PlannedCopy{item.sourcePath, imaging::joinPath(outputFolder, item.caption)});
+                PlannedCopy{item.sourcePath, imaging::joinPath(outputFolder, item.fileName)});
         });
     }
     if (options.resaveUnselected) {

@@ -16,7 +16,7 @@ namespace split {
 // One catalogue item as the batch sees it.
 struct SplitItem {
     QString sourcePath;  // folder + file name
-    QString caption;     // the file name with its extension
+    QString fileName;    // with its extension
     bool selected = false;
 };
 
@@ -53,7 +53,7 @@ struct ItemWork {
 };
 
 // The work of one item, without touching the output folder. Names are the
-// base name of the caption (everything from its last "." removed) plus
+// base name of the file name (everything from its last "." removed) plus
 // "_1"/"_2" and ".jpg"/".bmp", all in `outputFolder`.
 //
 // Selected item whose file exists: decode, cut (the centre width falls back
@@ -64,7 +64,7 @@ struct ItemWork {
 // output at all for the item.
 //
 // Unselected item whose file exists: with copyUnselected a copy to
-// outputFolder/caption; with resaveUnselected base + ".jpg"/".bmp", margins
+// outputFolder/fileName; with resaveUnselected base + ".jpg"/".bmp", margins
 // trimmed when on, never cut, never turned.
 //
 // Missing source file: nothing, number unchanged.

@@ -8,28 +8,28 @@ QString extensionFor(OutputFormat format) {
     return format == OutputFormat::Bmp ? QStringLiteral(".bmp") : QStringLiteral(".jpg");
 }
 
-QString partName(const QString& caption, int part, OutputFormat format) {
-    return imaging::baseNameOf(caption) + QStringLiteral("_%1").arg(part) + extensionFor(format);
+QString partName(const QString& fileName, int part, OutputFormat format) {
+    return imaging::baseNameOf(fileName) + QStringLiteral("_%1").arg(part) + extensionFor(format);
 }
 
-QString resavedName(const QString& caption, OutputFormat format) {
-    return imaging::baseNameOf(caption) + extensionFor(format);
+QString resavedName(const QString& fileName, OutputFormat format) {
+    return imaging::baseNameOf(fileName) + extensionFor(format);
 }
 
 QStringList plannedTargets(const SplitItem& item, const SplitOptions& options,
                            const QString& outputFolder) {
     QStringList names;
     if (item.selected) {
-        names << partName(item.caption, 1, options.format);
+        names << partName(item.fileName, 1, options.format);
         if (options.direction != SplitDirection::None) {
-            names << partName(item.caption, 2, options.format);
+            names << partName(item.fileName, 2, options.format);
         }
     } else {
         if (options.copyUnselected) {
-            names << item.caption;
+            names << item.fileName;
         }
         if (options.resaveUnselected) {
-            names << resavedName(item.caption, options.format);
+            names << resavedName(item.fileName, options.format);
         }
     }
     QStringList paths;

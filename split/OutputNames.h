@@ -11,12 +11,12 @@ namespace split {
 // The extension of written pictures: ".jpg" or ".bmp".
 QString extensionFor(OutputFormat format);
 
-// The name of part 1 or 2 of a cut picture: the caption's base name (all
+// The name of part 1 or 2 of a cut picture: the fileName's base name (all
 // from its last "." removed) + "_1"/"_2" + the extension.
-QString partName(const QString& caption, int part, OutputFormat format);
+QString partName(const QString& fileName, int part, OutputFormat format);
 
 // The name of an unselected picture saved anew: base name + extension.
-QString resavedName(const QString& caption, OutputFormat format);
+QString resavedName(const QString& fileName, OutputFormat format);
 
 // The paths processItem would plan for `item` when it succeeds, in order,
 // without reading the file: two parts of a selected picture (one when it is

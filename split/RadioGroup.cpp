@@ -11,9 +11,9 @@ constexpr int kInnerTop = 18;
 constexpr int kRowHeight = 30;
 }  // namespace
 
-RadioGroup::RadioGroup(const QString& caption, const QStringList& items, int columns,
+RadioGroup::RadioGroup(const QString& text, const QStringList& items, int columns,
                        const QRect& geometry, QWidget* parent)
-    : QGroupBox(caption, parent),
+    : QGroupBox(text, parent),
       group_(new QButtonGroup(this)),
       count_(static_cast<int>(items.size())),
       columns_(std::max(1, columns)) {

@@ -15,7 +15,7 @@ class QRadioButton;
 class RadioGroup : public QGroupBox {
     Q_OBJECT
 public:
-    RadioGroup(const QString& caption, const QStringList& items, int columns, const QRect& geometry,
+    RadioGroup(const QString& text, const QStringList& items, int columns, const QRect& geometry,
                QWidget* parent);
 
     // The chosen item, -1 for none.

@@ -120,7 +120,7 @@ CommittedItem SplitBatch::commit(core::Expected<ItemWork> result) {
     } else {
         // processItem throws nothing; should anything escape it all the
         // same, the item failed without output.
-        work.problem = ItemProblem{result.error().message, item.caption};
+        work.problem = ItemProblem{result.error().message, item.fileName};
     }
     CommittedItem committed;
     committed.index = index;

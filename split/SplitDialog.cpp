@@ -42,18 +42,18 @@ QFrame* groupPanel(QWidget* parent, const QString& name, const QString& meaning,
     return panel;
 }
 
-QCheckBox* checkBox(QWidget* parent, const QString& name, const QString& caption,
+QCheckBox* checkBox(QWidget* parent, const QString& name, const QString& text,
                     const QRect& geometry, bool checked) {
-    auto* box = named(new QCheckBox(caption, parent), name);
+    auto* box = named(new QCheckBox(text, parent), name);
     box->setGeometry(geometry);
     box->setChecked(checked);
     return box;
 }
 
-QLabel* label(QWidget* parent, const QString& name, const QString& caption, QPoint at) {
-    auto* text = named(new QLabel(caption, parent), name);
-    text->move(at);
-    return text;
+QLabel* label(QWidget* parent, const QString& name, const QString& text, QPoint at) {
+    auto* shown = named(new QLabel(text, parent), name);
+    shown->move(at);
+    return shown;
 }
 
 NumberEdit* numberEdit(QWidget* parent, const QString& name, const QString& label, int32_t bound,
@@ -63,8 +63,8 @@ NumberEdit* numberEdit(QWidget* parent, const QString& name, const QString& labe
     return edit;
 }
 
-QPushButton* arrowButton(QWidget* parent, const QString& name, const QString& caption, QPoint at) {
-    return pushButton(parent, name, caption, QRect(at, QSize(33, 17)));
+QPushButton* arrowButton(QWidget* parent, const QString& name, const QString& text, QPoint at) {
+    return pushButton(parent, name, text, QRect(at, QSize(33, 17)));
 }
 
 QLabel* picture(QWidget* parent, const QString& name, const QString& meaning, const QImage& image,

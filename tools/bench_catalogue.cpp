@@ -90,7 +90,7 @@ void benchSizeReading(const QTemporaryDir& dir) {
         std::printf("cannot encode the size-reading files\n");
         return;
     }
-    QStringList captions;
+    QStringList fileNames;
     for (int i = 0; i < 500; ++i) {
         const bool asBmp = i % 5 == 4;
         const QString name =
@@ -99,10 +99,10 @@ void benchSizeReading(const QTemporaryDir& dir) {
             std::printf("cannot write %s\n", qPrintable(name));
             return;
         }
-        captions.push_back(name);
+        fileNames.push_back(name);
     }
     const double perRun = millisecondsPerRun(3, [&] {
-        const auto result = model::autoSelect(dir.path(), captions, 0, 10);
+        const auto result = model::autoSelect(dir.path(), fileNames, 0, 10);
         if (result.verdicts.size() != 500) {
             std::printf("automatic selection failed\n");
         }

@@ -82,13 +82,13 @@ QString trimmingFolderOf(const QString& currentFolder) {
     return imaging::joinPath(currentFolder, kTrimmingFolderName);
 }
 
-QString trimOutputPath(const QString& currentFolder, const QString& caption, TrimNaming naming) {
+QString trimOutputPath(const QString& currentFolder, const QString& fileName, TrimNaming naming) {
     return imaging::joinPath(trimmingFolderOf(currentFolder),
-                             imaging::baseNameOf(caption) + namingSuffix(naming));
+                             imaging::baseNameOf(fileName) + namingSuffix(naming));
 }
 
-QString copyOutputPath(const QString& currentFolder, const QString& caption) {
-    return imaging::joinPath(trimmingFolderOf(currentFolder), caption);
+QString copyOutputPath(const QString& currentFolder, const QString& fileName) {
+    return imaging::joinPath(trimmingFolderOf(currentFolder), fileName);
 }
 
 core::Status ensureTrimmingFolder(const QString& currentFolder) {
@@ -106,31 +106,32 @@ core::Status ensureTrimmingFolder(const QString& currentFolder) {
     return core::success();
 }
 
-core::Expected<QString> trimAndSave(const QString& currentFolder, const QString& caption,
+core::Expected<QString> trimAndSave(const QString& currentFolder, const QString& fileName,
                                     const FrameFields& frame, TrimNaming naming) {
-    const auto bytes = trimToBmp(imaging::joinPath(currentFolder, caption), frame);
+    const auto bytes = trimToBmp(imaging::joinPath(currentFolder, fileName), frame);
     if (!bytes) {
         return bytes.error();
     }
     if (const auto folder = ensureTrimmingFolder(currentFolder); !folder) {
         return folder.error();
     }
-    QString target = trimOutputPath(currentFolder, caption, naming);
+    QString target = trimOutputPath(currentFolder, fileName, naming);
     if (const auto written = imaging::commitFile(target, bytes.value()); !written) {
         return written.error();
     }
     return target;
 }
 
-core::Expected<QString> copyToTrimmingFolder(const QString& currentFolder, const QString& caption) {
-    const QString source = imaging::joinPath(currentFolder, caption);
+core::Expected<QString> copyToTrimmingFolder(const QString& currentFolder,
+                                             const QString& fileName) {
+    const QString source = imaging::joinPath(currentFolder, fileName);
     if (!isExistingFile(source)) {
         return imaging::errors::fileMissing();
     }
     if (const auto folder = ensureTrimmingFolder(currentFolder); !folder) {
         return folder.error();
     }
-    QString target = copyOutputPath(currentFolder, caption);
+    QString target = copyOutputPath(currentFolder, fileName);
     if (const auto copied = imaging::copyFileReplacing(source, target); !copied) {
         return copied.error();
     }

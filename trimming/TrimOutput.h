@@ -53,26 +53,26 @@ core::Expected<QByteArray> trimToBmp(const QString& sourcePath, const FrameField
 
 // currentFolder/trimming
 QString trimmingFolderOf(const QString& currentFolder);
-// currentFolder/trimming/<caption without its last extension><the naming's suffix>;
+// currentFolder/trimming/<fileName without its last extension><the naming's suffix>;
 // "a.b.jpg" with the plain naming gives "a.b.bmp".
-QString trimOutputPath(const QString& currentFolder, const QString& caption, TrimNaming naming);
-// currentFolder/trimming/<caption>, name and extension kept.
-QString copyOutputPath(const QString& currentFolder, const QString& caption);
+QString trimOutputPath(const QString& currentFolder, const QString& fileName, TrimNaming naming);
+// currentFolder/trimming/<fileName>, name and extension kept.
+QString copyOutputPath(const QString& currentFolder, const QString& fileName);
 
 // Makes sure currentFolder/trimming exists as a folder, creating one level.
 // Refuses a "trimming" that resolves to the catalogue folder itself (a link
 // back to it), since writing there could replace a source image.
 core::Status ensureTrimmingFolder(const QString& currentFolder);
 
-// The whole trim of one catalogue item: source currentFolder/caption, cut,
+// The whole trim of one catalogue item: source currentFolder/fileName, cut,
 // folder ensured, output written through a temporary file and renamed over
 // trimOutputPath. Returns the written path.
-core::Expected<QString> trimAndSave(const QString& currentFolder, const QString& caption,
+core::Expected<QString> trimAndSave(const QString& currentFolder, const QString& fileName,
                                     const FrameFields& frame, TrimNaming naming);
 
 // The copy of one catalogue item into the trimming folder, replacing an
 // earlier copy (temporary file, then rename). A missing source gives
 // "ファイルが見当たりません". Returns the written path.
-core::Expected<QString> copyToTrimmingFolder(const QString& currentFolder, const QString& caption);
+core::Expected<QString> copyToTrimmingFolder(const QString& currentFolder, const QString& fileName);
 
 }  // namespace trimming

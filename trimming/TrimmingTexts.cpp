@@ -2,8 +2,8 @@
 
 namespace trimming {
 
-QString trimmingTitle(const QString& caption, const FrameFields& frame) {
-    return QStringLiteral(" [ ") + caption + QStringLiteral("   ") +
+QString trimmingTitle(const QString& fileName, const FrameFields& frame) {
+    return QStringLiteral(" [ ") + fileName + QStringLiteral("   ") +
            QString::number(frame.ImageWidth) + QStringLiteral("x") +
            QString::number(frame.ImageHeight) + QStringLiteral(" ]") +
            QStringLiteral("     [ 枠位置 X:") + QString::number(frame.FrameLeft) +

@@ -17,7 +17,7 @@ namespace trimming {
 // The view's title while it belongs to the catalogue:
 // " [ p001.jpg   4096x3072 ]     [ 枠位置 X:0 Y:0   範囲 4096x3072 ]".
 // Numbers in plain decimal, no padding.
-QString trimmingTitle(const QString& caption, const FrameFields& frame);
+QString trimmingTitle(const QString& fileName, const FrameFields& frame);
 
 // The title while the view previews a file of the open-folder dialog:
 // " [ " + name + "   " + width + "x" + height + " ]".

@@ -81,9 +81,9 @@ void resizeOuter(QWidget& window, int outerWidth, int outerHeight) {
     }
 }
 
-QPushButton* pushButton(QWidget* parent, const QString& designerName, const QString& caption,
+QPushButton* pushButton(QWidget* parent, const QString& designerName, const QString& text,
                         const QRect& geometry) {
-    auto* button = named(new QPushButton(caption, parent), designerName);
+    auto* button = named(new QPushButton(text, parent), designerName);
     button->setGeometry(geometry);
     return button;
 }

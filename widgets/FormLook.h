@@ -52,8 +52,8 @@ void resizeOuter(QWidget& window, int outerWidth, int outerHeight);
 void setObjectAndAccessibleName(QWidget& widget, const QString& objectName,
                                 const QString& accessibleName = {});
 
-// A push button at a designed place; screen readers read its caption.
-QPushButton* pushButton(QWidget* parent, const QString& designerName, const QString& caption,
+// A push button at a designed place; screen readers read its text.
+QPushButton* pushButton(QWidget* parent, const QString& designerName, const QString& text,
                         const QRect& geometry);
 
 template <typename Widget>

@@ -73,17 +73,17 @@ TEST_F(AutoSelect, SelectsMatchingSizesAndKeepsMissingAndUnreadableItems) {
     picture("p7.jpg", 195, 105);                                                 // match
     ASSERT_TRUE(QDir(dir_.path()).mkdir("p8.jpg"));  // a folder now stands where the file was
     // p6.jpg was listed but has since been deleted.
-    const QStringList captions = {"p1.jpg", "p2.bmp", "p3.jpg", "p4.jpg",
-                                  "p5.jpg", "p6.jpg", "p7.jpg", "p8.jpg"};
+    const QStringList fileNames = {"p1.jpg", "p2.bmp", "p3.jpg", "p4.jpg",
+                                   "p5.jpg", "p6.jpg", "p7.jpg", "p8.jpg"};
 
-    const AutoSelection result = autoSelect(dir_.path(), captions, 0, 10);
+    const AutoSelection result = autoSelect(dir_.path(), fileNames, 0, 10);
     EXPECT_EQ(result.outcome, AutoSelection::Outcome::Done);
     using enum SelectionVerdict;
     EXPECT_EQ(result.verdicts, std::vector<SelectionVerdict>(
                                    {Select, Select, Unselect, Unselect, Keep, Keep, Select, Keep}));
     EXPECT_EQ(result.unreadableCount, 1);
 
-    const AutoSelection exact = autoSelect(dir_.path(), captions, 1, 0);
+    const AutoSelection exact = autoSelect(dir_.path(), fileNames, 1, 0);
     EXPECT_EQ(exact.verdicts, std::vector<SelectionVerdict>({Unselect, Select, Unselect, Unselect,
                                                              Keep, Keep, Unselect, Keep}));
 }
@@ -91,15 +91,15 @@ TEST_F(AutoSelect, SelectsMatchingSizesAndKeepsMissingAndUnreadableItems) {
 TEST_F(AutoSelect, NeedsAReadableSample) {
     picture("a.jpg", 50, 50);
     testing_support::writeBytes(dir_.filePath("bad.bmp"), QByteArray("BM not really"));
-    const QStringList captions = {"a.jpg", "bad.bmp", "gone.jpg"};
-    EXPECT_EQ(autoSelect(dir_.path(), captions, 1, 10).outcome,
+    const QStringList fileNames = {"a.jpg", "bad.bmp", "gone.jpg"};
+    EXPECT_EQ(autoSelect(dir_.path(), fileNames, 1, 10).outcome,
               AutoSelection::Outcome::SampleUnreadable);
-    EXPECT_EQ(autoSelect(dir_.path(), captions, 2, 10).outcome,
+    EXPECT_EQ(autoSelect(dir_.path(), fileNames, 2, 10).outcome,
               AutoSelection::Outcome::SampleMissing);
-    EXPECT_EQ(autoSelect(dir_.path(), captions, -1, 10).outcome, AutoSelection::Outcome::NoSample);
-    EXPECT_EQ(autoSelect(dir_.path(), captions, 3, 10).outcome, AutoSelection::Outcome::NoSample);
+    EXPECT_EQ(autoSelect(dir_.path(), fileNames, -1, 10).outcome, AutoSelection::Outcome::NoSample);
+    EXPECT_EQ(autoSelect(dir_.path(), fileNames, 3, 10).outcome, AutoSelection::Outcome::NoSample);
     for (const int sample : {-1, 1, 2, 3}) {
-        EXPECT_TRUE(autoSelect(dir_.path(), captions, sample, 10).verdicts.empty());
+        EXPECT_TRUE(autoSelect(dir_.path(), fileNames, sample, 10).verdicts.empty());
     }
 }
 
