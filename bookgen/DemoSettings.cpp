@@ -1,29 +1,22 @@
 #include "bookgen/DemoSettings.h"
 
 #include "imaging/FileCommit.h"
-#include "model/SettingsRecord.h"
+#include "model/SettingsTable.h"
 
 #include <QFile>
 #include <QFileInfo>
 
 namespace bookgen {
 
-namespace {
-
-// Text positions of the open and save folders in the settings record.
-constexpr size_t kOpenFolderText = 6;
-constexpr size_t kSaveFolderText = 7;
-
-}  // namespace
-
 DemoSettingsResult writeDemoSettings(const QString& file, const QString& bookFolder,
                                      const QString& pagesFolder) {
     if (QFileInfo::exists(file))
         return {DemoSettingsOutcome::Kept, {}};
 
-    SettingsRecord record = designedSettings();
-    record.texts[kOpenFolderText] = bookFolder;
-    record.texts[kSaveFolderText] = pagesFolder;
+    model::Settings settings;
+    settings.defaultOpenFolder = bookFolder;
+    settings.defaultSaveFolder = pagesFolder;
+    const SettingsRecord record = model::recordOf(settings);
     const QByteArray bytes = formatSettings(record);
 
     // Written under a name of its own and then moved to `file` without
@@ -39,9 +32,7 @@ DemoSettingsResult writeDemoSettings(const QString& file, const QString& bookFol
         return {DemoSettingsOutcome::Failed, moved.error().message};
     }
 
-    const SettingsParse stored = parseSettings(bytes);
-    if (stored.texts[kOpenFolderText] != bookFolder ||
-        stored.texts[kSaveFolderText] != pagesFolder) {
+    if (parseSettings(bytes).texts != record.texts) {
         return {DemoSettingsOutcome::Written,
                 QStringLiteral("a folder name has characters Quillfold.ini cannot hold (CP932): "
                                "the dialogs start in their usual folders instead")};

@@ -1,6 +1,7 @@
 #include "model/SettingsRecord.h"
 
 #include "core/Cp932.h"
+#include "model/SettingsTable.h"
 
 namespace {
 
@@ -117,11 +118,5 @@ QByteArray formatSettings(const SettingsRecord& record) {
 }
 
 SettingsRecord designedSettings() {
-    SettingsRecord record;
-    record.numbers = {-1,  0,   1024, 765, 125, 174, 141, 280, 261,
-                      340, 216, 399,  264, 384, 190, 4,   157, 336};
-    record.texts = {
-        QStringLiteral("80"), QStringLiteral("100"), QStringLiteral("0"), QStringLiteral("20"),
-        QStringLiteral("80"), QStringLiteral("10"),  QString(),           QString()};
-    return record;
+    return model::recordOf(model::Settings{});
 }
