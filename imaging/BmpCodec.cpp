@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <cstring>
 #include <mutex>
+#include <optional>
+#include <utility>
 
 // BMP input through Qt's reader (every variant Windows writes) after our
 // own check of the header, BMP output written by hand as the plain 24-bit
@@ -40,35 +42,50 @@ core::Expected<detail::BmpHeader> checkedHeader(const QByteArray& start) {
     return *header;
 }
 
+void putLittleEndian(char* at, quint32 value, int byteCount) {
+    for (int i = 0; i < byteCount; ++i) {
+        at[i] = static_cast<char>((value >> (8 * i)) & 0xff);
+    }
+}
+
 // Whether the file holds every pixel its header declares: Qt's reader
 // leaves the pixels it finds no data for as whatever the memory held. A
 // compressed stream is walked before Qt allocates the picture, which also
-// ties the declared size to the data actually there.
-core::Status checkPixelData(QIODevice& file, const detail::BmpHeader& header) {
-    if (file.size() < header.minimumFileSize()) {
+// ties the declared size to the data actually there. Rows coded into their
+// padding come back as the file to read instead, its stream clipped.
+core::Expected<std::optional<QByteArray>> checkPixelData(const QByteArray& bytes,
+                                                         const detail::BmpHeader& header) {
+    if (bytes.size() < header.minimumFileSize()) {
         return errors::bmpCutOff();
     }
     if (!header.isRunLengthEncoded()) {
-        return core::success();
+        return std::optional<QByteArray>();
     }
+    QBuffer file;
+    file.setData(bytes);
+    file.open(QIODevice::ReadOnly);
     if (!file.seek(header.pixelDataStart())) {
         return errors::bmpCutOff();
     }
     switch (detail::walkRunLengthStream(file, header)) {
         case detail::RunLengthVerdict::Complete:
-            return core::success();
+            return std::optional<QByteArray>();
+        case detail::RunLengthVerdict::Padded:
+            break;
         case detail::RunLengthVerdict::CutOff:
             return errors::bmpCutOff();
         case detail::RunLengthVerdict::Damaged:
-            break;
+            return errors::damagedBmp();
     }
-    return errors::damagedBmp();
-}
-
-void putLittleEndian(char* at, quint32 value, int byteCount) {
-    for (int i = 0; i < byteCount; ++i) {
-        at[i] = static_cast<char>((value >> (8 * i)) & 0xff);
+    QByteArray stream;
+    file.seek(header.pixelDataStart());
+    (void)detail::walkRunLengthStream(file, header, &stream);
+    QByteArray clipped = bytes.left(header.pixelDataStart()) + stream;
+    putLittleEndian(clipped.data() + 2, static_cast<quint32>(clipped.size()), 4);
+    if (header.infoSize >= 40) {
+        putLittleEndian(clipped.data() + 34, static_cast<quint32>(stream.size()), 4);
     }
+    return std::optional<QByteArray>(std::move(clipped));
 }
 
 }  // namespace
@@ -81,13 +98,13 @@ core::Expected<QImage> decodeBmp(const QByteArray& bytes) {
     if (!header) {
         return header.error();
     }
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    if (const core::Status intact = checkPixelData(buffer, *header); !intact) {
+    const auto intact = checkPixelData(bytes, *header);
+    if (!intact) {
         return intact.error();
     }
-    buffer.seek(0);
+    QBuffer buffer;
+    buffer.setData(intact.value() ? *intact.value() : bytes);
+    buffer.open(QIODevice::ReadOnly);
     raiseReaderAllocationLimit();
     // Bound to the BMP handler alone, so a file of another format that
     // merely carries a ".bmp" name is not read as that format.

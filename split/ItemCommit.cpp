@@ -9,8 +9,14 @@ namespace split {
 
 namespace {
 
-QString protectedMessage() {
-    return QStringLiteral("元の画像を上書きしてしまうため保存しませんでした");
+QString protectedMessage(const QString& imageName) {
+    return QStringLiteral("%1 のページが元の画像を上書きしてしまうため保存しませんでした")
+        .arg(imageName);
+}
+
+QString takenMessage(const QString& imageName, const QString& earlierImage) {
+    return QStringLiteral("%1 のページは %2 のページと同じ名前のため保存しませんでした")
+        .arg(imageName, earlierImage);
 }
 
 void recordFailure(CommitReport& report, const QString& target, const QString& message) {
@@ -31,36 +37,45 @@ bool isSelfCopy(const PlannedCopy& copy) {
 
 }  // namespace
 
-CommitReport commitItem(const ItemWork& work, const ProtectedFiles& sources) {
+std::optional<QString> WrittenFiles::writerOf(const QString& path) const {
+    const auto found = writers_.constFind(keyOf(path));
+    return found == writers_.constEnd() ? std::nullopt : std::optional(*found);
+}
+
+void WrittenFiles::note(const QString& path, const QString& imageName) {
+    writers_.insert(keyOf(path), imageName);
+}
+
+QString WrittenFiles::keyOf(const QString& path) {
+    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+}
+
+CommitReport commitItem(const ItemWork& work, const QString& imageName,
+                        const ProtectedFiles& sources, WrittenFiles& written) {
     CommitReport report;
     for (const PlannedOutput& output : work.outputs) {
-        if (const auto* write = std::get_if<PlannedWrite>(&output)) {
-            if (sources.protects(write->targetPath)) {
-                recordFailure(report, write->targetPath, protectedMessage());
-                continue;
-            }
-            const auto status = imaging::commitFile(write->targetPath, write->bytes);
-            if (status) {
-                ++report.written;
-            } else {
-                recordFailure(report, write->targetPath, status.error().message);
-            }
-            continue;
-        }
-        const auto& copy = std::get<PlannedCopy>(output);
-        if (isSelfCopy(copy)) {
+        const auto* write = std::get_if<PlannedWrite>(&output);
+        const auto* copy = std::get_if<PlannedCopy>(&output);
+        const QString& target = write ? write->targetPath : copy->targetPath;
+        if (copy && isSelfCopy(*copy)) {
             ++report.skipped;
             continue;
         }
-        if (sources.protects(copy.targetPath)) {
-            recordFailure(report, copy.targetPath, protectedMessage());
+        if (sources.protects(target)) {
+            recordFailure(report, target, protectedMessage(imageName));
             continue;
         }
-        const auto status = imaging::copyFileReplacing(copy.sourcePath, copy.targetPath);
+        if (const auto earlier = written.writerOf(target)) {
+            recordFailure(report, target, takenMessage(imageName, *earlier));
+            continue;
+        }
+        const auto status = write ? imaging::commitFile(target, write->bytes)
+                                  : imaging::copyFileReplacing(copy->sourcePath, target);
         if (status) {
             ++report.written;
+            written.note(target, imageName);
         } else {
-            recordFailure(report, copy.targetPath, status.error().message);
+            recordFailure(report, target, status.error().message);
         }
     }
     return report;

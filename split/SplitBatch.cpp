@@ -124,7 +124,7 @@ CommittedItem SplitBatch::commit(core::Expected<ItemWork> result) {
     }
     CommittedItem committed;
     committed.index = index;
-    committed.report = commitItem(work, sources_);
+    committed.report = commitItem(work, item.fileName, sources_, written_);
     committed.failedFile = failures_.record(item, options_, work, committed.report);
     committed.problem = std::move(work.problem);
     number_ += work.numberStep;

@@ -117,6 +117,7 @@ private:
     const std::vector<SplitItem> items_;
     const QString outputFolder_;
     const ProtectedFiles sources_;
+    WrittenFiles written_;
     const int total_;
     OrderedReadAhead<ItemWork> work_;
     BatchFailures failures_;

@@ -151,10 +151,12 @@ int main(int argc, char** argv) {
         sources << items.back().sourcePath;
     }
     const split::ProtectedFiles protectedFiles(sources);
+    split::WrittenFiles written;
     QElapsedTimer sequentialTime;
     sequentialTime.start();
     for (const split::SplitItem& item : items)
-        split::commitItem(split::processItem(item, options, sequentialOut), protectedFiles);
+        split::commitItem(split::processItem(item, options, sequentialOut), item.fileName,
+                          protectedFiles, written);
     std::printf("one thread, item after item: %7.1f ms per image\n",
                 sequentialTime.nsecsElapsed() / 1e6 / images);
 

@@ -78,6 +78,7 @@ int main(int argc, char** argv) {
     QElapsedTimer timer;
     timer.start();
     int failures = 0;
+    split::WrittenFiles written;
     for (const QString& name : names) {
         const split::SplitItem item{imaging::joinPath(source, name), name, true};
         const split::ItemWork work = split::processItem(item, options, dest);
@@ -85,7 +86,8 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "%s: %s\n", qPrintable(name), qPrintable(work.problem->message));
             ++failures;
         }
-        const split::CommitReport report = split::commitItem(work, protectedFiles);
+        const split::CommitReport report =
+            split::commitItem(work, item.fileName, protectedFiles, written);
         if (!report.ok()) {
             std::fprintf(stderr, "%s: %s\n", qPrintable(report.firstFailedFile),
                          qPrintable(report.firstFailure));

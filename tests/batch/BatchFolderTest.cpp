@@ -1,5 +1,6 @@
 // quillfold-batch run as a user runs it, on folders that try to make it
 // write outside its destination, hang, or pass over a file in silence.
+#include "imaging/PictureIo.h"
 #include "tests/support/TestFiles.h"
 
 #include <QDir>
@@ -69,6 +70,28 @@ TEST(BatchFolder, WritesOnlyInsideTheDestinationAndNamesEveryFileItCannotRead) {
         EXPECT_TRUE(errors.contains(line)) << line.toStdString();
     }
     EXPECT_TRUE(errors.contains("2/3 new\\nline.jpg")) << errors.join('|').toStdString();
+}
+
+TEST(BatchFolder, OfTwoImagesWithOneStemTheSecondIsAFailureNotAReplacement) {
+    QTemporaryDir root;
+    const QDir top(root.path());
+    ASSERT_TRUE(top.mkpath("book1") && top.mkpath("pages"));
+    testing_support::writeJpeg(top.filePath("book1/x.jpg"), testing_support::patternImage(40, 24));
+    testing_support::writeBmp(top.filePath("book1/x.bmp"), testing_support::patternImage(30, 24));
+
+    QProcess batch;
+    batch.start(QStringLiteral(QUILLFOLD_BATCH),
+                {"--jobs", "1", top.filePath("book1"), top.filePath("pages")});
+    ASSERT_TRUE(batch.waitForFinished(20000));
+    EXPECT_EQ(batch.exitCode(), 1);
+    EXPECT_TRUE(QString::fromUtf8(batch.readAllStandardOutput())
+                    .startsWith("画像 2 枚、書き出し 2 ファイル、失敗 1 件"));
+    EXPECT_TRUE(
+        QString::fromUtf8(batch.readAllStandardError())
+            .contains(
+                "x_1.jpg: x.jpg のページは x.bmp のページと同じ名前のため保存しませんでした"));
+    // x.bmp comes first: its 15-pixel pages stay.
+    EXPECT_EQ(imaging::loadPicture(top.filePath("pages/book1/x_1.jpg"))->width(), 15);
 }
 
 }  // namespace

@@ -379,6 +379,24 @@ TEST(BmpRunLength, RefusesStreamsThatLeavePixelsUnwritten) {
               "BMPファイルが壊れています");
 }
 
+TEST(BmpRunLength, DropsPixelsCodedIntoARowsPadding) {
+    // Rows coded as wide as an uncompressed row's whole 32-bit words, as
+    // ImageMagick writes them: 6 pixels coded as 8, 5 as 8 in RLE4.
+    const QByteArray rle8 = bytesOf({6, 1, 2, 0, 0, 0,                    // 1 x6, padding
+                                     0, 7, 2, 2, 3, 3, 2, 2, 1, 0, 1, 3,  // 2 2 3 3 2 2, padding
+                                     0, 0, 0, 1});
+    EXPECT_EQ(decodedTexts(makeBmp(runLength(8, 6, 2, rle8)), QSize(6, 2)),
+              colours({2, 2, 3, 3, 2, 2, /**/ 1, 1, 1, 1, 1, 1}));
+    const QByteArray rle4 = bytesOf({8, 0x12, 0, 0,                    // 1 2 1 2 1, padding
+                                     0, 6, 0x30, 0x12, 0x33, 0, 0, 0,  // 3 0 1 2 3, padding
+                                     0, 1});
+    EXPECT_EQ(decodedTexts(makeBmp(runLength(4, 5, 2, rle4)), QSize(5, 2)),
+              colours({3, 0, 1, 2, 3, /**/ 1, 2, 1, 2, 1}));
+    // Past the padding is past the picture.
+    EXPECT_EQ(messageOf(decodeBmp(makeBmp(runLength(8, 6, 1, bytesOf({9, 1, 0, 1}))))),
+              "BMPファイルが壊れています");
+}
+
 TEST(BmpRunLength, RefusesASmallFileDeclaringAHugePicture) {
     // 1 KB of whole rows of a 16000 x 16000 picture: refused from the data
     // alone, before a picture of 256 million pixels is allocated.

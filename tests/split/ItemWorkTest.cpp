@@ -60,6 +60,13 @@ protected:
         return names;
     }
 
+    // The outputs of one image, as the batch writes them.
+    static CommitReport commit(const ItemWork& work, const ProtectedFiles& sources,
+                               const QString& imageName = QStringLiteral("image")) {
+        WrittenFiles written;
+        return commitItem(work, imageName, sources, written);
+    }
+
     QTemporaryDir root_;
     SplitOptions options_;
 };
@@ -74,7 +81,7 @@ TEST_F(ItemWorkTest, SelectedBmpIsCutIntoTwoExactParts) {
     EXPECT_EQ(work.numberStep, 1);
     EXPECT_EQ(targets(work), (std::vector<QString>{"p_1.bmp", "p_2.bmp"}));
 
-    const CommitReport report = commitItem(work, ProtectedFiles({source("p.bmp")}));
+    const CommitReport report = commit(work, ProtectedFiles({source("p.bmp")}));
     EXPECT_EQ(report.written, 2);
     EXPECT_EQ(report.failed, 0);
     // Right part first: columns 20..40 (21) scaled into 20 keeps 20..39.
@@ -99,7 +106,7 @@ TEST_F(ItemWorkTest, MarginsThenTurnOnEachPart) {
 
     const ItemWork work = processItem(item("s.bmp", true), options_, outputFolder());
     ASSERT_EQ(work.outputs.size(), 2u);
-    EXPECT_EQ(commitItem(work, ProtectedFiles({source("s.bmp")})).written, 2);
+    EXPECT_EQ(commit(work, ProtectedFiles({source("s.bmp")})).written, 2);
     const QImage first = cropOf(spread, {18, 8, 42, 52});      // box 20..40 x 10..50, K = 2
     const QImage second = cropOf(spread, {148, 28, 192, 37});  // 150..190 x 30..35, K = 2
     EXPECT_EQ(firstDifference(loaded(output("s_1.bmp")), turnQuarter(first, TurnDirection::Right)),
@@ -126,7 +133,7 @@ TEST_F(ItemWorkTest, NoneWithTurnWritesOneTurnedJpeg) {
 
     const ItemWork work = processItem(item("n.bmp", true), options_, outputFolder());
     EXPECT_EQ(targets(work), (std::vector<QString>{"n_1.jpg"}));
-    EXPECT_EQ(commitItem(work, ProtectedFiles({source("n.bmp")})).written, 1);
+    EXPECT_EQ(commit(work, ProtectedFiles({source("n.bmp")})).written, 1);
 
     const QImage written = loaded(output("n_1.jpg"));
     const QImage expected = turnQuarter(picture, TurnDirection::Left);
@@ -153,8 +160,8 @@ TEST_F(ItemWorkTest, CentreFallbackHoldsForOneImageOnly) {
     const ItemWork narrow = processItem(item("narrow.bmp", true), options_, outputFolder());
     const ItemWork wide = processItem(item("wide.bmp", true), options_, outputFolder());
     const ProtectedFiles sources({source("narrow.bmp"), source("wide.bmp")});
-    EXPECT_EQ(commitItem(narrow, sources).written, 2);
-    EXPECT_EQ(commitItem(wide, sources).written, 2);
+    EXPECT_EQ(commit(narrow, sources).written, 2);
+    EXPECT_EQ(commit(wide, sources).written, 2);
     EXPECT_EQ(loaded(output("narrow_1.bmp")).width(), 30);  // 30 >= 60 / 2: no removal
     EXPECT_EQ(loaded(output("wide_1.bmp")).width(), 20);    // 50 - 30
     EXPECT_EQ(firstDifference(loaded(output("wide_2.bmp")),
@@ -171,7 +178,7 @@ TEST_F(ItemWorkTest, UnselectedCopyAndResave) {
     ASSERT_EQ(copy.outputs.size(), 1u);
     const auto& request = std::get<PlannedCopy>(copy.outputs[0]);
     EXPECT_EQ(request.sourcePath, source("u.jpg"));
-    EXPECT_EQ(commitItem(copy, ProtectedFiles({source("u.jpg")})).written, 1);
+    EXPECT_EQ(commit(copy, ProtectedFiles({source("u.jpg")})).written, 1);
     EXPECT_EQ(testing_support::readBytes(output("u.jpg")),
               testing_support::readBytes(source("u.jpg")));
 
@@ -183,7 +190,7 @@ TEST_F(ItemWorkTest, UnselectedCopyAndResave) {
     const ItemWork resave = processItem(item("u.jpg", false), options_, outputFolder());
     EXPECT_EQ(resave.numberStep, 1);
     EXPECT_EQ(targets(resave), (std::vector<QString>{"u.bmp"}));
-    EXPECT_EQ(commitItem(resave, ProtectedFiles({source("u.jpg")})).written, 1);
+    EXPECT_EQ(commit(resave, ProtectedFiles({source("u.jpg")})).written, 1);
     EXPECT_EQ(loaded(output("u.bmp")).size(), QSize(10, 25));
 
     options_.resaveUnselected = false;
@@ -313,7 +320,7 @@ TEST_F(SourceProtectionTest, ResaveOfUnselectedJpegKeepsItsSource) {
     options_.jpegQuality = 10;
 
     const ItemWork work = processItem(item("a.jpg", false), options_, folder());
-    const CommitReport report = commitItem(work, ProtectedFiles({source("a.jpg")}));
+    const CommitReport report = commit(work, ProtectedFiles({source("a.jpg")}));
     EXPECT_EQ(report.written, 0);
     EXPECT_EQ(report.failed, 1);
     EXPECT_EQ(report.firstFailedFile, "a.jpg");
@@ -328,10 +335,13 @@ TEST_F(SourceProtectionTest, PartNamedLikeAnotherCatalogueFileIsNotWritten) {
 
     const ItemWork work = processItem(item("a.bmp", true), options_, folder());
     const CommitReport report =
-        commitItem(work, ProtectedFiles({source("a.bmp"), source("a_1.bmp")}));
+        commit(work, ProtectedFiles({source("a.bmp"), source("a_1.bmp")}), "a.bmp");
     EXPECT_EQ(report.written, 1);
     EXPECT_EQ(report.failed, 1);
     EXPECT_EQ(report.firstFailedFile, "a_1.bmp");
+    // Two images refused the same page name are told apart.
+    EXPECT_EQ(report.firstFailure,
+              "a.bmp のページが元の画像を上書きしてしまうため保存しませんでした");
     EXPECT_EQ(testing_support::readBytes(source("a_1.bmp")), original);
     EXPECT_TRUE(QFileInfo::exists(source("a_2.bmp")));
 }
@@ -341,7 +351,7 @@ TEST_F(SourceProtectionTest, CopyOntoItselfIsSkippedNotFailed) {
     const QByteArray original = testing_support::readBytes(source("c.bmp"));
     const ItemWork work = processItem(item("c.bmp", false), options_, folder());
     EXPECT_EQ(work.numberStep, 1);
-    const CommitReport report = commitItem(work, ProtectedFiles({source("c.bmp")}));
+    const CommitReport report = commit(work, ProtectedFiles({source("c.bmp")}));
     EXPECT_EQ(report.skipped, 1);
     EXPECT_EQ(report.failed, 0);
     EXPECT_EQ(testing_support::readBytes(source("c.bmp")), original);
@@ -362,7 +372,7 @@ TEST_F(SourceProtectionTest, OtherSpellingsOfTheSourceFolderAreRecognised) {
     options_.copyUnselected = false;
     options_.resaveUnselected = true;
     const ItemWork work = processItem(item("b.bmp", false), options_, link);
-    const CommitReport report = commitItem(work, sources);
+    const CommitReport report = commit(work, sources);
     EXPECT_EQ(report.failed, 1);
     EXPECT_EQ(report.written, 0);
 }

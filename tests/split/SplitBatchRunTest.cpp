@@ -2,6 +2,8 @@
 // drives it: blocking commits, cancel, failures and progress numbers.
 #include "split/SplitBatch.h"
 
+#include "imaging/PictureIo.h"
+
 #include "tests/support/MemoryLimit.h"
 #include "tests/support/TestFiles.h"
 
@@ -132,6 +134,30 @@ TEST_F(SplitBatchRun, RunningOutOfMemoryIsTheItemsFailureAndTheBatchGoesOn) {
             std::exit(refused && committed[1].report.written == 2 && batch.number() == 3 ? 0 : 1);
         },
         ::testing::ExitedWithCode(0), "");
+}
+
+TEST_F(SplitBatchRun, TwoImagesOfOneStemKeepTheFirstsPagesAndTheSecondFails) {
+    // x.bmp and x.jpg both make x_1.bmp and x_2.bmp.
+    testing_support::writeJpeg(QDir(book()).filePath("x.jpg"), patternImage(30, 20));
+    std::vector<SplitItem> items{spread("x.bmp", 40), listed("x.jpg")};
+
+    SplitBatch batch(options_, book(), items, 2);
+    ASSERT_TRUE(batch.start());
+    std::vector<CommittedItem> committed;
+    batch.run([&](const CommittedItem& item) {
+        committed.push_back(item);
+        return true;
+    });
+    ASSERT_EQ(committed.size(), 2u);
+    EXPECT_EQ(committed[0].report.written, 2);
+    EXPECT_EQ(committed[1].report.written, 0);
+    EXPECT_EQ(committed[1].failedFile, std::optional<QString>("x_1.bmp"));
+    EXPECT_EQ(committed[1].report.firstFailure,
+              "x.jpg のページは x.bmp のページと同じ名前のため保存しませんでした");
+    EXPECT_EQ(batch.failures().count(), 1);
+    // The first image's pages, 20 + 20 columns.
+    EXPECT_EQ(written(), (QStringList{"x_1.bmp", "x_2.bmp"}));
+    EXPECT_EQ(imaging::loadPicture(QDir(output()).filePath("x_1.bmp"))->width(), 20);
 }
 
 }  // namespace
