@@ -1,6 +1,7 @@
 #include "batch/BatchCommandLine.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <optional>
@@ -15,37 +16,70 @@ namespace {
 struct CommandOption {
     QStringList names;
     QString valueName;
-    QString description;
+    const char* description;  // for translation in the context "batch"
 };
 
 const std::vector<CommandOption>& commandOptions() {
     static const std::vector<CommandOption> options = {
         {{"direction"},
          "right|down|left|up|none",
-         "見開きを分ける向き (読む順に 1 ページ目、2 ページ目)。none は分けない。既定は left"},
-        {{"centre"}, "N", "分け目の左右 (上下) それぞれ N ピクセルを除く。既定は除かない"},
-        {{"margins"}, "T[,K]", "しきい値 T (0-255) で余白を除き、K ピクセル (既定 0) を残す"},
-        {{"rotate"}, "L|R", "分けたページを 90 度回す (L は左回り、R は右回り)"},
-        {{"format"}, "jpg|bmp", "保存形式。既定は jpg"},
-        {{"quality"}, "Q", "JPEG の品質 (0-100)。既定は 80"},
+         QT_TRANSLATE_NOOP("batch",
+                           "Where to split the spreads (in reading order, page 1 then page 2). "
+                           "none does not split. Default: left")},
+        {{"centre"},
+         "N",
+         QT_TRANSLATE_NOOP("batch",
+                           "Remove N pixels on each side of the cut. Default: remove nothing")},
+        {{"margins"},
+         "T[,K]",
+         QT_TRANSLATE_NOOP("batch",
+                           "Remove the margins at threshold T (0-255), keeping K pixels "
+                           "(default 0)")},
+        {{"rotate"},
+         "L|R",
+         QT_TRANSLATE_NOOP("batch",
+                           "Turn the pages 90 degrees (L counter-clockwise, R clockwise)")},
+        {{"format"}, "jpg|bmp", QT_TRANSLATE_NOOP("batch", "The file format. Default: jpg")},
+        {{"quality"}, "Q", QT_TRANSLATE_NOOP("batch", "The JPEG quality (0-100). Default: 80")},
         {{"select"},
          "all|none|WxH[+-T]",
-         "分ける画像: すべて、なし、または W x H ピクセルから ±T (既定 10) の大きさの画像。"
-         "既定は all"},
+         QT_TRANSLATE_NOOP("batch",
+                           "The images to split: all, none, or those within T pixels (default "
+                           "10) of W x H. Default: all")},
         {{"unselected"},
          "skip|copy|resave",
-         "選ばれなかった画像を飛ばす、そのままコピーする、または新規保存する。既定は copy"},
-        {{"subfolder"}, "", "保存先に元フォルダと同じ名前のフォルダを作ってそこへ書く (既定)"},
-        {{"no-subfolder"}, "", "保存先フォルダへ直接書く"},
-        {{"jobs"}, "N", "同時に処理する画像の数。既定はプロセッサのコア数"},
+         QT_TRANSLATE_NOOP("batch",
+                           "Skip the images not selected, copy them as they are, or save them "
+                           "anew. Default: copy")},
+        {{"subfolder"},
+         "",
+         QT_TRANSLATE_NOOP("batch",
+                           "Write into a folder of the source folder's name in the destination "
+                           "(default)")},
+        {{"no-subfolder"}, "", QT_TRANSLATE_NOOP("batch", "Write into the destination itself")},
+        {{"jobs"},
+         "N",
+         QT_TRANSLATE_NOOP("batch",
+                           "How many images are worked on at once. Default: the processor "
+                           "cores")},
         {{"shard"},
          "K/N",
-         "K 番目から N 枚おきの画像だけを処理する (1 <= K <= N)。K を 1 から N まで変えた "
-         "N 回の実行で、どの画像もちょうど一度処理される"},
-        {{"dry-run"}, "", "書き出すはずのファイルを表示し、何も書かない"},
-        {{"quiet"}, "", "進み具合と結果の行を表示しない (失敗は表示する)"},
-        {{"h", "help"}, "", "このヘルプを表示して終わる"},
-        {{"version"}, "", "版を表示して終わる"},
+         QT_TRANSLATE_NOOP("batch",
+                           "Work only on image K and every Nth image after it (1 <= K <= N). "
+                           "N runs with K from 1 to N handle every image exactly once")},
+        {{"dry-run"},
+         "",
+         QT_TRANSLATE_NOOP("batch", "Show the files that would be written, and write nothing")},
+        {{"quiet"},
+         "",
+         QT_TRANSLATE_NOOP("batch", "No progress and no summary line (failures are still shown)")},
+        {{"language"},
+         "ja|en",
+         QT_TRANSLATE_NOOP("batch",
+                           "Messages in Japanese or English. Default: Japanese when the locale "
+                           "is Japanese, English otherwise")},
+        {{"h", "help"}, "", QT_TRANSLATE_NOOP("batch", "Show this help and exit")},
+        {{"version"}, "", QT_TRANSLATE_NOOP("batch", "Show the version and exit")},
     };
     return options;
 }
@@ -56,7 +90,8 @@ struct Refusal {
 };
 
 QString invalidValue(const QString& option, const QString& value) {
-    return QStringLiteral("--%1 の値 \"%2\" は使えません").arg(option, value);
+    return QCoreApplication::translate("batch", "The value \"%2\" of --%1 cannot be used")
+        .arg(option, value);
 }
 
 std::optional<int> wholeNumber(const QString& text, int lowest, int highest) {
@@ -167,7 +202,8 @@ std::optional<Refusal> readOptions(const QCommandLineParser& parser, int cores,
         options.resaveUnselected = unselected == "resave";
     }
     if (parser.isSet("subfolder") && parser.isSet("no-subfolder")) {
-        return Refusal{QStringLiteral("--subfolder と --no-subfolder は一緒に使えません")};
+        return Refusal{QCoreApplication::translate(
+            "batch", "--subfolder and --no-subfolder cannot be used together")};
     }
     options.sourceNamedSubfolder = !parser.isSet("no-subfolder");
     request.jobs = cores;
@@ -189,6 +225,9 @@ std::optional<Refusal> readOptions(const QCommandLineParser& parser, int cores,
         }
         request.shard = Shard{*index, *count};
     }
+    if (parser.isSet("language") && !core::languageNamed(parser.value("language"))) {
+        return refuse("language");
+    }
     request.dryRun = parser.isSet("dry-run");
     request.quiet = parser.isSet("quiet");
     return std::nullopt;
@@ -197,16 +236,17 @@ std::optional<Refusal> readOptions(const QCommandLineParser& parser, int cores,
 }  // namespace
 
 QString helpText() {
-    QString text = QStringLiteral(
-        "使い方: quillfold-batch [オプション] 元フォルダ 保存先フォルダ\n"
-        "元フォルダの JPEG と BMP の画像 (名前の自然な順) を、見開きからページに分けて"
-        "保存先フォルダへ書き出す。\n"
-        "元のファイルを書き換えることはない。どのファイルも一時ファイルに書いてから名前を"
-        "変える。書き出す名前にシンボリックリンクがあれば、リンク先には書かず、リンクを"
-        "置き換える。\n"
-        "出力の一行には一つの名前しか書かない。名前の中の改行などの制御文字と \\ は "
-        "\\n、\\t、\\x01、\\\\ のように書く。\n\n"
-        "オプション:\n");
+    QString text = QCoreApplication::translate(
+        "batch",
+        "Usage: quillfold-batch [options] SOURCE_FOLDER DESTINATION_FOLDER\n"
+        "Splits the spreads among the JPEG and BMP images of the source folder (in the "
+        "natural order of their names) into pages written into the destination folder.\n"
+        "No source file is ever replaced. Every file is written to a temporary file and "
+        "then renamed; a symbolic link at an output's name is replaced, never written "
+        "through.\n"
+        "Each line of output names one file: control characters in a name (a newline, "
+        "say) and \\ are written as \\n, \\t, \\x01, \\\\.\n\n"
+        "Options:\n");
     for (const CommandOption& option : commandOptions()) {
         QStringList names;
         for (const QString& name : option.names) {
@@ -216,30 +256,33 @@ QString helpText() {
         if (!option.valueName.isEmpty()) {
             line += " " + option.valueName;
         }
-        text += line + "\n      " + option.description + "\n";
+        text += line + "\n      " + QCoreApplication::translate("batch", option.description) + "\n";
     }
-    text += QStringLiteral(
-        "\n終了状態:\n"
-        "  0    失敗なし\n"
-        "  1    読めなかったか処理できなかった画像、または書けなかったファイルがある "
-        "(標準エラーに一件ずつ)\n"
-        "  2    引数の誤り、または元フォルダか保存先フォルダがない\n"
-        "  130  Ctrl+C か SIGTERM で中断した (書きかけのファイルは残さない)\n");
+    text += QCoreApplication::translate(
+        "batch",
+        "\nExit status:\n"
+        "  0    nothing failed\n"
+        "  1    some image could not be read or worked on, or some file could not be "
+        "written (each named on standard error)\n"
+        "  2    wrong arguments, or a missing source or destination folder\n"
+        "  130  ended by Ctrl+C or SIGTERM (no file is left half-written)\n");
     return text;
 }
 
 CommandLine parseCommandLine(const QStringList& arguments, int cores) {
     QCommandLineParser parser;
     for (const CommandOption& option : commandOptions()) {
-        parser.addOption(QCommandLineOption(option.names, option.description, option.valueName));
+        parser.addOption(QCommandLineOption(option.names, QString(), option.valueName));
     }
 
     CommandLine result;
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
         result.text = unknown.isEmpty()
-                          ? QStringLiteral("引数を読めません: %1").arg(parser.errorText())
-                          : QStringLiteral("知らないオプションです: %1").arg(unknown.join(", "));
+                          ? QCoreApplication::translate("batch", "The arguments cannot be read: %1")
+                                .arg(parser.errorText())
+                          : QCoreApplication::translate("batch", "Unknown option: %1")
+                                .arg(unknown.join(", "));
         return result;
     }
     if (parser.isSet("help")) {
@@ -253,13 +296,15 @@ CommandLine parseCommandLine(const QStringList& arguments, int cores) {
                           .arg(QStringLiteral(QUILLFOLD_VERSION));
         return result;
     }
+    result.language = core::languageNamed(parser.value("language"));
     if (const auto refusal = readOptions(parser, cores, result.request)) {
         result.text = refusal->message;
         return result;
     }
     const QStringList folders = parser.positionalArguments();
     if (folders.size() != 2) {
-        result.text = QStringLiteral("元フォルダと保存先フォルダを一つずつ指定してください");
+        result.text = QCoreApplication::translate(
+            "batch", "Give one source folder and one destination folder");
         return result;
     }
     result.request.sourceFolder = folders[0];

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "batch/BatchRequest.h"
+#include "core/Language.h"
 
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 namespace batch {
 
@@ -17,6 +20,8 @@ struct CommandLine {
     };
     Action action = Action::Refuse;
     BatchRequest request;
+    // --language ja|en: the messages' language instead of the locale's.
+    std::optional<core::Language> language;
     QString text;
 };
 

@@ -1,5 +1,7 @@
 #include "batch/BatchConsole.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -48,7 +50,7 @@ QString oneLine(const QString& text) {
 }
 
 QString summaryLine(const BatchSummary& summary) {
-    return QStringLiteral("画像 %1 枚、書き出し %2 ファイル、失敗 %3 件、%4 秒")
+    return QCoreApplication::translate("batch", "Images %1, files written %2, failures %3, %4 s")
         .arg(summary.images)
         .arg(summary.filesWritten)
         .arg(summary.failures)
@@ -65,7 +67,7 @@ QString progressBar(int done, int total, double seconds) {
                        .arg(total);
     if (done > 0 && seconds > 0) {
         const double perSecond = done / seconds;
-        line += QStringLiteral("  %1 枚/秒  残り %2")
+        line += QCoreApplication::translate("batch", "  %1 images/s  %2 left")
                     .arg(perSecond, 0, 'f', 1)
                     .arg(minutesAndSeconds((total - done) / perSecond));
     }

@@ -14,10 +14,10 @@ struct BatchSummary {
     double seconds = 0;
 };
 
-// The one-line summary: "画像 40 枚、書き出し 80 ファイル、失敗 0 件、12.3 秒".
+// The one-line summary: "Images 40, files written 80, failures 0, 12.3 s".
 QString summaryLine(const BatchSummary& summary);
 
-// The progress bar of a terminal: "[#####.....]  12/40  3.1 枚/秒  残り 0:09".
+// The progress bar of a terminal: "[#####.....]  12/40  3.1 images/s  0:09 left".
 // Before the first image is done the speed and the time left are not shown.
 QString progressBar(int done, int total, double seconds);
 

@@ -5,6 +5,7 @@
 #include "split/OutputNames.h"
 #include "split/SplitBatch.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QThreadPool>
@@ -22,14 +23,15 @@ QString reasonOf(const split::CommittedItem& item) {
     if (!item.report.firstFailure.isEmpty()) {
         return item.report.firstFailure;
     }
-    return QStringLiteral("ファイルがありません");
+    return QCoreApplication::translate("batch", "There is no file");
 }
 
 // Names what the listing could not take, each a failure; their count.
 int reportUnlisted(const BatchRequest& request, const SourceListing& listing,
                    BatchConsole& console) {
     if (!listing.readable) {
-        console.failure(request.sourceFolder, QStringLiteral("フォルダを読めません"));
+        console.failure(request.sourceFolder,
+                        QCoreApplication::translate("batch", "The folder cannot be read"));
         return 1;
     }
     for (const model::UnlistedPicture& entry : listing.unlisted) {
@@ -55,13 +57,14 @@ int listTargets(const BatchRequest& request, const SourceListing& listing, Batch
 int runBatch(const BatchRequest& request, BatchConsole& console,
              const std::atomic<bool>& interrupted, QThreadPool& workers) {
     if (!QFileInfo(request.sourceFolder).isDir()) {
-        console.error(
-            QStringLiteral("元フォルダがありません: %1").arg(oneLine(request.sourceFolder)));
+        console.error(QCoreApplication::translate("batch", "The source folder does not exist: %1")
+                          .arg(oneLine(request.sourceFolder)));
         return kBadArguments;
     }
     if (!QFileInfo(request.options.destination).isDir()) {
-        console.error(QStringLiteral("保存先フォルダがありません: %1")
-                          .arg(oneLine(request.options.destination)));
+        console.error(
+            QCoreApplication::translate("batch", "The destination folder does not exist: %1")
+                .arg(oneLine(request.options.destination)));
         return kBadArguments;
     }
     SourceListing listing = listSource(request);
@@ -77,7 +80,8 @@ int runBatch(const BatchRequest& request, BatchConsole& console,
                             listing.allPaths);
     if (!batch.start()) {
         console.error(
-            QStringLiteral("保存先フォルダを作れません: %1").arg(oneLine(batch.outputFolder())));
+            QCoreApplication::translate("batch", "The destination folder cannot be made: %1")
+                .arg(oneLine(batch.outputFolder())));
         return kSomeFailed;
     }
 
@@ -99,7 +103,7 @@ int runBatch(const BatchRequest& request, BatchConsole& console,
     summary.seconds = clock.elapsed() / 1000.0;
     console.summary(summary);
     if (batch.cancelled()) {
-        console.error(QStringLiteral("中断しました"));
+        console.error(QCoreApplication::translate("batch", "Stopped"));
         return kInterrupted;
     }
     return summary.failures > 0 ? kSomeFailed : kNothingFailed;

@@ -1,8 +1,10 @@
 #include "batch/BatchCommandLine.h"
 #include "batch/BatchConsole.h"
 #include "batch/BatchRun.h"
+#include "core/Language.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QThread>
 #include <QThreadPool>
 
@@ -24,6 +26,9 @@ extern "C" void interrupt(int) {
 
 int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
+    // Read once for the language, then again in it.
+    const auto language = batch::parseCommandLine(application.arguments(), 1).language;
+    core::useLanguage(language.value_or(core::languageOf(QLocale::system().uiLanguages())));
     const batch::CommandLine commandLine =
         batch::parseCommandLine(application.arguments(), QThread::idealThreadCount());
     switch (commandLine.action) {
@@ -32,8 +37,11 @@ int main(int argc, char** argv) {
             std::fputs(commandLine.text.toUtf8().constData(), stdout);
             return batch::kNothingFailed;
         case batch::CommandLine::Action::Refuse:
-            std::fprintf(stderr, "quillfold-batch: %s\n%s\n", commandLine.text.toUtf8().constData(),
-                         "使い方は quillfold-batch --help で表示されます");
+            std::fprintf(
+                stderr, "quillfold-batch: %s\n%s\n", commandLine.text.toUtf8().constData(),
+                QCoreApplication::translate("batch", "quillfold-batch --help shows how to use it")
+                    .toUtf8()
+                    .constData());
             return batch::kBadArguments;
         case batch::CommandLine::Action::Run:
             break;

@@ -25,8 +25,7 @@ MainWindow::MainWindow(model::CatalogueModel& catalogue, NoticeBox& notices)
     resize(designed.width, designed.height);
     placeWindow(*this, designed.left, designed.top);
 
-    catalogueList_ = named(new CatalogueList(this), QStringLiteral("ListView1"),
-                           QStringLiteral("サムネイル一覧"));
+    catalogueList_ = named(new CatalogueList(this), QStringLiteral("ListView1"), tr("Thumbnails"));
     setCentralWidget(catalogueList_);
     buildMenu();
     buildStatusBar();
@@ -78,12 +77,13 @@ void MainWindow::buildMenu() {
     };
     auto addMenu = [this](QMenu** menu, const char* objectName, const char* caption,
                           std::initializer_list<Command> commands) {
-        *menu = menuBar()->addMenu(QString::fromUtf8(caption));
+        const QString title = tr(caption);
+        *menu = menuBar()->addMenu(title);
         (*menu)->setObjectName(QString::fromLatin1(objectName));
         // An open menu is announced by its title, without the access key.
-        (*menu)->setWindowTitle(QString::fromUtf8(caption).remove(kAccessKeyMark));
+        (*menu)->setWindowTitle(QString(title).remove(kAccessKeyMark).remove(QLatin1Char('&')));
         for (const Command& command : commands) {
-            QAction* action = (*menu)->addAction(QString::fromUtf8(command.caption));
+            QAction* action = (*menu)->addAction(tr(command.caption));
             action->setObjectName(QString::fromLatin1(command.objectName));
             if (command.shortcut != Qt::Key_unknown) {
                 // Plain letters, active while the main window has the focus.
@@ -95,32 +95,31 @@ void MainWindow::buildMenu() {
         }
     };
     // Each menu and action keeps its designer name as its object name.
-    addMenu(
-        &fileMenu, /*objectName=*/"Open1", "ファイル(&F)",
-        {{&openAction, /*objectName=*/"Folder1", "開く(&O)", Qt::Key_O, &MainWindow::openFolder},
-         {&exitAction, /*objectName=*/"SyuuRyou", "終了(&X)", Qt::Key_X,
-          &MainWindow::exitProgram}});
-    addMenu(&editMenu, /*objectName=*/"Riname", "編集(&E)",
-            {{&autoSelectAction, /*objectName=*/"G1", "自動選択(&G)", Qt::Key_G,
+    addMenu(&fileMenu, /*objectName=*/"Open1", QT_TR_NOOP("&File"),
+            {{&openAction, /*objectName=*/"Folder1", QT_TR_NOOP("&Open"), Qt::Key_O,
+              &MainWindow::openFolder},
+             {&exitAction, /*objectName=*/"SyuuRyou", QT_TR_NOOP("E&xit"), Qt::Key_X,
+              &MainWindow::exitProgram}});
+    addMenu(&editMenu, /*objectName=*/"Riname", QT_TR_NOOP("&Edit"),
+            {{&autoSelectAction, /*objectName=*/"G1", QT_TR_NOOP("Auto-select by si&ze"), Qt::Key_G,
               &MainWindow::selectBySample},
-             {&invertSelectionAction, /*objectName=*/"HANTEN", "選択反転(&H)", Qt::Key_H,
-              &MainWindow::invertSelection},
-             {&splitAction, /*objectName=*/"Ikkatu", "分割(&B)", Qt::Key_B,
+             {&invertSelectionAction, /*objectName=*/"HANTEN", QT_TR_NOOP("&Invert selection"),
+              Qt::Key_H, &MainWindow::invertSelection},
+             {&splitAction, /*objectName=*/"Ikkatu", QT_TR_NOOP("&Split"), Qt::Key_B,
               &MainWindow::openSplitDialog},
-             {&renameAction, /*objectName=*/"Kobetu", "リネーム(&R)", Qt::Key_R,
+             {&renameAction, /*objectName=*/"Kobetu", QT_TR_NOOP("&Rename"), Qt::Key_R,
               &MainWindow::openRenameDialog}});
-    addMenu(&toolsMenu, /*objectName=*/"Hyouzi", "ツール(&T)",
-            {{&settingsAction, /*objectName=*/"Settei", "設定(&C)", Qt::Key_C,
+    addMenu(&toolsMenu, /*objectName=*/"Hyouzi", QT_TR_NOOP("&Tools"),
+            {{&settingsAction, /*objectName=*/"Settei", QT_TR_NOOP("&Settings"), Qt::Key_C,
               &MainWindow::openSettingsDialog}});
-    addMenu(&helpMenu, /*objectName=*/"N1", "ヘルプ(&H)",
-            {{&versionAction, /*objectName=*/"VERSION", "バージョン情報(&A)", Qt::Key_unknown,
-              &MainWindow::showVersion}});
+    addMenu(&helpMenu, /*objectName=*/"N1", QT_TR_NOOP("&Help"),
+            {{&versionAction, /*objectName=*/"VERSION", QT_TR_NOOP("&About Quillfold"),
+              Qt::Key_unknown, &MainWindow::showVersion}});
 }
 
 void MainWindow::buildStatusBar() {
     QStatusBar* bar = statusBar();
-    setObjectAndAccessibleName(*bar, QStringLiteral("StatusBar1"),
-                               QStringLiteral("ステータスバー"));
+    setObjectAndAccessibleName(*bar, QStringLiteral("StatusBar1"), tr("Status bar"));
     bar->setSizeGripEnabled(true);
     loadStatePanel = named(new QLabel(bar), QStringLiteral("StatusPanel0"));
     loadStatePanel->setFixedWidth(80);

@@ -9,9 +9,6 @@
 
 namespace {
 
-const QString kOneSampleNotice = QStringLiteral("見本を１つ選択して下さい。");
-const QString kSampleUnreadableNotice = QStringLiteral("見本の画像を読み込めません");
-
 // Keeps a window disabled for the lifetime of the guard, whichever way the
 // scope is left.
 class DisabledWindow {
@@ -31,7 +28,7 @@ void MainWindow::selectBySample() {
     if (isBusy() || catalogue_.count() == 0)
         return;
     if (catalogue_.selectedCount() != 1) {
-        notices_.notify(this, kOneSampleNotice);
+        notices_.notify(this, tr("Select one picture as the sample."));
         return;
     }
     // The current item is the sample. Right after an inversion nothing is
@@ -49,7 +46,7 @@ void MainWindow::selectBySample() {
         }
     }
     if (result.outcome == model::AutoSelection::Outcome::SampleUnreadable) {
-        notices_.notify(this, kSampleUnreadableNotice);
+        notices_.notify(this, tr("The sample picture cannot be read"));
     } else if (result.unreadableCount > 0) {
         setStatusText(1, catalogue::unreadableFilesText(result.unreadableCount));
     }

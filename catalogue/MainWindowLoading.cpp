@@ -54,8 +54,7 @@ void MainWindow::loadNextFile() {
     // Only a file that has gone stops the loading: anything else at its name
     // (a FIFO, a folder) is read, refused and shown as unreadable.
     if (!QFileInfo::exists(readAhead_->path(index))) {
-        notices_.notify(this, QStringLiteral("見当たらないファイルがあります"),
-                        QStringLiteral("読込を中断します"));
+        notices_.notify(this, tr("A file has gone"), tr("Loading stops"));
         endLoading(model::LoadingState::Phase::Loaded, true);
         return;
     }

@@ -19,12 +19,10 @@ namespace {
 // the rename dialog). A caption edited in place is put back to it.
 constexpr int kAcceptedCaptionRole = Qt::UserRole + 1;
 
-const QString kNoEditInPlace = QStringLiteral("この方法でリネームはできません");
-
 }  // namespace
 
 void MainWindow::showCurrentItem() {
-    setStatusText(0, catalogue::kSplittableText);
+    setStatusText(0, catalogue::splittableText());
     const int count = catalogue_.selectedCount();
     if (count == 1) {
         const int current = catalogue_.current();
@@ -104,7 +102,7 @@ void MainWindow::undoEditInPlace(QListWidgetItem* item) {
     // undone quietly: nobody would answer the notice then.
     QTimer::singleShot(0, this, [this] {
         if (isVisible() && isEnabled())
-            notices_.notify(this, kNoEditInPlace);
+            notices_.notify(this, tr("Files cannot be renamed this way"));
     });
 }
 

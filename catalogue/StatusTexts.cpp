@@ -1,15 +1,17 @@
 #include "catalogue/StatusTexts.h"
 
+#include <QCoreApplication>
+
 namespace catalogue {
 
 QString loadPhaseText(model::LoadingState::Phase phase) {
     switch (phase) {
         case model::LoadingState::Phase::Running:
-            return kLoadingText;
+            return QCoreApplication::translate("catalogue", "Loading");
         case model::LoadingState::Phase::Loaded:
-            return kLoadedText;
+            return QCoreApplication::translate("catalogue", "Loaded");
         case model::LoadingState::Phase::Interrupted:
-            return kLoadInterruptedText;
+            return QCoreApplication::translate("catalogue", "Stopped");
         case model::LoadingState::Phase::Idle:
             break;
     }
@@ -20,18 +22,23 @@ QString currentItemText(int index, const QString& caption) {
     return QStringLiteral(" [No.") + QString::number(index + 1) + QStringLiteral("]  ") + caption;
 }
 
+QString splittableText() {
+    return QCoreApplication::translate("catalogue", "Ready");
+}
+
 QString selectedCountText(int count) {
-    return QLatin1Char(' ') + QString::number(count) + QStringLiteral(" ヶ所選択");
+    return QCoreApplication::translate("catalogue", " %1 selected").arg(count);
 }
 
 QString loadingProgressText(int index, int total) {
-    return QString::number(index + 1) + QLatin1Char('/') + QString::number(total) +
-           QStringLiteral("   [ESC]で中断");
+    return QCoreApplication::translate("catalogue", "%1/%2   [ESC] stops")
+        .arg(index + 1)
+        .arg(total);
 }
 
 QString unreadableFilesText(int count) {
-    return QStringLiteral(" 読めないファイル ") + QString::number(count) +
-           QStringLiteral(" 件は選択を変えていません");
+    return QCoreApplication::translate("catalogue", " %n unreadable file(s) kept their selection",
+                                       nullptr, count);
 }
 
 }  // namespace catalogue

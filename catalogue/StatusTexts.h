@@ -8,12 +8,6 @@ namespace catalogue {
 
 // Texts of the catalogue window's status bar.
 
-// Panel 0.
-inline const QString kLoadingText = QStringLiteral("読込中");
-inline const QString kLoadedText = QStringLiteral("読込完了");
-inline const QString kLoadInterruptedText = QStringLiteral("読込中断");
-inline const QString kSplittableText = QStringLiteral("分割可能");
-
 // Panel 0 for a phase of the loading: empty before the first loading.
 QString loadPhaseText(model::LoadingState::Phase phase);
 
@@ -21,11 +15,14 @@ QString loadPhaseText(model::LoadingState::Phase phase);
 // " [No." + (index + 1) + "]" + two spaces + caption.
 QString currentItemText(int index, const QString& caption);
 
-// Panel 1 when several items are selected: " " + count + " ヶ所選択".
+// Panel 0 once an item is current: the catalogue can be split.
+QString splittableText();
+
+// Panel 1 when several items are selected: how many.
 QString selectedCountText(int count);
 
 // Panel 1 while loading the file at `index` (0-based) of `total`:
-// (index + 1) + "/" + total + "   [ESC]で中断".
+// (index + 1) + "/" + total, and that Esc stops.
 QString loadingProgressText(int index, int total);
 
 // Panel 1 after an automatic selection that met `count` (> 0) files it could

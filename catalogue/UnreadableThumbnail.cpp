@@ -2,6 +2,8 @@
 
 #include "imaging/Stretch.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -42,14 +44,18 @@ QImage unreadableThumbnail(int side, QRgb background) {
 QString unreadableLoadText(const QStringList& names) {
     if (names.isEmpty())
         return {};
-    QString text = QStringLiteral(" 読めないファイル ") + QString::number(names.size()) +
-                   QStringLiteral(" 件: ") +
-                   names.first(std::min(names.size(), kNamesShown)).join(QStringLiteral(", "));
-    if (names.size() > kNamesShown) {
-        text += QStringLiteral(" ほか ") + QString::number(names.size() - kNamesShown) +
-                QStringLiteral(" 件");
+    const QString shown =
+        names.first(std::min(names.size(), kNamesShown)).join(QStringLiteral(", "));
+    const int count = static_cast<int>(names.size());
+    if (names.size() <= kNamesShown) {
+        return QCoreApplication::translate("catalogue", " Unreadable files %1: %2")
+            .arg(count)
+            .arg(shown);
     }
-    return text;
+    return QCoreApplication::translate("catalogue", " Unreadable files %1: %2 and %3 more")
+        .arg(count)
+        .arg(shown)
+        .arg(count - kNamesShown);
 }
 
 }  // namespace catalogue

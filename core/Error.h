@@ -80,6 +80,8 @@ inline Status success() {
 
 // Memory ran out ("メモリが足りません"): the one message for it everywhere.
 Error outOfMemory();
+// Translates the text outOfMemory() returns; called when the language is chosen.
+void translateOutOfMemoryText();
 // Something failed that the program does not expect to fail.
 Error unexpectedError();
 

@@ -10,17 +10,16 @@
 FolderChooser::FolderChooser(NoticeBox& notices) : notices_(notices) {
     setObjectAndAccessibleName(*this, QStringLiteral("Form8"));
     makeDialogWindow(*this, 370, 375, CloseButton::Shown);
-    setWindowTitle(QStringLiteral("フォルダ選択"));
+    setWindowTitle(tr("Choose a folder"));
 
-    folderTree =
-        named(new FolderTree(this), QStringLiteral("ShellTreeView1"), QStringLiteral("フォルダ"));
+    folderTree = named(new FolderTree(this), QStringLiteral("ShellTreeView1"), tr("Folders"));
     folderTree->setGeometry(8, 7, 353, 322);
     okButton =
         pushButton(this, QStringLiteral("Button1"), QStringLiteral("OK"), QRect(168, 340, 89, 25));
-    cancelButton = pushButton(this, QStringLiteral("Button2"), QStringLiteral("キャンセル"),
-                              QRect(270, 340, 91, 25));
-    setDefaultButton = pushButton(this, QStringLiteral("Button3"),
-                                  QStringLiteral("デフォルトに設定"), QRect(9, 344, 97, 17));
+    cancelButton =
+        pushButton(this, QStringLiteral("Button2"), tr("Cancel"), QRect(270, 340, 91, 25));
+    setDefaultButton =
+        pushButton(this, QStringLiteral("Button3"), tr("Set default"), QRect(9, 344, 97, 17));
 
     setTabOrder(folderTree, cancelButton);
     setTabOrder(cancelButton, okButton);
@@ -59,7 +58,7 @@ void FolderChooser::cancel() {
 
 void FolderChooser::setAsDefault() {
     emit defaultFolderChosen(folderTree->selectedFolder());
-    notices_.notify(this, QStringLiteral("設定しました"));
+    notices_.notify(this, tr("Set"));
 }
 
 void FolderChooser::reloadOnF5(int key) {

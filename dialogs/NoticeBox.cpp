@@ -20,7 +20,7 @@ constexpr int kLineGap = 3;
 
 NoticeBox::NoticeBox() {
     // The box has no title; screen readers announce it by what it is.
-    setObjectAndAccessibleName(*this, QStringLiteral("Form6"), QStringLiteral("お知らせ"));
+    setObjectAndAccessibleName(*this, QStringLiteral("Form6"), tr("Notice"));
     makeDialogWindow(*this, kClientWidth, kClientHeight, CloseButton::Hidden);
     setWindowTitle(QString());
 
@@ -111,8 +111,8 @@ void NoticeBox::showWithFocus() {
 }
 
 void NoticeBox::showBatchProgress(const QString& line, std::function<void()> afterOk) {
-    okButton->setText(QStringLiteral("キャンセル"));
-    notify(nullptr, QStringLiteral("処理中"), line, std::move(afterOk));
+    okButton->setText(tr("Cancel"));
+    notify(nullptr, tr("Working"), line, std::move(afterOk));
     batchShown_ = true;
 }
 

@@ -21,19 +21,19 @@ RenameDialog::RenameDialog(model::CatalogueModel& catalogue, NoticeBox& notices)
     : catalogue_(catalogue), notices_(notices) {
     setObjectAndAccessibleName(*this, QStringLiteral("Form4"));
     makeDialogWindow(*this, kClientWidth, kClientHeight, CloseButton::Shown);
-    setWindowTitle(QStringLiteral("リネーム"));
+    setWindowTitle(tr("Rename"));
 
     // One line: a file name has no line breaks, and Enter means OK.
     newNameEdit = named(new QLineEdit(QStringLiteral("Memo1"), this), QStringLiteral("Memo1"),
-                        QStringLiteral("新しいファイル名"));
+                        tr("New file name"));
     newNameEdit->setMaxLength(kMaxNameLength);
     setPixelFont(*newNameEdit, 15);
     newNameEdit->installEventFilter(this);
 
     okButton =
         pushButton(this, QStringLiteral("Button1"), QStringLiteral("OK"), QRect(72, 48, 75, 25));
-    cancelButton = pushButton(this, QStringLiteral("Button2"), QStringLiteral("キャンセル"),
-                              QRect(168, 48, 75, 25));
+    cancelButton =
+        pushButton(this, QStringLiteral("Button2"), tr("Cancel"), QRect(168, 48, 75, 25));
 
     connect(okButton, &QPushButton::clicked, this, &RenameDialog::renameFile);
     connect(cancelButton, &QPushButton::clicked, this, &RenameDialog::cancel);

@@ -1,5 +1,7 @@
 #include "dialogs/RenameRules.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace dialogs {
@@ -19,7 +21,9 @@ bool isForbiddenCharacter(QChar c) {
 }  // namespace
 
 core::Error nameRefused() {
-    return {core::ErrorKind::NameRefused, QStringLiteral("ファイル名に使えない文字が含まれてます")};
+    return {
+        core::ErrorKind::NameRefused,
+        QCoreApplication::translate("dialogs", "The name has characters a file name cannot hold")};
 }
 
 bool isAcceptableNewName(const QString& name) {

@@ -28,17 +28,15 @@ QPushButton* arrowButton(QWidget* parent, const QString& name, const QString& te
 SettingsDialog::SettingsDialog(NoticeBox& notices) : notices_(notices) {
     setObjectAndAccessibleName(*this, QStringLiteral("Form5"));
     makeDialogWindow(*this, 194, 201, CloseButton::Hidden);
-    setWindowTitle(QStringLiteral("設定"));
+    setWindowTitle(tr("Settings"));
 
-    thumbnailSizeGroup =
-        groupPanel(this, QStringLiteral("Panel1"), QStringLiteral("サムネイルの大きさ"), 16, 8);
-    setHint(*thumbnailSizeGroup,
-            QStringLiteral("サムネイルの大きさ変更は\r\n次回ファイルを開き直した時から有効です"));
-    thumbnailSizeLabel = named(new QLabel(QStringLiteral("サムネイルの大きさ"), thumbnailSizeGroup),
-                               QStringLiteral("Label1"));
+    thumbnailSizeGroup = groupPanel(this, QStringLiteral("Panel1"), tr("Thumbnail size"), 16, 8);
+    setHint(*thumbnailSizeGroup, tr("A new thumbnail size applies\r\nfrom the next folder opened"));
+    thumbnailSizeLabel =
+        named(new QLabel(tr("Thumbnail size"), thumbnailSizeGroup), QStringLiteral("Label1"));
     thumbnailSizeLabel->move(8, 8);
     thumbnailSizeEdit = named(new NumberEdit(kMaxThumbnail, 3, thumbnailSizeGroup),
-                              QStringLiteral("Edit1"), QStringLiteral("サムネイルの大きさ"));
+                              QStringLiteral("Edit1"), tr("Thumbnail size"));
     thumbnailSizeEdit->setGeometry(24, 28, 41, 23);
     setPixelFont(*thumbnailSizeEdit, 15);
     thumbnailSizeEdit->setText(model::Settings{}.thumbnailSize);
@@ -47,17 +45,17 @@ SettingsDialog::SettingsDialog(NoticeBox& notices) : notices_(notices) {
     thumbnailSizeDownButton =
         arrowButton(thumbnailSizeGroup, QStringLiteral("Button4"), QStringLiteral("↓"), 113);
 
-    toleranceGroup = groupPanel(this, QStringLiteral("Panel2"),
-                                QStringLiteral("自動選択の許容誤差範囲"), 16, 80);
-    toleranceLabel = named(new QLabel(QStringLiteral("自動選択の許容誤差範囲"), toleranceGroup),
-                           QStringLiteral("Label2"));
+    toleranceGroup =
+        groupPanel(this, QStringLiteral("Panel2"), tr("Auto-select tolerance"), 16, 80);
+    toleranceLabel =
+        named(new QLabel(tr("Auto-select tolerance"), toleranceGroup), QStringLiteral("Label2"));
     toleranceLabel->move(8, 8);
     plusMinusLabel =
         named(new QLabel(QStringLiteral("±"), toleranceGroup), QStringLiteral("Label3"));
     plusMinusLabel->move(7, 31);
     setPixelFont(*plusMinusLabel, 15);
     toleranceEdit = named(new NumberEdit(kMaxTolerance, 3, toleranceGroup), QStringLiteral("Edit2"),
-                          QStringLiteral("自動選択の許容誤差範囲"));
+                          tr("Auto-select tolerance"));
     toleranceEdit->setGeometry(24, 28, 41, 23);
     setPixelFont(*toleranceEdit, 15);
     toleranceEdit->setText(model::Settings{}.tolerance);
@@ -68,8 +66,8 @@ SettingsDialog::SettingsDialog(NoticeBox& notices) : notices_(notices) {
 
     okButton =
         pushButton(this, QStringLiteral("Button1"), QStringLiteral("OK"), QRect(16, 160, 75, 25));
-    cancelButton = pushButton(this, QStringLiteral("Button2"), QStringLiteral("キャンセル"),
-                              QRect(104, 160, 75, 25));
+    cancelButton =
+        pushButton(this, QStringLiteral("Button2"), tr("Cancel"), QRect(104, 160, 75, 25));
 
     connect(okButton, &QPushButton::clicked, this, &SettingsDialog::confirm);
     connect(cancelButton, &QPushButton::clicked, this, &SettingsDialog::cancel);
@@ -136,7 +134,7 @@ void SettingsDialog::confirm() {
         size = parseNumber(thumbnailSizeEdit->text()).value;
     }
     if (size > kMaxThumbnail || size < kMinThumbnail) {
-        notices_.notify(this, QStringLiteral("サムネイルは20から150までです"));
+        notices_.notify(this, tr("Thumbnails are 20 to 150"));
         return;
     }
     closeDialog();

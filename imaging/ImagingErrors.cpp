@@ -1,113 +1,136 @@
 #include "imaging/ImagingErrors.h"
 
+#include <QCoreApplication>
+
 namespace imaging::errors {
 
 using core::Error;
 using core::ErrorKind;
 
 Error fileMissing() {
-    return {ErrorKind::FileMissing, QStringLiteral("ファイルが見当たりません")};
+    return {ErrorKind::FileMissing,
+            QCoreApplication::translate("imaging", "The file cannot be found")};
 }
 
 Error notRegularFile() {
-    return {ErrorKind::NotRegularFile, QStringLiteral("通常のファイルではありません")};
+    return {ErrorKind::NotRegularFile,
+            QCoreApplication::translate("imaging", "Not a regular file")};
 }
 
 Error cannotOpen() {
-    return {ErrorKind::CannotOpen, QStringLiteral("ファイルを開けません")};
+    return {ErrorKind::CannotOpen,
+            QCoreApplication::translate("imaging", "The file cannot be opened")};
 }
 
 Error cannotRead() {
-    return {ErrorKind::CannotRead, QStringLiteral("ファイルを読めません")};
+    return {ErrorKind::CannotRead,
+            QCoreApplication::translate("imaging", "The file cannot be read")};
 }
 
 Error fileEmpty() {
-    return {ErrorKind::FileEmpty, QStringLiteral("ファイルが空です")};
+    return {ErrorKind::FileEmpty, QCoreApplication::translate("imaging", "The file is empty")};
 }
 
 Error fileTooLarge() {
-    return {ErrorKind::FileTooLarge, QStringLiteral("ファイルが大きすぎます")};
+    return {ErrorKind::FileTooLarge,
+            QCoreApplication::translate("imaging", "The file is too large")};
 }
 
 Error unsupportedKind() {
-    return {ErrorKind::Unsupported, QStringLiteral("対応していない形式です")};
+    return {ErrorKind::Unsupported,
+            QCoreApplication::translate("imaging", "Not a supported format")};
 }
 
 Error damagedPicture() {
-    return {ErrorKind::Damaged, QStringLiteral("画像ファイルが壊れています")};
+    return {ErrorKind::Damaged,
+            QCoreApplication::translate("imaging", "The picture file is damaged")};
 }
 
 Error pictureTooLarge() {
-    return {ErrorKind::PictureTooLarge, QStringLiteral("画像が大きすぎます")};
+    return {ErrorKind::PictureTooLarge,
+            QCoreApplication::translate("imaging", "The picture is too large")};
 }
 
 Error pictureTooLarge(qint64 width, qint64 height) {
     return {ErrorKind::PictureTooLarge,
-            QStringLiteral("画像が大きすぎます (%1x%2)").arg(width).arg(height)};
+            QCoreApplication::translate("imaging", "The picture is too large (%1x%2)")
+                .arg(width)
+                .arg(height)};
 }
 
 Error noPicture() {
-    return {ErrorKind::NothingToWrite, QStringLiteral("画像がありません")};
+    return {ErrorKind::NothingToWrite,
+            QCoreApplication::translate("imaging", "There is no picture")};
 }
 
 Error notJpeg() {
-    return {ErrorKind::NotThatKind, QStringLiteral("JPEGファイルではありません")};
+    return {ErrorKind::NotThatKind, QCoreApplication::translate("imaging", "Not a JPEG file")};
 }
 
 Error unsupportedJpeg() {
-    return {ErrorKind::Unsupported, QStringLiteral("対応していないJPEG形式です")};
+    return {ErrorKind::Unsupported,
+            QCoreApplication::translate("imaging", "A kind of JPEG that is not supported")};
 }
 
 Error jpegCutOff() {
-    return {ErrorKind::CutOff, QStringLiteral("JPEGファイルが途中で切れています")};
+    return {ErrorKind::CutOff,
+            QCoreApplication::translate("imaging", "The JPEG file is cut short")};
 }
 
 Error damagedJpeg() {
-    return {ErrorKind::Damaged, QStringLiteral("JPEGファイルが壊れています")};
+    return {ErrorKind::Damaged, QCoreApplication::translate("imaging", "The JPEG file is damaged")};
 }
 
 Error jpegNotWritten() {
-    return {ErrorKind::Unexpected, QStringLiteral("JPEGファイルを作れません")};
+    return {ErrorKind::Unexpected,
+            QCoreApplication::translate("imaging", "The JPEG file cannot be made")};
 }
 
 Error badRowRequest() {
-    return {ErrorKind::Unexpected, QStringLiteral("読み込む行の指定が正しくありません")};
+    return {ErrorKind::Unexpected,
+            QCoreApplication::translate("imaging", "The rows to read are not valid")};
 }
 
 Error notBmp() {
-    return {ErrorKind::NotThatKind, QStringLiteral("BMPファイルではありません")};
+    return {ErrorKind::NotThatKind, QCoreApplication::translate("imaging", "Not a BMP file")};
 }
 
 Error bmpCutOff() {
-    return {ErrorKind::CutOff, QStringLiteral("BMPファイルが途中で切れています")};
+    return {ErrorKind::CutOff, QCoreApplication::translate("imaging", "The BMP file is cut short")};
 }
 
 Error damagedBmp() {
-    return {ErrorKind::Damaged, QStringLiteral("BMPファイルが壊れています")};
+    return {ErrorKind::Damaged, QCoreApplication::translate("imaging", "The BMP file is damaged")};
 }
 
 Error folderMissing() {
-    return {ErrorKind::FolderMissing, QStringLiteral("保存先のフォルダが見当たりません")};
+    return {ErrorKind::FolderMissing,
+            QCoreApplication::translate("imaging", "The destination folder cannot be found")};
 }
 
 Error writeFailed() {
-    return {ErrorKind::WriteFailed, QStringLiteral("ファイルを書き込めません")};
+    return {ErrorKind::WriteFailed,
+            QCoreApplication::translate("imaging", "The file cannot be written")};
 }
 
 Error diskFull() {
-    return {ErrorKind::DiskFull, QStringLiteral("保存先の空き容量が足りません")};
+    return {ErrorKind::DiskFull,
+            QCoreApplication::translate("imaging", "Not enough free space at the destination")};
 }
 
 Error nameTaken() {
-    return {ErrorKind::NameTaken, QStringLiteral("同名ファイルがあります")};
+    return {ErrorKind::NameTaken,
+            QCoreApplication::translate("imaging", "A file of that name exists")};
 }
 
 Error cannotRename() {
-    return {ErrorKind::CannotRename, QStringLiteral("名前を変更できません")};
+    return {ErrorKind::CannotRename,
+            QCoreApplication::translate("imaging", "The name cannot be changed")};
 }
 
 Error copyOntoItself() {
-    return {ErrorKind::SameFile, QStringLiteral("同じファイルにはコピーできません")};
+    return {ErrorKind::SameFile,
+            QCoreApplication::translate("imaging", "A file cannot be copied onto itself")};
 }
 
 }  // namespace imaging::errors

@@ -4,6 +4,7 @@
 #include "model/NaturalOrder.h"
 
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QFile>
 #include <QStringDecoder>
 
@@ -65,20 +66,23 @@ NonUtf8Names findNonUtf8Names(const QString& folder) {
 }
 
 QString nonUtf8Note(const NonUtf8Names& names) {
-    const QString remedy = QStringLiteral("名前を付け直すと開けます。");
+    const QString remedy = QCoreApplication::translate("model", "Renamed, they can be opened.");
     if (names.pictureFiles > 0 && names.folders > 0) {
-        return QStringLiteral("名前が UTF-8 でないファイル %1 個とフォルダ %2 個は表示できません。")
+        return QCoreApplication::translate(
+                   "model", "%1 files and %2 folders whose names are not UTF-8 cannot be shown.")
                    .arg(names.pictureFiles)
                    .arg(names.folders) +
                remedy;
     }
     if (names.pictureFiles > 0) {
-        return QStringLiteral("名前が UTF-8 でないファイル %1 個は一覧に出せません。")
+        return QCoreApplication::translate("model",
+                                           "%1 files whose names are not UTF-8 cannot be listed.")
                    .arg(names.pictureFiles) +
                remedy;
     }
     if (names.folders > 0) {
-        return QStringLiteral("名前が UTF-8 でないフォルダ %1 個はツリーに出せません。")
+        return QCoreApplication::translate(
+                   "model", "%1 folders whose names are not UTF-8 cannot be shown in the tree.")
                    .arg(names.folders) +
                remedy;
     }
@@ -89,7 +93,7 @@ QString nonUtf8NameList(const NonUtf8Names& names, int shownAtMost) {
     QStringList lines = names.shownNames.mid(0, shownAtMost);
     const qsizetype rest = names.shownNames.size() - lines.size();
     if (rest > 0) {
-        lines.push_back(QStringLiteral("ほか %1 個").arg(rest));
+        lines.push_back(QCoreApplication::translate("model", "and %1 more").arg(rest));
     }
     return lines.join(QLatin1Char('\n'));
 }

@@ -3,6 +3,7 @@
 #include "imaging/FileCommit.h"
 #include "imaging/RegularFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -98,7 +99,7 @@ core::Status SettingsFile::writeThroughLink(const QByteArray& bytes) const {
 core::Status SettingsFile::keepAsideAndWrite(const QByteArray& bytes) const {
     if (const core::Status moved = imaging::renameNoReplace(path_, keptAsidePath()); !moved) {
         return core::Error{moved.kind(),
-                           QStringLiteral("%1 を %2 として残せません (%3)")
+                           QCoreApplication::translate("model", "%1 cannot be kept as %2 (%3)")
                                .arg(QFileInfo(path_).fileName(),
                                     QFileInfo(keptAsidePath()).fileName(), moved.error().message)};
     }

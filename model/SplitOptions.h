@@ -11,7 +11,7 @@ enum class SplitDirection {
     Down = 1,   // " ↓": upper page first
     Left = 2,   // " ←": right page first (the dialog's default)
     Up = 3,     // " ↑": lower page first
-    None = 4,   // "なし": the image stays whole
+    None = 4,   // "None": the image stays whole
 };
 
 // Quarter turn: Left is counter-clockwise ("L"), Right clockwise ("R").

@@ -1,8 +1,10 @@
 #include "model/UnlistedPictures.h"
 
+#include "imaging/ImagingErrors.h"
 #include "model/FolderListing.h"
 #include "model/NaturalOrder.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSet>
 #include <QStringDecoder>
@@ -25,21 +27,22 @@ struct FolderCloser {
 // Why an entry the listing left out cannot be opened.
 QString reasonFor(int folder, const char* name, bool utf8Name) {
     if (!utf8Name) {
-        return QStringLiteral("名前が UTF-8 でないため開けません");
+        return QCoreApplication::translate("model", "Cannot be opened: the name is not UTF-8");
     }
     struct stat status {};
     if (::fstatat(folder, name, &status, 0) == 0) {
-        return S_ISREG(status.st_mode) ? QStringLiteral("ファイルを開けません")
-                                       : QStringLiteral("通常のファイルではありません");
+        return S_ISREG(status.st_mode) ? imaging::errors::cannotOpen().message
+                                       : imaging::errors::notRegularFile().message;
     }
     const int error = errno;
     struct stat link {};
     const bool isLink =
         ::fstatat(folder, name, &link, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(link.st_mode);
     if (isLink && error == ENOENT) {
-        return QStringLiteral("リンク先が見当たりません");
+        return QCoreApplication::translate("model", "The link leads nowhere");
     }
-    return isLink ? QStringLiteral("リンク先を開けません") : QStringLiteral("ファイルを開けません");
+    return isLink ? QCoreApplication::translate("model", "What the link leads to cannot be opened")
+                  : imaging::errors::cannotOpen().message;
 }
 
 bool isFolder(int folder, const char* name) {

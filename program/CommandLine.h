@@ -1,7 +1,11 @@
 #pragma once
 
+#include "core/Language.h"
+
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 namespace program {
 
@@ -11,7 +15,7 @@ enum class StartAction {
     PrintHelp,
     PrintVersion,
     // An option or argument the program does not know: print `text` (the
-    // reason, in Japanese and English) and end with a usage error.
+    // reason) and end with a usage error.
     RefuseArguments,
 };
 
@@ -20,7 +24,12 @@ struct CommandLine {
     // --in-config-folder: start in the configuration folder (see
     // StartFolder.h) instead of the current one; the desktop entry's way.
     bool inConfigFolder = false;
-    // The help, the version line or the refusal, ready to print.
+    // --language ja|en: the interface's language instead of the locale's.
+    std::optional<core::Language> language;
+    // FOLDER: a folder of scans to open at start; empty for none.
+    QString folder;
+    // The help, the version line or the refusal, ready to print, in the
+    // language installed when the line was read.
     QString text;
 };
 
@@ -30,8 +39,7 @@ struct CommandLine {
 // read again after that, anything left over is refused.
 CommandLine readCommandLine(const QStringList& arguments, const QString& version);
 
-// The text of --help, in Japanese and English. help2man builds the manual
-// page from it.
+// The text of --help. help2man builds the manual page from it.
 QString helpText(const QString& version);
 
 }  // namespace program

@@ -8,6 +8,7 @@
 #include "dialogs/SettingsDialog.h"
 #include "imaging/FileNames.h"
 #include "model/AutoSelect.h"
+#include "model/FolderListing.h"
 #include "model/SettingsTable.h"
 #include "model/ThumbnailSide.h"
 #include "split/SplitDialog.h"
@@ -177,20 +178,43 @@ void Program::startUp() {
         if (reading.badLine) {
             // The values before the damaged line stay; the rest keep their
             // designed values and the file is rewritten at exit.
-            noticeBox_->notify(&main, QStringLiteral("設定ファイルが壊れています"),
-                               QStringLiteral("%1 の %2 行目以降は読み込みません")
-                                   .arg(kSettingsName)
-                                   .arg(*reading.badLine));
+            noticeBox_->notify(
+                &main, tr("The settings file is damaged"),
+                tr("%1 is read up to line %2 only").arg(kSettingsName).arg(*reading.badLine));
         }
     } else if (settingsFile_.found() == SettingsFile::Found::Foreign) {
         noticeBox_->notify(
-            &main, QStringLiteral("設定ファイルを読めません"),
-            QStringLiteral("%1 は設定ファイルではないため、終了時に %2 として残します")
+            &main, tr("The settings file cannot be read"),
+            tr("%1 is no settings file: at exit it is kept as %2")
                 .arg(kSettingsName, QFileInfo(settingsFile_.keptAsidePath()).fileName()));
     }
     if (QFileInfo(kSoundName).isFile()) {
         splitDialog_->openCompletionSound(QStringLiteral("./") + kSoundName);
     }
+    if (!folderAtStart_.isEmpty()) {
+        openFolder(folderAtStart_);
+    }
+}
+
+void Program::openFolder(const QString& folder) {
+    MainWindow& main = *mainWindow_;
+    if (!QFileInfo(folder).isDir()) {
+        noticeBox_->notify(&main, tr("The folder cannot be found"), folder);
+        return;
+    }
+    // The open-folder dialog starts there too.
+    openFolderDialog_->selectFolder(folder);
+    const QStringList names = model::listPictureFiles(folder);
+    if (names.size() > OpenFolderDialog::kMaxFiles) {
+        noticeBox_->notify(&main, tr("At most 9999 files can be opened"));
+        return;
+    }
+    if (names.isEmpty()) {
+        noticeBox_->notify(&main, tr("The folder holds no JPEG or BMP file"), folder);
+        return;
+    }
+    trimmingView_->startFrameAnew();
+    main.beginLoading(folder, names, model::thumbnailSideOf(settings_.thumbnailSize), false);
 }
 
 model::Settings Program::currentSettings() const {
@@ -232,7 +256,7 @@ void Program::tellSettingsNotSaved(const core::Error& error) {
     mainWindow_->abortLoading();
     splitDialog_->stopBatch();
     settingsNoticeShown_ = true;
-    noticeBox_->notify(mainWindow_.get(), QStringLiteral("設定を保存できません"), error.message,
+    noticeBox_->notify(mainWindow_.get(), tr("The settings cannot be saved"), error.message,
                        [this] { mainWindow_->close(); });
 }
 

@@ -59,6 +59,12 @@ public:
     // Writes Quillfold.ini into the settings folder; when it cannot, the
     // previous file stays as it was.
     core::Status saveSettings();
+    // A folder to open once the start-up step has read the settings (the
+    // command line's FOLDER); empty for none.
+    void openAtStart(const QString& folder) { folderAtStart_ = folder; }
+    // Opens `folder` as the open-folder dialog's OK does, or says why not.
+    void openFolder(const QString& folder);
+
     // The folder of Quillfold.ini: the current folder at start-up.
     const QString& settingsFolder() const { return settingsFolder_; }
     void setSettingsFolder(const QString& folder) { settingsFolder_ = folder; }
@@ -84,6 +90,7 @@ private:
     model::CatalogueModel catalogue_;
     model::Settings settings_;
     QString settingsFolder_;
+    QString folderAtStart_;
     // What the start-up step found at the settings file's name.
     SettingsFile settingsFile_;
     // The exit command has saved the settings: closing saves nothing more.

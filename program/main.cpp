@@ -1,9 +1,12 @@
 #include "catalogue/MainWindow.h"
+#include "core/Language.h"
 #include "program/CommandLine.h"
 #include "program/Program.h"
 #include "program/StartFolder.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <QLocale>
 
 #include <cstdio>
 
@@ -20,36 +23,48 @@ void print(std::FILE* stream, const QString& text) {
     std::fputs(text.toLocal8Bit().constData(), stream);
 }
 
+// The interface's language: the one asked for, or the locale's.
+core::Language languageFor(const program::CommandLine& request) {
+    return request.language.value_or(core::languageOf(QLocale::system().uiLanguages()));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const QString version = QStringLiteral(QUILLFOLD_VERSION);
+    const program::CommandLine request = program::readCommandLine(argumentsOf(argc, argv), version);
     // Help and version answer before anything touches the window system,
     // so they work without a display (help2man reads them while building).
-    const program::CommandLine request = program::readCommandLine(argumentsOf(argc, argv), version);
     if (request.action == program::StartAction::PrintHelp ||
         request.action == program::StartAction::PrintVersion) {
-        print(stdout, request.text);
+        QCoreApplication application(argc, argv);
+        core::useLanguage(languageFor(request));
+        print(stdout, program::readCommandLine(argumentsOf(argc, argv), version).text);
         return 0;
-    }
-    // The settings file lives in the folder the program runs in.
-    if (request.inConfigFolder) {
-        const QString folder = program::configFolderPath();
-        if (!program::enterFolder(folder)) {
-            print(stderr, QStringLiteral("quillfold: 設定フォルダ %1 を作れないか開けません / "
-                                         "cannot make or enter the configuration folder %1\n")
-                              .arg(folder));
-            return 1;
-        }
     }
 
     QApplication application(argc, argv);
+    core::useLanguage(languageFor(request));
     // QApplication has taken its own options: anything left must be ours.
     const program::CommandLine remaining =
         program::readCommandLine(QCoreApplication::arguments(), version);
     if (remaining.action == program::StartAction::RefuseArguments) {
         print(stderr, remaining.text);
         return 2;
+    }
+    // A folder given relative to where the program was started.
+    const QString folder =
+        remaining.folder.isEmpty() ? QString() : QFileInfo(remaining.folder).absoluteFilePath();
+    // The settings file lives in the folder the program runs in.
+    if (request.inConfigFolder) {
+        const QString configFolder = program::configFolderPath();
+        if (!program::enterFolder(configFolder)) {
+            print(stderr,
+                  QCoreApplication::translate(
+                      "program", "quillfold: cannot make or enter the configuration folder %1\n")
+                      .arg(configFolder));
+            return 1;
+        }
     }
     application.setApplicationName(QStringLiteral("Quillfold"));
     application.setApplicationVersion(version);
@@ -59,6 +74,7 @@ int main(int argc, char** argv) {
     application.setQuitOnLastWindowClosed(false);
 
     Program program;
+    program.openAtStart(folder);
     QObject::connect(&program.mainWindow(), &MainWindow::closed, &application,
                      &QCoreApplication::quit, Qt::QueuedConnection);
     program.mainWindow().show();

@@ -8,6 +8,7 @@ set -euo pipefail
 packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
+    qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools   # translations
     libjpeg62-turbo-dev
     libgtest-dev
     fonts-noto-cjk

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Quillfold and its demo book and starts it
-# in the demo's run folder, build/demo-run/: its Quillfold.ini (made there
-# when missing, never replaced) opens the open-folder dialog on the demo
-# book, build/demo-book/, and the split batch writes into build/demo-run/pages/.
+# on the demo book, build/demo-book/, already loaded, in the demo's run
+# folder, build/demo-run/: its Quillfold.ini (made there when missing, never
+# replaced) opens the open-folder dialog on the demo book too, and lets the
+# split batch write into build/demo-run/pages/.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 "$here/scripts/install-deps.sh"
@@ -13,4 +14,4 @@ run="$here/build/demo-run"
 mkdir -p "$run/pages"
 "$here/build/bookgen/quillfold-demo-settings" "$run/Quillfold.ini" "$here/build/demo-book" "$run/pages"
 cd "$run"
-exec "$here/build/program/quillfold"
+exec "$here/build/program/quillfold" "$here/build/demo-book"

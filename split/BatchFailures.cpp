@@ -1,5 +1,7 @@
 #include "split/BatchFailures.h"
 
+#include <QCoreApplication>
+
 namespace split {
 
 std::optional<QString> BatchFailures::record(const SplitItem& item, const SplitOptions& options,
@@ -20,10 +22,10 @@ std::optional<QString> BatchFailures::record(const SplitItem& item, const SplitO
 }
 
 QString completionMessage(int failedCount) {
-    const QString done = QStringLiteral("完了");
     if (failedCount <= 0)
-        return done;
-    return done + QStringLiteral("（%1件は処理できませんでした）").arg(failedCount);
+        return QCoreApplication::translate("split", "Done");
+    return QCoreApplication::translate("split", "Done (%n could not be processed)", nullptr,
+                                       failedCount);
 }
 
 }  // namespace split

@@ -30,8 +30,8 @@ private:
     QString firstFileName_;
 };
 
-// The end notice's message: "完了", followed by how many items failed when
-// any did.
+// The end notice's message: "Done", with how many items failed when any
+// did.
 QString completionMessage(int failedCount);
 
 }  // namespace split

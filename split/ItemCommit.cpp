@@ -2,6 +2,7 @@
 
 #include "imaging/FileCommit.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -10,12 +11,14 @@ namespace split {
 namespace {
 
 QString protectedMessage(const QString& imageName) {
-    return QStringLiteral("%1 のページが元の画像を上書きしてしまうため保存しませんでした")
+    return QCoreApplication::translate("split",
+                                       "Not saved: a page of %1 would replace a source picture")
         .arg(imageName);
 }
 
 QString takenMessage(const QString& imageName, const QString& earlierImage) {
-    return QStringLiteral("%1 のページは %2 のページと同じ名前のため保存しませんでした")
+    return QCoreApplication::translate("split",
+                                       "Not saved: a page of %1 has the name of a page of %2")
         .arg(imageName, earlierImage);
 }
 

@@ -2,6 +2,8 @@
 
 #include "split/SharedCrop.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace split {
@@ -12,7 +14,8 @@ using core::outOfMemory;
 using imaging::PixelRect;
 
 core::Error tooSmall() {
-    return {core::ErrorKind::PictureTooSmall, QStringLiteral("画像が小さすぎて分割できません")};
+    return {core::ErrorKind::PictureTooSmall,
+            QCoreApplication::translate("split", "The picture is too small to split")};
 }
 
 // The part of size `size` taken from `from`, which is as large or one

@@ -11,14 +11,14 @@ QString TrimSequence::panelText() const {
             return QString();
         case SequencePhase::Trimming:
         case SequencePhase::TrimSaved:
-            return kTrimBusy;
+            return trimBusyText();
         case SequencePhase::TrimConfirmed:
-            return kTrimDone;
+            return trimDoneText();
         case SequencePhase::Copying:
         case SequencePhase::CopySaved:
-            return kCopyBusy;
+            return copyBusyText();
         case SequencePhase::CopyConfirmed:
-            return kCopyDone;
+            return copyDoneText();
         case SequencePhase::Message:
             return message_;
     }

@@ -14,12 +14,12 @@ namespace trimming {
 // the panel or the timer.
 enum class SequencePhase {
     Idle,           // no request: the panel is hidden, no tick is due
-    Trimming,       // "処理中": the tick cuts the frame and saves it
-    TrimSaved,      // "処理中" still: the tick confirms with "保存 OK"
-    TrimConfirmed,  // "保存 OK": the tick ends the request (maybe showing the next image)
-    Copying,        // "コピー中": the tick copies the file
-    CopySaved,      // "コピー中" still: the tick confirms with "コピー OK"
-    CopyConfirmed,  // "コピー OK": the tick ends the request (maybe showing the next image)
+    Trimming,       // "working": the tick cuts the frame and saves it
+    TrimSaved,      // "working" still: the tick confirms with "saved"
+    TrimConfirmed,  // "saved": the tick ends the request (maybe showing the next image)
+    Copying,        // "copying": the tick copies the file
+    CopySaved,      // "copying" still: the tick confirms with "copied"
+    CopyConfirmed,  // "copied": the tick ends the request (maybe showing the next image)
     Message,        // a refusal or a failure's message: the tick hides it
 };
 

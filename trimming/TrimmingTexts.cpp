@@ -1,15 +1,16 @@
 #include "trimming/TrimmingTexts.h"
 
+#include <QCoreApplication>
+
 namespace trimming {
 
 QString trimmingTitle(const QString& fileName, const FrameFields& frame) {
-    return QStringLiteral(" [ ") + fileName + QStringLiteral("   ") +
-           QString::number(frame.ImageWidth) + QStringLiteral("x") +
-           QString::number(frame.ImageHeight) + QStringLiteral(" ]") +
-           QStringLiteral("     [ 枠位置 X:") + QString::number(frame.FrameLeft) +
-           QStringLiteral(" Y:") + QString::number(frame.FrameTop) + QStringLiteral("   範囲 ") +
-           QString::number(frame.FrameWidth) + QStringLiteral("x") +
-           QString::number(frame.FrameHeight) + QStringLiteral(" ]");
+    return previewTitle(fileName, frame.ImageWidth, frame.ImageHeight) +
+           QCoreApplication::translate("trimming", "     [ Frame X:%1 Y:%2   Size %3x%4 ]")
+               .arg(frame.FrameLeft)
+               .arg(frame.FrameTop)
+               .arg(frame.FrameWidth)
+               .arg(frame.FrameHeight);
 }
 
 QString previewTitle(const QString& name, int32_t width, int32_t height) {
@@ -18,23 +19,44 @@ QString previewTitle(const QString& name, int32_t width, int32_t height) {
 }
 
 QString stepPanelText(int32_t frameStep) {
-    return QStringLiteral("[1]-[6] 枠移動量 ") + QString::number(frameStep);
+    return QCoreApplication::translate("trimming", "[1]-[6] Step %1").arg(frameStep);
 }
 
 QString showNextPanelText(bool showNext) {
-    return showNext ? QStringLiteral("[T] 次表示 有効") : QStringLiteral("[T] 次表示 無効");
+    return showNext ? QCoreApplication::translate("trimming", "[T] Next: on")
+                    : QCoreApplication::translate("trimming", "[T] Next: off");
 }
 
 QString namingPanelText(TrimNaming naming) {
     switch (naming) {
         case TrimNaming::Plain:
-            return QStringLiteral("[N] 元名+なし");
+            break;
         case TrimNaming::First:
-            return QStringLiteral("[N] 元名+_1");
+            return QCoreApplication::translate("trimming", "[N] Name_1");
         case TrimNaming::Second:
-            return QStringLiteral("[N] 元名+_2");
+            return QCoreApplication::translate("trimming", "[N] Name_2");
     }
-    return QStringLiteral("[N] 元名+なし");
+    return QCoreApplication::translate("trimming", "[N] Name");
+}
+
+QString trimBusyText() {
+    return QCoreApplication::translate("trimming", "Working");
+}
+
+QString trimDoneText() {
+    return QCoreApplication::translate("trimming", "Saved");
+}
+
+QString copyBusyText() {
+    return QCoreApplication::translate("trimming", "Copying");
+}
+
+QString copyDoneText() {
+    return QCoreApplication::translate("trimming", "Copied");
+}
+
+QString statusPanelText(int panel) {
+    return QCoreApplication::translate("trimming", kStatusPanels.at(panel).text);
 }
 
 }  // namespace trimming
@@ -45,24 +67,27 @@ using core::Error;
 using core::ErrorKind;
 
 Error outsideImage() {
-    return {ErrorKind::NothingToWrite, QStringLiteral("範囲外 処理不能")};
+    return {ErrorKind::NothingToWrite,
+            QCoreApplication::translate("trimming", "Outside the picture")};
 }
 
 Error emptyFrame() {
-    return {ErrorKind::NothingToWrite, QStringLiteral("範囲なし 処理不能")};
+    return {ErrorKind::NothingToWrite, QCoreApplication::translate("trimming", "No frame")};
 }
 
 Error outOfMemory() {
-    return {ErrorKind::OutOfMemory, QStringLiteral("メモリ不足 処理不能")};
+    return {ErrorKind::OutOfMemory, QCoreApplication::translate("trimming", "Out of memory")};
 }
 
 Error folderNotMade() {
-    return {ErrorKind::WriteFailed, QStringLiteral("フォルダ trimming を作成できません")};
+    return {ErrorKind::WriteFailed,
+            QCoreApplication::translate("trimming", "The folder trimming cannot be made")};
 }
 
 Error folderIsSourceFolder() {
-    return {ErrorKind::SourceProtected,
-            QStringLiteral("trimming が元のフォルダを指しています 保存できません")};
+    return {
+        ErrorKind::SourceProtected,
+        QCoreApplication::translate("trimming", "trimming leads to the source folder: not saved")};
 }
 
 }  // namespace trimming::errors

@@ -5,6 +5,7 @@
 #include "trimming/TrimNaming.h"
 
 #include <QString>
+#include <QtGlobal>
 
 #include <array>
 #include <cstdint>
@@ -23,28 +24,26 @@ QString trimmingTitle(const QString& fileName, const FrameFields& frame);
 // " [ " + name + "   " + width + "x" + height + " ]".
 QString previewTitle(const QString& name, int32_t width, int32_t height);
 
-// Status panel 0: "[1]-[6] 枠移動量 " + the step in decimal.
+// Status panel 0: the frame step in decimal after the digit keys.
 QString stepPanelText(int32_t frameStep);
 
-// Status panel 1, the show-next switch: "[T] 次表示 有効" when on (the
-// start value), "[T] 次表示 無効" when off.
+// Status panel 1, the show-next switch, on (the start value) or off.
 QString showNextPanelText(bool showNext);
 
-// Status panel 2, the naming switch: "[N] 元名+なし", "[N] 元名+_1",
-// "[N] 元名+_2".
+// Status panel 2, the naming switch: the name plain, with "_1" or "_2".
 QString namingPanelText(TrimNaming naming);
 
-// Message panel texts of the trim and copy sequence.
-inline const QString kTrimBusy = QStringLiteral("処理中");
-inline const QString kTrimDone = QStringLiteral("保存 OK");
-inline const QString kCopyBusy = QStringLiteral("コピー中");
-inline const QString kCopyDone = QStringLiteral("コピー OK");
+// Message panel texts of the trim and copy sequence: busy and done.
+QString trimBusyText();
+QString trimDoneText();
+QString copyBusyText();
+QString copyDoneText();
 
 // Why a trim or copy failed, as the message panel says it.
 namespace errors {
-core::Error outsideImage();          // "範囲外 処理不能": the frame's corner is outside
-core::Error emptyFrame();            // "範囲なし 処理不能"
-core::Error outOfMemory();           // "メモリ不足 処理不能"
+core::Error outsideImage();  // the frame's corner lies outside the picture
+core::Error emptyFrame();    // the frame has no width or height
+core::Error outOfMemory();
 core::Error folderNotMade();         // the trimming folder cannot be made
 core::Error folderIsSourceFolder();  // "trimming" leads back to the catalogue's folder
 }  // namespace errors
@@ -53,23 +52,26 @@ core::Error folderIsSourceFolder();  // "trimming" leads back to the catalogue's
 // start texts and widths in pixels. Panels 0 to 2 (the frame step and the
 // two switches) show the view's state from its creation on.
 struct StatusPanel {
-    const char* text;  // UTF-8
+    const char* text;  // for translation in the context "trimming"
     int width;
 };
 inline constexpr int kStatusPanelCount = 12;
 inline constexpr std::array<StatusPanel, kStatusPanelCount> kStatusPanels{{
-    {"[1]-[6] 枠移動量 100", 118},
-    {"[T] 次表示 有効", 93},
-    {"[N] 元名+なし", 80},
-    {"[R] 枠リセット", 73},
-    {"[Z] 前", 40},
-    {"[X] 次", 40},
-    {"[W][A][S][D] 左上", 100},
-    {"[十字] 右下", 70},
-    {"[Shift+十字] 全", 87},
-    {"[Space] コピー", 80},
-    {"[Enter] トリミング", 90},
-    {"DblClick 閉じる", 50},
+    {QT_TRANSLATE_NOOP("trimming", "[1]-[6] Step 100"), 118},
+    {QT_TRANSLATE_NOOP("trimming", "[T] Next: on"), 93},
+    {QT_TRANSLATE_NOOP("trimming", "[N] Name"), 80},
+    {QT_TRANSLATE_NOOP("trimming", "[R] Reset frame"), 73},
+    {QT_TRANSLATE_NOOP("trimming", "[Z] Back"), 40},
+    {QT_TRANSLATE_NOOP("trimming", "[X] Next"), 40},
+    {QT_TRANSLATE_NOOP("trimming", "[W][A][S][D] Top left"), 100},
+    {QT_TRANSLATE_NOOP("trimming", "[Arrows] Bottom right"), 70},
+    {QT_TRANSLATE_NOOP("trimming", "[Shift+Arrows] Whole"), 87},
+    {QT_TRANSLATE_NOOP("trimming", "[Space] Copy"), 80},
+    {QT_TRANSLATE_NOOP("trimming", "[Enter] Trim"), 90},
+    {QT_TRANSLATE_NOOP("trimming", "DblClick Close"), 50},
 }};
+
+// The text of status panel `panel` as it starts, translated.
+QString statusPanelText(int panel);
 
 }  // namespace trimming

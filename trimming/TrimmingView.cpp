@@ -59,7 +59,7 @@ TrimmingView::TrimmingView() {
     // The twelve hint panels are wider than a small screen: they are cut at
     // the right rather than widening the window past the screen.
     layout->setSizeConstraint(QLayout::SetNoConstraint);
-    pictureArea = named(new ViewPicture(this), QStringLiteral("Image1"), QStringLiteral("画像"));
+    pictureArea = named(new ViewPicture(this), QStringLiteral("Image1"), tr("Picture"));
     layout->addWidget(pictureArea, 1);
     buildStatusBar();
     layout->addWidget(statusBar);
@@ -89,8 +89,7 @@ TrimmingView::TrimmingView() {
 }
 
 void TrimmingView::buildStatusBar() {
-    statusBar =
-        named(new QStatusBar(this), QStringLiteral("StatusBar1"), QStringLiteral("ステータスバー"));
+    statusBar = named(new QStatusBar(this), QStringLiteral("StatusBar1"), tr("Status bar"));
     statusBar->setSizeGripEnabled(false);
     stepPanel = addStatusPanel(0);
     showNextPanel = addStatusPanel(1);
@@ -104,7 +103,7 @@ void TrimmingView::buildStatusBar() {
 
 QLabel* TrimmingView::addStatusPanel(int panel) {
     const trimming::StatusPanel& design = trimming::kStatusPanels.at(panel);
-    auto* label = named(new QLabel(QString::fromUtf8(design.text), statusBar),
+    auto* label = named(new QLabel(trimming::statusPanelText(panel), statusBar),
                         QStringLiteral("StatusPanel%1").arg(panel));
     // At least the designed width; wider where the font needs it, so the
     // hints never run into each other.

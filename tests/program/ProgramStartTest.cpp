@@ -25,7 +25,7 @@ TEST(CommandLine, HelpAndVersionAnswerEvenBesideOptionsOnlyQtKnows) {
     for (const QString& help : {QStringLiteral("--help"), QStringLiteral("-h")}) {
         const program::CommandLine line = read({QStringLiteral("-platform"), help});
         EXPECT_EQ(line.action, StartAction::PrintHelp);
-        EXPECT_TRUE(line.text.startsWith(QStringLiteral("Usage: quillfold [options]\n")));
+        EXPECT_TRUE(line.text.startsWith(QStringLiteral("Usage: quillfold [options] [FOLDER]\n")));
         EXPECT_TRUE(line.text.contains(QStringLiteral("--in-config-folder")));
     }
     const program::CommandLine version = read({QStringLiteral("--version")});
@@ -39,9 +39,11 @@ TEST(CommandLine, UnknownOptionsAndStrayArgumentsAreRefusedByName) {
     const program::CommandLine option = read({QStringLiteral("--verbose")});
     EXPECT_EQ(option.action, StartAction::RefuseArguments);
     EXPECT_TRUE(option.text.contains(QStringLiteral("verbose"))) << option.text.toStdString();
-    const program::CommandLine stray = read({QStringLiteral("scans")});
+    // One folder opens at start; a second is refused by name.
+    EXPECT_EQ(read({QStringLiteral("scans")}).folder, QStringLiteral("scans"));
+    const program::CommandLine stray = read({QStringLiteral("scans"), QStringLiteral("more")});
     EXPECT_EQ(stray.action, StartAction::RefuseArguments);
-    EXPECT_TRUE(stray.text.contains(QStringLiteral("scans"))) << stray.text.toStdString();
+    EXPECT_TRUE(stray.text.contains(QStringLiteral("more"))) << stray.text.toStdString();
 
     const program::CommandLine menu = read({QStringLiteral("--in-config-folder")});
     EXPECT_EQ(menu.action, StartAction::OpenWindows);

@@ -43,7 +43,7 @@ TrimSequence trimStartedOn(const FrameFields& f) {
 }
 
 TEST(TrimStart, FrameWithItsCornerInsideIsTrimmed) {
-    const Shown trimming{SequencePhase::Trimming, kTrimBusy, kWorkInterval};
+    const Shown trimming{SequencePhase::Trimming, trimBusyText(), kWorkInterval};
     EXPECT_EQ(shown(trimStartedOn(frame(0, 0, 100, 80))), trimming);
     EXPECT_EQ(shown(trimStartedOn(frame(99, 79, 500, 500))), trimming);
 }
@@ -100,20 +100,20 @@ TEST(TrimSequence, EachPhaseAdvancesByOneStep) {
     sequence.startTrim(frame(0, 0, 100, 80));
     EXPECT_EQ(sequence.tickAction(), TickAction::Trim);
     sequence.saved();
-    EXPECT_EQ(shown(sequence), (Shown{SequencePhase::TrimSaved, kTrimBusy, 301}));
+    EXPECT_EQ(shown(sequence), (Shown{SequencePhase::TrimSaved, trimBusyText(), 301}));
     EXPECT_EQ(sequence.tickAction(), TickAction::Confirm);
     sequence.confirm();
-    EXPECT_EQ(shown(sequence), (Shown{SequencePhase::TrimConfirmed, kTrimDone, 300}));
+    EXPECT_EQ(shown(sequence), (Shown{SequencePhase::TrimConfirmed, trimDoneText(), 300}));
     EXPECT_EQ(sequence.tickAction(), TickAction::Finish);
 
     // A key pressed during a display phase restarts with its own request.
     sequence.startCopy();
-    EXPECT_EQ(shown(sequence), (Shown{SequencePhase::Copying, kCopyBusy, 10}));
+    EXPECT_EQ(shown(sequence), (Shown{SequencePhase::Copying, copyBusyText(), 10}));
     EXPECT_EQ(sequence.tickAction(), TickAction::Copy);
     sequence.saved();
-    EXPECT_EQ(shown(sequence), (Shown{SequencePhase::CopySaved, kCopyBusy, 301}));
+    EXPECT_EQ(shown(sequence), (Shown{SequencePhase::CopySaved, copyBusyText(), 301}));
     sequence.confirm();
-    EXPECT_EQ(shown(sequence), (Shown{SequencePhase::CopyConfirmed, kCopyDone, 300}));
+    EXPECT_EQ(shown(sequence), (Shown{SequencePhase::CopyConfirmed, copyDoneText(), 300}));
     EXPECT_EQ(sequence.tickAction(), TickAction::Finish);
     sequence.startTrim(frame(0, 0, 100, 80));
     EXPECT_EQ(sequence.phase(), SequencePhase::Trimming);

@@ -46,8 +46,8 @@ TEST(TrimmingTexts, NamingSwitchCyclesAndGivesSuffixes) {
 
 TEST(TrimmingTexts, StatusPanelsStartWithTheSwitchesAtTheirStartValues) {
     ASSERT_EQ(kStatusPanels.size(), 12u);
-    EXPECT_EQ(QString::fromUtf8(kStatusPanels[1].text), showNextPanelText(true));
-    EXPECT_EQ(QString::fromUtf8(kStatusPanels[2].text), namingPanelText(TrimNaming::Plain));
+    EXPECT_EQ(statusPanelText(1), showNextPanelText(true));
+    EXPECT_EQ(statusPanelText(2), namingPanelText(TrimNaming::Plain));
 }
 
 }  // namespace

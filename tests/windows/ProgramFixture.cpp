@@ -72,7 +72,7 @@ void ProgramFixture::startLoading(const QString& folder) {
     QTest::mouseClick(openFolderDialog().okButton, Qt::LeftButton);
     ASSERT_FALSE(openFolderDialog().isVisible());
     ASSERT_TRUE(mainWindow().isBusy());
-    ASSERT_EQ(panel(0), catalogue::kLoadingText);
+    ASSERT_EQ(panel(0), catalogue::loadPhaseText(model::LoadingState::Phase::Running));
 }
 
 void ProgramFixture::loadFolder(const QString& folder) {

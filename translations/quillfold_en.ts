@@ -1,0 +1,24 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>catalogue</name>
+    <message numerus="yes">
+        <source> %n unreadable file(s) kept their selection</source>
+        <translation>
+            <numerusform> %n unreadable file kept its selection</numerusform>
+            <numerusform> %n unreadable files kept their selection</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>split</name>
+    <message numerus="yes">
+        <source>Done (%n could not be processed)</source>
+        <translation>
+            <numerusform>Done (%n image could not be processed)</numerusform>
+            <numerusform>Done (%n images could not be processed)</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>
