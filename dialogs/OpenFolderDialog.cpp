@@ -5,6 +5,7 @@
 #include "model/NonUtf8Names.h"
 #include "widgets/FormLook.h"
 #include "widgets/Hints.h"
+#include "widgets/TextWidth.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -44,17 +45,14 @@ QTreeWidgetItem* listEntry(const QDir& folder, const QString& name) {
 OpenFolderDialog::OpenFolderDialog(NoticeBox& notices) : notices_(notices) {
     setObjectAndAccessibleName(*this, QStringLiteral("Form2"));
     makeDialogWindow(*this, 680, 428, CloseButton::Shown);
-    setWindowTitle(QStringLiteral("開く"));
+    setWindowTitle(tr("Open"));
 
-    folderTree =
-        named(new FolderTree(this), QStringLiteral("ShellTreeView1"), QStringLiteral("フォルダ"));
+    folderTree = named(new FolderTree(this), QStringLiteral("ShellTreeView1"), tr("Folders"));
     folderTree->setGeometry(8, 8, 281, 409);
 
-    fileList = named(new QTreeWidget(this), QStringLiteral("ShellListView1"),
-                     QStringLiteral("ファイル一覧"));
+    fileList = named(new QTreeWidget(this), QStringLiteral("ShellListView1"), tr("Files"));
     fileList->setGeometry(kListGeometry);
-    fileList->setHeaderLabels(
-        {QStringLiteral("名前"), QStringLiteral("サイズ"), QStringLiteral("更新日時")});
+    fileList->setHeaderLabels({tr("Name"), tr("Size"), tr("Modified")});
     fileList->setRootIsDecorated(false);
     fileList->setUniformRowHeights(true);
     fileList->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -66,23 +64,23 @@ OpenFolderDialog::OpenFolderDialog(NoticeBox& notices) : notices_(notices) {
 
     // A bare number: screen readers read it, and say what it counts.
     fileCountLabel = named(new QLabel(QStringLiteral("0"), this), QStringLiteral("Label1"));
-    fileCountLabel->setAccessibleDescription(QStringLiteral("ファイル数"));
+    fileCountLabel->setAccessibleDescription(tr("Number of files"));
     setPixelFont(*fileCountLabel, 16);
     fileCountLabel->setGeometry(488, 8, 185, std::max(16, textBoxHeight(*fileCountLabel)));
     fileCountLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    setDefaultButton = pushButton(this, QStringLiteral("Button3"),
-                                  QStringLiteral("デフォルトに設定"), QRect(296, 8, 97, 17));
+    setDefaultButton =
+        pushButton(this, QStringLiteral("Button3"), tr("Set default"), QRect(296, 8, 97, 17));
     okButton =
         pushButton(this, QStringLiteral("Button1"), QStringLiteral("OK"), QRect(304, 392, 73, 25));
-    cancelButton = pushButton(this, QStringLiteral("Button2"), QStringLiteral("キャンセル"),
-                              QRect(392, 392, 75, 25));
-    slowReadingBox =
-        named(new QCheckBox(QStringLiteral("低速読み"), this), QStringLiteral("CheckBox2"));
+    cancelButton =
+        pushButton(this, QStringLiteral("Button2"), tr("Cancel"), QRect(392, 392, 75, 25));
+    slowReadingBox = named(new QCheckBox(tr("Slow read"), this), QStringLiteral("CheckBox2"));
     slowReadingBox->setGeometry(512, 400, 73, 17);
-    showHintsBox =
-        named(new QCheckBox(QStringLiteral("ヒント表示"), this), QStringLiteral("CheckBox1"));
+    widenToShowText(*slowReadingBox);
+    showHintsBox = named(new QCheckBox(tr("Hints"), this), QStringLiteral("CheckBox1"));
     showHintsBox->setGeometry(600, 400, 73, 17);
+    widenToShowText(*showHintsBox);
     showHintsBox->setChecked(true);
 
     // Its accessible name is left to Qt, which reads the text.
@@ -108,13 +106,9 @@ OpenFolderDialog::OpenFolderDialog(NoticeBox& notices) : notices_(notices) {
     connect(cancelButton, &QPushButton::clicked, this, &OpenFolderDialog::cancel);
     connect(setDefaultButton, &QPushButton::clicked, this, &OpenFolderDialog::setAsDefault);
 
-    setHint(*setDefaultButton, QStringLiteral("このフォルダを起動時に\r\n開く様にします"));
-    setHint(*slowReadingBox,
-            QStringLiteral(
-                "大きいサイズの画像が\r\nサムネイル表示されない時に\r\nチェックしてみて下さい"));
-    setHint(*fileList,
-            QStringLiteral(
-                "ダブルクリックで表示します\r\n表示中\r\n[→][X]キー 次へ\r\n[←][Z]キー 戻る"));
+    setHint(*setDefaultButton, tr("Opens this folder\r\nwhen Quillfold starts"));
+    setHint(*slowReadingBox, tr("Tick this when\r\nlarge pictures show\r\nno thumbnail"));
+    setHint(*fileList, tr("Double-click to show\r\nWhile shown\r\n[→][X] next\r\n[←][Z] back"));
     // Narrow until the list first shows a folder, which sets the normal widths.
     fileList->setColumnWidth(0, 1);
 }
@@ -194,7 +188,7 @@ void OpenFolderDialog::showUnlistedNames(const QString& folder) {
 void OpenFolderDialog::listFolder(const QString& folder) {
     fillList(folder);
     showUnlistedNames(folder);
-    fileCountLabel->setText(QString::number(fileCount()) + QStringLiteral(" Files"));
+    fileCountLabel->setText(tr("%1 Files").arg(fileCount()));
 }
 
 void OpenFolderDialog::reloadOnF5(int key) {
@@ -211,13 +205,13 @@ void OpenFolderDialog::showHints() {
 
 void OpenFolderDialog::setAsDefault() {
     emit defaultFolderChosen(folderTree->selectedFolder());
-    notices_.notify(this, QStringLiteral("設定しました"));
+    notices_.notify(this, tr("Set"));
 }
 
 void OpenFolderDialog::openListedFiles() {
     const int count = fileCount();
     if (count > kMaxFiles) {
-        notices_.notify(this, QStringLiteral("開けるファイル数は9999までです"));
+        notices_.notify(this, tr("At most 9999 files can be opened"));
         return;
     }
     // Without a selected folder there is nothing to open either.

@@ -12,6 +12,7 @@
 #include "widgets/Hints.h"
 #include "widgets/ModalFlow.h"
 #include "widgets/NumberEdit.h"
+#include "widgets/TextWidth.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -46,6 +47,7 @@ QCheckBox* checkBox(QWidget* parent, const QString& name, const QString& text,
                     const QRect& geometry, bool checked) {
     auto* box = named(new QCheckBox(text, parent), name);
     box->setGeometry(geometry);
+    widenToShowText(*box);
     box->setChecked(checked);
     return box;
 }
@@ -102,7 +104,7 @@ SplitDialog::SplitDialog(model::CatalogueModel& catalogue, NoticeBox& notices,
     : catalogue_(catalogue), notices_(notices), chooser_(chooser) {
     setObjectAndAccessibleName(*this, QStringLiteral("Form3"));
     makeDialogWindow(*this, kClientWidth, kClientHeight, CloseButton::Shown);
-    setWindowTitle(QStringLiteral("分割"));
+    setWindowTitle(tr("Split"));
 
     buildDestination();
     buildOptionChecks();
@@ -127,34 +129,31 @@ SplitDialog::SplitDialog(model::CatalogueModel& catalogue, NoticeBox& notices,
 SplitDialog::~SplitDialog() = default;
 
 void SplitDialog::buildDestination() {
-    destinationLabel =
-        label(this, QStringLiteral("Label1"), QStringLiteral("保存先フォルダ"), {16, 10});
-    destinationEdit =
-        named(new QLineEdit(this), QStringLiteral("Edit1"), QStringLiteral("保存先フォルダ"));
+    destinationLabel = label(this, QStringLiteral("Label1"), tr("Destination folder"), {16, 10});
+    destinationEdit = named(new QLineEdit(this), QStringLiteral("Edit1"), tr("Destination folder"));
     destinationEdit->setGeometry(16, 28, 360, 21);
-    browseButton = pushButton(this, QStringLiteral("Button3"), QStringLiteral("参 照"),
-                              QRect(384, 26, 73, 25));
+    browseButton =
+        pushButton(this, QStringLiteral("Button3"), tr("Browse"), QRect(384, 26, 73, 25));
 }
 
 void SplitDialog::buildOptionChecks() {
     sourceNamedSubfolderBox =
-        checkBox(this, QStringLiteral("CheckBox1"),
-                 QStringLiteral("保存先に元と同名のフォルダを作る"), {16, 60, 300, 17}, true);
-    copyUnselectedBox =
-        checkBox(this, QStringLiteral("CheckBox2"), QStringLiteral("非選択ファイルもコピーする"),
-                 {16, 82, 300, 17}, true);
+        checkBox(this, QStringLiteral("CheckBox1"), tr("Write into a folder named like the source"),
+                 {16, 60, 300, 17}, true);
+    copyUnselectedBox = checkBox(this, QStringLiteral("CheckBox2"),
+                                 tr("Copy the unselected files too"), {16, 82, 300, 17}, true);
     resaveUnselectedBox =
-        checkBox(this, QStringLiteral("CheckBox3"), QStringLiteral("非選択ファイルも新規保存する"),
+        checkBox(this, QStringLiteral("CheckBox3"), tr("Save the unselected files anew too"),
                  {16, 104, 300, 17}, false);
-    soundOnCompletionBox = checkBox(this, QStringLiteral("CheckBox8"),
-                                    QStringLiteral("完了時に音を鳴らす"), {16, 126, 300, 17}, true);
+    soundOnCompletionBox = checkBox(this, QStringLiteral("CheckBox8"), tr("Play a sound when done"),
+                                    {16, 126, 300, 17}, true);
 }
 
 void SplitDialog::buildSplitMethod() {
     splitMethodGroup =
-        named(new RadioGroup(QStringLiteral("分割方法"),
+        named(new RadioGroup(tr("Split into pages"),
                              {QStringLiteral(" →"), QStringLiteral(" ↓"), QStringLiteral(" ←"),
-                              QStringLiteral(" ↑"), QStringLiteral("なし")},
+                              QStringLiteral(" ↑"), tr("None")},
                              3, QRect(16, 150, 310, 84), this),
               QStringLiteral("RadioGroup1"));
     splitMethodGroup->setItemIndex(static_cast<int>(split::SplitDirection::Left));
@@ -164,30 +163,26 @@ void SplitDialog::buildSplitMethod() {
         return QPoint(cell.x() + 40, cell.y() + 1);
     };
     using split::SplitDirection;
-    rightOrderPicture =
-        picture(splitMethodGroup, QStringLiteral("Image1"), QStringLiteral("→ のページ順"),
-                pageOrderPicture(SplitDirection::Right), beside(0));
-    downOrderPicture =
-        picture(splitMethodGroup, QStringLiteral("Image3"), QStringLiteral("↓ のページ順"),
-                pageOrderPicture(SplitDirection::Down), beside(1) - QPoint(0, 8));
-    leftOrderPicture =
-        picture(splitMethodGroup, QStringLiteral("Image2"), QStringLiteral("← のページ順"),
-                pageOrderPicture(SplitDirection::Left), beside(2));
-    upOrderPicture =
-        picture(splitMethodGroup, QStringLiteral("Image4"), QStringLiteral("↑ のページ順"),
-                pageOrderPicture(SplitDirection::Up), beside(3) - QPoint(0, 8));
+    rightOrderPicture = picture(splitMethodGroup, QStringLiteral("Image1"), tr("Page order of →"),
+                                pageOrderPicture(SplitDirection::Right), beside(0));
+    downOrderPicture = picture(splitMethodGroup, QStringLiteral("Image3"), tr("Page order of ↓"),
+                               pageOrderPicture(SplitDirection::Down), beside(1) - QPoint(0, 8));
+    leftOrderPicture = picture(splitMethodGroup, QStringLiteral("Image2"), tr("Page order of ←"),
+                               pageOrderPicture(SplitDirection::Left), beside(2));
+    upOrderPicture = picture(splitMethodGroup, QStringLiteral("Image4"), tr("Page order of ↑"),
+                             pageOrderPicture(SplitDirection::Up), beside(3) - QPoint(0, 8));
 
-    formatGroup = named(new RadioGroup(QStringLiteral("保存ファイル形式"),
-                                       {QStringLiteral("JPG"), QStringLiteral("BMP")}, 1,
-                                       QRect(336, 150, 121, 84), this),
-                        QStringLiteral("RadioGroup2"));
+    formatGroup =
+        named(new RadioGroup(tr("File format"), {QStringLiteral("JPG"), QStringLiteral("BMP")}, 1,
+                             QRect(336, 150, 121, 84), this),
+              QStringLiteral("RadioGroup2"));
     formatGroup->setItemIndex(static_cast<int>(split::OutputFormat::Jpeg));
 }
 
 void SplitDialog::buildQuality() {
-    qualityPanel = named(new QGroupBox(QStringLiteral("圧縮率"), this), QStringLiteral("Panel2"));
+    qualityPanel = named(new QGroupBox(tr("Quality"), this), QStringLiteral("Panel2"));
     qualityPanel->setGeometry(336, 58, 121, 80);
-    qualityEdit = numberEdit(qualityPanel, QStringLiteral("Edit2"), QStringLiteral("圧縮率"),
+    qualityEdit = numberEdit(qualityPanel, QStringLiteral("Edit2"), tr("Quality"),
                              model::kMaxJpegQuality, {10, 34});
     qualityUpButton =
         arrowButton(qualityPanel, QStringLiteral("Button4"), QStringLiteral("↑"), {54, 36});
@@ -197,14 +192,12 @@ void SplitDialog::buildQuality() {
 
 void SplitDialog::buildCentre() {
     centrePanel =
-        groupPanel(this, QStringLiteral("Panel8"), QStringLiteral("中心除去"), {16, 238, 441, 40});
-    removeCentreBox = checkBox(centrePanel, QStringLiteral("CheckBox5"),
-                               QStringLiteral("中心除去する"), {10, 11, 130, 17}, false);
-    centreWidthLabel =
-        label(centrePanel, QStringLiteral("Label4"), QStringLiteral("除去する中心幅"), {170, 13});
-    centreWidthEdit =
-        numberEdit(centrePanel, QStringLiteral("Edit5"), QStringLiteral("除去する中心幅"),
-                   model::kMaxCentreWidth, {276, 9});
+        groupPanel(this, QStringLiteral("Panel8"), tr("Gutter removal"), {16, 238, 441, 40});
+    removeCentreBox = checkBox(centrePanel, QStringLiteral("CheckBox5"), tr("Remove gutter"),
+                               {10, 11, 130, 17}, false);
+    centreWidthLabel = label(centrePanel, QStringLiteral("Label4"), tr("Gutter width"), {170, 13});
+    centreWidthEdit = numberEdit(centrePanel, QStringLiteral("Edit5"), tr("Gutter width"),
+                                 model::kMaxCentreWidth, {276, 9});
     centreWidthUpButton =
         arrowButton(centrePanel, QStringLiteral("Button10"), QStringLiteral("↑"), {322, 11});
     centreWidthDownButton =
@@ -217,21 +210,18 @@ void SplitDialog::buildCentre() {
 
 void SplitDialog::buildMargins() {
     marginsPanel =
-        groupPanel(this, QStringLiteral("Panel7"), QStringLiteral("余白除去"), {16, 286, 441, 72});
-    removeMarginsBox = checkBox(marginsPanel, QStringLiteral("CheckBox4"),
-                                QStringLiteral("余白除去する"), {10, 8, 130, 17}, false);
-    thresholdLabel =
-        label(marginsPanel, QStringLiteral("Label2"), QStringLiteral("余白のしきい値"), {30, 41});
-    thresholdEdit =
-        numberEdit(marginsPanel, QStringLiteral("Edit3"), QStringLiteral("余白のしきい値"),
-                   model::kMaxMarginThreshold, {120, 37});
+        groupPanel(this, QStringLiteral("Panel7"), tr("Margin removal"), {16, 286, 441, 72});
+    removeMarginsBox = checkBox(marginsPanel, QStringLiteral("CheckBox4"), tr("Remove margins"),
+                                {10, 8, 130, 17}, false);
+    thresholdLabel = label(marginsPanel, QStringLiteral("Label2"), tr("Threshold"), {30, 41});
+    thresholdEdit = numberEdit(marginsPanel, QStringLiteral("Edit3"), tr("Threshold"),
+                               model::kMaxMarginThreshold, {120, 37});
     thresholdUpButton =
         arrowButton(marginsPanel, QStringLiteral("Button6"), QStringLiteral("↑"), {166, 39});
     thresholdDownButton =
         arrowButton(marginsPanel, QStringLiteral("Button7"), QStringLiteral("↓"), {199, 39});
-    keptMarginLabel =
-        label(marginsPanel, QStringLiteral("Label3"), QStringLiteral("残す余白幅"), {246, 41});
-    keptMarginEdit = numberEdit(marginsPanel, QStringLiteral("Edit4"), QStringLiteral("残す余白幅"),
+    keptMarginLabel = label(marginsPanel, QStringLiteral("Label3"), tr("Margin kept"), {246, 41});
+    keptMarginEdit = numberEdit(marginsPanel, QStringLiteral("Edit4"), tr("Margin kept"),
                                 model::kMaxKeptMargin, {320, 37});
     keptMarginUpButton =
         arrowButton(marginsPanel, QStringLiteral("Button8"), QStringLiteral("↑"), {366, 39});
@@ -245,33 +235,30 @@ void SplitDialog::buildMargins() {
 }
 
 void SplitDialog::buildTurn() {
-    turnPanel =
-        groupPanel(this, QStringLiteral("Panel9"), QStringLiteral("90度回転"), {16, 366, 441, 36});
-    turnBox = checkBox(turnPanel, QStringLiteral("CheckBox6"), QStringLiteral("90度回転する"),
-                       {10, 9, 130, 17}, false);
+    turnPanel = groupPanel(this, QStringLiteral("Panel9"), tr("Quarter turn"), {16, 366, 441, 36});
+    turnBox =
+        checkBox(turnPanel, QStringLiteral("CheckBox6"), tr("Turn 90°"), {10, 9, 130, 17}, false);
     turnLeftButton =
         named(new QRadioButton(QStringLiteral("L"), turnPanel), QStringLiteral("RadioButton1"));
     turnLeftButton->setGeometry(170, 9, 36, 17);
     turnLeftButton->setChecked(true);
-    turnLeftPicture = picture(turnPanel, QStringLiteral("Image5"), QStringLiteral("L の回転の向き"),
+    turnLeftPicture = picture(turnPanel, QStringLiteral("Image5"), tr("Direction of L"),
                               turnPicture(split::TurnDirection::Left), {208, 4});
     turnRightButton =
         named(new QRadioButton(QStringLiteral("R"), turnPanel), QStringLiteral("RadioButton2"));
     turnRightButton->setGeometry(260, 9, 36, 17);
-    turnRightPicture =
-        picture(turnPanel, QStringLiteral("Image6"), QStringLiteral("R の回転の向き"),
-                turnPicture(split::TurnDirection::Right), {298, 4});
+    turnRightPicture = picture(turnPanel, QStringLiteral("Image6"), tr("Direction of R"),
+                               turnPicture(split::TurnDirection::Right), {298, 4});
     turnLeftButton->setEnabled(false);
     turnRightButton->setEnabled(false);
 }
 
 void SplitDialog::buildButtons() {
-    hintsBox = checkBox(this, QStringLiteral("CheckBox7"), QStringLiteral("ヒント表示"),
-                        {16, 418, 120, 17}, true);
+    hintsBox = checkBox(this, QStringLiteral("CheckBox7"), tr("Hints"), {16, 418, 120, 17}, true);
     okButton =
         pushButton(this, QStringLiteral("Button1"), QStringLiteral("OK"), QRect(296, 414, 75, 25));
-    cancelButton = pushButton(this, QStringLiteral("Button2"), QStringLiteral("キャンセル"),
-                              QRect(382, 414, 75, 25));
+    cancelButton =
+        pushButton(this, QStringLiteral("Button2"), tr("Cancel"), QRect(382, 414, 75, 25));
 }
 
 void SplitDialog::connectHandlers() {
@@ -302,19 +289,20 @@ void SplitDialog::connectHandlers() {
 }
 
 void SplitDialog::setHints() {
-    setHint(*sourceNamedSubfolderBox, QStringLiteral("同名のフォルダを作り、その中にコピーします"));
+    setHint(*sourceNamedSubfolderBox,
+            tr("Makes a folder of the source folder's name and writes into it"));
     setHint(*copyUnselectedBox,
-            QStringLiteral("非選択ファイルを\r\n単純にコピーします、処理はしません"));
+            tr("Copies the unselected files\r\nas they are, without working on them"));
     setHint(*resaveUnselectedBox,
-            QStringLiteral("非選択ファイルも処理します\r\n｢分割｣と｢中心除去｣はしま"
-                           "せん\r\n｢回転｣と｢余白除去｣は可能です"));
-    setHint(*splitMethodGroup, QStringLiteral("１から２の順で分割します"));
+            tr("Works on the unselected files too\r\nwithout splitting or gutter "
+               "removal\r\nTurning and margin removal apply"));
+    setHint(*splitMethodGroup, tr("Splits in the order 1, 2"));
     setHint(*centrePanel,
-            QStringLiteral("ページ間の谷間を除去します\r\n余白除去の精度が上がります"));
+            tr("Removes the gutter between the pages\r\nwhich makes margin removal more exact"));
     setHint(*marginsPanel,
-            QStringLiteral("ページ左上の色で余白除去します\r\nしきい値を上げると色範囲が"
-                           "広がります\r\n写真や文字のギリギリの所まで除去したくない場合"
-                           "は\r\n残す余白幅を設定します"));
+            tr("Removes margins of the colour of the page's top left\r\nA higher threshold "
+               "takes in more colours\r\nTo keep some margin around the print,\r\nset "
+               "the margin kept"));
 }
 
 // --- what other windows ask of the dialog ---

@@ -1,5 +1,7 @@
 #include "widgets/FormLook.h"
 
+#include "widgets/TextWidth.h"
+
 #include <QFont>
 #include <QLabel>
 #include <QPushButton>
@@ -85,5 +87,6 @@ QPushButton* pushButton(QWidget* parent, const QString& designerName, const QStr
                         const QRect& geometry) {
     auto* button = named(new QPushButton(text, parent), designerName);
     button->setGeometry(geometry);
+    widenToShowText(*button);
     return button;
 }

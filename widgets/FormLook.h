@@ -33,7 +33,7 @@ void makeDialogWindow(QWidget& window, int clientWidth, int clientHeight, CloseB
 // box, window title) gets no accessible name of its own, so screen readers
 // read its current text and hear when it changes. A control without visible
 // text of its own (a list, a picture, an edit box, a bare panel) passes
-// `accessibleName`, a short Japanese name saying what it is.
+// `accessibleName`, a short translated name saying what it is.
 template <typename Widget>
 Widget* named(Widget* widget, const QString& designerName, const QString& accessibleName = {});
 
@@ -52,7 +52,8 @@ void resizeOuter(QWidget& window, int outerWidth, int outerHeight);
 void setObjectAndAccessibleName(QWidget& widget, const QString& objectName,
                                 const QString& accessibleName = {});
 
-// A push button at a designed place; screen readers read its text.
+// A push button at a designed place, widened where its text needs it;
+// screen readers read its text.
 QPushButton* pushButton(QWidget* parent, const QString& designerName, const QString& text,
                         const QRect& geometry);
 
