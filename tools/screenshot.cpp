@@ -3,14 +3,16 @@
 // opened through the open-folder dialog, split by a real batch, and each
 // window is grabbed as it shows itself to the user.
 //
-//     QT_QPA_PLATFORM=offscreen build/tools/screenshot docs
+//     QT_QPA_PLATFORM=offscreen build/tools/screenshot docs [ja|en]
 //
+// In English the pictures are named with "-en" before ".png".
 // (scripts/screenshots.sh builds it and runs it so.)
 
 #include "bookgen/ScanPlan.h"
 #include "bookgen/ScanWriter.h"
 #include "catalogue/CatalogueList.h"
 #include "catalogue/MainWindow.h"
+#include "core/Language.h"
 #include "dialogs/FolderChooser.h"
 #include "dialogs/NoticeBox.h"
 #include "dialogs/OpenFolderDialog.h"
@@ -36,11 +38,16 @@
 
 namespace {
 
+// Told apart from the Japanese pictures by their names.
+QString g_nameSuffix;
+
 // Writes the window as it is now into `folder`/`name`, as PNG at its
 // strongest compression.
 bool save(QWidget& window, const QString& folder, const QString& name) {
     QTest::qWait(100);
-    const QString path = QDir(folder).filePath(name);
+    QString fileName = name;
+    fileName.insert(fileName.lastIndexOf(QLatin1Char('.')), g_nameSuffix);
+    const QString path = QDir(folder).filePath(fileName);
     const QImage picture = window.grab().toImage();
     if (!picture.save(path, "PNG", 0)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
@@ -165,8 +172,8 @@ void useDesktopSizedScreen(const QString& configFile) {
     QFile file(configFile);
     if (!file.open(QIODevice::WriteOnly))
         return;
-    file.write(R"({"screens": [{"name": "Screenshot", "x": 0, "y": 0, "width": 1024,
-                  "height": 768, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+    file.write(R"({"screens": [{"name": "Screenshot", "x": 0, "y": 0, "width": 1280,
+                  "height": 800, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
     file.close();
     qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + configFile).toLocal8Bit());
 }
@@ -177,6 +184,12 @@ int main(int argc, char** argv) {
     QTemporaryDir platform;
     useDesktopSizedScreen(QDir(platform.path()).filePath(QStringLiteral("screen.json")));
     QApplication application(argc, argv);
+    const core::Language language =
+        core::languageNamed(argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("ja"))
+            .value_or(core::Language::Japanese);
+    core::useLanguage(language);
+    if (language == core::Language::English)
+        g_nameSuffix = QStringLiteral("-en");
     const QString out = QDir::current().absoluteFilePath(argc > 1 ? QString::fromLocal8Bit(argv[1])
                                                                   : QStringLiteral("docs"));
     QTemporaryDir start;
