@@ -4,7 +4,9 @@
 #include "imaging/JpegBlockArrays.h"
 #include "imaging/JpegDestination.h"
 #include "imaging/JpegErrorManager.h"
+#include "imaging/RegularFile.h"
 
+#include <cstdio>
 #include <cstring>
 #include <new>
 #include <optional>
@@ -211,7 +213,8 @@ bool runRead(Reader* reader, const QByteArray& bytes, PixelBuffer* pixels) {
     return true;
 }
 
-bool runHeaderRead(const QByteArray& bytes, JpegBlockLayout* layout,
+// The header, from memory or from an open file.
+bool runHeaderRead(const QByteArray* bytes, std::FILE* file, JpegBlockLayout* layout,
                    std::optional<core::Error>* error) {
     jpeg_decompress_struct cinfo;
     detail::JpegErrorManager errors;
@@ -222,8 +225,12 @@ bool runHeaderRead(const QByteArray& bytes, JpegBlockLayout* layout,
         return false;
     }
     jpeg_create_decompress(&cinfo);
-    jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(bytes.constData()),
-                 static_cast<unsigned long>(bytes.size()));
+    if (bytes != nullptr) {
+        jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(bytes->constData()),
+                     static_cast<unsigned long>(bytes->size()));
+    } else {
+        jpeg_stdio_src(&cinfo, file);
+    }
     jpeg_read_header(&cinfo, TRUE);
     const core::Status allowed = checkPictureSize(cinfo.image_width, cinfo.image_height);
     if (!allowed) {
@@ -371,7 +378,28 @@ core::Expected<JpegBlockLayout> readJpegBlockLayout(const QByteArray& jpeg) {
     }
     JpegBlockLayout layout;
     std::optional<core::Error> error;
-    if (!runHeaderRead(jpeg, &layout, &error)) {
+    if (!runHeaderRead(&jpeg, nullptr, &layout, &error)) {
+        return *error;
+    }
+    return layout;
+}
+
+core::Expected<JpegBlockLayout> readJpegBlockLayout(const QString& path) {
+    auto opened = RegularFile::open(path);
+    if (!opened) {
+        return opened.error();
+    }
+    if (opened->size() == 0) {
+        return errors::fileEmpty();
+    }
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(
+        std::move(opened).value().releaseAsStream(), &std::fclose);
+    if (!file) {
+        return errors::cannotOpen();
+    }
+    JpegBlockLayout layout;
+    std::optional<core::Error> error;
+    if (!runHeaderRead(nullptr, file.get(), &layout, &error)) {
         return *error;
     }
     return layout;

@@ -9,6 +9,7 @@
 #include <QByteArray>
 #include <QImage>
 #include <QSize>
+#include <QString>
 
 #include <memory>
 
@@ -31,6 +32,9 @@ struct JpegBlockLayout {
 
 // The layout from the header alone. The header errors of decodeJpeg.
 core::Expected<JpegBlockLayout> readJpegBlockLayout(const QByteArray& jpeg);
+// The same from a file, reading only its first few kilobytes; the errors
+// of readPictureSize.
+core::Expected<JpegBlockLayout> readJpegBlockLayout(const QString& path);
 
 // The quantised DCT coefficients of one JPEG file, read once, from which
 // pages are written without decoding and encoding them again: each page's

@@ -1,0 +1,192 @@
+#include "split/LosslessWork.h"
+
+#include "imaging/FileNames.h"
+#include "imaging/LosslessJpeg.h"
+#include "split/LosslessGeometry.h"
+#include "split/MarginRemoval.h"
+#include "split/OutputNames.h"
+#include "split/SharedCrop.h"
+
+#include <optional>
+#include <utility>
+
+namespace split {
+
+namespace {
+
+using imaging::PixelRect;
+
+imaging::QuarterTurn turnOf(const SplitOptions& options) {
+    if (!options.turn) {
+        return imaging::QuarterTurn::None;
+    }
+    return options.turnDirection == TurnDirection::Left ? imaging::QuarterTurn::Left
+                                                        : imaging::QuarterTurn::Right;
+}
+
+// The pages when margins are removed: each of today's parts, its box found
+// as today, then the lossless page of that box.
+core::Expected<std::vector<LosslessPage>> pagesWithMargins(const QImage& picture, QSize grid,
+                                                           const SplitOptions& options) {
+    const auto parts = todaysParts(picture.size(), options);
+    if (!parts) {
+        return parts.error();
+    }
+    std::vector<LosslessPage> pages;
+    for (const PixelRect& part : *parts) {
+        const QImage view = sharedCrop(picture, part);
+        if (view.isNull()) {
+            return core::outOfMemory();
+        }
+        const PixelRect box = marginBox(view, options.marginThreshold, options.keptMargin);
+        const PixelRect inPicture{part.left + box.left, part.top + box.top, part.left + box.right,
+                                  part.top + box.bottom};
+        pages.push_back(losslessPageFromBox(inPicture, picture.size(), grid, options));
+    }
+    return pages;
+}
+
+// What the pages of one image are made from: the file's blocks (when its
+// colours are kept) and its decoded picture (once margins or a page encoded
+// again need it).
+class PageSource {
+public:
+    PageSource(const QByteArray& file, ItemWorkspace& workspace)
+        : file_(file), workspace_(workspace) {}
+
+    core::Status read(const imaging::JpegBlockLayout& layout, bool decode) {
+        if (layout.blocksKept) {
+            auto blocks = imaging::LosslessJpeg::read(
+                file_, workspace_.coefficients, decode ? &workspace_.reading.pixels : nullptr);
+            if (!blocks) {
+                return blocks.error();
+            }
+            blocks_ = std::move(blocks).value();
+            picture_ = blocks_->picture();
+            return core::success();
+        }
+        return decode ? decodePicture() : core::success();
+    }
+
+    const QImage& picture() const { return picture_; }
+
+    // The page's file into the workspace's encoding buffer.
+    core::Status encode(const LosslessPage& page, const SplitOptions& options) {
+        const imaging::QuarterTurn turn = turnOf(options);
+        if (!page.reencoded) {
+            return blocks_->writePage(page.rect, turn, workspace_.encoded);
+        }
+        if (picture_.isNull()) {
+            if (const core::Status decoded = decodePicture(); !decoded) {
+                return decoded;
+            }
+        }
+        const QImage view = sharedCrop(picture_, page.rect);
+        if (view.isNull()) {
+            return core::outOfMemory();
+        }
+        return imaging::encodeJpeg(view, options.jpegQuality, turn, workspace_.encoded);
+    }
+
+private:
+    core::Status decodePicture() {
+        auto picture = imaging::decodeJpeg(file_, workspace_.reading.pixels);
+        if (!picture) {
+            return picture.error();
+        }
+        picture_ = std::move(picture).value();
+        return core::success();
+    }
+
+    const QByteArray& file_;
+    ItemWorkspace& workspace_;
+    std::optional<imaging::LosslessJpeg> blocks_;
+    QImage picture_;
+};
+
+}  // namespace
+
+void planLosslessImage(const SplitItem& item, const SplitOptions& options,
+                       const QString& outputFolder, ItemWorkspace& workspace, ItemWork& work) {
+    const auto fail = [&](const core::Error& error) {
+        work.outputs.clear();
+        work.problem = ItemProblem{error.message, item.fileName};
+    };
+    QByteArray& file = workspace.reading.fileBytes;
+    if (const core::Status read = imaging::readPictureFile(item.sourcePath, file); !read) {
+        return fail(read.error());
+    }
+    const auto layout = imaging::readJpegBlockLayout(file);
+    if (!layout) {
+        return fail(layout.error());
+    }
+    PageSource source(file, workspace);
+    if (const core::Status read = source.read(*layout, options.removeMargins); !read) {
+        return fail(read.error());
+    }
+    auto planned = options.removeMargins ? pagesWithMargins(source.picture(), layout->grid, options)
+                                         : losslessPages(layout->size, layout->grid, options);
+    if (!planned) {
+        return fail(planned.error());
+    }
+    std::vector<LosslessPage> pages = std::move(planned).value();
+    for (size_t i = 0; i < pages.size(); ++i) {
+        LosslessPage& page = pages[i];
+        if (!layout->blocksKept) {
+            page.reencoded = NotLosslessReason::ColoursNotKept;
+        }
+        if (const core::Status encoded = source.encode(page, options); !encoded) {
+            return fail(encoded.error());
+        }
+        const QString name = partName(item.fileName, static_cast<int>(i) + 1, options.format);
+        work.outputs.push_back(
+            PlannedWrite{imaging::joinPath(outputFolder, name),
+                         QByteArray(workspace.encoded.constData(), workspace.encoded.size()),
+                         LosslessNote{page.reencoded}});
+    }
+}
+
+core::Expected<std::vector<PlannedPage>> plannedLosslessPages(const SplitItem& item,
+                                                              const SplitOptions& options,
+                                                              ItemWorkspace& workspace) {
+    std::vector<PlannedPage> planned;
+    if (!item.selected || !options.keepsBlocksOf(item.fileName)) {
+        return planned;
+    }
+    const auto layout = imaging::readJpegBlockLayout(item.sourcePath);
+    if (!layout) {
+        return layout.error();
+    }
+    core::Expected<std::vector<LosslessPage>> pages = std::vector<LosslessPage>{};
+    if (options.removeMargins && options.turn && layout->blocksKept) {
+        const auto picture = imaging::loadPicture(item.sourcePath, workspace.reading);
+        if (!picture) {
+            return picture.error();
+        }
+        pages = pagesWithMargins(*picture, layout->grid, options);
+    } else if (options.removeMargins) {
+        // Without a turn the margins move the pages' edges but never cost
+        // them their blocks: one page for each of today's parts.
+        const auto parts = todaysParts(layout->size, options);
+        if (!parts) {
+            return parts.error();
+        }
+        pages = std::vector<LosslessPage>(parts->size());
+    } else {
+        pages = losslessPages(layout->size, layout->grid, options);
+    }
+    if (!pages) {
+        return pages.error();
+    }
+    for (size_t i = 0; i < pages->size(); ++i) {
+        const std::optional<NotLosslessReason> reencoded =
+            layout->blocksKept ? (*pages)[i].reencoded
+                               : std::optional(NotLosslessReason::ColoursNotKept);
+        planned.push_back(
+            PlannedPage{partName(item.fileName, static_cast<int>(i) + 1, options.format),
+                        LosslessNote{reencoded}});
+    }
+    return planned;
+}
+
+}  // namespace split
