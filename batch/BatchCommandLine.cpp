@@ -1,6 +1,7 @@
 #include "batch/BatchCommandLine.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <optional>
@@ -28,6 +29,15 @@ const std::vector<CommandOption>& commandOptions() {
         {{"rotate"}, "L|R", "分けたページを 90 度回す (L は左回り、R は右回り)"},
         {{"format"}, "jpg|bmp", "保存形式。既定は jpg"},
         {{"quality"}, "Q", "JPEG の品質 (0-100)。既定は 80"},
+        {{"lossless"},
+         "",
+         QCoreApplication::translate(
+             "BatchCommandLine",
+             "Keep the compressed blocks of JPEG pages instead of encoding them again: cuts "
+             "move to the JPEG's block grid (8 or 16 pixels), margins keep up to one block "
+             "more. Pages that cannot keep them (a quarter turn where the page reaches the "
+             "picture's edge off the grid, CMYK) are encoded at the quality and named in the "
+             "summary. For JPEG sources written as JPEG")},
         {{"select"},
          "all|none|WxH[+-T]",
          "分ける画像: すべて、なし、または W x H ピクセルから ±T (既定 10) の大きさの画像。"
@@ -189,6 +199,7 @@ std::optional<Refusal> readOptions(const QCommandLineParser& parser, int cores,
         }
         request.shard = Shard{*index, *count};
     }
+    options.lossless = parser.isSet("lossless");
     request.dryRun = parser.isSet("dry-run");
     request.quiet = parser.isSet("quiet");
     return std::nullopt;
