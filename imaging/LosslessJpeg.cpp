@@ -345,7 +345,7 @@ bool runWrite(const Reader& reader, const PixelRect& page, QuarterTurn turn,
               detail::PageBlockArrays& arrays, QByteArray& into, core::Error* error) {
     jpeg_compress_struct cinfo;
     detail::JpegErrorManager errors;
-    detail::ByteArrayDestination destination;
+    detail::DirectDestination destination;
     cinfo.err = detail::installErrorManager(errors);
     if (setjmp(errors.jump)) {
         jpeg_destroy_compress(&cinfo);

@@ -1,5 +1,6 @@
 #include "imaging/PackedBlocks.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -65,13 +66,14 @@ std::uint8_t* packBlock(const CoefficientBlock& block, std::uint8_t* at) {
             putWide(at, 0);
             zeros -= 16;
         }
+        // Written without a branch on the value, whose sign and size
+        // follow no pattern: the wide value always goes after the entry
+        // byte, and the position moves past it only when it is needed.
         const int value = block[index];
-        if (value >= -8 && value <= 7) {
-            *at++ = static_cast<std::uint8_t>((zeros << 4) | (value & 15));
-        } else {
-            *at++ = static_cast<std::uint8_t>(zeros << 4);
-            putWide(at, static_cast<std::int16_t>(value));
-        }
+        const bool small = static_cast<unsigned>(value + 8) < 16;
+        at[0] = static_cast<std::uint8_t>((zeros << 4) | (small ? (value & 15) : 0));
+        std::memcpy(at + 1, &block[index], 2);
+        at += small ? 1 : 3;
     }
     *start = static_cast<std::uint8_t>(at - start);
     return at;
@@ -109,9 +111,21 @@ void forEachEntry(const std::uint8_t* packed, Put&& put) {
         const std::uint8_t entry = *at++;
         index += (entry >> 4) + 1;
         const int code = entry & 15;
-        const int value = code == 0 ? takeWide(at) : (code < 8 ? code : code - 16);
+        // A four-bit two's complement value, sign-extended without a branch.
+        const int value = code == 0 ? takeWide(at) : (code ^ 8) - 8;
         put(index, value);
     }
+}
+
+void zeroBlock(CoefficientBlock& block) {
+#if defined(__SSE2__)
+    const __m128i zero = _mm_setzero_si128();
+    for (int i = 0; i < 64; i += 8) {
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(block + i), zero);
+    }
+#else
+    std::memset(block, 0, sizeof block);
+#endif
 }
 
 std::int16_t dcOf(const std::uint8_t* packed) {
@@ -122,7 +136,7 @@ std::int16_t dcOf(const std::uint8_t* packed) {
 }  // namespace
 
 void unpackBlock(const std::uint8_t* packed, CoefficientBlock& out, BlockTurn turn) {
-    std::memset(out, 0, sizeof out);
+    zeroBlock(out);
     out[0] = dcOf(packed);
     if (turn == BlockTurn::None) {
         forEachEntry(packed, [&out](int index, int value) {
@@ -139,24 +153,95 @@ void unpackBlock(const std::uint8_t* packed, CoefficientBlock& out, BlockTurn tu
 void PackedComponent::reset(int blocksPerRow, int rows) {
     blocksPerRow_ = blocksPerRow;
     rows_ = rows;
-    if (static_cast<int>(packed_.size()) < rows) {
-        packed_.resize(static_cast<size_t>(rows));
+    rowPlaces_.assign(static_cast<size_t>(rows), RowPlace{});
+    const size_t largestRow = static_cast<size_t>(blocksPerRow) * kLargestBlock;
+    scratch_.resize(largestRow);
+    const size_t chunkBytes = std::max(kChunkBytes, largestRow);
+    if (chunkBytes != chunkBytes_) {
+        chunks_.clear();
+        chunkBytes_ = chunkBytes;
     }
-    written_.assign(static_cast<size_t>(rows), false);
-    scratch_.resize(static_cast<size_t>(blocksPerRow) * kLargestBlock);
+    chunk_ = 0;
+    used_ = 0;
+    live_ = 0;
+    dropped_ = 0;
+}
+
+std::uint8_t* PackedComponent::room(size_t length) {
+    if (chunks_.empty() || used_ + length > chunkBytes_) {
+        if (!chunks_.empty()) {
+            ++chunk_;
+            used_ = 0;
+        }
+        if (chunk_ == chunks_.size()) {
+            // Not zeroed: only the bytes written are ever touched.
+            chunks_.emplace_back(new std::uint8_t[chunkBytes_]);
+        }
+    }
+    return chunks_[chunk_].get() + used_;
+}
+
+std::uint8_t* PackedComponent::place(size_t length) {
+    std::uint8_t* const at = room(length);
+    used_ += length;
+    return at;
 }
 
 void PackedComponent::packRow(int row, const CoefficientBlock* blocks) {
-    std::uint8_t* at = scratch_.data();
+    RowPlace& place = rowPlaces_[static_cast<size_t>(row)];
+    const bool again = place.bytes != nullptr;
+    // A row packed for the first time goes straight into a chunk with room
+    // for the largest row; one packed again (a progressive file's later
+    // scan) is packed aside first, to see whether it fits its old place.
+    std::uint8_t* const start = again ? scratch_.data() : room(scratch_.size());
+    std::uint8_t* end = start;
     for (int i = 0; i < blocksPerRow_; ++i) {
-        at = packBlock(blocks[i], at);
+        end = packBlock(blocks[i], end);
     }
-    packed_[static_cast<size_t>(row)].assign(scratch_.data(), at);
-    written_[static_cast<size_t>(row)] = true;
+    const auto length = static_cast<size_t>(end - start);
+    if (!again) {
+        used_ += length;
+        place = RowPlace{start, length};
+        live_ += length;
+        return;
+    }
+    if (length <= place.length) {
+        std::memcpy(place.bytes, start, length);
+        dropped_ += place.length - length;
+        live_ -= place.length - length;
+        place.length = length;
+        return;
+    }
+    dropped_ += place.length;
+    live_ -= place.length;
+    place = RowPlace{};
+    if (dropped_ > live_ + chunkBytes_) {
+        compact();
+    }
+    place.bytes = this->place(length);
+    place.length = length;
+    std::memcpy(place.bytes, start, length);
+    live_ += length;
+}
+
+// Moves every packed row into fresh chunks, leaving out what was dropped.
+void PackedComponent::compact() {
+    std::vector<std::unique_ptr<std::uint8_t[]>> old;
+    old.swap(chunks_);
+    chunk_ = 0;
+    used_ = 0;
+    for (RowPlace& row : rowPlaces_) {
+        if (row.bytes != nullptr) {
+            std::uint8_t* const moved = place(row.length);
+            std::memcpy(moved, row.bytes, row.length);
+            row.bytes = moved;
+        }
+    }
+    dropped_ = 0;
 }
 
 const std::uint8_t* PackedComponent::rowBytes(int row) const {
-    return written_[static_cast<size_t>(row)] ? packed_[static_cast<size_t>(row)].data() : nullptr;
+    return rowPlaces_[static_cast<size_t>(row)].bytes;
 }
 
 const std::uint8_t* PackedComponent::packedBlock(int row, int column) const {
@@ -196,13 +281,7 @@ void PackedComponent::unpackRow(int row, int first, int count, CoefficientBlock*
 }
 
 qsizetype PackedComponent::packedBytes() const {
-    qsizetype bytes = 0;
-    for (int row = 0; row < rows_; ++row) {
-        if (written_[static_cast<size_t>(row)]) {
-            bytes += static_cast<qsizetype>(packed_[static_cast<size_t>(row)].size());
-        }
-    }
-    return bytes;
+    return static_cast<qsizetype>(live_);
 }
 
 }  // namespace imaging

@@ -2,7 +2,9 @@
 
 #include <QtGlobal>
 
+#include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace imaging {
@@ -32,9 +34,14 @@ enum class BlockTurn { None, Left, Right };
 // length fits its first byte.
 //
 // Rows never packed read as zeros, as libjpeg expects of a fresh
-// coefficient buffer. The memory of every row is kept by reset() for the
-// next picture. Packing may throw std::bad_alloc; unpacking never
-// allocates. Not thread-safe; one component per thread.
+// coefficient buffer. Packed rows lie one after the other in chunks of a
+// megabyte (or of the largest row), which reset() keeps for the next
+// picture, so a picture takes what its packed rows need and a batch no
+// more than its largest picture. A row packed again (each scan of a
+// progressive file) is rewritten in place when it fits; the space of rows
+// packed anew is reclaimed once it outweighs the rows. Packing may throw
+// std::bad_alloc; unpacking never allocates. Not thread-safe; one
+// component per thread.
 class PackedComponent {
 public:
     // Empties the component for a picture of rows x blocksPerRow blocks.
@@ -63,10 +70,27 @@ public:
     qsizetype packedBytes() const;
 
 private:
+    struct RowPlace {
+        std::uint8_t* bytes = nullptr;  // null: never packed
+        size_t length = 0;
+    };
+    static constexpr size_t kChunkBytes = 1 << 20;
+
+    // Where `length` bytes fit in the chunks (taken by place, only looked
+    // up by room).
+    std::uint8_t* room(size_t length);
+    std::uint8_t* place(size_t length);
+    void compact();
+
     int blocksPerRow_ = 0;
     int rows_ = 0;
-    std::vector<std::vector<std::uint8_t>> packed_;
-    std::vector<bool> written_;
+    std::vector<RowPlace> rowPlaces_;
+    std::vector<std::unique_ptr<std::uint8_t[]>> chunks_;
+    size_t chunkBytes_ = 0;
+    size_t chunk_ = 0;                   // the chunk rows are placed in
+    size_t used_ = 0;                    // its bytes taken
+    size_t live_ = 0;                    // bytes of the packed rows
+    size_t dropped_ = 0;                 // bytes of rows packed anew since
     std::vector<std::uint8_t> scratch_;  // one row packed at its largest
 };
 

@@ -70,25 +70,46 @@ public:
 
     const QImage& picture() const { return picture_; }
 
-    // The page's file into the workspace's encoding buffer.
-    core::Status encode(const LosslessPage& page, const SplitOptions& options) {
+    // The page's file. One that keeps its blocks is written straight into
+    // memory of about its size (a share of the file's by its area, a
+    // little more so that it rarely grows); one
+    // encoded again goes through the workspace's buffer as other pages do.
+    core::Expected<QByteArray> pageFile(const LosslessPage& page, const SplitOptions& options) {
         const imaging::QuarterTurn turn = turnOf(options);
         if (!page.reencoded) {
-            return blocks_->writePage(page.rect, turn, workspace_.encoded);
+            QByteArray bytes;
+            bytes.reserve(expectedSize(page.rect));
+            if (const core::Status written = blocks_->writePage(page.rect, turn, bytes); !written) {
+                return written.error();
+            }
+            bytes.squeeze();  // the unused rest goes back at once
+            return bytes;
         }
         if (picture_.isNull()) {
             if (const core::Status decoded = decodePicture(); !decoded) {
-                return decoded;
+                return decoded.error();
             }
         }
         const QImage view = sharedCrop(picture_, page.rect);
         if (view.isNull()) {
             return core::outOfMemory();
         }
-        return imaging::encodeJpeg(view, options.jpegQuality, turn, workspace_.encoded);
+        const core::Status encoded =
+            imaging::encodeJpeg(view, options.jpegQuality, turn, workspace_.encoded);
+        if (!encoded) {
+            return encoded.error();
+        }
+        return QByteArray(workspace_.encoded.constData(), workspace_.encoded.size());
     }
 
 private:
+    qsizetype expectedSize(const PixelRect& page) const {
+        const QSize whole = blocks_->layout().size;
+        const double share = static_cast<double>(page.width()) * page.height() /
+                             (static_cast<double>(whole.width()) * whole.height());
+        return static_cast<qsizetype>(1.25 * share * static_cast<double>(file_.size())) + 64 * 1024;
+    }
+
     core::Status decodePicture() {
         auto picture = imaging::decodeJpeg(file_, workspace_.reading.pixels);
         if (!picture) {
@@ -135,14 +156,14 @@ void planLosslessImage(const SplitItem& item, const SplitOptions& options,
         if (!layout->blocksKept) {
             page.reencoded = NotLosslessReason::ColoursNotKept;
         }
-        if (const core::Status encoded = source.encode(page, options); !encoded) {
-            return fail(encoded.error());
+        auto bytes = source.pageFile(page, options);
+        if (!bytes) {
+            return fail(bytes.error());
         }
         const QString name = partName(item.fileName, static_cast<int>(i) + 1, options.format);
-        work.outputs.push_back(
-            PlannedWrite{imaging::joinPath(outputFolder, name),
-                         QByteArray(workspace.encoded.constData(), workspace.encoded.size()),
-                         LosslessNote{page.reencoded}});
+        work.outputs.push_back(PlannedWrite{imaging::joinPath(outputFolder, name),
+                                            std::move(bytes).value(),
+                                            LosslessNote{page.reencoded}});
     }
 }
 
