@@ -56,9 +56,16 @@ void zeroBlocks(JBLOCKROW blocks, int count) {
 // written them.
 class StoredArray {
 public:
-    StoredArray(PackedComponent& packed, int blocksPerRow, int rows, int maxAccess)
-        : packed_(packed), blocksPerRow_(blocksPerRow), rows_(rows), maxAccess_(maxAccess) {
-        packed_.reset(blocksPerRow, rows);
+    // Keeps blocks keptFirst .. keptFirst + keptCount - 1 of each row.
+    StoredArray(PackedComponent& packed, int blocksPerRow, int rows, int maxAccess, int keptFirst,
+                int keptCount)
+        : packed_(packed),
+          blocksPerRow_(blocksPerRow),
+          rows_(rows),
+          maxAccess_(maxAccess),
+          keptFirst_(keptFirst),
+          keptCount_(keptCount) {
+        packed_.reset(keptCount, rows);
     }
 
     void realize() {
@@ -87,12 +94,21 @@ public:
     }
 
     void flush() {
-        if (dirty_) {
+        if (dirty_ && keptCount_ > 0) {
             for (int i = 0; i < loaded_; ++i) {
-                packed_.packRow(first_ + i, window_->row(i));
+                packed_.packRow(first_ + i, window_->row(i) + keptFirst_);
             }
-            dirty_ = false;
         }
+        dirty_ = false;
+    }
+
+    // The rows as libjpeg left them in the window, or nullptr when the
+    // window holds others.
+    JBLOCKARRAY windowRows(int start, int count) {
+        if (!window_ || start < first_ || start + count > first_ + loaded_) {
+            return nullptr;
+        }
+        return window_->rows(start - first_);
     }
 
     const PackedComponent& packed() const { return packed_; }
@@ -102,6 +118,8 @@ private:
     const int blocksPerRow_;
     const int rows_;
     const int maxAccess_;
+    const int keptFirst_;
+    const int keptCount_;
     std::unique_ptr<BlockWindow> window_;
     int first_ = 0;
     int loaded_ = 0;
@@ -111,6 +129,19 @@ private:
 StoredBlockArrays::StoredBlockArrays(CoefficientStore& store) : store_(store) {}
 
 StoredBlockArrays::~StoredBlockArrays() = default;
+
+void StoredBlockArrays::keepColumns(int component, int first, int count) {
+    if (static_cast<int>(kept_.size()) <= component) {
+        kept_.resize(static_cast<size_t>(component) + 1);
+    }
+    kept_[static_cast<size_t>(component)] = Columns{first, count};
+}
+
+StoredArray* StoredBlockArrays::array(int component) const {
+    return component < static_cast<int>(arrays_.size())
+               ? arrays_[static_cast<size_t>(component)].get()
+               : nullptr;
+}
 
 void StoredBlockArrays::install(j_decompress_ptr cinfo) {
     for (int i = 0; i < CoefficientStore::kMaxComponents; ++i) {
@@ -145,10 +176,15 @@ jvirt_barray_ptr StoredBlockArrays::request(j_common_ptr cinfo, int /*pool*/, bo
     StoredArray* array = nullptr;
     const auto index = static_cast<int>(self->arrays_.size());
     if (index < CoefficientStore::kMaxComponents) {
+        const Columns kept = index < static_cast<int>(self->kept_.size())
+                                 ? self->kept_[static_cast<size_t>(index)]
+                                 : Columns{};
+        const int first = kept.count < 0 ? 0 : kept.first;
+        const int count = kept.count < 0 ? static_cast<int>(blocksPerRow) : kept.count;
         try {
             self->arrays_.push_back(std::make_unique<StoredArray>(
                 self->store_.component(index), static_cast<int>(blocksPerRow),
-                static_cast<int>(rows), static_cast<int>(maxAccess)));
+                static_cast<int>(rows), static_cast<int>(maxAccess), first, count));
             array = self->arrays_.back().get();
         } catch (...) {
             array = nullptr;
@@ -198,7 +234,10 @@ JBLOCKARRAY StoredBlockArrays::access(j_common_ptr cinfo, jvirt_barray_ptr array
 class PageArray {
 public:
     explicit PageArray(const PageComponent& component)
-        : page_(component), window_(component.blocksPerRow, component.rowsPerAccess) {
+        : page_(component),
+          window_(component.stream != nullptr ? 0 : component.blocksPerRow,
+                  component.stream != nullptr ? 0 : component.rowsPerAccess),
+          streamRows_(static_cast<size_t>(component.rowsPerAccess)) {
         if (page_.turn != BlockTurn::None) {
             // A turned row takes one block from every source row: where
             // each block starts is looked up once.
@@ -219,6 +258,9 @@ public:
         if (count < 1 || count > page_.rowsPerAccess || start < 0 || start > page_.rows - count) {
             return nullptr;
         }
+        if (page_.stream != nullptr) {
+            return streamed(start, count);
+        }
         if (page_.turn == BlockTurn::None) {
             fillCut(start, count);
         } else {
@@ -228,6 +270,25 @@ public:
     }
 
 private:
+    // The rows straight from the decompressor's window, decoded first when
+    // they have not been. The page's rows of MCUs are the file's, as its
+    // top edge lies on the grid.
+    JBLOCKARRAY streamed(int start, int count) {
+        const int first = page_.top + start;
+        const int mcuRows = (first + count + page_.sourceRowsPerMcu - 1) / page_.sourceRowsPerMcu;
+        if (!page_.feed->decodeThrough(mcuRows)) {
+            return nullptr;
+        }
+        const JBLOCKARRAY rows = page_.stream->windowRows(first, count);
+        if (rows == nullptr) {
+            return nullptr;
+        }
+        for (int i = 0; i < count; ++i) {
+            streamRows_[static_cast<size_t>(i)] = rows[i] + page_.left;
+        }
+        return streamRows_.data();
+    }
+
     void fillCut(int start, int count) {
         const PackedComponent& source = *page_.source;
         const int taken = std::clamp(source.blocksPerRow() - page_.left, 0, page_.blocksPerRow);
@@ -271,6 +332,7 @@ private:
 
     const PageComponent page_;
     BlockWindow window_;
+    std::vector<JBLOCKROW> streamRows_;
     std::vector<std::uint32_t> offsets_;
     std::vector<const std::uint8_t*> rowStarts_;
 };

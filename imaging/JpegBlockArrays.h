@@ -29,6 +29,16 @@ namespace imaging::detail {
 class StoredArray;
 class PageArray;
 
+// Decodes a file's rows on demand, for a page written while the file is
+// read.
+class RowSource {
+public:
+    virtual ~RowSource() = default;
+    // Decodes until `iMcuRows` rows of MCUs are complete; false when the
+    // file fails (its error is then the source's to report).
+    virtual bool decodeThrough(int iMcuRows) = 0;
+};
+
 // The coefficient arrays of one decompressor, packed into a store.
 class StoredBlockArrays {
 public:
@@ -40,6 +50,10 @@ public:
     // Takes over `cinfo`'s coefficient arrays; call right after
     // jpeg_create_decompress. The store's components are emptied.
     void install(j_decompress_ptr cinfo);
+    // Keeps only blocks first .. first + count - 1 of each row of
+    // `component` (count 0: none) instead of whole rows; call before the
+    // arrays are asked for. The packed component then starts at `first`.
+    void keepColumns(int component, int first, int count);
     // Packs the rows libjpeg still holds unpacked; call once all input has
     // been read, before a page is made. False when memory ran out.
     bool finishReading() noexcept;
@@ -47,8 +61,15 @@ public:
     // The packed component behind one of the arrays jpeg_read_coefficients
     // returned.
     static const PackedComponent& packedOf(jvirt_barray_ptr array);
+    // The array of `component`, once libjpeg has asked for it.
+    StoredArray* array(int component) const;
 
 private:
+    struct Columns {
+        int first = 0;
+        int count = -1;  // -1: whole rows
+    };
+
     static jvirt_barray_ptr request(j_common_ptr cinfo, int pool, boolean preZero,
                                     JDIMENSION blocksPerRow, JDIMENSION rows, JDIMENSION maxAccess);
     static void realize(j_common_ptr cinfo);
@@ -58,6 +79,7 @@ private:
     CoefficientStore& store_;
     jpeg_memory_mgr library_{};  // libjpeg's own methods, for what is not taken over
     std::vector<std::unique_ptr<StoredArray>> arrays_;
+    std::vector<Columns> kept_;
 };
 
 // What one component of a page takes from a packed picture. Positions and
@@ -78,6 +100,13 @@ struct PageComponent {
     int blocksPerRow = 0;
     int rows = 0;
     int rowsPerAccess = 1;
+    // For a page written while the file is read (never turned): its rows
+    // are taken from the decompressor's window of `stream` as `feed`
+    // decodes them, without being packed; `source` is then unused.
+    // `sourceRowsPerMcu` is the component's rows of blocks in an MCU row.
+    StoredArray* stream = nullptr;
+    RowSource* feed = nullptr;
+    int sourceRowsPerMcu = 1;
 };
 
 // The arrays one compressor writes a page from.

@@ -214,6 +214,107 @@ bool runRead(Reader* reader, const QByteArray& bytes, PixelBuffer* pixels) {
 }
 
 // The header, from memory or from an open file.
+// Opens `bytes` for pages written while it is read: the header read and
+// checked, the decompressor not yet started (see beginRows).
+bool openRows(Reader* reader, const QByteArray& bytes) {
+    j_decompress_ptr cinfo = &reader->cinfo;
+    cinfo->err = detail::installErrorManager(reader->errors);
+    if (setjmp(reader->errors.jump)) {
+        failRead(reader);
+        return false;
+    }
+    jpeg_create_decompress(cinfo);
+    reader->created = true;
+    reader->arrays.install(cinfo);
+    detail::installScanLimit(cinfo, reader->monitor);
+    jpeg_mem_src(cinfo, reinterpret_cast<const unsigned char*>(bytes.constData()),
+                 static_cast<unsigned long>(bytes.size()));
+    saveMarkers(cinfo);
+    jpeg_read_header(cinfo, TRUE);
+    if (!acceptHeader(reader, bytes.size())) {
+        failRead(reader);
+        return false;
+    }
+    return true;
+}
+
+// Whether the file's rows come complete one after the other: a single scan
+// holding every component (not progressive, not one scan a component).
+bool rowsComeInOrder(const jpeg_decompress_struct& cinfo) {
+    return !cinfo.progressive_mode && cinfo.comps_in_scan == cinfo.num_components;
+}
+
+// Starts the decompressor in buffered-image mode, where jpeg_consume_input
+// decodes one row of MCUs at a time into the coefficient arrays.
+bool beginRows(Reader* reader) {
+    if (setjmp(reader->errors.jump)) {
+        failRead(reader);
+        return false;
+    }
+    reader->cinfo.buffered_image = TRUE;
+    jpeg_start_decompress(&reader->cinfo);
+    return true;
+}
+
+// Decodes until `mcuRows` rows of MCUs are complete; false with the error
+// set when the file fails (the decompressor is then only destroyed).
+bool feedRows(Reader* reader, int mcuRows) {
+    if (reader->error) {
+        return false;
+    }
+    j_decompress_ptr cinfo = &reader->cinfo;
+    if (setjmp(reader->errors.jump)) {
+        reader->error = detail::decodeError(reader->errors);
+        return false;
+    }
+    while (static_cast<int>(cinfo->input_iMCU_row) < mcuRows) {
+        const int status = jpeg_consume_input(cinfo);
+        if (status == JPEG_SUSPENDED || status == JPEG_REACHED_EOI) {
+            break;
+        }
+    }
+    if (reader->errors.dataLossWarning != 0) {
+        reader->error = detail::decodeError(reader->errors);
+        return false;
+    }
+    return static_cast<int>(cinfo->input_iMCU_row) >= mcuRows;
+}
+
+// Reads the rest of the file, so a damaged tail is refused as by a full
+// read, and packs the blocks kept.
+bool finishRows(Reader* reader) {
+    if (reader->error) {
+        return false;
+    }
+    j_decompress_ptr cinfo = &reader->cinfo;
+    if (setjmp(reader->errors.jump)) {
+        reader->error = detail::decodeError(reader->errors);
+        return false;
+    }
+    int status = JPEG_SUSPENDED;
+    do {
+        status = jpeg_consume_input(cinfo);
+    } while (status != JPEG_REACHED_EOI && status != JPEG_SUSPENDED);
+    if (status == JPEG_SUSPENDED || reader->errors.dataLossWarning != 0) {
+        reader->error = detail::decodeError(reader->errors);
+        return false;
+    }
+    if (!reader->arrays.finishReading()) {
+        reader->error = core::outOfMemory();
+        return false;
+    }
+    return true;
+}
+
+class RowFeed final : public detail::RowSource {
+public:
+    explicit RowFeed(Reader& reader) : reader_(reader) {}
+    bool decodeThrough(int mcuRows) override { return feedRows(&reader_, mcuRows); }
+
+private:
+    Reader& reader_;
+};
+
 bool runHeaderRead(const QByteArray* bytes, std::FILE* file, JpegBlockLayout* layout,
                    std::optional<core::Error>* error) {
     jpeg_decompress_struct cinfo;
@@ -266,26 +367,34 @@ BlockTurn blockTurn(QuarterTurn turn) {
     return BlockTurn::None;
 }
 
-// What each component of the page takes from the file's coefficients, and
-// the arrays the compressor sees for it (dimensions as libjpeg derives them
-// from the page's size and sampling, padded to whole MCUs).
+// What component `ci` of the page takes from the file's blocks, and the
+// array the compressor sees for it (dimensions as libjpeg derives them from
+// the page's size and sampling, padded to whole MCUs). Where the blocks
+// come from is the caller's to set.
+detail::PageComponent pageComponent(const jpeg_decompress_struct& cinfo, int ci,
+                                    const PixelRect& page, QuarterTurn turn) {
+    const Sampling s = samplingOf(cinfo, ci);
+    detail::PageComponent component;
+    component.left = page.left * s.h / (DCTSIZE * s.maxH);
+    component.top = page.top * s.v / (DCTSIZE * s.maxV);
+    component.width = ceilDiv(page.width() * s.h, DCTSIZE * s.maxH);
+    component.height = ceilDiv(page.height() * s.v, DCTSIZE * s.maxV);
+    component.turn = blockTurn(turn);
+    const bool turned = turn != QuarterTurn::None;
+    const int outH = turned ? s.v : s.h;
+    const int outV = turned ? s.h : s.v;
+    component.blocksPerRow = roundUp(turned ? component.height : component.width, outH);
+    component.rows = roundUp(turned ? component.width : component.height, outV);
+    component.rowsPerAccess = outV;
+    return component;
+}
+
+// The page from the file's packed coefficients.
 void addComponents(const Reader& reader, const PixelRect& page, QuarterTurn turn,
                    detail::PageBlockArrays& arrays) {
     for (int ci = 0; ci < reader.cinfo.num_components; ++ci) {
-        const Sampling s = samplingOf(reader.cinfo, ci);
-        detail::PageComponent component;
+        detail::PageComponent component = pageComponent(reader.cinfo, ci, page, turn);
         component.source = &detail::StoredBlockArrays::packedOf(reader.coefficients[ci]);
-        component.left = page.left * s.h / (DCTSIZE * s.maxH);
-        component.top = page.top * s.v / (DCTSIZE * s.maxV);
-        component.width = ceilDiv(page.width() * s.h, DCTSIZE * s.maxH);
-        component.height = ceilDiv(page.height() * s.v, DCTSIZE * s.maxV);
-        component.turn = blockTurn(turn);
-        const bool turned = turn != QuarterTurn::None;
-        const int outH = turned ? s.v : s.h;
-        const int outV = turned ? s.h : s.v;
-        component.blocksPerRow = roundUp(turned ? component.height : component.width, outH);
-        component.rows = roundUp(turned ? component.width : component.height, outV);
-        component.rowsPerAccess = outV;
         arrays.add(component);
     }
 }
@@ -368,6 +477,41 @@ bool runWrite(const Reader& reader, const PixelRect& page, QuarterTurn turn,
         return false;
     }
     return true;
+}
+
+// In which order pages cut from one file are written while it is read:
+// those written as its rows come in, in the order of their top edges, then
+// the one whose blocks are kept meanwhile (pages side by side share their
+// rows, so one of them, the smaller, waits). nullopt for more pages than
+// that plan knows.
+struct RowPlan {
+    std::vector<size_t> streamed;
+    std::optional<size_t> kept;
+};
+
+std::optional<RowPlan> rowPlanFor(const std::vector<PixelRect>& pages) {
+    if (pages.size() == 1) {
+        return RowPlan{{0}, std::nullopt};
+    }
+    if (pages.size() != 2) {
+        return std::nullopt;
+    }
+    const PixelRect& a = pages[0];
+    const PixelRect& b = pages[1];
+    if (a.bottom <= b.top || b.bottom <= a.top) {
+        return a.top <= b.top ? RowPlan{{0, 1}, std::nullopt} : RowPlan{{1, 0}, std::nullopt};
+    }
+    const qint64 areaA = static_cast<qint64>(a.width()) * a.height();
+    const qint64 areaB = static_cast<qint64>(b.width()) * b.height();
+    return areaB <= areaA ? RowPlan{{0}, 1} : RowPlan{{1}, 0};
+}
+
+// About the size of a page's file: its share of the file by area, and a
+// little more, so that the memory set aside for it rarely has to grow.
+qsizetype expectedPageBytes(const PixelRect& page, QSize picture, qsizetype fileBytes) {
+    const double share = static_cast<double>(page.width()) * page.height() /
+                         (static_cast<double>(picture.width()) * picture.height());
+    return static_cast<qsizetype>(1.25 * share * static_cast<double>(fileBytes)) + 64 * 1024;
 }
 
 }  // namespace
@@ -454,6 +598,100 @@ core::Status LosslessJpeg::writePage(const PixelRect& page, QuarterTurn turn,
         return error;
     }
     return core::success();
+}
+
+core::Expected<std::vector<QByteArray>> LosslessJpeg::writeCutPages(
+    const QByteArray& jpeg, CoefficientStore& store, const std::vector<PixelRect>& pages) {
+    if (jpeg.isEmpty()) {
+        return errors::fileEmpty();
+    }
+    std::unique_ptr<Reader> reader(new (std::nothrow) Reader(store));
+    if (!reader) {
+        return core::outOfMemory();
+    }
+    if (!openRows(reader.get(), jpeg)) {
+        return *reader->error;
+    }
+    for (const PixelRect& page : pages) {
+        if (!onGrid(page, QuarterTurn::None, reader->layout)) {
+            return core::unexpectedError();
+        }
+    }
+    std::vector<QByteArray> files(pages.size());
+    const auto plan = rowPlanFor(pages);
+    if (!plan || !rowsComeInOrder(reader->cinfo)) {
+        // Rows complete only with the last scan: read the whole file first.
+        reader.reset();
+        const auto whole = read(jpeg, store);
+        if (!whole) {
+            return whole.error();
+        }
+        for (size_t i = 0; i < pages.size(); ++i) {
+            files[i].reserve(expectedPageBytes(pages[i], whole->layout().size, jpeg.size()));
+            if (const core::Status written =
+                    whole->writePage(pages[i], QuarterTurn::None, files[i]);
+                !written) {
+                return written.error();
+            }
+        }
+        return files;
+    }
+
+    const jpeg_decompress_struct& cinfo = reader->cinfo;
+    for (int ci = 0; ci < cinfo.num_components; ++ci) {
+        if (plan->kept) {
+            const detail::PageComponent kept =
+                pageComponent(cinfo, ci, pages[*plan->kept], QuarterTurn::None);
+            reader->arrays.keepColumns(ci, kept.left, kept.width);
+        } else {
+            reader->arrays.keepColumns(ci, 0, 0);
+        }
+    }
+    if (!beginRows(reader.get())) {
+        return *reader->error;
+    }
+    RowFeed feed(*reader);
+    const auto write = [&](size_t index, bool streamed) -> core::Status {
+        detail::PageBlockArrays arrays;
+        try {
+            for (int ci = 0; ci < cinfo.num_components; ++ci) {
+                detail::PageComponent component =
+                    pageComponent(cinfo, ci, pages[index], QuarterTurn::None);
+                if (streamed) {
+                    component.stream = reader->arrays.array(ci);
+                    component.feed = &feed;
+                    component.sourceRowsPerMcu = cinfo.comp_info[ci].v_samp_factor;
+                } else {
+                    component.source = &store.component(ci);
+                    component.left = 0;  // the kept blocks start at the page's left edge
+                }
+                arrays.add(component);
+            }
+            files[index].reserve(expectedPageBytes(pages[index], reader->layout.size, jpeg.size()));
+        } catch (const std::bad_alloc&) {
+            return core::outOfMemory();
+        }
+        core::Error error;
+        if (!runWrite(*reader, pages[index], QuarterTurn::None, arrays, files[index], &error)) {
+            return reader->error ? *reader->error : error;
+        }
+        files[index].squeeze();
+        return core::success();
+    };
+    for (const size_t index : plan->streamed) {
+        if (const core::Status written = write(index, true); !written) {
+            return written.error();
+        }
+    }
+    if (!finishRows(reader.get())) {
+        return *reader->error;
+    }
+    if (plan->kept) {
+        if (const core::Status written = write(*plan->kept, false); !written) {
+            return written.error();
+        }
+    }
+    return files;
 }
 
 }  // namespace imaging

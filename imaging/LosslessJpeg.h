@@ -12,6 +12,7 @@
 #include <QString>
 
 #include <memory>
+#include <vector>
 
 namespace imaging {
 
@@ -76,6 +77,19 @@ public:
     // whole number of grid cells. Anything else gives an error and no
     // bytes.
     core::Status writePage(const PixelRect& page, QuarterTurn turn, QByteArray& into) const;
+
+    // The files of `pages`, none turned, each as writePage asks, in their
+    // order, written while `jpeg` is read once: a page is written as the
+    // file's rows come in, and only the blocks of a page whose rows the
+    // file has passed before its turn are kept meanwhile (for two pages
+    // side by side the smaller one's; for pages one above the other, or a
+    // single page, none). So the memory holds the file and at most one
+    // page's packed blocks, and most blocks are never packed. A file whose
+    // rows come complete only with its last scan (progressive, or one scan
+    // a component) is read whole first, as read() does. The errors of
+    // read() and writePage().
+    static core::Expected<std::vector<QByteArray>> writeCutPages(
+        const QByteArray& jpeg, CoefficientStore& store, const std::vector<PixelRect>& pages);
 
     struct Reader;
 

@@ -7,6 +7,7 @@
 #include "split/OutputNames.h"
 #include "split/SharedCrop.h"
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -141,6 +142,33 @@ void planLosslessImage(const SplitItem& item, const SplitOptions& options,
     if (!layout) {
         return fail(layout.error());
     }
+    const auto pathOf = [&](size_t index) {
+        return imaging::joinPath(
+            outputFolder, partName(item.fileName, static_cast<int>(index) + 1, options.format));
+    };
+    if (layout->blocksKept && !options.removeMargins && !options.turn) {
+        // Pages cut without a turn are written while the file is read.
+        const auto planned = losslessPages(layout->size, layout->grid, options);
+        if (!planned) {
+            return fail(planned.error());
+        }
+        if (std::none_of(planned->begin(), planned->end(),
+                         [](const LosslessPage& page) { return page.reencoded.has_value(); })) {
+            std::vector<PixelRect> rects;
+            for (const LosslessPage& page : *planned) {
+                rects.push_back(page.rect);
+            }
+            auto files = imaging::LosslessJpeg::writeCutPages(file, workspace.coefficients, rects);
+            if (!files) {
+                return fail(files.error());
+            }
+            for (size_t i = 0; i < rects.size(); ++i) {
+                work.outputs.push_back(
+                    PlannedWrite{pathOf(i), std::move((*files)[i]), LosslessNote{}});
+            }
+            return;
+        }
+    }
     PageSource source(file, workspace);
     if (const core::Status read = source.read(*layout, options.removeMargins); !read) {
         return fail(read.error());
@@ -160,10 +188,8 @@ void planLosslessImage(const SplitItem& item, const SplitOptions& options,
         if (!bytes) {
             return fail(bytes.error());
         }
-        const QString name = partName(item.fileName, static_cast<int>(i) + 1, options.format);
-        work.outputs.push_back(PlannedWrite{imaging::joinPath(outputFolder, name),
-                                            std::move(bytes).value(),
-                                            LosslessNote{page.reencoded}});
+        work.outputs.push_back(
+            PlannedWrite{pathOf(i), std::move(bytes).value(), LosslessNote{page.reencoded}});
     }
 }
 
