@@ -144,22 +144,36 @@ void failRead(Reader* reader) {
     reader->picture = QImage();
 }
 
-// All input into the coefficient arrays, then the picture decoded from
-// them, then the arrays for the pages. libjpeg's buffered-image mode: the
-// Huffman data is decoded once for both.
+// Whether the file's rows come complete one after the other: a single scan
+// holding every component (not progressive, not one scan a component).
+bool rowsComeInOrder(const jpeg_decompress_struct& cinfo) {
+    return !cinfo.progressive_mode && cinfo.comps_in_scan == cinfo.num_components;
+}
+
+// The picture decoded from the coefficient arrays as they fill, then the
+// arrays for the pages: libjpeg's buffered-image mode, so the Huffman data
+// is decoded once for both. A file whose rows come in order is decoded row
+// by row as it is read, while each row is still in the arrays' window; one
+// with several scans is read whole first, as only the last scan completes
+// its rows.
 bool decodeWhileReading(Reader* reader, PixelBuffer* pixels) {
     j_decompress_ptr cinfo = &reader->cinfo;
     cinfo->buffered_image = TRUE;
     cinfo->out_color_space = JCS_RGB;
     jpeg_start_decompress(cinfo);
-    int status = JPEG_SUSPENDED;
-    do {
-        status = jpeg_consume_input(cinfo);
-        if (cinfo->input_scan_number > detail::kMaxProgressiveScans) {
-            ERREXIT(cinfo, JERR_BAD_PROGRESSION);
+    if (!rowsComeInOrder(*cinfo)) {
+        int status = JPEG_SUSPENDED;
+        do {
+            status = jpeg_consume_input(cinfo);
+            if (cinfo->input_scan_number > detail::kMaxProgressiveScans) {
+                ERREXIT(cinfo, JERR_BAD_PROGRESSION);
+            }
+        } while (status != JPEG_REACHED_EOI && status != JPEG_SUSPENDED);
+        if (status == JPEG_SUSPENDED) {
+            return false;
         }
-    } while (status != JPEG_REACHED_EOI && status != JPEG_SUSPENDED);
-    if (status == JPEG_SUSPENDED || !allocatePicture(reader, pixels)) {
+    }
+    if (!allocatePicture(reader, pixels)) {
         return false;
     }
     jpeg_start_output(cinfo, cinfo->input_scan_number);
@@ -171,7 +185,7 @@ bool decodeWhileReading(Reader* reader, PixelBuffer* pixels) {
             return false;
         }
     }
-    jpeg_finish_output(cinfo);
+    jpeg_finish_output(cinfo);  // reads on to the end of the file
     reader->coefficients = jpeg_read_coefficients(cinfo);
     return true;
 }
@@ -236,12 +250,6 @@ bool openRows(Reader* reader, const QByteArray& bytes) {
         return false;
     }
     return true;
-}
-
-// Whether the file's rows come complete one after the other: a single scan
-// holding every component (not progressive, not one scan a component).
-bool rowsComeInOrder(const jpeg_decompress_struct& cinfo) {
-    return !cinfo.progressive_mode && cinfo.comps_in_scan == cinfo.num_components;
 }
 
 // Starts the decompressor in buffered-image mode, where jpeg_consume_input

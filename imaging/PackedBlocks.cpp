@@ -18,13 +18,13 @@ static_assert(kLargestBlock < 256, "a block's length must fit its first byte");
 // Bit i set when coefficient i is not zero.
 std::uint64_t nonzeroCoefficients(const CoefficientBlock& block) {
 #if defined(__SSE2__)
+    // Packing with signed saturation keeps every nonzero value nonzero.
     std::uint64_t mask = 0;
     const __m128i zero = _mm_setzero_si128();
     for (int i = 0; i < 4; ++i) {
         const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(block + 16 * i));
         const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(block + 16 * i + 8));
-        const __m128i zeros =
-            _mm_packs_epi16(_mm_cmpeq_epi16(low, zero), _mm_cmpeq_epi16(high, zero));
+        const __m128i zeros = _mm_cmpeq_epi8(_mm_packs_epi16(low, high), zero);
         const auto zeroBits = static_cast<std::uint64_t>(_mm_movemask_epi8(zeros));
         mask |= (~zeroBits & 0xffff) << (16 * i);
     }

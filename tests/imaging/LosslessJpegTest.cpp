@@ -105,12 +105,19 @@ TEST(LosslessJpeg, FilesItCannotReadGiveAMessageAndNoPage) {
         {"not a JPEG", QByteArray("BM not a picture at all"), core::ErrorKind::NotThatKind},
         {"empty", QByteArray(), core::ErrorKind::FileEmpty},
     };
+    PixelBuffer pixels;
     for (const auto& file : refused) {
         SCOPED_TRACE(file.name);
+        // Read whole, read with the picture decoded, read while pages are
+        // written: the same refusal each way.
         const auto read = LosslessJpeg::read(file.bytes, store);
         ASSERT_FALSE(read.ok());
         EXPECT_EQ(read.kind(), file.kind) << read.error().message.toStdString();
         EXPECT_FALSE(read.error().message.isEmpty());
+        EXPECT_EQ(LosslessJpeg::read(file.bytes, store, &pixels).kind(), file.kind);
+        EXPECT_EQ(LosslessJpeg::writeCutPages(file.bytes, store, {{0, 0, 48, 64}, {48, 0, 96, 64}})
+                      .kind(),
+                  file.kind);
     }
 
     // CMYK: the header says its blocks are not kept, and reading refuses.
