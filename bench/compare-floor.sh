@@ -20,6 +20,7 @@
 #                 pages keep the spreads' blocks, cut on their grid
 #   batch1-lossless-margins  the same with margins (the box found on the
 #                 decoded pixels, the blocks kept)
+#   batch1-lossless-turn  --lossless with a left turn of every page, no margins
 #   jpegtran      two jpegtran -crop runs per spread at the same cut, as a
 #                 user would script it (apt install libjpeg-turbo-progs)
 #   floor         bench_floor: plain libjpeg, buffers kept
@@ -56,7 +57,7 @@ while getopts "r:n:s:t:k:w:b:c:p:" option; do
         b) build=$OPTARG ;;
         c) read -r -a contenders <<< "$OPTARG" ;;
         p) previous=$OPTARG ;;
-        *) sed -n '2,35p' "$0" >&2; exit 2 ;;
+        *) sed -n '2,36p' "$0" >&2; exit 2 ;;
     esac
 done
 
@@ -134,6 +135,8 @@ run() {
         batch1-lossless) "$batch" --quiet --jobs 1 --no-subfolder --lossless "$corpus" "$out" ;;
         batch1-lossless-margins) "$batch" --quiet --jobs 1 --no-subfolder --lossless \
             --margins "$threshold" "$corpus" "$out" ;;
+        batch1-lossless-turn) "$batch" --quiet --jobs 1 --no-subfolder --lossless --rotate L \
+            "$corpus" "$out" ;;
         jpegtran) jpegtran_split "$corpus" "$out" ;;
         floor) "$floor" --threshold "$threshold" --quality 80 "$corpus" "$out" ;;
         floor-fresh) "$floor" --fresh-buffers --threshold "$threshold" --quality 80 "$corpus" "$out" ;;

@@ -12,8 +12,8 @@ QString notLosslessText(NotLosslessReason reason) {
         case NotLosslessReason::TurnOffGrid:
             return QCoreApplication::translate(
                 "Lossless",
-                "the quarter turn needs the page's edge on the block grid, and the page "
-                "reaches the picture's edge there");
+                "the quarter turn needs whole blocks at the page's edge, and the picture ends "
+                "there off the block grid");
         case NotLosslessReason::ColoursNotKept:
             return QCoreApplication::translate(
                 "Lossless", "the JPEG's colours are CMYK or unknown, which are not kept");
