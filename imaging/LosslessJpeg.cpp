@@ -514,14 +514,6 @@ std::optional<RowPlan> rowPlanFor(const std::vector<PixelRect>& pages) {
     return areaB <= areaA ? RowPlan{{0}, 1} : RowPlan{{1}, 0};
 }
 
-// About the size of a page's file: its share of the file by area, and a
-// little more, so that the memory set aside for it rarely has to grow.
-qsizetype expectedPageBytes(const PixelRect& page, QSize picture, qsizetype fileBytes) {
-    const double share = static_cast<double>(page.width()) * page.height() /
-                         (static_cast<double>(picture.width()) * picture.height());
-    return static_cast<qsizetype>(1.25 * share * static_cast<double>(fileBytes)) + 64 * 1024;
-}
-
 }  // namespace
 
 core::Expected<JpegBlockLayout> readJpegBlockLayout(const QByteArray& jpeg) {
@@ -609,7 +601,8 @@ core::Status LosslessJpeg::writePage(const PixelRect& page, QuarterTurn turn,
 }
 
 core::Expected<std::vector<QByteArray>> LosslessJpeg::writeCutPages(
-    const QByteArray& jpeg, CoefficientStore& store, const std::vector<PixelRect>& pages) {
+    const QByteArray& jpeg, CoefficientStore& store, const std::vector<PixelRect>& pages,
+    QByteArray& encoded) {
     if (jpeg.isEmpty()) {
         return errors::fileEmpty();
     }
@@ -635,12 +628,11 @@ core::Expected<std::vector<QByteArray>> LosslessJpeg::writeCutPages(
             return whole.error();
         }
         for (size_t i = 0; i < pages.size(); ++i) {
-            files[i].reserve(expectedPageBytes(pages[i], whole->layout().size, jpeg.size()));
-            if (const core::Status written =
-                    whole->writePage(pages[i], QuarterTurn::None, files[i]);
+            if (const core::Status written = whole->writePage(pages[i], QuarterTurn::None, encoded);
                 !written) {
                 return written.error();
             }
+            files[i] = QByteArray(encoded.constData(), encoded.size());
         }
         return files;
     }
@@ -675,15 +667,14 @@ core::Expected<std::vector<QByteArray>> LosslessJpeg::writeCutPages(
                 }
                 arrays.add(component);
             }
-            files[index].reserve(expectedPageBytes(pages[index], reader->layout.size, jpeg.size()));
         } catch (const std::bad_alloc&) {
             return core::outOfMemory();
         }
         core::Error error;
-        if (!runWrite(*reader, pages[index], QuarterTurn::None, arrays, files[index], &error)) {
+        if (!runWrite(*reader, pages[index], QuarterTurn::None, arrays, encoded, &error)) {
             return reader->error ? *reader->error : error;
         }
-        files[index].squeeze();
+        files[index] = QByteArray(encoded.constData(), encoded.size());
         return core::success();
     };
     for (const size_t index : plan->streamed) {

@@ -87,9 +87,11 @@ public:
     // page's packed blocks, and most blocks are never packed. A file whose
     // rows come complete only with its last scan (progressive, or one scan
     // a component) is read whole first, as read() does. The errors of
-    // read() and writePage().
+    // read() and writePage(). Each page is written into `encoded` (its
+    // memory reused, as by writePage) and copied out at its size.
     static core::Expected<std::vector<QByteArray>> writeCutPages(
-        const QByteArray& jpeg, CoefficientStore& store, const std::vector<PixelRect>& pages);
+        const QByteArray& jpeg, CoefficientStore& store, const std::vector<PixelRect>& pages,
+        QByteArray& encoded);
 
     struct Reader;
 

@@ -71,20 +71,18 @@ public:
 
     const QImage& picture() const { return picture_; }
 
-    // The page's file. One that keeps its blocks is written straight into
-    // memory of about its size (a share of the file's by its area, a
-    // little more so that it rarely grows); one
-    // encoded again goes through the workspace's buffer as other pages do.
+    // The page's file, written into the workspace's encoding buffer and
+    // copied out at its size, as other pages are: from the file's blocks,
+    // or encoded from the picture.
     core::Expected<QByteArray> pageFile(const LosslessPage& page, const SplitOptions& options) {
         const imaging::QuarterTurn turn = turnOf(options);
         if (!page.reencoded) {
-            QByteArray bytes;
-            bytes.reserve(expectedSize(page.rect));
-            if (const core::Status written = blocks_->writePage(page.rect, turn, bytes); !written) {
+            if (const core::Status written =
+                    blocks_->writePage(page.rect, turn, workspace_.encoded);
+                !written) {
                 return written.error();
             }
-            bytes.squeeze();  // the unused rest goes back at once
-            return bytes;
+            return QByteArray(workspace_.encoded.constData(), workspace_.encoded.size());
         }
         if (picture_.isNull()) {
             if (const core::Status decoded = decodePicture(); !decoded) {
@@ -104,13 +102,6 @@ public:
     }
 
 private:
-    qsizetype expectedSize(const PixelRect& page) const {
-        const QSize whole = blocks_->layout().size;
-        const double share = static_cast<double>(page.width()) * page.height() /
-                             (static_cast<double>(whole.width()) * whole.height());
-        return static_cast<qsizetype>(1.25 * share * static_cast<double>(file_.size())) + 64 * 1024;
-    }
-
     core::Status decodePicture() {
         auto picture = imaging::decodeJpeg(file_, workspace_.reading.pixels);
         if (!picture) {
@@ -158,7 +149,8 @@ void planLosslessImage(const SplitItem& item, const SplitOptions& options,
             for (const LosslessPage& page : *planned) {
                 rects.push_back(page.rect);
             }
-            auto files = imaging::LosslessJpeg::writeCutPages(file, workspace.coefficients, rects);
+            auto files = imaging::LosslessJpeg::writeCutPages(file, workspace.coefficients, rects,
+                                                              workspace.encoded);
             if (!files) {
                 return fail(files.error());
             }
