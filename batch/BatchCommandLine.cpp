@@ -41,6 +41,15 @@ const std::vector<CommandOption>& commandOptions() {
                            "Turn the pages 90 degrees (L counter-clockwise, R clockwise)")},
         {{"format"}, "jpg|bmp", QT_TRANSLATE_NOOP("batch", "The file format. Default: jpg")},
         {{"quality"}, "Q", QT_TRANSLATE_NOOP("batch", "The JPEG quality (0-100). Default: 80")},
+        {{"lossless"},
+         "",
+         QT_TRANSLATE_NOOP(
+             "batch",
+             "Keep the compressed blocks of JPEG pages instead of encoding them again: cuts "
+             "move to the JPEG's block grid (8 or 16 pixels), margins keep up to one block "
+             "more. Pages that cannot keep them (a quarter turn where the page reaches the "
+             "picture's edge off the grid, CMYK) are encoded at the quality and named in the "
+             "summary. For JPEG sources written as JPEG")},
         {{"select"},
          "all|none|WxH[+-T]",
          QT_TRANSLATE_NOOP("batch",
@@ -228,6 +237,7 @@ std::optional<Refusal> readOptions(const QCommandLineParser& parser, int cores,
     if (parser.isSet("language") && !core::languageNamed(parser.value("language"))) {
         return refuse("language");
     }
+    options.lossless = parser.isSet("lossless");
     request.dryRun = parser.isSet("dry-run");
     request.quiet = parser.isSet("quiet");
     return std::nullopt;

@@ -57,6 +57,21 @@ QString summaryLine(const BatchSummary& summary) {
         .arg(summary.seconds, 0, 'f', 1);
 }
 
+QStringList losslessLines(const split::LosslessTally& tally, bool dryRun) {
+    QStringList lines;
+    lines << (dryRun
+                  ? QCoreApplication::translate("batch",
+                                                "%1 of %2 JPEG pages would be written losslessly")
+                  : QCoreApplication::translate("batch", "%1 of %2 JPEG pages written losslessly"))
+                 .arg(tally.lossless)
+                 .arg(tally.pages());
+    for (const split::ReencodedPage& page : tally.reencoded) {
+        lines << QCoreApplication::translate("batch", "%1: not lossless: %2")
+                     .arg(oneLine(page.fileName), split::notLosslessText(page.reason));
+    }
+    return lines;
+}
+
 QString progressBar(int done, int total, double seconds) {
     const int filled =
         total > 0 ? static_cast<int>(static_cast<long long>(done) * kBarWidth / total) : kBarWidth;
@@ -117,8 +132,23 @@ void BatchConsole::listed(const QString& path) {
 
 void BatchConsole::summary(const BatchSummary& summary) {
     clearBar();
-    if (!quiet_) {
-        write(out_, summaryLine(summary) + QLatin1Char('\n'));
+    if (quiet_) {
+        return;
+    }
+    write(out_, summaryLine(summary) + QLatin1Char('\n'));
+    if (summary.lossless) {
+        for (const QString& line : losslessLines(*summary.lossless, false)) {
+            write(out_, line + QLatin1Char('\n'));
+        }
+    }
+}
+
+void BatchConsole::plannedLossless(const split::LosslessTally& tally) {
+    if (quiet_) {
+        return;
+    }
+    for (const QString& line : losslessLines(tally, true)) {
+        write(out_, line + QLatin1Char('\n'));
     }
 }
 

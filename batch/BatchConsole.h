@@ -1,8 +1,12 @@
 #pragma once
 
+#include "split/LosslessNotes.h"
+
 #include <QString>
+#include <QStringList>
 
 #include <cstdio>
+#include <optional>
 
 namespace batch {
 
@@ -12,10 +16,19 @@ struct BatchSummary {
     int filesWritten = 0;
     int failures = 0;
     double seconds = 0;
+    // With lossless pages asked for: the JPEG pages written, how many kept
+    // their blocks and which did not.
+    std::optional<split::LosslessTally> lossless;
 };
 
 // The one-line summary: "Images 40, files written 80, failures 0, 12.3 s".
 QString summaryLine(const BatchSummary& summary);
+
+// The lines that follow the summary when lossless pages were asked for:
+// "38 of 40 JPEG pages written losslessly" (or, for a dry run, "would be
+// written"), then one line for each page encoded again, with its name and
+// why.
+QStringList losslessLines(const split::LosslessTally& tally, bool dryRun);
 
 // The progress bar of a terminal: "[#####.....]  12/40  3.1 images/s  0:09 left".
 // Before the first image is done the speed and the time left are not shown.
@@ -44,6 +57,8 @@ public:
     void error(const QString& message);
     void listed(const QString& path);
     void summary(const BatchSummary& summary);
+    // A dry run's lossless lines, after its list.
+    void plannedLossless(const split::LosslessTally& tally);
 
 private:
     void clearBar();

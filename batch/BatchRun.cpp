@@ -1,6 +1,7 @@
 #include "batch/BatchRun.h"
 
 #include "batch/BatchItems.h"
+#include "split/LosslessWork.h"
 #include "split/OutputFolder.h"
 #include "split/OutputNames.h"
 #include "split/SplitBatch.h"
@@ -40,14 +41,39 @@ int reportUnlisted(const BatchRequest& request, const SourceListing& listing,
     return static_cast<int>(listing.unlisted.size());
 }
 
+// How the item's pages would be written, into `tally`; false (the failure
+// reported) when its file cannot be read.
+bool planLossless(const split::SplitItem& item, const split::SplitOptions& options,
+                  split::ItemWorkspace& workspace, split::LosslessTally& tally,
+                  BatchConsole& console) {
+    const auto pages = split::plannedLosslessPages(item, options, workspace);
+    if (!pages) {
+        console.failure(item.fileName, pages.error().message);
+        return false;
+    }
+    for (const split::PlannedPage& page : *pages) {
+        tally.add(page.fileName, page.note);
+    }
+    return true;
+}
+
 int listTargets(const BatchRequest& request, const SourceListing& listing, BatchConsole& console) {
-    const int failures = reportUnlisted(request, listing, console);
+    int failures = reportUnlisted(request, listing, console);
     const QString folder = split::outputFolderFor(request.options.destination, request.sourceFolder,
                                                   request.options.sourceNamedSubfolder);
+    split::ItemWorkspace workspace;
+    split::LosslessTally lossless;
     for (const split::SplitItem& item : listing.items) {
         for (const QString& path : split::plannedTargets(item, request.options, folder)) {
             console.listed(path);
         }
+        if (request.options.lossless &&
+            !planLossless(item, request.options, workspace, lossless, console)) {
+            ++failures;
+        }
+    }
+    if (request.options.lossless) {
+        console.plannedLossless(lossless);
     }
     return failures > 0 ? kSomeFailed : kNothingFailed;
 }
@@ -100,6 +126,9 @@ int runBatch(const BatchRequest& request, BatchConsole& console,
         },
         [&] { return interrupted.load(); });
     summary.failures = unlisted + batch.failures().count();
+    if (request.options.lossless) {
+        summary.lossless = batch.lossless();
+    }
     summary.seconds = clock.elapsed() / 1000.0;
     console.summary(summary);
     if (batch.cancelled()) {

@@ -7,13 +7,22 @@
 # the program's work apart (see below).
 #
 #     bench/compare-floor.sh [-r ROUNDS] [-n SPREADS] [-s WxH] [-t THRESHOLD]
-#                            [-w WORKDIR] [-b BUILDDIR] [-c "CONTENDERS"]
-#                            [-p PREVIOUS_BENCH_ITEMS]
+#                            [-k 420|444] [-w WORKDIR] [-b BUILDDIR]
+#                            [-c "CONTENDERS"] [-p PREVIOUS_BENCH_ITEMS]
+#
+# -k picks the spreads' chroma: 420 (subsampled, the default) or 444.
 #
 # Contenders (default "batch1 batch2 floor floor2 magick2"):
 #   batch1        quillfold-batch --jobs 1 (split left, margins, JPEG 80)
 #   batch2        quillfold-batch --jobs 2
 #   batch1-turn   quillfold-batch --jobs 1 with a quarter turn of every page
+#   batch1-lossless  quillfold-batch --jobs 1 --lossless, no margins: the
+#                 pages keep the spreads' blocks, cut on their grid
+#   batch1-lossless-margins  the same with margins (the box found on the
+#                 decoded pixels, the blocks kept)
+#   batch1-lossless-turn  --lossless with a left turn of every page, no margins
+#   jpegtran      two jpegtran -crop runs per spread at the same cut, as a
+#                 user would script it (apt install libjpeg-turbo-progs)
 #   floor         bench_floor: plain libjpeg, buffers kept
 #   floor-fresh   the floor with a new decode target for every image
 #   floor-sync    the floor writing through a temporary file, fdatasync, rename
@@ -36,17 +45,19 @@ work=${TMPDIR:-/tmp}/quillfold-bench
 build=$here/build
 contenders=(batch1 batch2 floor floor2 magick2)
 previous=
-while getopts "r:n:s:t:w:b:c:p:" option; do
+chroma=420
+while getopts "r:n:s:t:k:w:b:c:p:" option; do
     case $option in
         r) rounds=$OPTARG ;;
         n) count=$OPTARG ;;
         s) size=$OPTARG ;;
         t) threshold=$OPTARG ;;
+        k) chroma=$OPTARG ;;
         w) work=$OPTARG ;;
         b) build=$OPTARG ;;
         c) read -r -a contenders <<< "$OPTARG" ;;
         p) previous=$OPTARG ;;
-        *) sed -n '2,27p' "$0" >&2; exit 2 ;;
+        *) sed -n '2,36p' "$0" >&2; exit 2 ;;
     esac
 done
 
@@ -64,16 +75,25 @@ if [[ " ${contenders[*]} " == *" items-prev"* ]] && [ ! -x "$previous" ]; then
     echo "items-prev needs -p with an earlier build's bench_items" >&2
     exit 2
 fi
+if [ "$chroma" != 420 ] && [ "$chroma" != 444 ]; then
+    echo "-k takes 420 or 444" >&2
+    exit 2
+fi
+if [[ " ${contenders[*]} " == *" jpegtran "* ]] && ! command -v jpegtran > /dev/null; then
+    echo "missing jpegtran (apt install libjpeg-turbo-progs, or leave jpegtran out with -c)" >&2
+    exit 2
+fi
 if [[ " ${contenders[*]} " == *" magick"* ]] && [ ! -x /usr/bin/convert ]; then
     echo "missing /usr/bin/convert (apt install imagemagick, or leave magick out with -c)" >&2
     exit 2
 fi
 
 corpus=$work/corpus-$size-$count
+[ "$chroma" = 420 ] || corpus=$corpus-$chroma
 if [ "$(find "$corpus" -maxdepth 1 -name '*.jpg' 2>/dev/null | wc -l)" -ne "$count" ]; then
     rm -rf "$corpus"
-    echo "generating $count spreads of $size in $corpus"
-    "$bookgen" --quiet --count "$count" --size "$size" "$corpus"
+    echo "generating $count spreads of $size ($chroma) in $corpus"
+    "$bookgen" --quiet --count "$count" --size "$size" --chroma "$chroma" "$corpus"
 fi
 cat "$corpus"/*.jpg > /dev/null  # in the page cache, as a batch finds freshly scanned files
 corpus_mb=$(du -sm "$corpus" | cut -f1)
@@ -91,6 +111,20 @@ magick_split() {
         xargs -0 -P "$at_a_time" -I{} bash -c 'magick_one "$1" "$2"' _ {} "$dest"
 }
 
+# Two jpegtran runs per spread, cut where the lossless batch cuts (the half
+# moved down to the block grid: 16 pixels for 4:2:0, 8 for 4:4:4), named as
+# it names them (right page first), markers copied as it copies them.
+jpegtran_split() {
+    local source=$1 dest=$2 width=${size%x*} height=${size#*x} grid=16 cut file base
+    [ "$chroma" = 444 ] && grid=8
+    cut=$(( width / 2 / grid * grid ))
+    for file in "$source"/*.jpg; do
+        base=$(basename "$file" .jpg)
+        jpegtran -copy all -crop "$((width - cut))x$height+$cut+0" -outfile "$dest/${base}_1.jpg" "$file"
+        jpegtran -copy all -crop "${cut}x$height+0+0" -outfile "$dest/${base}_2.jpg" "$file"
+    done
+}
+
 run() {
     local name=$1 out=$work/out-$1
     case $name in
@@ -98,6 +132,12 @@ run() {
         batch2) "$batch" --quiet --jobs 2 --no-subfolder --margins "$threshold" "$corpus" "$out" ;;
         batch1-turn) "$batch" --quiet --jobs 1 --no-subfolder --rotate L --margins "$threshold" \
             "$corpus" "$out" ;;
+        batch1-lossless) "$batch" --quiet --jobs 1 --no-subfolder --lossless "$corpus" "$out" ;;
+        batch1-lossless-margins) "$batch" --quiet --jobs 1 --no-subfolder --lossless \
+            --margins "$threshold" "$corpus" "$out" ;;
+        batch1-lossless-turn) "$batch" --quiet --jobs 1 --no-subfolder --lossless --rotate L \
+            "$corpus" "$out" ;;
+        jpegtran) jpegtran_split "$corpus" "$out" ;;
         floor) "$floor" --threshold "$threshold" --quality 80 "$corpus" "$out" ;;
         floor-fresh) "$floor" --fresh-buffers --threshold "$threshold" --quality 80 "$corpus" "$out" ;;
         floor-sync) "$floor" --sync --threshold "$threshold" --quality 80 "$corpus" "$out" ;;
@@ -114,7 +154,7 @@ run() {
 
 results=$work/results.txt
 : > "$results"
-echo "$count spreads of $size ($corpus_mb MB), threshold $threshold, JPEG 80, $rounds rounds," \
+echo "$count spreads of $size $chroma ($corpus_mb MB), threshold $threshold, JPEG 80, $rounds rounds," \
      "$(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg)"
 for ((round = 0; round < rounds; round++)); do
     # A different order every round, so a slow moment of the machine does
@@ -125,10 +165,10 @@ for ((round = 0; round < rounds; round++)); do
         rm -rf "$out"
         mkdir -p "$out"
         sync  # the previous run's writes are not this run's time
-        export -f run magick_split magick_one
+        export -f run magick_split magick_one jpegtran_split
         if ! /usr/bin/time -f "%e %U %S %M %R" -o "$work/time.txt" \
             env batch="$batch" floor="$floor" items="$items" previous="$previous" corpus="$corpus" \
-            threshold="$threshold" \
+            threshold="$threshold" chroma="$chroma" size="$size" \
             fuzz="$fuzz" work="$work" bash -c "run $name" > /dev/null 2> "$work/stderr.txt"; then
             echo "$name failed:" >&2
             cat "$work/stderr.txt" >&2
@@ -149,6 +189,17 @@ for ((round = 0; round < rounds; round++)); do
             echo "floor and $other outputs: $(ls "$work/out-floor" | wc -l) files, $different differ"
         done
     fi
+    # The lossless batch writes the bytes jpegtran writes: the same blocks,
+    # the same markers, libjpeg's standard Huffman tables.
+    if [ "$round" -eq 0 ] && [[ " ${contenders[*]} " == *" jpegtran "* ]] &&
+        [[ " ${contenders[*]} " == *" batch1-lossless "* ]]; then
+        different=0
+        for file in "$work/out-jpegtran"/*; do
+            cmp -s "$file" "$work/out-batch1-lossless/$(basename "$file")" || different=$((different + 1))
+        done
+        echo "jpegtran and batch1-lossless outputs: $(ls "$work/out-jpegtran" | wc -l) files," \
+             "$different differ"
+    fi
 done
 
 echo
@@ -162,13 +213,13 @@ function median(list, n,   i, j, t, v) {
   sys[$1] = sys[$1] " " $4; rss[$1] = rss[$1] " " $5; faults[$1] = faults[$1] " " $6; n[$1]++ }
 END {
     split(order, names, " ")
-    printf "%-12s %10s %10s %10s %10s %8s %12s %8s %8s\n", "per spread", "wall ms", "user ms",
+    printf "%-24s %10s %10s %10s %10s %8s %12s %8s %8s\n", "per spread", "wall ms", "user ms",
            "sys ms", "cpu ms", "peak MB", "minor faults", "wall x", "cpu x"
     base = ("floor" in n) ? "floor" : names[1]
     fw = median(wall[base], n[base]); fc = median(cpu[base], n[base])
     for (k = 1; k in names; k++) {
         c = names[k]; w = median(wall[c], n[c]); u = median(cpu[c], n[c])
-        printf "%-12s %10.1f %10.1f %10.1f %10.1f %8.0f %12.0f %8.2f %8.2f\n", c,
+        printf "%-24s %10.1f %10.1f %10.1f %10.1f %8.0f %12.0f %8.2f %8.2f\n", c,
                1000 * w / count, 1000 * median(user[c], n[c]) / count,
                1000 * median(sys[c], n[c]) / count, 1000 * u / count,
                median(rss[c], n[c]) / 1024, median(faults[c], n[c]) / count, w / fw, u / fc
@@ -184,6 +235,18 @@ END {
     if ("floor" in n && "floor2" in n)
         printf "floor in two processes over one:               %.2f x the images per second\n",
                medianWall["floor"] / medianWall["floor2"]
+    if ("batch1-lossless" in n && "jpegtran" in n)
+        printf "batch --lossless over two jpegtran -crop:       %.2f x the time (target at most 1.0)\n",
+               medianWall["batch1-lossless"] / medianWall["jpegtran"]
+    if ("batch1-lossless" in n && "floor" in n)
+        printf "batch --lossless over the floor:                %.2f x the time (target at most 1.1)\n",
+               medianWall["batch1-lossless"] / medianWall["floor"]
+    if ("batch1-lossless-margins" in n && "floor" in n)
+        printf "batch --lossless --margins over the floor:      %.2f x the time (target at most 1.3)\n",
+               medianWall["batch1-lossless-margins"] / medianWall["floor"]
+    if ("batch1-lossless" in n)
+        printf "batch --lossless peak memory:                   %.0f MB (target at most 40)\n",
+               median(rss["batch1-lossless"], n["batch1-lossless"]) / 1024
     if ("batch2" in n && "magick2" in n)
         printf "batch --jobs 2 over ImageMagick two at a time: %.1f x the images per second (target at least 10)\n",
                medianWall["magick2"] / medianWall["batch2"]

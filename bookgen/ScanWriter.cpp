@@ -1,7 +1,7 @@
 #include "bookgen/ScanWriter.h"
 
-#include "bookgen/GreyJpeg.h"
 #include "bookgen/ScanPainter.h"
+#include "bookgen/ScannerJpeg.h"
 #include "imaging/FileCommit.h"
 #include "imaging/FileNames.h"
 #include "imaging/ImagingErrors.h"
@@ -11,9 +11,18 @@ namespace bookgen {
 
 namespace {
 
-core::Expected<QByteArray> encodeScan(const QImage& scan, ScanFormat format, int quality) {
+core::Expected<QByteArray> encodeScan(const QImage& scan, ScanFormat format, int quality,
+                                      Chroma chroma) {
     switch (format) {
         case ScanFormat::ColourJpeg:
+            if (chroma == Chroma::Full) {
+                auto bytes =
+                    encodeFullChromaJpeg(scan.convertToFormat(QImage::Format_RGB888), quality);
+                if (!bytes) {
+                    return imaging::errors::jpegNotWritten();
+                }
+                return std::move(*bytes);
+            }
             return imaging::encodeJpeg(scan, quality);
         case ScanFormat::Bmp:
             return imaging::encodeBmp(scan);
@@ -30,12 +39,13 @@ core::Expected<QByteArray> encodeScan(const QImage& scan, ScanFormat format, int
 
 }  // namespace
 
-core::Expected<qint64> writeScan(const ScanPlan& plan, const QString& folder, int quality) {
+core::Expected<qint64> writeScan(const ScanPlan& plan, const QString& folder, int quality,
+                                 Chroma chroma) {
     const QImage scan = paintScan(plan);
     if (scan.isNull()) {
         return core::outOfMemory();
     }
-    const auto bytes = encodeScan(scan, plan.format, quality);
+    const auto bytes = encodeScan(scan, plan.format, quality, chroma);
     if (!bytes) {
         return bytes.error();
     }

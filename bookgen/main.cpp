@@ -21,6 +21,7 @@ struct Request {
     QString folder;
     std::vector<bookgen::ScanPlan> plans;
     int quality = 90;
+    bookgen::Chroma chroma = bookgen::Chroma::Half;
     bool quiet = false;
 };
 
@@ -85,6 +86,11 @@ int main(int argc, char** argv) {
     const QCommandLineOption quality(QStringLiteral("quality"),
                                      QStringLiteral("JPEG quality 0..100 (default 90)."),
                                      QStringLiteral("q"), QStringLiteral("90"));
+    const QCommandLineOption chroma(
+        QStringLiteral("chroma"),
+        QStringLiteral("Chroma of colour JPEG scans: 420 (subsampled, as the program writes; the "
+                       "default) or 444 (full, as scanners at their best quality write)."),
+        QStringLiteral("420|444"), QStringLiteral("420"));
     const QCommandLineOption seed(QStringLiteral("seed"),
                                   QStringLiteral("Seed of the pages' content (default 1)."),
                                   QStringLiteral("n"), QStringLiteral("1"));
@@ -93,7 +99,7 @@ int main(int argc, char** argv) {
         QStringLiteral("Write the 24-scan demo book (--count, --size, --seed do not apply)."));
     const QCommandLineOption quiet(QStringLiteral("quiet"),
                                    QStringLiteral("Print nothing but errors."));
-    parser.addOptions({count, size, quality, seed, demo, quiet});
+    parser.addOptions({count, size, quality, chroma, seed, demo, quiet});
     if (!parser.parse(QCoreApplication::arguments())) {
         return usageError(parser.errorText());
     }
@@ -112,6 +118,12 @@ int main(int argc, char** argv) {
         return usageError(QStringLiteral("--quality must be 0..100"));
     }
     request.quality = *chosenQuality;
+    if (parser.value(chroma) != QStringLiteral("420") &&
+        parser.value(chroma) != QStringLiteral("444")) {
+        return usageError(QStringLiteral("--chroma must be 420 or 444"));
+    }
+    request.chroma = parser.value(chroma) == QStringLiteral("444") ? bookgen::Chroma::Full
+                                                                   : bookgen::Chroma::Half;
     if (parser.isSet(demo)) {
         request.plans = bookgen::demoPlan();
     } else {
@@ -140,7 +152,8 @@ int main(int argc, char** argv) {
     timer.start();
     qint64 total = 0;
     for (const bookgen::ScanPlan& plan : request.plans) {
-        const auto written = bookgen::writeScan(plan, request.folder, request.quality);
+        const auto written =
+            bookgen::writeScan(plan, request.folder, request.quality, request.chroma);
         if (!written) {
             std::fprintf(stderr, "quillfold-bookgen: %s: %s\n", qPrintable(plan.fileName),
                          qPrintable(written.error().message));

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <limits>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -47,21 +46,10 @@ bool acceptSize(DecodeTarget* target, JDIMENSION width, JDIMENSION height) {
     return true;
 }
 
-// Huffman coding spends at least one bit on every block of a component, so
-// data shorter than that cannot hold the picture the header declares: a cut
-// or forged file is refused before a picture of that size is allocated.
-// (Arithmetic coding can go below one bit per block and is not checked.)
+// A cut or forged file is refused before a picture of the size its header
+// declares is allocated.
 bool acceptDataLength(DecodeTarget* target, j_decompress_ptr cinfo, qint64 byteCount) {
-    if (cinfo->arith_code) {
-        return true;
-    }
-    qint64 fewestBlocks = std::numeric_limits<qint64>::max();
-    for (int i = 0; i < cinfo->num_components; ++i) {
-        const jpeg_component_info& component = cinfo->comp_info[i];
-        fewestBlocks = std::min(fewestBlocks, static_cast<qint64>(component.width_in_blocks) *
-                                                  component.height_in_blocks);
-    }
-    if (byteCount * 8 < fewestBlocks) {
+    if (!detail::dataCanHoldPicture(cinfo, byteCount)) {
         target->error = errors::jpegCutOff();
         return false;
     }

@@ -1,4 +1,5 @@
 #include "imaging/ImagingErrors.h"
+#include "imaging/JpegDestination.h"
 #include "imaging/JpegErrorManager.h"
 #include "imaging/PictureIo.h"
 
@@ -15,49 +16,7 @@ namespace {
 
 using detail::JpegErrorManager;
 
-// Destination manager appending to a QByteArray owned by the caller.
-// (jpeg_mem_dest's buffer cannot be freed safely after an error once it has
-// grown, so the output collects here instead.)
-struct ByteArrayDestination {
-    jpeg_destination_mgr pub;  // first member: libjpeg sees a jpeg_destination_mgr*
-    QByteArray* out;
-    bool outOfMemory;
-    JOCTET buffer[16 * 1024];
-};
-
-ByteArrayDestination* destinationOf(j_compress_ptr cinfo) {
-    return reinterpret_cast<ByteArrayDestination*>(cinfo->dest);
-}
-
-void appendBytes(ByteArrayDestination* destination, size_t count) {
-    if (destination->outOfMemory) {
-        return;
-    }
-    try {
-        destination->out->append(reinterpret_cast<const char*>(destination->buffer),
-                                 static_cast<qsizetype>(count));
-    } catch (const std::bad_alloc&) {
-        destination->outOfMemory = true;
-    }
-}
-
-void startOutput(j_compress_ptr cinfo) {
-    auto* destination = destinationOf(cinfo);
-    destination->pub.next_output_byte = destination->buffer;
-    destination->pub.free_in_buffer = sizeof destination->buffer;
-}
-
-boolean flushFullBuffer(j_compress_ptr cinfo) {
-    auto* destination = destinationOf(cinfo);
-    appendBytes(destination, sizeof destination->buffer);
-    startOutput(cinfo);
-    return TRUE;
-}
-
-void finishOutput(j_compress_ptr cinfo) {
-    auto* destination = destinationOf(cinfo);
-    appendBytes(destination, sizeof destination->buffer - destination->pub.free_in_buffer);
-}
+using detail::ByteArrayDestination;
 
 struct EncodeTarget {
     QByteArray* bytes;
@@ -134,11 +93,6 @@ bool runEncode(const RowFeed& feed, int quality, EncodeTarget* target) {
     jpeg_compress_struct cinfo;
     JpegErrorManager errors;
     ByteArrayDestination destination;
-    destination.pub.init_destination = startOutput;
-    destination.pub.empty_output_buffer = flushFullBuffer;
-    destination.pub.term_destination = finishOutput;
-    destination.out = target->bytes;
-    destination.outOfMemory = false;
     cinfo.err = detail::installErrorManager(errors);
     if (setjmp(errors.jump)) {
         jpeg_destroy_compress(&cinfo);
@@ -146,7 +100,7 @@ bool runEncode(const RowFeed& feed, int quality, EncodeTarget* target) {
         return false;
     }
     jpeg_create_compress(&cinfo);
-    cinfo.dest = &destination.pub;
+    detail::installDestination(&cinfo, destination, *target->bytes);
     cinfo.image_width = static_cast<JDIMENSION>(outputWidth(feed));
     cinfo.image_height = static_cast<JDIMENSION>(outputHeight(feed));
     cinfo.input_components = 3;

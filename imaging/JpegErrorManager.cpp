@@ -2,6 +2,9 @@
 
 #include "imaging/ImagingErrors.h"
 
+#include <algorithm>
+#include <limits>
+
 #include <jerror.h>
 
 namespace imaging::detail {
@@ -58,6 +61,19 @@ jpeg_error_mgr* installErrorManager(JpegErrorManager& manager) {
 void installScanLimit(j_decompress_ptr cinfo, jpeg_progress_mgr& monitor) {
     monitor.progress_monitor = stopAfterTooManyScans;
     cinfo->progress = &monitor;
+}
+
+bool dataCanHoldPicture(j_decompress_ptr cinfo, qint64 byteCount) {
+    if (cinfo->arith_code) {
+        return true;
+    }
+    qint64 fewestBlocks = std::numeric_limits<qint64>::max();
+    for (int i = 0; i < cinfo->num_components; ++i) {
+        const jpeg_component_info& component = cinfo->comp_info[i];
+        fewestBlocks = std::min(fewestBlocks, static_cast<qint64>(component.width_in_blocks) *
+                                                  component.height_in_blocks);
+    }
+    return byteCount * 8 >= fewestBlocks;
 }
 
 core::Error decodeError(const JpegErrorManager& manager) {

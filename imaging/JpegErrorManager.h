@@ -9,6 +9,8 @@
 
 #include "core/Error.h"
 
+#include <QtGlobal>
+
 namespace imaging::detail {
 
 // libjpeg's error manager extended with the jump target of the function
@@ -33,6 +35,12 @@ jpeg_error_mgr* installErrorManager(JpegErrorManager& manager);
 // decoding after kMaxProgressiveScans.
 inline constexpr int kMaxProgressiveScans = 100;
 void installScanLimit(j_decompress_ptr cinfo, jpeg_progress_mgr& monitor);
+
+// Huffman coding spends at least one bit on every block of a component, so
+// `byteCount` bytes of data shorter than that cannot hold the picture the
+// header declares. (Arithmetic coding can go below one bit per block and is
+// not checked.) Call after jpeg_read_header.
+bool dataCanHoldPicture(j_decompress_ptr cinfo, qint64 byteCount);
 
 // Why a decode failed, from the manager's state after the jump (or after a
 // warning that lost data).

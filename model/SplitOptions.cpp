@@ -1,5 +1,7 @@
 #include "model/SplitOptions.h"
 
+#include "imaging/PictureIo.h"
+
 #include <algorithm>
 
 namespace split {
@@ -9,6 +11,11 @@ int SplitOptions::centreWidthInUse() const {
         return 0;
     }
     return std::max(centreWidth, 0);
+}
+
+bool SplitOptions::keepsBlocksOf(const QString& fileName) const {
+    return lossless && format == OutputFormat::Jpeg &&
+           imaging::pictureKindOf(fileName) == imaging::PictureKind::Jpeg;
 }
 
 }  // namespace split

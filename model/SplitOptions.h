@@ -54,6 +54,17 @@ struct SplitOptions {
     // "圧縮率": JPEG quality 0..100 (0 acts as 1).
     int jpegQuality = 80;
 
+    // Lossless pages: a JPEG source written as JPEG keeps its compressed
+    // blocks (cut on its block grid, turned by moving blocks) instead of
+    // being decoded and encoded again at jpegQuality. Pages that cannot
+    // keep them are encoded as without it and named in the batch's
+    // report. BMP sources, BMP output and unselected images are handled
+    // as without it.
+    bool lossless = false;
+
+    // Whether a selected file of this name takes the lossless path.
+    bool keepsBlocksOf(const QString& fileName) const;
+
     // The centre width the batch starts with: the width when centre removal
     // is on and the image is cut at all, else 0. Negative widths count as 0.
     int centreWidthInUse() const;

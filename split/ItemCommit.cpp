@@ -77,6 +77,9 @@ CommitReport commitItem(const ItemWork& work, const QString& imageName,
         if (status) {
             ++report.written;
             written.note(target, imageName);
+            if (write && write->lossless) {
+                report.lossless.add(QFileInfo(target).fileName(), *write->lossless);
+            }
         } else {
             recordFailure(report, target, status.error().message);
         }

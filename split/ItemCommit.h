@@ -1,6 +1,7 @@
 #pragma once
 
 #include "split/ItemWork.h"
+#include "split/LosslessNotes.h"
 #include "split/ProtectedFiles.h"
 
 #include <QHash>
@@ -30,6 +31,9 @@ struct CommitReport {
     // The first failure: the target's file name and a message for the user.
     QString firstFailedFile;
     QString firstFailure;
+    // The pages written that note how they were written (a JPEG's pages
+    // with lossless pages asked for), by file name.
+    LosslessTally lossless;
 
     bool ok() const { return failed == 0; }
 };
@@ -40,7 +44,8 @@ struct CommitReport {
 // (`sources`), or that an earlier image of the batch has written
 // (`written`), is never written: it counts as failed with a message that
 // names the image (and the earlier one). A copy whose target is its own
-// source is skipped, not failed. One failure does not stop the others. The
+// source is skipped, not failed. One failure does not stop the others. A
+// page written that notes how it was written is counted in `lossless`. The
 // item's own planning problem (ItemWork::problem) is not repeated here.
 // Touches the file system; call it on the thread that keeps the batch in
 // order.

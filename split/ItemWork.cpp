@@ -3,6 +3,7 @@
 #include "core/ExceptionBarrier.h"
 #include "imaging/FileNames.h"
 #include "imaging/PictureIo.h"
+#include "split/LosslessWork.h"
 #include "split/MarginRemoval.h"
 #include "split/OutputNames.h"
 #include "split/Rotation.h"
@@ -85,12 +86,16 @@ bool planWrite(QImage picture, const QString& targetPath, const SplitItem& item,
         work.problem = ItemProblem{bytes.error().message, item.fileName};
         return false;
     }
-    work.outputs.push_back(PlannedWrite{targetPath, std::move(bytes).value()});
+    work.outputs.push_back(PlannedWrite{targetPath, std::move(bytes).value(), std::nullopt});
     return true;
 }
 
 void planSelected(const SplitItem& item, const SplitOptions& options, const QString& outputFolder,
                   ItemWorkspace& workspace, ItemWork& work) {
+    if (options.keepsBlocksOf(item.fileName)) {
+        planLosslessImage(item, options, outputFolder, workspace, work);
+        return;
+    }
     std::optional<SplitParts> parts;
     {
         // The parts are views into the decoded picture, which stays in the

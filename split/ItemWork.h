@@ -1,8 +1,10 @@
 #pragma once
 
+#include "imaging/CoefficientStore.h"
 #include "imaging/PictureIo.h"
 #include "imaging/PixelBuffer.h"
 #include "model/SplitOptions.h"
+#include "split/LosslessNotes.h"
 
 #include <QByteArray>
 #include <QString>
@@ -20,10 +22,12 @@ struct SplitItem {
     bool selected = false;
 };
 
-// A file to write: the bytes are already encoded.
+// A file to write: the bytes are already encoded. A page of a JPEG source
+// written with lossless pages asked for notes how it was written.
 struct PlannedWrite {
     QString targetPath;
     QByteArray bytes;
+    std::optional<LosslessNote> lossless;
 };
 
 // A source file to copy unchanged.
@@ -63,6 +67,10 @@ struct ItemWork {
 // file, image too small to cut, memory, encoder) gives a problem and no
 // output at all for the item.
 //
+// With lossless pages asked for, a selected JPEG written as JPEG keeps its
+// blocks instead (see LosslessWork.h); each of its pages notes how it was
+// written.
+//
 // Unselected item whose file exists: with copyUnselected a copy to
 // outputFolder/fileName; with resaveUnselected base + ".jpg"/".bmp", margins
 // trimmed when on, never cut, never turned.
@@ -84,14 +92,16 @@ ItemWork processItem(const SplitItem& item, const SplitOptions& options,
 // file's bytes and decoded pixels, the quarter-turned part of a BMP page
 // (a JPEG page is turned while it is encoded, without a copy), and the JPEG
 // of one page while it is encoded (the outputs themselves are copies of
-// their exact size). Each grows to the largest image it has met and stays
-// there: at most one decoded image, one turned part and their files. The
-// cut parts and trimmed pages are views into the decoded image and need no
-// memory.
+// their exact size), and the packed coefficients of a JPEG whose pages
+// keep its blocks. Each grows to the largest image it has met and stays
+// there: at most one decoded image, one turned part, one image's
+// coefficients and their files. The cut parts and trimmed pages are views
+// into the decoded image and need no memory.
 struct ItemWorkspace {
     imaging::ReadBuffers reading;
     imaging::PixelBuffer turned;
     QByteArray encoded;
+    imaging::CoefficientStore coefficients;
 };
 
 // processItem with the buffers of `workspace`: the same results, item for

@@ -125,6 +125,7 @@ CommittedItem SplitBatch::commit(core::Expected<ItemWork> result) {
     CommittedItem committed;
     committed.index = index;
     committed.report = commitItem(work, item.fileName, sources_, written_);
+    lossless_.add(committed.report.lossless);
     committed.failedFile = failures_.record(item, options_, work, committed.report);
     committed.problem = std::move(work.problem);
     number_ += work.numberStep;

@@ -5,6 +5,7 @@
 #include "split/BatchFailures.h"
 #include "split/ItemCommit.h"
 #include "split/ItemWork.h"
+#include "split/LosslessNotes.h"
 #include "split/ProtectedFiles.h"
 
 #include <QString>
@@ -106,6 +107,11 @@ public:
     // the total, so the line stops at the total.
     std::optional<QString> progressLine() const;
     const BatchFailures& failures() const { return failures_; }
+    // The pages committed so far that note how they were written: with
+    // lossless pages asked for, how many JPEG pages kept their blocks and
+    // which were encoded again, and why (each item's share is in its
+    // CommittedItem's report).
+    const LosslessTally& lossless() const { return lossless_; }
 
 private:
     void keepAhead(int from);
@@ -121,6 +127,7 @@ private:
     const int total_;
     OrderedReadAhead<ItemWork> work_;
     BatchFailures failures_;
+    LosslessTally lossless_;
     int nextIndex_ = 0;
     int number_ = 1;
     bool cancelled_ = false;

@@ -602,6 +602,22 @@ Exit status:
         <source>quillfold-batch --help shows how to use it</source>
         <translation>使い方は quillfold-batch --help で表示されます</translation>
     </message>
+    <message>
+        <source>Keep the compressed blocks of JPEG pages instead of encoding them again: cuts move to the JPEG&apos;s block grid (8 or 16 pixels), margins keep up to one block more. Pages that cannot keep them (a quarter turn where the page reaches the picture&apos;s edge off the grid, CMYK) are encoded at the quality and named in the summary. For JPEG sources written as JPEG</source>
+        <translation>JPEG のページを再圧縮せず、圧縮されたブロックのまま書き出す。分け目は JPEG のブロックの区切り (8 または 16 ピクセル) に移り、余白は最大 1 ブロック多く残る。ブロックのまま書き出せないページ (画像の端が区切りにないページの 90 度回転、CMYK) は品質の設定で圧縮し、結果の行に名前を挙げる。JPEG を JPEG で保存するときに使う</translation>
+    </message>
+    <message>
+        <source>%1 of %2 JPEG pages would be written losslessly</source>
+        <translation>JPEG %2 ページのうち %1 ページを無劣化で書き出します</translation>
+    </message>
+    <message>
+        <source>%1 of %2 JPEG pages written losslessly</source>
+        <translation>JPEG %2 ページのうち %1 ページを無劣化で書き出しました</translation>
+    </message>
+    <message>
+        <source>%1: not lossless: %2</source>
+        <translation>%1: 無劣化ではありません: %2</translation>
+    </message>
 </context>
 <context>
     <name>catalogue</name>
@@ -899,6 +915,18 @@ quillfold --help で使い方を表示します
     <message>
         <source>The picture is too small to split</source>
         <translation>画像が小さすぎて分割できません</translation>
+    </message>
+    <message>
+        <source>the picture is too small to cut on its block grid</source>
+        <translation>画像が小さすぎてブロックの区切りで分割できません</translation>
+    </message>
+    <message>
+        <source>the quarter turn needs whole blocks at the page&apos;s edge, and the picture ends there off the block grid</source>
+        <translation>90度回転にはページの端がブロックの区切りにある必要がありますが、画像の端がブロックの区切りにありません</translation>
+    </message>
+    <message>
+        <source>the JPEG&apos;s colours are CMYK or unknown, which are not kept</source>
+        <translation>JPEGの色がCMYKまたは不明のため、そのままでは保存できません</translation>
     </message>
 </context>
 <context>

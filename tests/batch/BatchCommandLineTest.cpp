@@ -44,6 +44,7 @@ TEST(BatchCommandLine, DefaultsAreTheDialogsAndEveryOptionReachesTheBatch) {
                                     "2/5",
                                     "--dry-run",
                                     "--quiet",
+                                    "--lossless",
                                     "in",
                                     "out"});
     ASSERT_EQ(full.action, CommandLine::Action::Run) << full.text.toStdString();
@@ -61,6 +62,7 @@ TEST(BatchCommandLine, DefaultsAreTheDialogsAndEveryOptionReachesTheBatch) {
     EXPECT_FALSE(options.copyUnselected);
     EXPECT_TRUE(options.resaveUnselected);
     EXPECT_FALSE(options.sourceNamedSubfolder);
+    EXPECT_TRUE(options.lossless);
     EXPECT_EQ(full.request.selection, batch::SelectionRule::BySampleSize);
     EXPECT_EQ(full.request.sampleSize, QSize(4960, 3508));
     EXPECT_EQ(full.request.tolerance, 25);

@@ -1,6 +1,8 @@
 // quillfold-batch run as a user runs it, on folders that try to make it
 // write outside its destination, hang, or pass over a file in silence.
+#include "core/Language.h"
 #include "imaging/PictureIo.h"
+#include "split/LosslessNotes.h"
 #include "tests/support/TestFiles.h"
 
 #include <QDir>
@@ -92,6 +94,41 @@ TEST(BatchFolder, OfTwoImagesWithOneStemTheSecondIsAFailureNotAReplacement) {
                 "x_1.jpg: x.jpg のページは x.bmp のページと同じ名前のため保存しませんでした"));
     // x.bmp comes first: its 15-pixel pages stay.
     EXPECT_EQ(imaging::loadPicture(top.filePath("pages/book1/x_1.jpg"))->width(), 15);
+}
+
+TEST(BatchFolder, LosslessRunAndDryRunCountThePagesAndNameThoseEncodedAgain) {
+    QTemporaryDir root;
+    const QDir top(root.path());
+    ASSERT_TRUE(top.mkpath("book1") && top.mkpath("pages"));
+    // 64 x 40: a right turn needs the pages' bottom edge (the picture's, 40)
+    // on the 16-pixel grid, which it is not; a left turn their right edges
+    // (32 and 64), which are.
+    testing_support::writeJpeg(top.filePath("book1/a.jpg"), testing_support::patternImage(64, 40));
+    testing_support::writeBmp(top.filePath("book1/plate.bmp"),
+                              testing_support::patternImage(30, 24));
+    const auto run = [&](const QStringList& options) {
+        QProcess batch;
+        batch.start(QStringLiteral(QUILLFOLD_BATCH),
+                    options + QStringList{"--language", "en", "--jobs", "1", "--lossless",
+                                          top.filePath("book1"), top.filePath("pages")});
+        EXPECT_TRUE(batch.waitForFinished(20000));
+        EXPECT_EQ(batch.exitCode(), 0);
+        return QString::fromUtf8(batch.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    };
+    core::useLanguage(core::Language::English);
+    const QString turnOffGrid = split::notLosslessText(split::NotLosslessReason::TurnOffGrid);
+    core::useLanguage(core::Language::Japanese);
+
+    const QStringList planned = run({"--rotate", "R", "--dry-run"});
+    EXPECT_EQ(planned.mid(planned.size() - 3),
+              (QStringList{"0 of 2 JPEG pages would be written losslessly",
+                           "a_1.jpg: not lossless: " + turnOffGrid,
+                           "a_2.jpg: not lossless: " + turnOffGrid}));
+    const QStringList turnedRight = run({"--rotate", "R"});
+    EXPECT_EQ(turnedRight.mid(1),
+              planned.mid(planned.size() - 3).replaceInStrings("would be written", "written"));
+    const QStringList turnedLeft = run({"--rotate", "L"});
+    EXPECT_EQ(turnedLeft.mid(1), QStringList{"2 of 2 JPEG pages written losslessly"});
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "bookgen/GreyJpeg.h"
+#include "bookgen/ScannerJpeg.h"
 
 #include <csetjmp>
 #include <cstdio>
@@ -27,7 +27,10 @@ struct ErrorJump {
 
 void stayQuiet(j_common_ptr) {}
 
-bool runEncode(const QImage& grey, int quality, std::FILE* stream) {
+// `picture` is Grayscale8 (one component) or RGB888 (three, none
+// subsampled).
+bool runEncode(const QImage& picture, int quality, std::FILE* stream) {
+    const bool grey = picture.format() == QImage::Format_Grayscale8;
     jpeg_compress_struct cinfo;
     ErrorJump errors;
     cinfo.err = jpeg_std_error(&errors.pub);
@@ -39,22 +42,40 @@ bool runEncode(const QImage& grey, int quality, std::FILE* stream) {
     }
     jpeg_create_compress(&cinfo);
     jpeg_stdio_dest(&cinfo, stream);
-    cinfo.image_width = static_cast<JDIMENSION>(grey.width());
-    cinfo.image_height = static_cast<JDIMENSION>(grey.height());
-    cinfo.input_components = 1;
-    cinfo.in_color_space = JCS_GRAYSCALE;
+    cinfo.image_width = static_cast<JDIMENSION>(picture.width());
+    cinfo.image_height = static_cast<JDIMENSION>(picture.height());
+    cinfo.input_components = grey ? 1 : 3;
+    cinfo.in_color_space = grey ? JCS_GRAYSCALE : JCS_RGB;
     jpeg_set_defaults(&cinfo);
     jpeg_set_quality(&cinfo, quality, TRUE);
+    cinfo.comp_info[0].h_samp_factor = 1;  // no subsampling: 4:4:4 for colour
+    cinfo.comp_info[0].v_samp_factor = 1;
     cinfo.dct_method = JDCT_FLOAT;  // after the defaults, which reset it
     jpeg_start_compress(&cinfo, TRUE);
     while (cinfo.next_scanline < cinfo.image_height) {
         JSAMPROW row =
-            const_cast<JSAMPROW>(grey.constScanLine(static_cast<int>(cinfo.next_scanline)));
+            const_cast<JSAMPROW>(picture.constScanLine(static_cast<int>(cinfo.next_scanline)));
         jpeg_write_scanlines(&cinfo, &row, 1);
     }
     jpeg_finish_compress(&cinfo);
     jpeg_destroy_compress(&cinfo);
     return true;
+}
+
+std::optional<QByteArray> encodeToMemory(const QImage& picture, int quality) {
+    char* buffer = nullptr;
+    std::size_t length = 0;
+    std::FILE* stream = open_memstream(&buffer, &length);
+    if (stream == nullptr) {
+        return std::nullopt;
+    }
+    const bool encoded = runEncode(picture, quality, stream);
+    const bool closed = std::fclose(stream) == 0;
+    const std::unique_ptr<char, void (*)(void*)> owned(buffer, &std::free);
+    if (!encoded || !closed) {
+        return std::nullopt;
+    }
+    return QByteArray(owned.get(), static_cast<qsizetype>(length));
 }
 
 }  // namespace
@@ -63,19 +84,14 @@ std::optional<QByteArray> encodeGreyJpeg(const QImage& grey, int quality) {
     if (grey.isNull() || grey.format() != QImage::Format_Grayscale8) {
         return std::nullopt;
     }
-    char* buffer = nullptr;
-    std::size_t length = 0;
-    std::FILE* stream = open_memstream(&buffer, &length);
-    if (stream == nullptr) {
+    return encodeToMemory(grey, quality);
+}
+
+std::optional<QByteArray> encodeFullChromaJpeg(const QImage& rgb, int quality) {
+    if (rgb.isNull() || rgb.format() != QImage::Format_RGB888) {
         return std::nullopt;
     }
-    const bool encoded = runEncode(grey, quality, stream);
-    const bool closed = std::fclose(stream) == 0;
-    const std::unique_ptr<char, void (*)(void*)> owned(buffer, &std::free);
-    if (!encoded || !closed) {
-        return std::nullopt;
-    }
-    return QByteArray(owned.get(), static_cast<qsizetype>(length));
+    return encodeToMemory(rgb, quality);
 }
 
 }  // namespace bookgen

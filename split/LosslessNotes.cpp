@@ -1,0 +1,37 @@
+#include "split/LosslessNotes.h"
+
+#include <QCoreApplication>
+
+namespace split {
+
+QString notLosslessText(NotLosslessReason reason) {
+    switch (reason) {
+        case NotLosslessReason::TooSmallForGrid:
+            return QCoreApplication::translate("split",
+                                               "the picture is too small to cut on its block grid");
+        case NotLosslessReason::TurnOffGrid:
+            return QCoreApplication::translate(
+                "split",
+                "the quarter turn needs whole blocks at the page's edge, and the picture ends "
+                "there off the block grid");
+        case NotLosslessReason::ColoursNotKept:
+            return QCoreApplication::translate(
+                "split", "the JPEG's colours are CMYK or unknown, which are not kept");
+    }
+    return {};
+}
+
+void LosslessTally::add(const QString& fileName, const LosslessNote& note) {
+    if (note.reencoded) {
+        reencoded.push_back(ReencodedPage{fileName, *note.reencoded});
+    } else {
+        ++lossless;
+    }
+}
+
+void LosslessTally::add(const LosslessTally& other) {
+    lossless += other.lossless;
+    reencoded.insert(reencoded.end(), other.reencoded.begin(), other.reencoded.end());
+}
+
+}  // namespace split
