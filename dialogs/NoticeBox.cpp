@@ -120,9 +120,12 @@ void NoticeBox::updateBatchProgress(const QString& line) {
     secondLineLabel->setText(line);
 }
 
-void NoticeBox::showBatchEnd(const QString& message, const QString& secondLine) {
+void NoticeBox::showBatchEnd(const QString& message, const QString& secondLine,
+                             const QString& details) {
     messageLabel->setText(message);
     secondLineLabel->setText(secondLine);
+    secondLineLabel->setToolTip(details);
+    secondLineLabel->setAccessibleDescription(details);
     okButton->setText(QStringLiteral("OK"));
     leftBeforeBatchEnd_ = windowLeft(*this);
     placeWindow(*this, windowLeft(*this) - windowOuterWidth(*this), windowTop(*this));
@@ -141,6 +144,8 @@ void NoticeBox::restoreBatchEndPlace() {
 
 void NoticeBox::acknowledge() {
     hide();
+    secondLineLabel->setToolTip({});
+    secondLineLabel->setAccessibleDescription({});
     if (batchShown_) {
         batchShown_ = false;
         okButton->setText(QStringLiteral("OK"));

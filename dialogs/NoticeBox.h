@@ -40,8 +40,10 @@ public:
     void updateBatchProgress(const QString& line);
     // The batch has ended: the box moves left by its own width and widens
     // to kBatchEndWidth, showing `message` over `secondLine` with "OK". OK
-    // puts it back where it was.
-    void showBatchEnd(const QString& message, const QString& secondLine);
+    // puts it back where it was. `details`, when given, is the second
+    // line's hint (and what screen readers read as its description).
+    void showBatchEnd(const QString& message, const QString& secondLine,
+                      const QString& details = {});
 
     // OK (or the batch's "キャンセル"): closes the box and gives control back.
     void acknowledge();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/AddedOptions.h"
 #include "model/AutoSelect.h"
 #include "model/ThumbnailSide.h"
 
@@ -73,6 +74,9 @@ struct Settings {
     // empty for none.
     QString defaultOpenFolder;
     QString defaultSaveFolder;
+
+    // Kept in QuillfoldOptions.ini, not in Quillfold.ini.
+    AddedOptions added;
 
     bool operator==(const Settings&) const = default;
 };

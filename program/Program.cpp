@@ -98,6 +98,8 @@ void Program::wireDialogs() {
             [this](const QString& folder) { settings_.defaultSaveFolder = folder; });
     connect(splitDialog_.get(), &SplitDialog::boxesChanged, this,
             [this](const model::SplitBoxes& boxes) { settings_.splitBoxes = boxes; });
+    connect(splitDialog_.get(), &SplitDialog::addedOptionsChanged, this,
+            [this](const model::AddedOptions& added) { settings_.added = added; });
     connect(settingsDialog_.get(), &SettingsDialog::textsChanged, this,
             [this](const QString& thumbnailSize, const QString& tolerance) {
                 settings_.thumbnailSize = thumbnailSize;
@@ -148,6 +150,7 @@ void Program::applySettings(const model::Settings& settings) {
     place(*folderChooser_, settings.folderChooser);
     // The dialogs report what their boxes make of the texts.
     splitDialog_->setBoxes(settings.splitBoxes);
+    splitDialog_->setAddedOptions(settings.added);
     settingsDialog_->setTexts(settings.thumbnailSize, settings.tolerance);
     if (!settings.defaultOpenFolder.isEmpty()) {
         openFolderDialog_->selectFolder(settings.defaultOpenFolder);
@@ -157,6 +160,7 @@ void Program::applySettings(const model::Settings& settings) {
         splitDialog_->setDestination(settings.defaultSaveFolder);
     }
     settings_.splitBoxes = settings.splitBoxes;
+    settings_.added = settings.added;
     settings_.thumbnailSize = settings.thumbnailSize;
     settings_.tolerance = settings.tolerance;
     settings_.defaultOpenFolder = settings.defaultOpenFolder;
@@ -188,11 +192,27 @@ void Program::startUp() {
             tr("%1 is no settings file: at exit it is kept as %2")
                 .arg(kSettingsName, QFileInfo(settingsFile_.keptAsidePath()).fileName()));
     }
+    readAddedOptions();
     if (QFileInfo(kSoundName).isFile()) {
         splitDialog_->openCompletionSound(QStringLiteral("./") + kSoundName);
     }
     if (!folderAtStart_.isEmpty()) {
         openFolder(folderAtStart_);
+    }
+}
+
+void Program::readAddedOptions() {
+    const QString path = imaging::joinPath(settingsFolder_, model::kAddedOptionsFileName);
+    const model::AddedOptionsReading reading = model::readAddedOptions(path);
+    addedOptionsFound_ = reading.found;
+    settings_.added = reading.options;
+    splitDialog_->setAddedOptions(reading.options);
+    // A notice about Quillfold.ini, already shown, comes first.
+    if (reading.found == model::AddedOptionsFound::Unreadable && !noticeBox_->isVisible()) {
+        noticeBox_->notify(
+            mainWindow_.get(), tr("The added options cannot be read"),
+            tr("%1: %2; it is left as it is")
+                .arg(QString::fromLatin1(model::kAddedOptionsFileName), reading.reason));
     }
 }
 
@@ -239,7 +259,11 @@ core::Status Program::saveSettings() {
         settingsFolder_.isEmpty() ? imaging::currentFolderPath() : settingsFolder_;
     const QString path = imaging::joinPath(folder, kSettingsName);
     const SettingsFile file = settingsFile_.path() == path ? settingsFile_ : SettingsFile(path);
-    return file.write(model::formatSettings(currentSettings()));
+    const core::Status saved = file.write(model::formatSettings(currentSettings()));
+    if (!saved)
+        return saved;
+    return model::saveAddedOptions(imaging::joinPath(folder, model::kAddedOptionsFileName),
+                                   settings_.added, addedOptionsFound_);
 }
 
 void Program::closeOtherWindows() {

@@ -78,6 +78,8 @@ private:
     void wireDialogs();
     void wireTrimming();
     void applySettings(const model::Settings& settings);
+    // QuillfoldOptions.ini, beside the settings file.
+    void readAddedOptions();
     void exitProgram();
     // Whether the main window may close now; saves the settings first
     // when it has not been done.
@@ -93,6 +95,8 @@ private:
     QString folderAtStart_;
     // What the start-up step found at the settings file's name.
     SettingsFile settingsFile_;
+    // What was at QuillfoldOptions.ini's name when the program started.
+    model::AddedOptionsFound addedOptionsFound_ = model::AddedOptionsFound::Nothing;
     // The exit command has saved the settings: closing saves nothing more.
     bool exitRequested_ = false;
     // The settings could not be saved at exit and the user has been told:

@@ -1,6 +1,7 @@
 #include "split/LosslessNotes.h"
 
 #include <QCoreApplication>
+#include <QStringList>
 
 namespace split {
 
@@ -32,6 +33,23 @@ void LosslessTally::add(const QString& fileName, const LosslessNote& note) {
 void LosslessTally::add(const LosslessTally& other) {
     lossless += other.lossless;
     reencoded.insert(reencoded.end(), other.reencoded.begin(), other.reencoded.end());
+}
+
+QString losslessCountLine(const LosslessTally& tally) {
+    if (tally.pages() == 0)
+        return {};
+    return QCoreApplication::translate("split", "%1 of %2 JPEG pages lossless")
+        .arg(tally.lossless)
+        .arg(tally.pages());
+}
+
+QString losslessDetails(const LosslessTally& tally) {
+    QStringList lines;
+    for (const ReencodedPage& page : tally.reencoded) {
+        lines << QCoreApplication::translate("split", "%1: not lossless: %2")
+                     .arg(page.fileName, notLosslessText(page.reason));
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 }  // namespace split

@@ -53,4 +53,10 @@ struct LosslessTally {
     bool operator==(const LosslessTally&) const = default;
 };
 
+// For the end notice of a batch with lossless pages asked for: "38 of 40
+// JPEG pages lossless", and the pages encoded again, one "name: why" line
+// each. Both empty when the batch wrote no JPEG page of a JPEG source.
+QString losslessCountLine(const LosslessTally& tally);
+QString losslessDetails(const LosslessTally& tally);
+
 }  // namespace split

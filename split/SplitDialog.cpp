@@ -31,7 +31,8 @@
 namespace {
 
 constexpr int kClientWidth = 473;
-constexpr int kClientHeight = 454;
+// The designed window, with the panel of the added options below it.
+constexpr int kClientHeight = 454 + 36;
 constexpr int kNoCutItem = 4;
 constexpr int kBmpItem = 1;
 
@@ -114,6 +115,7 @@ SplitDialog::SplitDialog(model::CatalogueModel& catalogue, NoticeBox& notices,
     buildMargins();
     buildTurn();
     buildButtons();
+    buildAddedOptions();
 
     completionSound = new QSoundEffect(this);
     completionSound->setObjectName(QStringLiteral("MediaPlayer1"));
@@ -261,6 +263,13 @@ void SplitDialog::buildButtons() {
         pushButton(this, QStringLiteral("Button2"), tr("Cancel"), QRect(382, 414, 75, 25));
 }
 
+void SplitDialog::buildAddedOptions() {
+    addedPanel = groupPanel(this, QStringLiteral("AddedOptionsPanel"), tr("Added options"),
+                            {16, 450, 441, 32});
+    losslessBox = checkBox(addedPanel, QStringLiteral("LosslessBox"),
+                           tr("Lossless JPEG pages (not encoded again)"), {10, 7, 300, 17}, false);
+}
+
 void SplitDialog::connectHandlers() {
     connect(okButton, &QPushButton::clicked, this, &SplitDialog::startBatch);
     connect(cancelButton, &QPushButton::clicked, this, &SplitDialog::cancel);
@@ -281,6 +290,8 @@ void SplitDialog::connectHandlers() {
             &SplitDialog::enableCentreForSplitMethod);
     connect(formatGroup, &RadioGroup::itemChosen, this, &SplitDialog::enableQualityForFormat);
     connect(batchTimer, &QTimer::timeout, this, &SplitDialog::commitNextItem);
+    connect(losslessBox, &QCheckBox::toggled, this,
+            [this] { emit addedOptionsChanged(addedOptions()); });
     for (NumberEdit* box : {qualityEdit, thresholdEdit, keptMarginEdit, centreWidthEdit}) {
         connect(box, &NumberEdit::textChanged, this, [this] { emit boxesChanged(boxes()); });
     }
@@ -303,6 +314,10 @@ void SplitDialog::setHints() {
             tr("Removes margins of the colour of the page's top left\r\nA higher threshold "
                "takes in more colours\r\nTo keep some margin around the print,\r\nset "
                "the margin kept"));
+    setHint(*losslessBox,
+            tr("JPEG pages keep the source's compressed blocks:\r\nno second loss of "
+               "quality. The cut moves to the\r\nblock grid (8 or 16 pixels), margins keep up "
+               "to\r\none block more. For JPEG written as JPEG"));
 }
 
 // --- what other windows ask of the dialog ---
@@ -316,6 +331,16 @@ void SplitDialog::open() {
 
 void SplitDialog::setDestination(const QString& folder) {
     destinationEdit->setText(folder);
+}
+
+model::AddedOptions SplitDialog::addedOptions() const {
+    model::AddedOptions added;
+    added.lossless = losslessBox->isChecked();
+    return added;
+}
+
+void SplitDialog::setAddedOptions(const model::AddedOptions& added) {
+    losslessBox->setChecked(added.lossless);
 }
 
 model::SplitBoxes SplitDialog::boxes() const {
@@ -395,7 +420,7 @@ void SplitDialog::showHints() {
     const bool on = hintsBox->isChecked();
     for (QWidget* control : std::initializer_list<QWidget*>{
              sourceNamedSubfolderBox, copyUnselectedBox, resaveUnselectedBox, splitMethodGroup,
-             centrePanel, marginsPanel}) {
+             centrePanel, marginsPanel, losslessBox}) {
         showHint(*control, on);
     }
 }
@@ -414,6 +439,8 @@ void SplitDialog::enableQualityForFormat() {
     qualityEdit->setEnabled(jpeg);
     qualityUpButton->setEnabled(jpeg);
     qualityDownButton->setEnabled(jpeg);
+    // Lossless pages are JPEG pages.
+    losslessBox->setEnabled(jpeg);
 }
 
 void SplitDialog::setOptions(const split::SplitOptions& options) {
@@ -433,6 +460,7 @@ void SplitDialog::setOptions(const split::SplitOptions& options) {
         ->setChecked(true);
     formatGroup->setItemIndex(static_cast<int>(options.format));
     qualityEdit->setText(QString::number(options.jpegQuality));
+    losslessBox->setChecked(options.lossless);
     // The interlocks, as the controls' own change handling would set them.
     enableCentreForSplitMethod();
     enableCentreControls();
@@ -460,6 +488,7 @@ split::SplitOptions SplitDialog::options() const {
     options.format =
         formatGroup->itemIndex() == kBmpItem ? split::OutputFormat::Bmp : split::OutputFormat::Jpeg;
     options.jpegQuality = numberIn(*qualityEdit);
+    options.lossless = losslessBox->isChecked();
     return options;
 }
 
@@ -525,8 +554,14 @@ void SplitDialog::finishBatch() {
         completionSound->play();
     }
     const split::BatchFailures& failures = batch_->failures();
-    notices_.showBatchEnd(split::completionMessage(failures.count()),
-                          failures.count() > 0 ? failures.firstFileName() : QString());
+    // With lossless pages asked for, the line tells how many kept their
+    // blocks, unless a failure needs it; the hint names every page
+    // encoded again, with why.
+    const split::LosslessTally& lossless = batch_->lossless();
+    notices_.showBatchEnd(
+        split::completionMessage(failures.count()),
+        failures.count() > 0 ? failures.firstFileName() : split::losslessCountLine(lossless),
+        split::losslessDetails(lossless));
     stopBatch();
 }
 

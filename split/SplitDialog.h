@@ -46,6 +46,9 @@ public:
     model::SplitBoxes boxes() const;
     // Sets the boxes as typing would (each box keeps its own rules).
     void setBoxes(const model::SplitBoxes& boxes);
+    // The added options' controls, which the settings keep apart.
+    model::AddedOptions addedOptions() const;
+    void setAddedOptions(const model::AddedOptions& added);
     // Every control from `options`.
     void setOptions(const split::SplitOptions& options);
     // Opens the completion sound from `fileName`; without a file the player
@@ -113,6 +116,10 @@ public:
     QLabel* turnLeftPicture = nullptr;
     QLabel* turnRightPicture = nullptr;
 
+    // Below the designed controls: the options added since.
+    QFrame* addedPanel = nullptr;
+    QCheckBox* losslessBox = nullptr;
+
     QCheckBox* hintsBox = nullptr;
     QPushButton* okButton = nullptr;
     QPushButton* cancelButton = nullptr;
@@ -123,6 +130,8 @@ public:
 signals:
     // The text of a number box has changed.
     void boxesChanged(const model::SplitBoxes& boxes);
+    // An added option has changed.
+    void addedOptionsChanged(const model::AddedOptions& added);
     // The dialog is done and gives control back.
     void closed();
 
@@ -138,6 +147,7 @@ private:
     void buildMargins();
     void buildTurn();
     void buildButtons();
+    void buildAddedOptions();
     void setHints();
     void connectHandlers();
 

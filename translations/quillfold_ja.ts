@@ -235,6 +235,14 @@ While shown<byte value="xd"/>
         <source>The settings cannot be saved</source>
         <translation>設定を保存できません</translation>
     </message>
+    <message>
+        <source>The added options cannot be read</source>
+        <translation>追加オプションを読めません</translation>
+    </message>
+    <message>
+        <source>%1: %2; it is left as it is</source>
+        <translation>%1: %2。このファイルはそのままにします</translation>
+    </message>
 </context>
 <context>
     <name>RenameDialog</name>
@@ -431,6 +439,24 @@ set the margin kept</source>
 しきい値を上げると色範囲が広がります<byte value="xd"/>
 写真や文字のギリギリの所まで除去したくない場合は<byte value="xd"/>
 残す余白幅を設定します</translation>
+    </message>
+    <message>
+        <source>Added options</source>
+        <translation>追加オプション</translation>
+    </message>
+    <message>
+        <source>Lossless JPEG pages (not encoded again)</source>
+        <translation>JPEG を無劣化で分割する (再圧縮しない)</translation>
+    </message>
+    <message>
+        <source>JPEG pages keep the source&apos;s compressed blocks:<byte value="xd"/>
+no second loss of quality. The cut moves to the<byte value="xd"/>
+block grid (8 or 16 pixels), margins keep up to<byte value="xd"/>
+one block more. For JPEG written as JPEG</source>
+        <translation>JPEG の圧縮されたブロックをそのまま使い<byte value="xd"/>
+画質を落としません。分け目はブロックの区切り<byte value="xd"/>
+(8 または 16 ピクセル) に移り、余白は最大<byte value="xd"/>
+1 ブロック多く残ります。JPEG を JPEG で保存するときに使います</translation>
     </message>
 </context>
 <context>
@@ -893,6 +919,13 @@ quillfold --help で使い方を表示します
     </message>
 </context>
 <context>
+    <name>settings</name>
+    <message>
+        <source>The file is too large</source>
+        <translation>ファイルが大きすぎます</translation>
+    </message>
+</context>
+<context>
     <name>split</name>
     <message>
         <source>Done</source>
@@ -927,6 +960,14 @@ quillfold --help で使い方を表示します
     <message>
         <source>the JPEG&apos;s colours are CMYK or unknown, which are not kept</source>
         <translation>JPEGの色がCMYKまたは不明のため、そのままでは保存できません</translation>
+    </message>
+    <message>
+        <source>%1 of %2 JPEG pages lossless</source>
+        <translation>JPEG %2 ページのうち %1 ページを無劣化で保存</translation>
+    </message>
+    <message>
+        <source>%1: not lossless: %2</source>
+        <translation>%1: 無劣化ではありません: %2</translation>
     </message>
 </context>
 <context>

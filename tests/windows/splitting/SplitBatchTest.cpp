@@ -268,6 +268,30 @@ TEST_F(SplitBatchTest, NoCutWithTurnWritesOneTurnedPage) {
     EXPECT_EQ(loadOutput(outputPath("p1_1.bmp")).size(), QSize(30, 40));
 }
 
+TEST_F(SplitBatchTest, LosslessPagesAreCountedAtTheEndAndThoseEncodedAgainNamed) {
+    // 40 x 30 at 16-pixel blocks: cut on the grid, but a right turn needs
+    // the pages' bottom edge (30) on it, so both pages are encoded again.
+    loadSpreads(1);
+    selectRows({0});
+    openSplitDialog();
+    click(splitDialog().losslessBox);
+    click(splitDialog().turnBox);
+    click(splitDialog().turnRightButton);
+    pressOk(out_);
+    runToEnd();
+    EXPECT_EQ(noticeText(), QStringLiteral("完了"));
+    EXPECT_EQ(noticeLine(), QStringLiteral("JPEG 2 ページのうち 0 ページを無劣化で保存"));
+    const QStringList named = noticeBox().secondLineLabel->toolTip().split('\n');
+    ASSERT_EQ(named.size(), 2);
+    EXPECT_TRUE(named[0].startsWith(QStringLiteral("p1_1.jpg: 無劣化ではありません: ")));
+    // Encoded again, the pages still lie where the cut moved to the grid:
+    // page 1 (right of the cut at 16) is 24 wide before its turn.
+    EXPECT_EQ(loadOutput(outputPath("p1_1.jpg")).size(), QSize(30, 24));
+    // The next notice has no hint of this batch.
+    pressNoticeOk();
+    EXPECT_TRUE(noticeBox().secondLineLabel->toolTip().isEmpty());
+}
+
 }  // namespace
 
 namespace {

@@ -17,14 +17,17 @@
 #include "widgets/NumberEdit.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -283,6 +286,34 @@ TEST_F(PreparedSettings, ALinkToAnotherKindOfFileIsToldAndKeptAsideWithoutTouchi
     EXPECT_EQ(readBytes(notes), "root:x:0:0:root:/root:/bin/bash\n");
     EXPECT_EQ(QFileInfo(pathInStart("Quillfold.ini.bak")).symLinkTarget(), notes);
     EXPECT_EQ(settingsLines(settingsPath()).size(), 26);
+}
+
+TEST_F(PreparedSettings, AddedOptionsLiveInTheirOwnFileAndLeaveQuillfoldIniAsItWas) {
+    const QString options = pathInStart("QuillfoldOptions.ini");
+    // A later version's option is passed over.
+    writeBytes(options, "future=7\nlossless=1\n");
+    startWith(formatSettings(designedSettings()));
+    EXPECT_FALSE(noticeShown());
+    EXPECT_TRUE(splitDialog().losslessBox->isChecked());
+    EXPECT_TRUE(splitDialog().options().lossless);
+    splitDialog().losslessBox->click();
+    mainWindow().exitAction->trigger();
+    EXPECT_EQ(readBytes(settingsPath()), formatSettings(designedSettings()));
+    // Found at start, so written back although the option is off again.
+    EXPECT_EQ(readBytes(options), "lossless=0\n");
+}
+
+TEST_F(PreparedSettings, AnAddedOptionsNameThatIsNoFileIsToldAndLeftAlone) {
+    const QString options = pathInStart("QuillfoldOptions.ini");
+    ASSERT_EQ(mkfifo(QFile::encodeName(options).constData(), 0600), 0);
+    startWith(formatSettings(designedSettings()));
+    ASSERT_TRUE(noticeShown());
+    EXPECT_EQ(noticeText(), "追加オプションを読めません");
+    pressNoticeOk();
+    splitDialog().losslessBox->click();
+    mainWindow().exitAction->trigger();
+    EXPECT_TRUE(QFileInfo(options).isFile() == false && QFileInfo(options).exists());
+    EXPECT_EQ(readBytes(settingsPath()), formatSettings(designedSettings()));
 }
 
 TEST_F(PreparedSettings, TheCompletionSoundIsOpenedOnlyWhenItsFileExists) {
