@@ -190,44 +190,6 @@ bool decodeWhileReading(Reader* reader, PixelBuffer* pixels) {
     return true;
 }
 
-bool runRead(Reader* reader, const QByteArray& bytes, PixelBuffer* pixels) {
-    j_decompress_ptr cinfo = &reader->cinfo;
-    cinfo->err = detail::installErrorManager(reader->errors);
-    if (setjmp(reader->errors.jump)) {
-        failRead(reader);
-        return false;
-    }
-    jpeg_create_decompress(cinfo);
-    reader->created = true;
-    reader->arrays.install(cinfo);
-    detail::installScanLimit(cinfo, reader->monitor);
-    jpeg_mem_src(cinfo, reinterpret_cast<const unsigned char*>(bytes.constData()),
-                 static_cast<unsigned long>(bytes.size()));
-    saveMarkers(cinfo);
-    jpeg_read_header(cinfo, TRUE);
-    if (!acceptHeader(reader, bytes.size())) {
-        failRead(reader);
-        return false;
-    }
-    if (pixels == nullptr) {
-        reader->coefficients = jpeg_read_coefficients(cinfo);
-    } else if (!decodeWhileReading(reader, pixels)) {
-        failRead(reader);
-        return false;
-    }
-    if (reader->coefficients == nullptr || reader->errors.dataLossWarning != 0) {
-        failRead(reader);
-        return false;
-    }
-    if (!reader->arrays.finishReading()) {
-        reader->error = core::outOfMemory();
-        failRead(reader);
-        return false;
-    }
-    return true;
-}
-
-// The header, from memory or from an open file.
 // Opens `bytes` for pages written while it is read: the header read and
 // checked, the decompressor not yet started (see beginRows).
 bool openRows(Reader* reader, const QByteArray& bytes) {
@@ -246,6 +208,34 @@ bool openRows(Reader* reader, const QByteArray& bytes) {
     saveMarkers(cinfo);
     jpeg_read_header(cinfo, TRUE);
     if (!acceptHeader(reader, bytes.size())) {
+        failRead(reader);
+        return false;
+    }
+    return true;
+}
+
+// Reads the coefficients of `bytes`, and with `pixels` decodes it too.
+bool runRead(Reader* reader, const QByteArray& bytes, PixelBuffer* pixels) {
+    if (!openRows(reader, bytes))
+        return false;
+    j_decompress_ptr cinfo = &reader->cinfo;
+    // The jump set by openRows went with its frame.
+    if (setjmp(reader->errors.jump)) {
+        failRead(reader);
+        return false;
+    }
+    if (pixels == nullptr) {
+        reader->coefficients = jpeg_read_coefficients(cinfo);
+    } else if (!decodeWhileReading(reader, pixels)) {
+        failRead(reader);
+        return false;
+    }
+    if (reader->coefficients == nullptr || reader->errors.dataLossWarning != 0) {
+        failRead(reader);
+        return false;
+    }
+    if (!reader->arrays.finishReading()) {
+        reader->error = core::outOfMemory();
         failRead(reader);
         return false;
     }
