@@ -9,6 +9,7 @@ packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
     libjpeg62-turbo-dev
+    libleptonica-dev        # the skew measure of the automatic deskew
     libgtest-dev
     fonts-noto-cjk
     librsvg2-bin help2man   # icon sizes and manual pages, made while building

@@ -1,0 +1,146 @@
+#include "split/PageSurvey.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace split {
+
+namespace {
+
+constexpr int kNarrowSide = 1100;
+
+// How many pixels of the reduced page have each grey level, and the colour
+// sums of each level over every fourth row (enough for the paper's colour).
+struct Levels {
+    std::array<std::int64_t, 256> count{};
+    std::array<std::array<std::int64_t, 4>, 256> colour{};
+};
+
+// The grey reduction of `page` into `grey`, counting its levels.
+void reduce(const QImage& page, int scale, QImage& grey, Levels& levels) {
+    const int width = page.width() / scale;
+    const int height = page.height() / scale;
+    grey = QImage(width, height, QImage::Format_Grayscale8);
+    if (grey.isNull()) {
+        return;
+    }
+    const auto area = static_cast<std::uint32_t>(scale);
+    std::vector<std::uint32_t> sums(static_cast<size_t>(width) * 3);
+    // Four interleaved counts, so that runs of one level (the paper) do not
+    // wait on one counter.
+    std::array<std::array<std::uint32_t, 256>, 4> counts{};
+    for (int y = 0; y < height; ++y) {
+        // One row of each block: the rows between are not read at all,
+        // which halves the memory a 300 dpi page costs.
+        std::fill(sums.begin(), sums.end(), 0u);
+        const uchar* in = page.constScanLine(y * scale);
+        std::uint32_t* sum = sums.data();
+        if (scale == 2) {
+            // The common case (pages of 300 dpi scans), unrolled.
+            for (int x = 0; x < width; ++x, in += 6, sum += 3) {
+                sum[0] = static_cast<std::uint32_t>(in[0] + in[3]);
+                sum[1] = static_cast<std::uint32_t>(in[1] + in[4]);
+                sum[2] = static_cast<std::uint32_t>(in[2] + in[5]);
+            }
+        } else {
+            for (int x = 0; x < width; ++x, sum += 3) {
+                for (int column = 0; column < scale; ++column, in += 3) {
+                    sum[0] += in[0];
+                    sum[1] += in[1];
+                    sum[2] += in[2];
+                }
+            }
+        }
+        uchar* out = grey.scanLine(y);
+        for (int x = 0; x < width; ++x) {
+            const std::uint32_t* sum = sums.data() + 3 * x;
+            const std::uint32_t level = (sum[0] + sum[1] + sum[2]) / (3 * area);
+            out[x] = static_cast<uchar>(level);
+            ++counts[static_cast<size_t>(x & 3)][level];
+        }
+        if (y % 4 == 0) {
+            for (int x = 0; x < width; ++x) {
+                const std::uint32_t* sum = sums.data() + 3 * x;
+                auto& kept = levels.colour[out[x]];
+                kept[0] += sum[0];
+                kept[1] += sum[1];
+                kept[2] += sum[2];
+                kept[3] += area;
+            }
+        }
+    }
+    for (size_t level = 0; level < 256; ++level) {
+        levels.count[level] =
+            std::int64_t{counts[0][level]} + counts[1][level] + counts[2][level] + counts[3][level];
+    }
+}
+
+}  // namespace
+
+int surveyScale(int width, int height) {
+    return std::max(1, std::min(width, height) / kNarrowSide);
+}
+
+PageSurvey surveyPage(const QImage& page, int scale) {
+    PageSurvey survey;
+    const QImage rgb =
+        page.format() == QImage::Format_RGB888 ? page : page.convertToFormat(QImage::Format_RGB888);
+    survey.scale = scale > 0 ? scale : surveyScale(rgb.width(), rgb.height());
+    if (rgb.width() < survey.scale || rgb.height() < survey.scale) {
+        return survey;
+    }
+    Levels levels;
+    reduce(rgb, survey.scale, survey.grey, levels);
+    if (survey.grey.isNull()) {
+        return survey;
+    }
+
+    // The paper: the grey level with the most pixels around it (a window of
+    // five levels evens out the grain), then the mean colour near it.
+    const auto countNear = [&](int level, int reach) {
+        std::int64_t count = 0;
+        for (int l = std::max(0, level - reach); l <= std::min(255, level + reach); ++l) {
+            count += levels.count[static_cast<size_t>(l)];
+        }
+        return count;
+    };
+    int paperLevel = 255;
+    std::int64_t best = -1;
+    for (int level = 0; level < 256; ++level) {
+        const std::int64_t count = countNear(level, 2);
+        if (count > best) {
+            best = count;
+            paperLevel = level;
+        }
+    }
+    std::array<std::int64_t, 4> near{};
+    for (int l = std::max(0, paperLevel - 3); l <= std::min(255, paperLevel + 3); ++l) {
+        for (size_t c = 0; c < 4; ++c) {
+            near[c] += levels.colour[static_cast<size_t>(l)][c];
+        }
+    }
+    if (near[3] > 0) {
+        const auto mean = [&](size_t c) {
+            return static_cast<int>((near[c] + near[3] / 2) / near[3]);
+        };
+        survey.paper = qRgb(mean(0), mean(1), mean(2));
+    }
+
+    // The darkest print: the level below which 0.5 % of the page lies.
+    const std::int64_t total =
+        static_cast<std::int64_t>(survey.grey.width()) * survey.grey.height();
+    std::int64_t seen = 0;
+    int inkLevel = 0;
+    for (; inkLevel < 256; ++inkLevel) {
+        seen += levels.count[static_cast<size_t>(inkLevel)];
+        if (seen * 200 >= total) {
+            break;
+        }
+    }
+    survey.inkBelow = std::min((paperLevel + inkLevel) / 2, paperLevel * 2 / 3);
+    return survey;
+}
+
+}  // namespace split

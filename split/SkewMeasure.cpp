@@ -1,0 +1,194 @@
+#include "split/SkewMeasure.h"
+
+#include <leptonica/allheaders.h>
+
+#include <algorithm>
+#include <memory>
+#include <mutex>
+#include <numbers>
+#include <vector>
+
+namespace split {
+
+namespace {
+
+// Less print than this share of the page is a blank page (a page number,
+// a speck, the shadow of the binding).
+constexpr double kLeastInk = 0.0005;
+// A text page falls into at least this many lines, each no higher than
+// this share of the page.
+constexpr int kLeastLines = 5;
+constexpr double kHighestLine = 0.05;
+// Leptonica's confidence: how far the best angle's score stands above the
+// weakest of the sweep.
+constexpr float kLeastConfidence = 2.0f;
+
+struct PixFree {
+    void operator()(PIX* pix) const { pixDestroy(&pix); }
+};
+using Pix = std::unique_ptr<PIX, PixFree>;
+
+struct NumaFree {
+    void operator()(NUMA* numa) const { numaDestroy(&numa); }
+};
+using Numa = std::unique_ptr<NUMA, NumaFree>;
+
+// Leptonica reports through stderr by default; the program shows its own
+// results instead.
+void quietLeptonica() {
+    static std::once_flag once;
+    std::call_once(once, [] { setMsgSeverity(L_SEVERITY_NONE); });
+}
+
+// The ink of `grey` as a 1-bpp picture (1 = ink), and its share of the page.
+Pix binarised(const QImage& grey, int inkBelow, double& inkShare) {
+    const int width = grey.width();
+    const int height = grey.height();
+    Pix pix(pixCreate(width, height, 1));
+    if (!pix) {
+        return pix;
+    }
+    l_uint32* data = pixGetData(pix.get());
+    const int wordsPerLine = pixGetWpl(pix.get());
+    long long ink = 0;
+    for (int y = 0; y < height; ++y) {
+        const uchar* row = grey.constScanLine(y);
+        l_uint32* line = data + static_cast<ptrdiff_t>(y) * wordsPerLine;
+        for (int x = 0; x < width; ++x) {
+            if (row[x] < inkBelow) {
+                line[x >> 5] |= 0x80000000u >> (x & 31);
+                ++ink;
+            }
+        }
+    }
+    inkShare = static_cast<double>(ink) / (static_cast<double>(width) * height);
+    return pix;
+}
+
+// How many separate lines the rows of `pix`, sheared by `degrees` as the
+// measure shears them, fall into: runs of rows with print, no higher than
+// a line can be, between rows with next to none.
+int lineCount(PIX* pix, double degrees) {
+    const Pix sheared(pixVShearCorner(nullptr, pix,
+                                      static_cast<l_float32>(degrees * std::numbers::pi / 180.0),
+                                      L_BRING_IN_WHITE));
+    if (!sheared) {
+        return 0;
+    }
+    const Numa rows(pixCountPixelsByRow(sheared.get(), nullptr));
+    if (!rows) {
+        return 0;
+    }
+    const int count = numaGetCount(rows.get());
+    std::vector<float> profile(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        numaGetFValue(rows.get(), i, &profile[static_cast<size_t>(i)]);
+    }
+    std::vector<float> sorted = profile;
+    const auto high = sorted.begin() + count * 95 / 100;
+    std::nth_element(sorted.begin(), high, sorted.end());
+    const float peak = *high;
+    if (peak <= 0) {
+        return 0;
+    }
+    const float inLine = std::max(1.0f, peak * 0.35f);
+    const int tallest = std::max(3, static_cast<int>(count * kHighestLine));
+    int lines = 0;
+    int run = 0;
+    for (int i = 0; i <= count; ++i) {
+        if (i < count && profile[static_cast<size_t>(i)] > inLine) {
+            ++run;
+            continue;
+        }
+        if (run >= 2 && run <= tallest) {
+            ++lines;
+        }
+        run = 0;
+    }
+    return lines;
+}
+
+// One orientation's measure.
+struct Reading {
+    double turn = 0;
+    float confidence = 0;
+    int lines = 0;
+};
+
+Reading read(PIX* pix, double reach) {
+    Reading reading;
+    l_float32 angle = 0;
+    l_float32 confidence = 0;
+    l_float32 score = 0;
+    // Coarse: a sweep in half degrees at a quarter of the survey's size,
+    // halved down to a tenth of a degree at half its size.
+    if (pixFindSkewSweepAndSearchScore(pix, &angle, &confidence, &score, 4, 2, 0.0f,
+                                       static_cast<l_float32>(reach), 0.5f, 0.1f) != 0) {
+        return reading;
+    }
+    reading.confidence = confidence;
+    reading.turn = angle;
+    reading.lines = lineCount(pix, angle);
+    return reading;
+}
+
+// Fine: a narrow sweep around the coarse angle at the survey's full size,
+// halved down to a hundredth of a degree.
+double refine(PIX* pix, double coarse) {
+    l_float32 angle = 0;
+    l_float32 confidence = 0;
+    l_float32 score = 0;
+    // (The Pivot form: the plain one drops the sweep's centre in some
+    // Leptonica releases and sweeps around 0.)
+    if (pixFindSkewSweepAndSearchScorePivot(pix, &angle, &confidence, &score, 1, 1,
+                                            static_cast<l_float32>(coarse), 0.4f, 0.2f, 0.01f,
+                                            L_SHEAR_ABOUT_CORNER) != 0) {
+        return coarse;
+    }
+    return angle;
+}
+
+bool trusted(const Reading& reading) {
+    return reading.confidence >= kLeastConfidence && reading.lines >= kLeastLines;
+}
+
+}  // namespace
+
+SkewMeasure measureSkew(const QImage& page, double reach) {
+    return measureSkew(surveyPage(page), reach);
+}
+
+SkewMeasure measureSkew(const PageSurvey& survey, double reach) {
+    quietLeptonica();
+    SkewMeasure measure;
+    if (survey.grey.isNull()) {
+        return measure;
+    }
+    double inkShare = 0;
+    const Pix rows = binarised(survey.grey, survey.inkBelow, inkShare);
+    if (!rows || inkShare < kLeastInk) {
+        return measure;
+    }
+    // Columns of text are measured as rows of the page turned a quarter
+    // turn; a turn commutes with a quarter turn, so the angle is the same.
+    const Pix columns(pixRotate90(rows.get(), 1));
+    const Reading horizontal = read(rows.get(), reach);
+    const Reading vertical = columns ? read(columns.get(), reach) : Reading{};
+
+    const bool useVertical =
+        trusted(vertical) && (!trusted(horizontal) || vertical.confidence > horizontal.confidence);
+    const Reading& chosen = useVertical ? vertical : horizontal;
+    measure.lines = useVertical ? TextLines::Vertical : TextLines::Horizontal;
+    measure.turn = chosen.turn;
+    if (!trusted(chosen)) {
+        const int lines = std::max(horizontal.lines, vertical.lines);
+        measure.doubt = lines < kLeastLines ? SkewDoubt::Picture : SkewDoubt::Unclear;
+        return measure;
+    }
+    measure.turn = refine(useVertical ? columns.get() : rows.get(), chosen.turn);
+    measure.confident = true;
+    measure.doubt = SkewDoubt::None;
+    return measure;
+}
+
+}  // namespace split
