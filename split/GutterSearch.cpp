@@ -1,0 +1,170 @@
+#include "split/GutterSearch.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace split {
+
+namespace {
+
+constexpr int kAcross = 900;          // pixels across the cut, after reduction
+constexpr double kLeastDip = 0.05;    // the fold's shadow, of the paper's level
+constexpr double kInkShare = 0.6;     // ink is darker than this share of the paper
+constexpr double kLeastGap = 0.01;    // a gap between pages, of the length cut
+constexpr double kClearWinner = 1.5;  // the widest gap against the next
+
+// The band reduced: `along` columns of `across` grey values each, column by
+// column (column a holds values a * across ... a * across + across - 1).
+struct Band {
+    int start = 0;  // first pixel of the band along the cut axis
+    int scale = 1;
+    int along = 0;
+    int across = 0;
+    std::vector<uchar> grey;
+
+    const uchar* column(int a) const { return grey.data() + static_cast<size_t>(a) * across; }
+};
+
+// Reads the band of `picture` (RGB888): `alongX` when the cut axis runs
+// along x (a left-right cut), each reduced value the mean of `scale` pixels
+// along the axis, one of every `scale` lines across.
+Band readBand(const QImage& picture, bool alongX) {
+    const int length = alongX ? picture.width() : picture.height();
+    const int breadth = alongX ? picture.height() : picture.width();
+    Band band;
+    band.scale = std::max(1, breadth / kAcross);
+    band.start = static_cast<int>(length * kGutterBandStart);
+    const int end = static_cast<int>(length * kGutterBandEnd);
+    band.along = (end - band.start) / band.scale;
+    band.across = breadth / band.scale;
+    if (band.along < 3 || band.across < 1) {
+        band.along = 0;
+        return band;
+    }
+    band.grey.resize(static_cast<size_t>(band.along) * band.across);
+    const int scale = band.scale;
+    const auto meanOf = [scale](const uchar* pixels) {
+        int sum = 0;
+        for (int i = 0; i < 3 * scale; ++i) {
+            sum += pixels[i];
+        }
+        return static_cast<uchar>(sum / (3 * scale));
+    };
+    // Rows are read in order either way.
+    if (alongX) {
+        for (int b = 0; b < band.across; ++b) {
+            const uchar* row = picture.constScanLine(b * scale) + 3 * band.start;
+            for (int a = 0; a < band.along; ++a) {
+                band.grey[static_cast<size_t>(a) * band.across + b] = meanOf(row + 3 * a * scale);
+            }
+        }
+    } else {
+        for (int a = 0; a < band.along; ++a) {
+            const uchar* row = picture.constScanLine(band.start + a * scale);
+            uchar* column = band.grey.data() + static_cast<size_t>(a) * band.across;
+            for (int b = 0; b < band.across; ++b) {
+                column[b] = meanOf(row + 3 * b * scale);
+            }
+        }
+    }
+    return band;
+}
+
+// A run of columns [begin, end).
+struct Run {
+    int begin = 0;
+    int end = 0;
+    int width() const { return end - begin; }
+};
+
+}  // namespace
+
+GutterFinding findGutter(const QImage& spread, SplitDirection direction) {
+    GutterFinding finding;
+    const bool alongX = direction == SplitDirection::Right || direction == SplitDirection::Left;
+    const bool alongY = direction == SplitDirection::Down || direction == SplitDirection::Up;
+    finding.cut = alongX ? spread.width() / 2 : alongY ? spread.height() / 2 : 0;
+    if (!alongX && !alongY) {
+        return finding;
+    }
+    const QImage rgb = spread.format() == QImage::Format_RGB888
+                           ? spread
+                           : spread.convertToFormat(QImage::Format_RGB888);
+    const Band band = readBand(rgb, alongX);
+    if (band.along == 0) {
+        return finding;
+    }
+
+    // Each column's paper (its three-quarter grey level) and its ink.
+    std::vector<double> paper(static_cast<size_t>(band.along));
+    std::vector<bool> clean(static_cast<size_t>(band.along));
+    std::vector<uchar> values(static_cast<size_t>(band.across));
+    const int tolerated = std::max(1, band.across / 500);
+    for (int a = 0; a < band.along; ++a) {
+        const uchar* column = band.column(a);
+        values.assign(column, column + band.across);
+        const auto mark = values.begin() + band.across * 3 / 4;
+        std::nth_element(values.begin(), mark, values.end());
+        const double level = *mark;
+        paper[static_cast<size_t>(a)] = level;
+        const auto ink = std::count_if(column, column + band.across,
+                                       [&](uchar value) { return value < level * kInkShare; });
+        clean[static_cast<size_t>(a)] = ink <= tolerated;
+    }
+
+    const auto at = [&](int a) { return band.start + a * band.scale + band.scale / 2; };
+
+    // The fold's shadow: the darkest paper, evened over five columns.
+    std::vector<double> smooth(paper.size());
+    for (int a = 0; a < band.along; ++a) {
+        double sum = 0;
+        int count = 0;
+        for (int i = std::max(0, a - 2); i <= std::min(band.along - 1, a + 2); ++i) {
+            sum += paper[static_cast<size_t>(i)];
+            ++count;
+        }
+        smooth[static_cast<size_t>(a)] = sum / count;
+    }
+    const auto darkest = std::min_element(smooth.begin(), smooth.end());
+    const int fold = static_cast<int>(darkest - smooth.begin());
+    std::vector<double> sorted = smooth;
+    const auto bright = sorted.begin() + band.along * 9 / 10;
+    std::nth_element(sorted.begin(), bright, sorted.end());
+    const double dip = *bright > 0 ? (*bright - *darkest) / *bright : 0;
+    const bool inside = fold >= 2 && fold < band.along - 2;
+    if (dip >= kLeastDip && inside && clean[static_cast<size_t>(fold)]) {
+        finding.cut = at(fold);
+        finding.sign = GutterSign::Shadow;
+        return finding;
+    }
+
+    // The widest gap without print between print on both sides.
+    std::vector<Run> gaps;
+    for (int a = 0; a < band.along;) {
+        if (!clean[static_cast<size_t>(a)]) {
+            ++a;
+            continue;
+        }
+        Run run{a, a};
+        while (run.end < band.along && clean[static_cast<size_t>(run.end)]) {
+            ++run.end;
+        }
+        a = run.end;
+        if (run.begin > 0 && run.end < band.along) {
+            gaps.push_back(run);
+        }
+    }
+    std::sort(gaps.begin(), gaps.end(),
+              [](const Run& x, const Run& y) { return x.width() > y.width(); });
+    const int length = alongX ? rgb.width() : rgb.height();
+    const double least = std::max(2.0, kLeastGap * length / band.scale);
+    if (!gaps.empty() && gaps[0].width() >= least &&
+        (gaps.size() == 1 || gaps[0].width() >= kClearWinner * gaps[1].width())) {
+        finding.cut = band.start + (gaps[0].begin + gaps[0].end) * band.scale / 2;
+        finding.sign = GutterSign::Gap;
+    }
+    return finding;
+}
+
+}  // namespace split
