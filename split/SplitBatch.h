@@ -28,6 +28,23 @@ struct CommittedItem {
     // When the item counted as failed (see BatchFailures): the file the
     // failure concerns.
     std::optional<QString> failedFile;
+    // Where the image was cut and how its pages were straightened, when
+    // the gutter search or the deskew is on (see ItemWork::findings).
+    ItemFindings findings;
+};
+
+// What a batch left as it was, for its end notice: the images whose gutter
+// was searched and not found (cut at the centre), and the pages the deskew
+// kept as they were, each with its image and the reason.
+struct KeptAsTheyWere {
+    struct Page {
+        QString imageName;
+        PageFindings page;
+    };
+    QStringList centredImages;
+    std::vector<Page> pages;
+
+    bool empty() const { return centredImages.isEmpty() && pages.empty(); }
 };
 
 // One split batch over the items of a catalogue, without any widget: the
@@ -106,12 +123,15 @@ public:
     // the total, so the line stops at the total.
     std::optional<QString> progressLine() const;
     const BatchFailures& failures() const { return failures_; }
+    // The images and pages committed so far that were left as they were.
+    const KeptAsTheyWere& keptAsTheyWere() const { return kept_; }
 
 private:
     void keepAhead(int from);
     // The next item's result, waited for or only when ready, committed.
     std::optional<CommittedItem> takeAndCommit(bool wait);
     CommittedItem commit(core::Expected<ItemWork> result);
+    void noteKept(const SplitItem& item, const ItemFindings& findings);
 
     const SplitOptions options_;
     const std::vector<SplitItem> items_;
@@ -121,6 +141,7 @@ private:
     const int total_;
     OrderedReadAhead<ItemWork> work_;
     BatchFailures failures_;
+    KeptAsTheyWere kept_;
     int nextIndex_ = 0;
     int number_ = 1;
     bool cancelled_ = false;
