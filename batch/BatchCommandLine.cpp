@@ -1,6 +1,7 @@
 #include "batch/BatchCommandLine.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <optional>
@@ -11,12 +12,18 @@ namespace batch {
 namespace {
 
 // One option of the command line: its names, the name of its value (empty
-// for a switch) and its line in the help.
+// for a switch) and its line in the help. An option whose value may be
+// left out takes its default when given bare ("--deskew").
 struct CommandOption {
     QStringList names;
     QString valueName;
     QString description;
+    QString defaultValue = {};
 };
+
+QString text(const char* source) {
+    return QCoreApplication::translate("BatchCommandLine", source);
+}
 
 const std::vector<CommandOption>& commandOptions() {
     static const std::vector<CommandOption> options = {
@@ -26,6 +33,20 @@ const std::vector<CommandOption>& commandOptions() {
         {{"centre"}, "N", "分け目の左右 (上下) それぞれ N ピクセルを除く。既定は除かない"},
         {{"margins"}, "T[,K]", "しきい値 T (0-255) で余白を除き、K ピクセル (既定 0) を残す"},
         {{"rotate"}, "L|R", "分けたページを 90 度回す (L は左回り、R は右回り)"},
+        {{"cut"},
+         "centre|gutter",
+         text("Where to cut a spread: at its centre (the default), or at the gutter searched "
+              "for in the middle 35-65 % from the fold's shadow and the columns without print "
+              "(at the centre, the image named, when none is found). Centre removal and the "
+              "margins work from the cut")},
+        {{"deskew"},
+         "MAX",
+         text("Straighten each page of a cut image before its margins: its skew is measured "
+              "on its rows or columns of text and turned back when it lies from 0.05 to MAX "
+              "degrees (default 5); blank pages, pictures and pages measured without "
+              "confidence are kept as they are and named. With --dry-run, each image's cut and "
+              "each page's angle are printed"),
+         QString::number(split::SplitOptions{}.deskewCap)},
         {{"format"}, "jpg|bmp", "保存形式。既定は jpg"},
         {{"quality"}, "Q", "JPEG の品質 (0-100)。既定は 80"},
         {{"select"},
@@ -118,6 +139,25 @@ std::optional<Refusal> readOptions(const QCommandLineParser& parser, int cores,
         options.turn = true;
         options.turnDirection =
             turn == "L" ? split::TurnDirection::Left : split::TurnDirection::Right;
+    }
+    if (parser.isSet("cut")) {
+        const QString cut = parser.value("cut");
+        if (cut != "centre" && cut != "gutter") {
+            return refuse("cut");
+        }
+        options.cutPlacement =
+            cut == "gutter" ? split::CutPlacement::Gutter : split::CutPlacement::Centre;
+    }
+    if (parser.isSet("deskew")) {
+        static const QRegularExpression form(QStringLiteral("^[0-9]{1,2}(\\.[0-9]{1,2})?$"));
+        const QString cap = parser.value("deskew");
+        const double degrees = cap.toDouble();
+        if (!form.match(cap).hasMatch() || degrees <= split::kLeastDeskew ||
+            degrees > split::kLargestDeskewCap) {
+            return refuse("deskew");
+        }
+        options.deskew = true;
+        options.deskewCap = degrees;
     }
     if (parser.isSet("format")) {
         const QString format = parser.value("format");
@@ -213,7 +253,9 @@ QString helpText() {
             names << (name.size() == 1 ? "-" : "--") + name;
         }
         QString line = "  " + names.join(", ");
-        if (!option.valueName.isEmpty()) {
+        if (!option.defaultValue.isEmpty()) {
+            line += "[=" + option.valueName + "]";
+        } else if (!option.valueName.isEmpty()) {
             line += " " + option.valueName;
         }
         text += line + "\n      " + option.description + "\n";
@@ -228,6 +270,26 @@ QString helpText() {
     return text;
 }
 
+namespace {
+
+// The arguments with each bare option whose value may be left out given
+// its default ("--deskew" becomes "--deskew=5").
+QStringList withDefaults(QStringList arguments) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments[i] == QLatin1String("--")) {
+            break;
+        }
+        for (const CommandOption& option : commandOptions()) {
+            if (!option.defaultValue.isEmpty() && arguments[i] == "--" + option.names.first()) {
+                arguments[i] += "=" + option.defaultValue;
+            }
+        }
+    }
+    return arguments;
+}
+
+}  // namespace
+
 CommandLine parseCommandLine(const QStringList& arguments, int cores) {
     QCommandLineParser parser;
     for (const CommandOption& option : commandOptions()) {
@@ -235,7 +297,7 @@ CommandLine parseCommandLine(const QStringList& arguments, int cores) {
     }
 
     CommandLine result;
-    if (!parser.parse(arguments)) {
+    if (!parser.parse(withDefaults(arguments))) {
         const QStringList unknown = parser.unknownOptionNames();
         result.text = unknown.isEmpty()
                           ? QStringLiteral("引数を読めません: %1").arg(parser.errorText())
