@@ -30,8 +30,9 @@ core::Expected<QByteArray> encodeScan(const QImage& scan, ScanFormat format, int
 
 }  // namespace
 
-core::Expected<qint64> writeScan(const ScanPlan& plan, const QString& folder, int quality) {
-    const QImage scan = paintScan(plan);
+core::Expected<qint64> writeScan(const ScanPlan& plan, const QString& folder, int quality,
+                                 GutterBand* band) {
+    const QImage scan = paintScan(plan, band);
     if (scan.isNull()) {
         return core::outOfMemory();
     }
