@@ -8,7 +8,11 @@ namespace split {
 
 namespace {
 
-constexpr int kAcross = 900;          // pixels across the cut, after reduction
+constexpr int kAcross = 600;  // pixels across the cut, after reduction
+// The columns read: the band and a little beyond it, so that a gap round a
+// fold at the band's edge is seen to end in print.
+constexpr double kReadStart = 0.30;
+constexpr double kReadEnd = 0.70;
 constexpr double kLeastDip = 0.05;    // the fold's shadow, of the paper's level
 constexpr double kInkShare = 0.6;     // ink is darker than this share of the paper
 constexpr double kLeastGap = 0.01;    // a gap between pages, of the length cut
@@ -34,8 +38,8 @@ Band readBand(const QImage& picture, bool alongX) {
     const int breadth = alongX ? picture.height() : picture.width();
     Band band;
     band.scale = std::max(1, breadth / kAcross);
-    band.start = static_cast<int>(length * kGutterBandStart);
-    const int end = static_cast<int>(length * kGutterBandEnd);
+    band.start = static_cast<int>(length * kReadStart);
+    const int end = static_cast<int>(length * kReadEnd);
     band.along = (end - band.start) / band.scale;
     band.across = breadth / band.scale;
     if (band.along < 3 || band.across < 1) {
@@ -96,7 +100,8 @@ GutterFinding findGutter(const QImage& spread, SplitDirection direction) {
         return finding;
     }
 
-    // Each column's paper (its three-quarter grey level) and its ink.
+    // Each column's paper (its grey level at nine tenths: print and pictures
+    // cover less of any column than that) and its ink.
     std::vector<double> paper(static_cast<size_t>(band.along));
     std::vector<bool> clean(static_cast<size_t>(band.along));
     std::vector<uchar> values(static_cast<size_t>(band.across));
@@ -104,7 +109,7 @@ GutterFinding findGutter(const QImage& spread, SplitDirection direction) {
     for (int a = 0; a < band.along; ++a) {
         const uchar* column = band.column(a);
         values.assign(column, column + band.across);
-        const auto mark = values.begin() + band.across * 3 / 4;
+        const auto mark = values.begin() + band.across * 9 / 10;
         std::nth_element(values.begin(), mark, values.end());
         const double level = *mark;
         paper[static_cast<size_t>(a)] = level;
@@ -114,6 +119,11 @@ GutterFinding findGutter(const QImage& spread, SplitDirection direction) {
     }
 
     const auto at = [&](int a) { return band.start + a * band.scale + band.scale / 2; };
+    // The reduced columns whose cut lies in the band searched.
+    const int length = alongX ? rgb.width() : rgb.height();
+    const auto inBand = [&](int a) {
+        return at(a) >= length * kGutterBandStart && at(a) <= length * kGutterBandEnd;
+    };
 
     // The fold's shadow: the darkest paper, evened over five columns.
     std::vector<double> smooth(paper.size());
@@ -126,14 +136,19 @@ GutterFinding findGutter(const QImage& spread, SplitDirection direction) {
         }
         smooth[static_cast<size_t>(a)] = sum / count;
     }
-    const auto darkest = std::min_element(smooth.begin(), smooth.end());
-    const int fold = static_cast<int>(darkest - smooth.begin());
+    int fold = -1;
+    for (int a = 0; a < band.along; ++a) {
+        if (inBand(a) &&
+            (fold < 0 || smooth[static_cast<size_t>(a)] < smooth[static_cast<size_t>(fold)])) {
+            fold = a;
+        }
+    }
     std::vector<double> sorted = smooth;
     const auto bright = sorted.begin() + band.along * 9 / 10;
     std::nth_element(sorted.begin(), bright, sorted.end());
-    const double dip = *bright > 0 ? (*bright - *darkest) / *bright : 0;
-    const bool inside = fold >= 2 && fold < band.along - 2;
-    if (dip >= kLeastDip && inside && clean[static_cast<size_t>(fold)]) {
+    const double darkest = fold >= 0 ? smooth[static_cast<size_t>(fold)] : *bright;
+    const double dip = *bright > 0 ? (*bright - darkest) / *bright : 0;
+    if (fold >= 0 && dip >= kLeastDip && clean[static_cast<size_t>(fold)]) {
         finding.cut = at(fold);
         finding.sign = GutterSign::Shadow;
         return finding;
@@ -151,13 +166,12 @@ GutterFinding findGutter(const QImage& spread, SplitDirection direction) {
             ++run.end;
         }
         a = run.end;
-        if (run.begin > 0 && run.end < band.along) {
+        if (run.begin > 0 && run.end < band.along && inBand((run.begin + run.end) / 2)) {
             gaps.push_back(run);
         }
     }
     std::sort(gaps.begin(), gaps.end(),
               [](const Run& x, const Run& y) { return x.width() > y.width(); });
-    const int length = alongX ? rgb.width() : rgb.height();
     const double least = std::max(2.0, kLeastGap * length / band.scale);
     if (!gaps.empty() && gaps[0].width() >= least &&
         (gaps.size() == 1 || gaps[0].width() >= kClearWinner * gaps[1].width())) {

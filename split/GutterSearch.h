@@ -31,16 +31,17 @@ inline constexpr double kGutterBandEnd = 0.65;
 
 // Searches the gutter of `spread` (any format; RGB888 is read directly)
 // across the direction's cut: columns for → and ←, rows for ↓ and ↑ (for
-// "なし" the centre, not found). Each column of the middle band, on a copy
-// reduced to some 900 pixels across, gives the level of its paper (the
-// three-quarter mark of its grey levels, so print does not darken it) and
-// how much ink it holds (pixels well darker than that paper). The cut goes
-//   - to the darkest paper of the band, when the band's paper dips there by
-//     at least 5 % (the shadow of the fold) and the column holds no print
-//     and lies inside the band;
-//   - else to the middle of the widest run of print-free columns that has
-//     print on both sides inside the band, when it is at least 1 % of the
-//     width wide and half as wide again as any other such run;
+// "なし" the centre, not found). Each column from 30 to 70 % of the width,
+// on a copy reduced to some 600 pixels across, gives the level of its
+// paper (the nine-tenths mark of its grey levels, so print and pictures do
+// not darken it) and how much ink it holds (pixels well darker than that
+// paper). The cut goes
+//   - to the darkest paper of the band, when the paper there lies at least
+//     5 % below the brightest columns read (the shadow of the fold) and the
+//     column holds no print;
+//   - else to the middle of the widest run of print-free columns with print
+//     on both sides, whose middle lies in the band, when it is at least 1 %
+//     of the width wide and half as wide again as any other such run;
 //   - else to the centre, not found.
 // Pure; safe to call from several threads at once.
 GutterFinding findGutter(const QImage& spread, SplitDirection direction);

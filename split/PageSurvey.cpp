@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <vector>
 
@@ -9,7 +10,7 @@ namespace split {
 
 namespace {
 
-constexpr int kNarrowSide = 1100;
+constexpr double kLongSide = 1750;
 
 // How many pixels of the reduced page have each grey level, and the colour
 // sums of each level over every fourth row (enough for the paper's colour).
@@ -26,48 +27,48 @@ void reduce(const QImage& page, int scale, QImage& grey, Levels& levels) {
     if (grey.isNull()) {
         return;
     }
-    const auto area = static_cast<std::uint32_t>(scale);
-    std::vector<std::uint32_t> sums(static_cast<size_t>(width) * 3);
+    // The grey level of each possible sum of a block row's bytes: a table
+    // instead of a division per pixel.
+    const int bytes = 3 * scale;
+    std::vector<uchar> levelOf(static_cast<size_t>(255 * bytes + 1));
+    for (size_t sum = 0; sum < levelOf.size(); ++sum) {
+        levelOf[sum] = static_cast<uchar>(sum / static_cast<size_t>(bytes));
+    }
     // Four interleaved counts, so that runs of one level (the paper) do not
     // wait on one counter.
     std::array<std::array<std::uint32_t, 256>, 4> counts{};
     for (int y = 0; y < height; ++y) {
         // One row of each block: the rows between are not read at all,
         // which halves the memory a 300 dpi page costs.
-        std::fill(sums.begin(), sums.end(), 0u);
         const uchar* in = page.constScanLine(y * scale);
-        std::uint32_t* sum = sums.data();
+        uchar* out = grey.scanLine(y);
         if (scale == 2) {
             // The common case (pages of 300 dpi scans), unrolled.
-            for (int x = 0; x < width; ++x, in += 6, sum += 3) {
-                sum[0] = static_cast<std::uint32_t>(in[0] + in[3]);
-                sum[1] = static_cast<std::uint32_t>(in[1] + in[4]);
-                sum[2] = static_cast<std::uint32_t>(in[2] + in[5]);
+            for (int x = 0; x < width; ++x) {
+                const uchar* pixel = in + 6 * x;
+                const int sum = pixel[0] + pixel[1] + pixel[2] + pixel[3] + pixel[4] + pixel[5];
+                out[x] = levelOf[static_cast<size_t>(sum)];
             }
         } else {
-            for (int x = 0; x < width; ++x, sum += 3) {
-                for (int column = 0; column < scale; ++column, in += 3) {
-                    sum[0] += in[0];
-                    sum[1] += in[1];
-                    sum[2] += in[2];
+            for (int x = 0; x < width; ++x) {
+                const uchar* pixel = in + bytes * x;
+                int sum = 0;
+                for (int i = 0; i < bytes; ++i) {
+                    sum += pixel[i];
                 }
+                out[x] = levelOf[static_cast<size_t>(sum)];
             }
         }
-        uchar* out = grey.scanLine(y);
         for (int x = 0; x < width; ++x) {
-            const std::uint32_t* sum = sums.data() + 3 * x;
-            const std::uint32_t level = (sum[0] + sum[1] + sum[2]) / (3 * area);
-            out[x] = static_cast<uchar>(level);
-            ++counts[static_cast<size_t>(x & 3)][level];
+            ++counts[static_cast<size_t>(x & 3)][out[x]];
         }
         if (y % 4 == 0) {
             for (int x = 0; x < width; ++x) {
-                const std::uint32_t* sum = sums.data() + 3 * x;
                 auto& kept = levels.colour[out[x]];
-                kept[0] += sum[0];
-                kept[1] += sum[1];
-                kept[2] += sum[2];
-                kept[3] += area;
+                for (int i = 0; i < bytes; ++i) {
+                    kept[static_cast<size_t>(i % 3)] += in[bytes * x + i];
+                }
+                kept[3] += scale;
             }
         }
     }
@@ -80,7 +81,9 @@ void reduce(const QImage& page, int scale, QImage& grey, Levels& levels) {
 }  // namespace
 
 int surveyScale(int width, int height) {
-    return std::max(1, std::min(width, height) / kNarrowSide);
+    // The long side: the cut does not change it, so both pages of a
+    // spread cut off centre are surveyed alike.
+    return std::max(1, static_cast<int>(std::lround(std::max(width, height) / kLongSide)));
 }
 
 PageSurvey surveyPage(const QImage& page, int scale) {

@@ -25,9 +25,9 @@ struct PageSurvey {
     int inkBelow = 0;
 };
 
-// The reduction for a page: about 1,100 pixels or more across its narrow
-// side, so that a text line of a page scanned at 300 dpi is measured on
-// some thousand pixels.
+// The reduction for a page: its long side brought to about 1,750 pixels
+// (1,200 to 2,600), so that a text line of a page scanned at 300 dpi is
+// measured on some thousand pixels.
 int surveyScale(int width, int height);
 
 // Surveys an RGB888 page (other formats are converted first) at

@@ -5,9 +5,13 @@
 #include <cstdint>
 #include <cstring>
 #include <numbers>
+#include <vector>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
+#endif
+#if defined(__x86_64__) && defined(__GNUC__)
+#include <immintrin.h>
 #endif
 
 namespace split {
@@ -27,6 +31,23 @@ constexpr int kWeightOne = 1 << kWeightBits;
 constexpr std::int64_t kWeightRounding = std::int64_t{1} << (kFractionBits - kWeightBits - 1);
 constexpr int kMixShift = 2 * kWeightBits;
 constexpr int kMixRounding = 1 << (kMixShift - 1);
+
+// Target columns turned together, so that the source rows they read stay
+// cached.
+constexpr int kStrip = 256;
+// Source rows are fetched this many target rows ahead, a cache line (some
+// 21 pixels) at a time.
+constexpr int kAhead = 8;
+constexpr int kFetchStep = 16;
+
+// Where a target row starts in the source, and its run of pixels whose
+// neighbours all lie inside the page.
+struct RowRun {
+    std::int64_t x = 0;
+    std::int64_t y = 0;
+    int begin = 0;
+    int end = 0;
+};
 
 std::int64_t fixedPoint(double value) {
     return std::llround(value * kOne);
@@ -81,6 +102,116 @@ inline void mixPixel(const uchar* a, const uchar* c, int fx, int fy, uchar* out,
 }
 #endif
 
+// A run of `count` target pixels from `out` on, whose source points start
+// at (sx, sy) and step by (stepX, stepY), all four neighbours of each
+// inside the page. `endsRow`: the run's last pixel is its row's last, whose
+// fourth byte must not be written.
+struct Run {
+    const uchar* bits;
+    qsizetype stride;
+    std::int64_t sx;
+    std::int64_t sy;
+    std::int64_t stepX;
+    std::int64_t stepY;
+    int count;
+    uchar* out;
+    bool endsRow;
+};
+
+constexpr int kWeightShift = kFractionBits - kWeightBits;
+
+inline int weightOf(std::int64_t position) {
+    return static_cast<int>((position >> kWeightShift) & (kWeightOne - 1));
+}
+
+inline const uchar* topLeftOf(const Run& run, std::int64_t sx, std::int64_t sy) {
+    return run.bits + (sy >> kFractionBits) * run.stride + 3 * (sx >> kFractionBits);
+}
+
+// The run from its `first` pixel on, one pixel at a time.
+void turnRunFrom(const Run& run, int first) {
+    std::int64_t sx = run.sx + first * run.stepX;
+    std::int64_t sy = run.sy + first * run.stepY;
+    uchar* out = run.out + 3 * first;
+    for (int i = first; i < run.count; ++i, out += 3, sx += run.stepX, sy += run.stepY) {
+        const uchar* a = topLeftOf(run, sx, sy);
+        mixPixel(a, a + run.stride, weightOf(sx), weightOf(sy), out,
+                 run.endsRow && i == run.count - 1);
+    }
+}
+
+#if defined(__x86_64__) && defined(__GNUC__)
+#define QUILLFOLD_AVX2 __attribute__((target("avx2")))
+
+// Lanes a0 b0 a1 b1 a2 b2 a3 b3 of one pixel's row of neighbours.
+QUILLFOLD_AVX2 inline __m128i neighbours(const uchar* p) {
+    std::uint32_t left;
+    std::uint32_t right;
+    std::memcpy(&left, p, 4);
+    std::memcpy(&right, p + 3, 4);
+    return _mm_unpacklo_epi8(_mm_cvtsi32_si128(static_cast<int>(left)),
+                             _mm_cvtsi32_si128(static_cast<int>(right)));
+}
+
+// The weight pairs (1 - w, w) of two pixels, each in its half.
+QUILLFOLD_AVX2 inline __m256i weights(int w0, int w1) {
+    const int first = (w0 << 16) | (kWeightOne - w0);
+    const int second = (w1 << 16) | (kWeightOne - w1);
+    return _mm256_setr_epi32(first, first, first, first, second, second, second, second);
+}
+
+// Two pixels at a time in the two halves of 256-bit lanes, on processors
+// that have them: the same arithmetic as mixPixel, so the same bytes.
+QUILLFOLD_AVX2 void turnRunPairs(const Run& run) {
+    const __m256i rounding = _mm256_set1_epi32(kMixRounding);
+    const __m256i zero = _mm256_setzero_si256();
+    std::int64_t sx = run.sx;
+    std::int64_t sy = run.sy;
+    uchar* out = run.out;
+    // The last pixel of a row is left to turnRunFrom, which writes three
+    // bytes.
+    const int pairs = (run.count - (run.endsRow ? 1 : 0)) / 2;
+    for (int i = 0; i < pairs; ++i, out += 6) {
+        const std::int64_t sx1 = sx + run.stepX;
+        const std::int64_t sy1 = sy + run.stepY;
+        const uchar* a0 = topLeftOf(run, sx, sy);
+        const uchar* a1 = topLeftOf(run, sx1, sy1);
+        const __m256i ab = _mm256_cvtepu8_epi16(_mm_unpacklo_epi64(neighbours(a0), neighbours(a1)));
+        const __m256i cd = _mm256_cvtepu8_epi16(
+            _mm_unpacklo_epi64(neighbours(a0 + run.stride), neighbours(a1 + run.stride)));
+        const __m256i wx = weights(weightOf(sx), weightOf(sx1));
+        const __m256i both =
+            _mm256_packs_epi32(_mm256_madd_epi16(ab, wx), _mm256_madd_epi16(cd, wx));
+        const __m256i lanes = _mm256_unpacklo_epi16(both, _mm256_srli_si256(both, 8));
+        const __m256i wy = weights(weightOf(sy), weightOf(sy1));
+        const __m256i mixed =
+            _mm256_srai_epi32(_mm256_add_epi32(_mm256_madd_epi16(lanes, wy), rounding), kMixShift);
+        const __m256i bytes = _mm256_packus_epi16(_mm256_packs_epi32(mixed, zero), zero);
+        const auto first = static_cast<std::uint32_t>(_mm256_cvtsi256_si32(bytes));
+        const auto second = static_cast<std::uint32_t>(_mm256_extract_epi32(bytes, 4));
+        // The second pixel's write covers the first one's fourth byte.
+        std::memcpy(out, &first, 4);
+        std::memcpy(out + 3, &second, 4);
+        sx = sx1 + run.stepX;
+        sy = sy1 + run.stepY;
+    }
+    turnRunFrom(run, 2 * pairs);
+}
+
+void turnRun(const Run& run) {
+    static const bool pairs = __builtin_cpu_supports("avx2");
+    if (pairs) {
+        turnRunPairs(run);
+    } else {
+        turnRunFrom(run, 0);
+    }
+}
+#else
+void turnRun(const Run& run) {
+    turnRunFrom(run, 0);
+}
+#endif
+
 void turnInto(const QImage& source, QImage& target, double degrees, QRgb background) {
     const int width = source.width();
     const int height = source.height();
@@ -98,7 +229,6 @@ void turnInto(const QImage& source, QImage& target, double degrees, QRgb backgro
     // Along a target row the source point moves by (cos, -sin) per pixel.
     const std::int64_t stepX = fixedPoint(cosine);
     const std::int64_t stepY = fixedPoint(-sine);
-    constexpr int kWeightShift = kFractionBits - kWeightBits;
     // Where all four neighbours lie inside the page, with the pixel two to
     // the right of the top-left one as well (the lanes read four bytes).
     const auto inner = static_cast<std::uint64_t>(std::max(width - 2, 0));
@@ -115,6 +245,11 @@ void turnInto(const QImage& source, QImage& target, double degrees, QRgb backgro
     const auto edgePixel = [&](std::int64_t sx, std::int64_t sy, uchar* out) {
         const std::int64_t ix = sx >> kFractionBits;
         const std::int64_t iy = sy >> kFractionBits;
+        if (ix < -1 || iy < -1 || ix >= width || iy >= height) {
+            // All four neighbours outside: the corners turned in.
+            std::memcpy(out, paper, 3);
+            return;
+        }
         const int fx = static_cast<int>((sx >> kWeightShift) & (kWeightOne - 1));
         const int fy = static_cast<int>((sy >> kWeightShift) & (kWeightOne - 1));
         const uchar* a = at(ix, iy);
@@ -130,38 +265,55 @@ void turnInto(const QImage& source, QImage& target, double degrees, QRgb backgro
                static_cast<std::uint64_t>(sy >> kFractionBits) < innerRows;
     };
 
+    // The source point moves along a straight line across a target row, so
+    // the pixels whose neighbours all lie inside form one run [begin, end);
+    // the pixels before and after it take the careful way, first.
+    std::vector<RowRun> runs(static_cast<size_t>(height));
     for (int y = 0; y < height; ++y) {
         const double dy = y - cy;
-        const std::int64_t rowX = fixedPoint(cx - cosine * cx + sine * dy) + kWeightRounding;
-        const std::int64_t rowY = fixedPoint(cy + sine * cx + cosine * dy) + kWeightRounding;
+        RowRun& run = runs[static_cast<size_t>(y)];
+        run.x = fixedPoint(cx - cosine * cx + sine * dy) + kWeightRounding;
+        run.y = fixedPoint(cy + sine * cx + cosine * dy) + kWeightRounding;
         uchar* const row = target.scanLine(y);
-        // The source point moves along a straight line, so the pixels whose
-        // neighbours all lie inside form one run [begin, end); the pixels
-        // before and after it take the careful way.
-        int begin = 0;
-        while (begin < width && !inside(rowX + begin * stepX, rowY + begin * stepY)) {
-            edgePixel(rowX + begin * stepX, rowY + begin * stepY, row + 3 * begin);
-            ++begin;
+        run.begin = 0;
+        while (run.begin < width && !inside(run.x + run.begin * stepX, run.y + run.begin * stepY)) {
+            edgePixel(run.x + run.begin * stepX, run.y + run.begin * stepY, row + 3 * run.begin);
+            ++run.begin;
         }
-        int end = width;
-        while (end > begin && !inside(rowX + (end - 1) * stepX, rowY + (end - 1) * stepY)) {
-            --end;
-            edgePixel(rowX + end * stepX, rowY + end * stepY, row + 3 * end);
+        run.end = width;
+        while (run.end > run.begin &&
+               !inside(run.x + (run.end - 1) * stepX, run.y + (run.end - 1) * stepY)) {
+            --run.end;
+            edgePixel(run.x + run.end * stepX, run.y + run.end * stepY, row + 3 * run.end);
         }
-        // The lanes write a fourth byte; the row's last pixel must not.
-        const int lanesEnd = end == width ? end - 1 : end;
-        std::int64_t sx = rowX + begin * stepX;
-        std::int64_t sy = rowY + begin * stepY;
-        uchar* out = row + 3 * begin;
-        for (int x = begin; x < lanesEnd; ++x, out += 3, sx += stepX, sy += stepY) {
-            const uchar* a = bits + (sy >> kFractionBits) * stride + 3 * (sx >> kFractionBits);
-            mixPixel(a, a + stride, static_cast<int>((sx >> kWeightShift) & (kWeightOne - 1)),
-                     static_cast<int>((sy >> kWeightShift) & (kWeightOne - 1)), out, false);
-        }
-        if (lanesEnd < end) {
-            const uchar* a = bits + (sy >> kFractionBits) * stride + 3 * (sx >> kFractionBits);
-            mixPixel(a, a + stride, static_cast<int>((sx >> kWeightShift) & (kWeightOne - 1)),
-                     static_cast<int>((sy >> kWeightShift) & (kWeightOne - 1)), out, true);
+    }
+    // The runs, in strips of target columns: a strip's source rows stay in
+    // the first-level cache from one target row to the next.
+    for (int strip = 0; strip < width; strip += kStrip) {
+        const int stripEnd = std::min(width, strip + kStrip);
+        for (int y = 0; y < height; ++y) {
+            const RowRun& run = runs[static_cast<size_t>(y)];
+            const int begin = std::max(run.begin, strip);
+            const int end = std::min(run.end, stripEnd);
+            if (begin >= end) {
+                continue;
+            }
+            if (y + kAhead < height) {
+                // The source rows a later target row reads: fetched while
+                // this one is worked on, for a strip's rows are far apart
+                // in memory and each target row brings in new ones.
+                const RowRun& later = runs[static_cast<size_t>(y + kAhead)];
+                const int from = std::max(later.begin, strip);
+                const int to = std::min(later.end, stripEnd);
+                for (int x = from; x < to; x += kFetchStep) {
+                    const uchar* a = bits + ((later.y + x * stepY) >> kFractionBits) * stride +
+                                     3 * ((later.x + x * stepX) >> kFractionBits);
+                    __builtin_prefetch(a);
+                    __builtin_prefetch(a + stride);
+                }
+            }
+            turnRun(Run{bits, stride, run.x + begin * stepX, run.y + begin * stepY, stepX, stepY,
+                        end - begin, target.scanLine(y) + 3 * begin, end == width});
         }
     }
 }
