@@ -142,7 +142,7 @@ PageSurvey surveyPage(const QImage& page, int scale) {
             break;
         }
     }
-    survey.inkBelow = std::min((paperLevel + inkLevel) / 2, paperLevel * 2 / 3);
+    survey.inkBelow = std::min((paperLevel + inkLevel) / 2, paperLevel * 11 / 20);
     return survey;
 }
 

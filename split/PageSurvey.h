@@ -20,8 +20,8 @@ struct PageSurvey {
     // level).
     QRgb paper = qRgb(255, 255, 255);
     // Grey levels below this are ink: halfway between the paper and the
-    // darkest print, and at least a third darker than the paper, so the
-    // shadow of a gutter or a page edge stays paper.
+    // darkest print, and at most 55 % of the paper's level, so the shadow
+    // of a gutter or a page edge stays paper.
     int inkBelow = 0;
 };
 

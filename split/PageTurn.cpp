@@ -65,7 +65,7 @@ inline uchar mix(int a, int b, int c, int d, int fx, int fy) {
 // The same mix for the three channels at once, in 16-bit lanes. `a` and `c`
 // point at the top-left and bottom-left neighbours; four bytes are read at
 // a, a + 3, c and c + 3, so the pixel two to the right must exist.
-inline void mixPixel(const uchar* a, const uchar* c, int fx, int fy, uchar* out, bool lastInRow) {
+inline void mixPixel(const uchar* a, const uchar* c, int fx, int fy, uchar* out, bool last) {
     const auto load = [](const uchar* p) {
         std::uint32_t word;
         std::memcpy(&word, p, 4);
@@ -87,8 +87,8 @@ inline void mixPixel(const uchar* a, const uchar* c, int fx, int fy, uchar* out,
     const __m128i bytes = _mm_packus_epi16(_mm_packs_epi32(mixed, zero), zero);
     const std::uint32_t word = static_cast<std::uint32_t>(_mm_cvtsi128_si32(bytes));
     // The fourth byte lands on the next pixel, which is written after this
-    // one; the last pixel of a row writes three.
-    if (lastInRow) {
+    // one; the last pixel of a run writes three.
+    if (last) {
         std::memcpy(out, &word, 3);
     } else {
         std::memcpy(out, &word, 4);
@@ -104,8 +104,8 @@ inline void mixPixel(const uchar* a, const uchar* c, int fx, int fy, uchar* out,
 
 // A run of `count` target pixels from `out` on, whose source points start
 // at (sx, sy) and step by (stepX, stepY), all four neighbours of each
-// inside the page. `endsRow`: the run's last pixel is its row's last, whose
-// fourth byte must not be written.
+// inside the page. Its last pixel writes three bytes: the pixel after it
+// (the row's edge, done before) or the row's end is not to be touched.
 struct Run {
     const uchar* bits;
     qsizetype stride;
@@ -115,7 +115,6 @@ struct Run {
     std::int64_t stepY;
     int count;
     uchar* out;
-    bool endsRow;
 };
 
 constexpr int kWeightShift = kFractionBits - kWeightBits;
@@ -135,8 +134,7 @@ void turnRunFrom(const Run& run, int first) {
     uchar* out = run.out + 3 * first;
     for (int i = first; i < run.count; ++i, out += 3, sx += run.stepX, sy += run.stepY) {
         const uchar* a = topLeftOf(run, sx, sy);
-        mixPixel(a, a + run.stride, weightOf(sx), weightOf(sy), out,
-                 run.endsRow && i == run.count - 1);
+        mixPixel(a, a + run.stride, weightOf(sx), weightOf(sy), out, i == run.count - 1);
     }
 }
 
@@ -168,9 +166,8 @@ QUILLFOLD_AVX2 void turnRunPairs(const Run& run) {
     std::int64_t sx = run.sx;
     std::int64_t sy = run.sy;
     uchar* out = run.out;
-    // The last pixel of a row is left to turnRunFrom, which writes three
-    // bytes.
-    const int pairs = (run.count - (run.endsRow ? 1 : 0)) / 2;
+    // The run's last pixel is left to turnRunFrom, which writes three bytes.
+    const int pairs = (run.count - 1) / 2;
     for (int i = 0; i < pairs; ++i, out += 6) {
         const std::int64_t sx1 = sx + run.stepX;
         const std::int64_t sy1 = sy + run.stepY;
@@ -313,7 +310,7 @@ void turnInto(const QImage& source, QImage& target, double degrees, QRgb backgro
                 }
             }
             turnRun(Run{bits, stride, run.x + begin * stepX, run.y + begin * stepY, stepX, stepY,
-                        end - begin, target.scanLine(y) + 3 * begin, end == width});
+                        end - begin, target.scanLine(y) + 3 * begin});
         }
     }
 }

@@ -15,14 +15,17 @@ namespace {
 
 // Less print than this share of the page is a blank page (a page number,
 // a speck, the shadow of the binding).
-constexpr double kLeastInk = 0.0005;
+constexpr double kLeastInk = 0.002;
 // A text page falls into at least this many lines, each no higher than
 // this share of the page.
 constexpr int kLeastLines = 5;
 constexpr double kHighestLine = 0.05;
 // Leptonica's confidence: how far the best angle's score stands above the
-// weakest of the sweep.
-constexpr float kLeastConfidence = 2.0f;
+// weakest of the sweep. Dense print (Japanese characters fill their
+// squares) stands less far above than Western print, which reaches 3 and
+// more; a page without any best angle stays near 1, or 0 when its scores
+// are too weak to count.
+constexpr float kLeastConfidence = 1.3f;
 
 struct PixFree {
     void operator()(PIX* pix) const { pixDestroy(&pix); }
@@ -70,19 +73,28 @@ Pix binarised(const QImage& grey, int inkBelow, double& inkShare) {
     return pix;
 }
 
-// How many separate lines the rows of `pix`, sheared by `degrees` as the
-// measure shears them, fall into: runs of rows with print, no higher than
-// a line can be, between rows with next to none.
-int lineCount(PIX* pix, double degrees) {
+// How the rows of `pix`, sheared by `degrees` as the measure shears them,
+// fall into lines: the runs of rows with print, no higher than a line can
+// be, between rows with next to none; and the share of the rows from the
+// first line to the last that are blank, which is larger across the lines
+// a page is set in than along them (the gaps between lines of text, or
+// columns of Japanese text, are wider than those between the characters
+// that happen to stand side by side across them).
+struct Lines {
+    int count = 0;
+    double blankShare = 0;
+};
+
+Lines linesOf(PIX* pix, double degrees) {
     const Pix sheared(pixVShearCorner(nullptr, pix,
                                       static_cast<l_float32>(degrees * std::numbers::pi / 180.0),
                                       L_BRING_IN_WHITE));
     if (!sheared) {
-        return 0;
+        return {};
     }
     const Numa rows(pixCountPixelsByRow(sheared.get(), nullptr));
     if (!rows) {
-        return 0;
+        return {};
     }
     const int count = numaGetCount(rows.get());
     std::vector<float> profile(static_cast<size_t>(count));
@@ -94,21 +106,31 @@ int lineCount(PIX* pix, double degrees) {
     std::nth_element(sorted.begin(), high, sorted.end());
     const float peak = *high;
     if (peak <= 0) {
-        return 0;
+        return {};
     }
     const float inLine = std::max(1.0f, peak * 0.35f);
+    const float blank = peak * 0.1f;
     const int tallest = std::max(3, static_cast<int>(count * kHighestLine));
-    int lines = 0;
+    Lines lines;
     int run = 0;
+    int first = -1;
+    int last = -1;
     for (int i = 0; i <= count; ++i) {
         if (i < count && profile[static_cast<size_t>(i)] > inLine) {
+            first = first < 0 ? i : first;
+            last = i;
             ++run;
             continue;
         }
         if (run >= 2 && run <= tallest) {
-            ++lines;
+            ++lines.count;
         }
         run = 0;
+    }
+    if (last > first) {
+        const auto blankRows = std::count_if(profile.begin() + first, profile.begin() + last + 1,
+                                             [&](float value) { return value <= blank; });
+        lines.blankShare = static_cast<double>(blankRows) / (last - first + 1);
     }
     return lines;
 }
@@ -117,7 +139,7 @@ int lineCount(PIX* pix, double degrees) {
 struct Reading {
     double turn = 0;
     float confidence = 0;
-    int lines = 0;
+    Lines lines;
 };
 
 // Coarse: a sweep in half degrees at a quarter of the survey's size,
@@ -135,11 +157,11 @@ Reading read(PIX* pix, double reach, int reduction) {
     }
     reading.confidence = confidence;
     reading.turn = angle;
-    reading.lines = lineCount(pix, angle);
+    reading.lines = linesOf(pix, angle);
     return reading;
 }
 
-// Fine: a narrow sweep in tenths of a degree around the coarse angle at
+// Fine: a sweep in tenths of a degree, 0.3 either side of the coarse angle at
 // half the survey's size, halved down to a fiftieth of a degree at its
 // full size.
 double refine(PIX* pix, double coarse) {
@@ -148,16 +170,19 @@ double refine(PIX* pix, double coarse) {
     l_float32 score = 0;
     // (The Pivot form: the plain one drops the sweep's centre in some
     // Leptonica releases and sweeps around 0.)
+    // A failed search (its best at the sweep's edge) reports no confidence
+    // and angle 0; the coarse angle stands then.
     if (pixFindSkewSweepAndSearchScorePivot(pix, &angle, &confidence, &score, 2, 1,
-                                            static_cast<l_float32>(coarse), 0.2f, 0.1f, 0.02f,
-                                            L_SHEAR_ABOUT_CORNER) != 0) {
+                                            static_cast<l_float32>(coarse), 0.3f, 0.1f, 0.02f,
+                                            L_SHEAR_ABOUT_CORNER) != 0 ||
+        confidence <= 0) {
         return coarse;
     }
     return angle;
 }
 
 bool trusted(const Reading& reading) {
-    return reading.confidence >= kLeastConfidence && reading.lines >= kLeastLines;
+    return reading.confidence >= kLeastConfidence && reading.lines.count >= kLeastLines;
 }
 
 }  // namespace
@@ -186,13 +211,17 @@ SkewMeasure measureSkew(const PageSurvey& survey, double reach) {
     const Reading horizontal = read(rows.get(), reach, 1);
     const Reading vertical = halfColumns ? read(halfColumns.get(), reach, 2) : Reading{};
 
+    // Japanese characters set on a grid stand in rows as well as in their
+    // columns: with both trusted, the lines with the wider gaps between
+    // them are the ones the page is set in.
     const bool useVertical =
-        trusted(vertical) && (!trusted(horizontal) || vertical.confidence > horizontal.confidence);
+        trusted(vertical) &&
+        (!trusted(horizontal) || vertical.lines.blankShare > horizontal.lines.blankShare);
     const Reading& chosen = useVertical ? vertical : horizontal;
     measure.lines = useVertical ? TextLines::Vertical : TextLines::Horizontal;
     measure.turn = chosen.turn;
     if (!trusted(chosen)) {
-        const int lines = std::max(horizontal.lines, vertical.lines);
+        const int lines = std::max(horizontal.lines.count, vertical.lines.count);
         measure.doubt = lines < kLeastLines ? SkewDoubt::Picture : SkewDoubt::Unclear;
         return measure;
     }

@@ -33,13 +33,16 @@ struct SkewMeasure {
 
 // Measures the skew of `page` (any format; RGB888 is read directly) within
 // `reach` degrees either way, on a binarised reduced copy (PageSurvey),
-// for rows and for columns of text, keeping the clearer of the two. The
+// for rows and for columns of text, keeping the one with the wider gaps
+// between its lines when both are trusted. The
 // angle is found by Leptonica's differential square sum of the rows of
 // the sheared page: a coarse sweep on a reduced copy, then interval halving
-// to a hundredth of a degree. The result is trusted only when the page
-// holds enough print, the straightened rows (or columns) fall into at
-// least five separate lines, and the best angle stands out from the others.
-// Angles found at the edge of the reach are not trusted. Pure; safe to call
+// to a fiftieth of a degree. The result is trusted only when the page
+// holds enough print (0.2 % of it ink), the straightened rows (or columns)
+// fall into at least five separate lines, and the best angle stands out
+// from the others (Leptonica's confidence at least 1.3). Angles found at
+// the edge of the reach are not trusted. Blank pages fail the first test,
+// pictures the second. Pure; safe to call
 // from several threads at once.
 SkewMeasure measureSkew(const QImage& page, double reach);
 SkewMeasure measureSkew(const PageSurvey& survey, double reach);

@@ -10,7 +10,7 @@ namespace split {
 
 namespace {
 
-constexpr double kBeyondCap = 1.0;
+constexpr double kBeyondCap = 2.0;
 
 }  // namespace
 
