@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cmath>
 #include <memory>
 #include <mutex>
 #include <numbers>
@@ -170,12 +171,15 @@ double refine(PIX* pix, double coarse) {
     l_float32 score = 0;
     // (The Pivot form: the plain one drops the sweep's centre in some
     // Leptonica releases and sweeps around 0.)
-    // A failed search (its best at the sweep's edge) reports no confidence
-    // and angle 0; the coarse angle stands then.
+    // The fine search's own confidence says nothing here (its sweep is too
+    // narrow for a weakest angle, and small pages score too low for it):
+    // only a search that failed, its best at the edge of the sweep, which
+    // reports angle 0 and no score, leaves the coarse angle standing.
+    constexpr float kWindow = 0.3f;
     if (pixFindSkewSweepAndSearchScorePivot(pix, &angle, &confidence, &score, 2, 1,
-                                            static_cast<l_float32>(coarse), 0.3f, 0.1f, 0.02f,
+                                            static_cast<l_float32>(coarse), kWindow, 0.1f, 0.02f,
                                             L_SHEAR_ABOUT_CORNER) != 0 ||
-        confidence <= 0) {
+        score <= 0 || std::abs(angle - coarse) > kWindow) {
         return coarse;
     }
     return angle;
