@@ -1,6 +1,7 @@
 #include "split/GutterSearch.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -37,7 +38,7 @@ Band readBand(const QImage& picture, bool alongX) {
     const int length = alongX ? picture.width() : picture.height();
     const int breadth = alongX ? picture.height() : picture.width();
     Band band;
-    band.scale = std::max(1, breadth / kAcross);
+    band.scale = std::max(1, (breadth + kAcross - 1) / kAcross);
     band.start = static_cast<int>(length * kReadStart);
     const int end = static_cast<int>(length * kReadEnd);
     band.along = (end - band.start) / band.scale;
@@ -104,17 +105,26 @@ GutterFinding findGutter(const QImage& spread, SplitDirection direction) {
     // cover less of any column than that) and its ink.
     std::vector<double> paper(static_cast<size_t>(band.along));
     std::vector<bool> clean(static_cast<size_t>(band.along));
-    std::vector<uchar> values(static_cast<size_t>(band.across));
     const int tolerated = std::max(1, band.across / 500);
     for (int a = 0; a < band.along; ++a) {
+        // Both from the column's grey levels counted.
+        std::array<int, 256> counts{};
         const uchar* column = band.column(a);
-        values.assign(column, column + band.across);
-        const auto mark = values.begin() + band.across * 9 / 10;
-        std::nth_element(values.begin(), mark, values.end());
-        const double level = *mark;
+        for (int b = 0; b < band.across; ++b) {
+            ++counts[column[b]];
+        }
+        int level = 0;
+        for (int below = 0; level < 255; ++level) {
+            below += counts[static_cast<size_t>(level)];
+            if (below > band.across * 9 / 10) {
+                break;
+            }
+        }
         paper[static_cast<size_t>(a)] = level;
-        const auto ink = std::count_if(column, column + band.across,
-                                       [&](uchar value) { return value < level * kInkShare; });
+        int ink = 0;
+        for (int l = 0; l < level * kInkShare; ++l) {
+            ink += counts[static_cast<size_t>(l)];
+        }
         clean[static_cast<size_t>(a)] = ink <= tolerated;
     }
 

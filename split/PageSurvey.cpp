@@ -12,8 +12,8 @@ namespace {
 
 constexpr double kLongSide = 1750;
 
-// How many pixels of the reduced page have each grey level, and the colour
-// sums of each level over every fourth row (enough for the paper's colour).
+// How many pixels of every other row of the reduced page have each grey
+// level, and the colour sums of each level over every fourth row.
 struct Levels {
     std::array<std::int64_t, 256> count{};
     std::array<std::array<std::int64_t, 4>, 256> colour{};
@@ -42,7 +42,12 @@ void reduce(const QImage& page, int scale, QImage& grey, Levels& levels) {
         // which halves the memory a 300 dpi page costs.
         const uchar* in = page.constScanLine(y * scale);
         uchar* out = grey.scanLine(y);
-        if (scale == 2) {
+        if (scale == 1) {
+            for (int x = 0; x < width; ++x) {
+                const uchar* pixel = in + 3 * x;
+                out[x] = levelOf[static_cast<size_t>(pixel[0] + pixel[1] + pixel[2])];
+            }
+        } else if (scale == 2) {
             // The common case (pages of 300 dpi scans), unrolled.
             for (int x = 0; x < width; ++x) {
                 const uchar* pixel = in + 6 * x;
@@ -59,14 +64,21 @@ void reduce(const QImage& page, int scale, QImage& grey, Levels& levels) {
                 out[x] = levelOf[static_cast<size_t>(sum)];
             }
         }
-        for (int x = 0; x < width; ++x) {
-            ++counts[static_cast<size_t>(x & 3)][out[x]];
+        // The levels of every other row are enough for the paper's and the
+        // darkest print's.
+        if (y % 2 == 0) {
+            for (int x = 0; x < width; ++x) {
+                ++counts[static_cast<size_t>(x & 3)][out[x]];
+            }
         }
         if (y % 4 == 0) {
             for (int x = 0; x < width; ++x) {
                 auto& kept = levels.colour[out[x]];
-                for (int i = 0; i < bytes; ++i) {
-                    kept[static_cast<size_t>(i % 3)] += in[bytes * x + i];
+                for (const uchar* pixel = in + bytes * x; pixel < in + bytes * (x + 1);
+                     pixel += 3) {
+                    kept[0] += pixel[0];
+                    kept[1] += pixel[1];
+                    kept[2] += pixel[2];
                 }
                 kept[3] += scale;
             }
@@ -132,8 +144,10 @@ PageSurvey surveyPage(const QImage& page, int scale) {
     }
 
     // The darkest print: the level below which 0.5 % of the page lies.
-    const std::int64_t total =
-        static_cast<std::int64_t>(survey.grey.width()) * survey.grey.height();
+    std::int64_t total = 0;
+    for (const std::int64_t count : levels.count) {
+        total += count;
+    }
     std::int64_t seen = 0;
     int inkLevel = 0;
     for (; inkLevel < 256; ++inkLevel) {

@@ -10,6 +10,10 @@
 #include <numbers>
 #include <vector>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace split {
 
 namespace {
@@ -45,6 +49,16 @@ void quietLeptonica() {
     std::call_once(once, [] { setMsgSeverity(L_SEVERITY_NONE); });
 }
 
+#if defined(__SSE2__)
+// The 32 bits of `word` in reverse order.
+l_uint32 reversed(l_uint32 word) {
+    word = ((word >> 1) & 0x55555555u) | ((word & 0x55555555u) << 1);
+    word = ((word >> 2) & 0x33333333u) | ((word & 0x33333333u) << 2);
+    word = ((word >> 4) & 0x0f0f0f0fu) | ((word & 0x0f0f0f0fu) << 4);
+    return __builtin_bswap32(word);
+}
+#endif
+
 // The ink of `grey` as a 1-bpp picture (1 = ink), and its share of the page.
 Pix binarised(const QImage& grey, int inkBelow, double& inkShare) {
     const int width = grey.width();
@@ -59,8 +73,24 @@ Pix binarised(const QImage& grey, int inkBelow, double& inkShare) {
     for (int y = 0; y < height; ++y) {
         const uchar* row = grey.constScanLine(y);
         l_uint32* line = data + static_cast<ptrdiff_t>(y) * wordsPerLine;
-        // A word of 32 pixels at a time, the leftmost in the top bit.
-        for (int x = 0; x < width; x += 32) {
+        int x = 0;
+#if defined(__SSE2__)
+        // Whole words of 32 pixels, 16 compared at a time: the mask has
+        // the leftmost pixel in its lowest bit, the word in its top bit.
+        const __m128i flip = _mm_set1_epi8(static_cast<char>(0x80));
+        const __m128i below = _mm_set1_epi8(static_cast<char>(inkBelow ^ 0x80));
+        const auto inkMask = [&](const uchar* pixels) {
+            const __m128i values =
+                _mm_xor_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(pixels)), flip);
+            return static_cast<l_uint32>(_mm_movemask_epi8(_mm_cmplt_epi8(values, below)));
+        };
+        for (; x + 32 <= width; x += 32) {
+            const l_uint32 word = reversed(inkMask(row + x) | inkMask(row + x + 16) << 16);
+            line[x >> 5] = word;
+            ink += std::popcount(word);
+        }
+#endif
+        for (; x < width; x += 32) {
             const int end = std::min(width, x + 32);
             l_uint32 word = 0;
             for (int i = x; i < end; ++i) {
