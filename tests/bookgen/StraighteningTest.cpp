@@ -124,6 +124,14 @@ TEST(Deskew, KeepsBlankAndPicturePagesAndAnglesOutsideItsRange) {
     EXPECT_EQ(split::judgeSkew(trusted, kCap), split::PageOutcome::OverCap);
     EXPECT_EQ(split::judgeSkew(trusted, 6.0), split::PageOutcome::Turned);
 
+    // Pages too small to hold lines are no trouble either.
+    for (const QSize tiny : {QSize(1, 1), QSize(3, 2), QSize(40, 9)}) {
+        QImage page(tiny, QImage::Format_RGB888);
+        page.fill(Qt::black);
+        EXPECT_FALSE(split::measureSkew(page, split::measureReach(kCap)).confident);
+        EXPECT_FALSE(split::findGutter(page, split::SplitDirection::Left).found());
+    }
+
     // A page turned past the cap is measured as such, not at the cap.
     const ScanPlan steep = crooked(-5.6, 0.0, PageContent::Text, PageContent::Text, 24);
     const auto [right, left] = pagesOf(paintScan(steep), steep);

@@ -156,6 +156,12 @@ TEST(PageTurn, SmallTurnsMatchThePlainBilinearTurnAndBringInThePaper) {
                               turnPage(argb.convertToFormat(QImage::Format_RGB888), 1.5, kPaper)),
               "");
     EXPECT_TRUE(turnPage(QImage(), 2.0, kPaper).isNull());
+    // Pages too narrow for any inner pixel are all edge.
+    for (const QSize tiny : {QSize(1, 1), QSize(2, 3), QSize(3, 1)}) {
+        const QImage page = patternImage(tiny.width(), tiny.height());
+        EXPECT_LE(largestDifference(turnPage(page, 3.0, kPaper), referenceTurn(page, 3.0, kPaper)),
+                  2);
+    }
 }
 
 }  // namespace
