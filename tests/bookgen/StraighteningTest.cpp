@@ -9,6 +9,7 @@
 #include "split/ItemWork.h"
 #include "split/Rotation.h"
 #include "split/SkewMeasure.h"
+#include "split/SplitBatch.h"
 #include "split/SplitGeometry.h"
 #include "split/Straightening.h"
 
@@ -241,6 +242,34 @@ TEST(SplitWithMeasures, OffChangesNothingOnCutsAtTheGutterAndStraightens) {
     EXPECT_EQ(inspected->cut->cut, findings.cut->cut);
     ASSERT_EQ(inspected->pages.size(), 2u);
     EXPECT_EQ(inspected->pages[1].measure.turn, findings.pages[1].measure.turn);
+
+    // A batch tells its end what it left as it was: here a blank scan, cut
+    // at its centre with no gutter found, and both its pages kept.
+    QImage blank(400, 300, QImage::Format_RGB888);
+    blank.fill(Qt::white);
+    const QString blankPath = imaging::joinPath(folder.path(), QStringLiteral("t.bmp"));
+    QFile blankFile(blankPath);
+    ASSERT_TRUE(blankFile.open(QIODevice::WriteOnly));
+    ASSERT_GT(blankFile.write(*imaging::encodeBmp(blank)), 0);
+    blankFile.close();
+    on.destination = folder.path();
+    on.sourceNamedSubfolder = false;
+    split::SplitBatch batch(on, folder.path(),
+                            {item, split::SplitItem{blankPath, QStringLiteral("t.bmp"), true}});
+    ASSERT_TRUE(batch.start());
+    std::vector<split::ItemFindings> committed;
+    batch.run([&](const split::CommittedItem& done) {
+        committed.push_back(done.findings);
+        return true;
+    });
+    ASSERT_EQ(committed.size(), 2u);
+    EXPECT_EQ(committed[0].cut->cut, findings.cut->cut);
+    const split::KeptAsTheyWere& kept = batch.keptAsTheyWere();
+    EXPECT_EQ(kept.centredImages, QStringList{"t.bmp"});
+    ASSERT_EQ(kept.pages.size(), 2u);
+    EXPECT_EQ(kept.pages[0].imageName, "t.bmp");
+    EXPECT_EQ(kept.pages[0].page.fileName, "t_1.bmp");
+    EXPECT_EQ(kept.pages[1].page.outcome, split::PageOutcome::NotConfident);
 }
 
 }  // namespace
