@@ -46,11 +46,19 @@ core::Expected<QByteArray> encode(const QImage& picture, const SplitOptions& opt
     return QByteArray(workspace.encoded.constData(), workspace.encoded.size());
 }
 
-// Margins, then the turn where it is not left to the encoder; nullopt when
-// memory ran out. The trimmed page is a view into the part; the turned one
-// lives in the workspace.
+// The deskew when asked (`page` set), the margins, then the turn where it
+// is not left to the encoder; nullopt when memory ran out. The trimmed page
+// is a view into the part (or the straightened page); the straightened and
+// the turned ones live in the workspace.
 std::optional<QImage> finishPart(QImage part, const SplitOptions& options, bool turn,
-                                 ItemWorkspace& workspace) {
+                                 PageFindings* page, ItemWorkspace& workspace) {
+    if (page) {
+        auto straight = straightenPage(part, options.deskewCap, workspace.straightened, *page);
+        if (!straight) {
+            return std::nullopt;
+        }
+        part = std::move(*straight);
+    }
     if (options.removeMargins) {
         part = removeMargins(part, options.marginThreshold, options.keptMargin);
         if (part.isNull()) {
@@ -73,7 +81,13 @@ bool planWrite(QImage picture, const QString& targetPath, const SplitItem& item,
                const SplitOptions& options, bool allowTurn, ItemWorkspace& workspace,
                ItemWork& work) {
     const bool turn = allowTurn && options.turn;
-    const auto finished = finishPart(std::move(picture), options, turn, workspace);
+    // Pages of a selected image are straightened, unselected ones never.
+    PageFindings* page = nullptr;
+    if (allowTurn && options.deskew) {
+        page = &work.findings.pages.emplace_back();
+        page->fileName = QFileInfo(targetPath).fileName();
+    }
+    const auto finished = finishPart(std::move(picture), options, turn, page, workspace);
     if (!finished) {
         work.problem = ItemProblem{core::outOfMemory().message, item.fileName};
         return false;
@@ -90,6 +104,33 @@ bool planWrite(QImage picture, const QString& targetPath, const SplitItem& item,
     return true;
 }
 
+// Decodes a selected item into the workspace and cuts it where the options
+// say, noting the cut in `findings`. The parts are views into the decoded
+// picture, which stays in the workspace's memory.
+core::Expected<SplitParts> loadAndCut(const SplitItem& item, const SplitOptions& options,
+                                      ItemWorkspace& workspace, ItemFindings& findings) {
+    const auto picture = imaging::loadPicture(item.sourcePath, workspace.reading);
+    if (!picture) {
+        return picture.error();
+    }
+    std::optional<int> at;
+    if (options.direction != SplitDirection::None) {
+        if (options.cutPlacement == CutPlacement::Gutter) {
+            findings.gutterSearched = true;
+            findings.cut = findGutter(*picture, options.direction);
+            if (findings.cut->found()) {
+                at = findings.cut->cut;
+            }
+        } else if (options.deskew) {
+            const bool across = options.direction == SplitDirection::Right ||
+                                options.direction == SplitDirection::Left;
+            findings.cut = GutterFinding{across ? picture->width() / 2 : picture->height() / 2,
+                                         GutterSign::None};
+        }
+    }
+    return cutImage(*picture, options.direction, options.centreWidthInUse(), at);
+}
+
 void planSelected(const SplitItem& item, const SplitOptions& options, const QString& outputFolder,
                   ItemWorkspace& workspace, ItemWork& work) {
     if (options.keepsBlocksOf(item.fileName)) {
@@ -98,14 +139,7 @@ void planSelected(const SplitItem& item, const SplitOptions& options, const QStr
     }
     std::optional<SplitParts> parts;
     {
-        // The parts are views into the decoded picture, which stays in the
-        // workspace's memory.
-        const auto picture = imaging::loadPicture(item.sourcePath, workspace.reading);
-        if (!picture) {
-            work.problem = ItemProblem{picture.error().message, item.fileName};
-            return;
-        }
-        auto cut = cutImage(*picture, options.direction, options.centreWidthInUse());
+        auto cut = loadAndCut(item, options, workspace, work.findings);
         if (!cut) {
             work.problem = ItemProblem{cut.error().message, item.fileName};
             return;
@@ -190,6 +224,32 @@ ItemWork processItem(const SplitItem& item, const SplitOptions& options,
     ItemWork work;
     runStep(work, item, [&] { planItem(item, options, outputFolder, workspace, work); });
     return work;
+}
+
+core::Expected<ItemFindings> inspectItem(const SplitItem& item, const SplitOptions& options) {
+    return core::withoutExceptions([&]() -> core::Expected<ItemFindings> {
+        ItemWorkspace workspace;
+        ItemFindings findings;
+        auto parts = loadAndCut(item, options, workspace, findings);
+        if (!parts) {
+            return parts.error();
+        }
+        if (!options.deskew) {
+            return findings;
+        }
+        std::vector<QImage> pages{parts->first};
+        if (parts->second) {
+            pages.push_back(*parts->second);
+        }
+        for (size_t i = 0; i < pages.size(); ++i) {
+            PageFindings& page = findings.pages.emplace_back();
+            page.fileName = partName(item.fileName, static_cast<int>(i) + 1, options.format);
+            if (!straightenPage(pages[i], options.deskewCap, workspace.straightened, page)) {
+                return core::outOfMemory();
+            }
+        }
+        return findings;
+    });
 }
 
 ItemWork processItem(const SplitItem& item, const SplitOptions& options,
