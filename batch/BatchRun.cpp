@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QThreadPool>
 
+#include <optional>
 #include <utility>
 
 namespace batch {
@@ -44,11 +45,12 @@ int reportUnlisted(const BatchRequest& request, const SourceListing& listing,
 }
 
 // How the item's pages would be written, into `tally`; false (the failure
-// reported) when its file cannot be read.
+// reported) when its file cannot be read. `findings`, when the measures
+// are on, say where the image is cut and which pages are turned.
 bool planLossless(const split::SplitItem& item, const split::SplitOptions& options,
-                  split::ItemWorkspace& workspace, split::LosslessTally& tally,
-                  BatchConsole& console) {
-    const auto pages = split::plannedLosslessPages(item, options, workspace);
+                  const split::ItemFindings* findings, split::ItemWorkspace& workspace,
+                  split::LosslessTally& tally, BatchConsole& console) {
+    const auto pages = split::plannedLosslessPages(item, options, workspace, findings);
     if (!pages) {
         console.failure(item.fileName, pages.error().message);
         return false;
@@ -81,6 +83,7 @@ int listTargets(const BatchRequest& request, const SourceListing& listing, Batch
     const int count = static_cast<int>(listing.items.size());
     for (int index = 0; index < count; ++index) {
         const split::SplitItem& item = listing.items[static_cast<size_t>(index)];
+        std::optional<split::ItemFindings> measured;
         if (measure && item.selected) {
             findings.keepAhead(index, count, [&](int entry) {
                 return [item = listing.items[static_cast<size_t>(entry)],
@@ -97,8 +100,9 @@ int listTargets(const BatchRequest& request, const SourceListing& listing, Batch
                 return kInterrupted;
             }
             if (found && found->ok()) {
+                measured = found->value();
                 console.listed(
-                    split::findingsLine(item.fileName, found->value(), request.options.deskewCap));
+                    split::findingsLine(item.fileName, *measured, request.options.deskewCap));
             } else if (found) {
                 console.failure(item.fileName, found->error().message);
                 ++failures;
@@ -109,7 +113,8 @@ int listTargets(const BatchRequest& request, const SourceListing& listing, Batch
             console.listed(path);
         }
         if (request.options.lossless &&
-            !planLossless(item, request.options, workspace, lossless, console)) {
+            !planLossless(item, request.options, measured ? &*measured : nullptr, workspace,
+                          lossless, console)) {
             ++failures;
         }
     }

@@ -74,16 +74,24 @@ std::optional<QImage> finishPart(QImage part, const SplitOptions& options, bool 
     return part;
 }
 
+// How a picture is finished before it is encoded: pages of a selected
+// image are turned when asked and straightened when asked (unless they
+// come straightened), unselected images never.
+struct Finish {
+    bool allowTurn = false;
+    bool straighten = false;
+    std::optional<LosslessNote> note;
+};
+
 // Finishes and encodes one picture into `work`; false with the problem set
 // on failure. The finished picture lives only until its bytes are made, so
 // the next part can be turned into the same memory.
 bool planWrite(QImage picture, const QString& targetPath, const SplitItem& item,
-               const SplitOptions& options, bool allowTurn, ItemWorkspace& workspace,
+               const SplitOptions& options, const Finish& finish, ItemWorkspace& workspace,
                ItemWork& work) {
-    const bool turn = allowTurn && options.turn;
-    // Pages of a selected image are straightened, unselected ones never.
+    const bool turn = finish.allowTurn && options.turn;
     PageFindings* page = nullptr;
-    if (allowTurn && options.deskew) {
+    if (finish.straighten) {
         page = &work.findings.pages.emplace_back();
         page->fileName = QFileInfo(targetPath).fileName();
     }
@@ -100,8 +108,13 @@ bool planWrite(QImage picture, const QString& targetPath, const SplitItem& item,
         work.problem = ItemProblem{bytes.error().message, item.fileName};
         return false;
     }
-    work.outputs.push_back(PlannedWrite{targetPath, std::move(bytes).value(), std::nullopt});
+    work.outputs.push_back(PlannedWrite{targetPath, std::move(bytes).value(), finish.note});
     return true;
+}
+
+// A selected image's page: turned when asked, straightened when asked.
+Finish selectedPage(const SplitOptions& options) {
+    return Finish{true, options.deskew, std::nullopt};
 }
 
 // Decodes a selected item into the workspace and cuts it where the options
@@ -113,22 +126,7 @@ core::Expected<SplitParts> loadAndCut(const SplitItem& item, const SplitOptions&
     if (!picture) {
         return picture.error();
     }
-    std::optional<int> at;
-    if (options.direction != SplitDirection::None) {
-        if (options.cutPlacement == CutPlacement::Gutter) {
-            findings.gutterSearched = true;
-            findings.cut = findGutter(*picture, options.direction);
-            if (findings.cut->found()) {
-                at = findings.cut->cut;
-            }
-        } else if (options.deskew) {
-            const bool across = options.direction == SplitDirection::Right ||
-                                options.direction == SplitDirection::Left;
-            findings.cut = GutterFinding{across ? picture->width() / 2 : picture->height() / 2,
-                                         GutterSign::None};
-        }
-    }
-    return cutImage(*picture, options.direction, options.centreWidthInUse(), at);
+    return cutSelected(*picture, options, findings);
 }
 
 void planSelected(const SplitItem& item, const SplitOptions& options, const QString& outputFolder,
@@ -149,8 +147,8 @@ void planSelected(const SplitItem& item, const SplitOptions& options, const QStr
 
     const QString firstPath =
         imaging::joinPath(outputFolder, partName(item.fileName, 1, options.format));
-    if (!planWrite(std::exchange(parts->first, QImage()), firstPath, item, options, true, workspace,
-                   work)) {
+    if (!planWrite(std::exchange(parts->first, QImage()), firstPath, item, options,
+                   selectedPage(options), workspace, work)) {
         work.outputs.clear();
         return;
     }
@@ -159,7 +157,8 @@ void planSelected(const SplitItem& item, const SplitOptions& options, const QStr
             imaging::joinPath(outputFolder, partName(item.fileName, 2, options.format));
         QImage second = std::move(*parts->second);
         parts->second.reset();
-        if (!planWrite(std::move(second), secondPath, item, options, true, workspace, work)) {
+        if (!planWrite(std::move(second), secondPath, item, options, selectedPage(options),
+                       workspace, work)) {
             work.outputs.clear();
         }
     }
@@ -174,7 +173,7 @@ void planResave(const SplitItem& item, const SplitOptions& options, const QStrin
     }
     const QString target =
         imaging::joinPath(outputFolder, resavedName(item.fileName, options.format));
-    planWrite(std::move(picture).value(), target, item, options, false, workspace, work);
+    planWrite(std::move(picture).value(), target, item, options, Finish{}, workspace, work);
 }
 
 // Runs one planning step of the item. Memory running out on the way (or
@@ -224,6 +223,33 @@ ItemWork processItem(const SplitItem& item, const SplitOptions& options,
     ItemWork work;
     runStep(work, item, [&] { planItem(item, options, outputFolder, workspace, work); });
     return work;
+}
+
+core::Expected<SplitParts> cutSelected(const QImage& picture, const SplitOptions& options,
+                                       ItemFindings& findings) {
+    std::optional<int> at;
+    if (options.direction != SplitDirection::None) {
+        if (options.cutPlacement == CutPlacement::Gutter) {
+            findings.gutterSearched = true;
+            findings.cut = findGutter(picture, options.direction);
+            if (findings.cut->found()) {
+                at = findings.cut->cut;
+            }
+        } else if (options.deskew) {
+            const bool across = options.direction == SplitDirection::Right ||
+                                options.direction == SplitDirection::Left;
+            findings.cut = GutterFinding{across ? picture.width() / 2 : picture.height() / 2,
+                                         GutterSign::None};
+        }
+    }
+    return cutImage(picture, options.direction, options.centreWidthInUse(), at);
+}
+
+bool planStraightenedPage(const QImage& page, const QString& targetPath, const SplitItem& item,
+                          const SplitOptions& options, ItemWorkspace& workspace, ItemWork& work) {
+    return planWrite(page, targetPath, item, options,
+                     Finish{true, false, LosslessNote{NotLosslessReason::Straightened}}, workspace,
+                     work);
 }
 
 core::Expected<ItemFindings> inspectItem(const SplitItem& item, const SplitOptions& options) {

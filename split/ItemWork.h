@@ -5,6 +5,7 @@
 #include "imaging/PixelBuffer.h"
 #include "model/SplitOptions.h"
 #include "split/LosslessNotes.h"
+#include "split/SplitGeometry.h"
 #include "split/Straightening.h"
 
 #include <QByteArray>
@@ -118,6 +119,21 @@ struct ItemWorkspace {
 // thread at a time.
 ItemWork processItem(const SplitItem& item, const SplitOptions& options,
                      const QString& outputFolder, ItemWorkspace& workspace);
+
+// The cut of a selected image, `picture` decoded, as processItem makes it:
+// at the gutter found when the gutter search is on (the centre when none
+// is), else at the centre; the cut noted in `findings` when the gutter
+// search or the deskew is on. The errors of cutImage.
+core::Expected<SplitParts> cutSelected(const QImage& picture, const SplitOptions& options,
+                                       ItemFindings& findings);
+
+// A page of a selected image that the deskew turned, from its straightened
+// pixels, finished and encoded as processItem finishes a page (margins,
+// quarter turn, JPEG quality or BMP) and added to `work`, noted as written
+// again for NotLosslessReason::Straightened. False, with the item's problem
+// set, when it fails.
+bool planStraightenedPage(const QImage& page, const QString& targetPath, const SplitItem& item,
+                          const SplitOptions& options, ItemWorkspace& workspace, ItemWork& work);
 
 // What processItem would find for `item` as a selected image, without
 // making its pages: the cut (when the gutter search or the deskew is on)

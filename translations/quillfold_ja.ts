@@ -978,6 +978,10 @@ quillfold --help で使い方を表示します
         <translation>%1: 無劣化ではありません: %2</translation>
     </message>
     <message>
+        <source>the page was straightened</source>
+        <translation>傾きを直したため再圧縮しました</translation>
+    </message>
+    <message>
         <source>not cut</source>
         <translation>分割なし</translation>
     </message>

@@ -2,11 +2,14 @@
 // angle, fold and page contents are known.
 #include "bookgen/ScanPainter.h"
 #include "bookgen/ScanPlan.h"
+#include "bookgen/ScanWriter.h"
 #include "bookgen/Truth.h"
 #include "imaging/FileNames.h"
+#include "imaging/LosslessJpeg.h"
 #include "imaging/PictureIo.h"
 #include "split/GutterSearch.h"
 #include "split/ItemWork.h"
+#include "split/LosslessWork.h"
 #include "split/Rotation.h"
 #include "split/SkewMeasure.h"
 #include "split/SplitBatch.h"
@@ -270,6 +273,81 @@ TEST(SplitWithMeasures, OffChangesNothingOnCutsAtTheGutterAndStraightens) {
     EXPECT_EQ(kept.pages[0].imageName, "t.bmp");
     EXPECT_EQ(kept.pages[0].page.fileName, "t_1.bmp");
     EXPECT_EQ(kept.pages[1].page.outcome, split::PageOutcome::NotConfident);
+}
+
+// Lossless pages with both measures on, on a JPEG spread whose fold lies
+// off centre: the left page of text, turned by the deskew, has left its
+// blocks and is encoded again exactly as without lossless pages, named
+// with why; the blank right page, kept, keeps its blocks, cut at the
+// gutter moved down to the block grid, byte for byte as with the gutter
+// search alone. The batch counts them so, and the dry run foresees it.
+TEST(SplitWithMeasures, LosslessPagesTurnedAreEncodedAgainAndKeptOnesStayOnTheGrid) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const ScanPlan plan = crooked(-1.8, 0.11, PageContent::Text, PageContent::Blank, 35);
+    GutterBand band;
+    ASSERT_TRUE(writeScan(plan, folder.path(), 90, Chroma::Half, &band).ok());
+    const QString path = imaging::joinPath(folder.path(), plan.fileName);
+    const split::SplitItem item{path, plan.fileName, true};
+    const auto layout = imaging::readJpegBlockLayout(path);
+    ASSERT_TRUE(layout.ok());
+    const int step = layout->grid.width();
+
+    split::SplitOptions on;
+    on.direction = split::SplitDirection::Left;
+    on.cutPlacement = split::CutPlacement::Gutter;
+    on.deskew = true;
+    on.lossless = true;
+    const split::ItemWork work = split::processItem(item, on, folder.path());
+    ASSERT_FALSE(work.problem.has_value());
+    ASSERT_EQ(work.outputs.size(), 2u);
+    const auto& right = std::get<split::PlannedWrite>(work.outputs[0]);
+    const auto& left = std::get<split::PlannedWrite>(work.outputs[1]);
+    ASSERT_TRUE(work.findings.cut.has_value());
+    ASSERT_TRUE(work.findings.cut->found());
+    const int cut = work.findings.cut->cut;
+    EXPECT_TRUE(band.holds(cut));
+    EXPECT_NE(cut / step, plan.size.width() / 2 / step);
+    ASSERT_EQ(work.findings.pages.size(), 2u);
+    EXPECT_EQ(work.findings.pages[0].outcome, split::PageOutcome::NotConfident);
+    EXPECT_EQ(work.findings.pages[1].outcome, split::PageOutcome::Turned);
+
+    EXPECT_EQ(left.lossless, split::LosslessNote{split::NotLosslessReason::Straightened});
+    split::SplitOptions lossy = on;
+    lossy.lossless = false;
+    const split::ItemWork plain = split::processItem(item, lossy, folder.path());
+    ASSERT_EQ(plain.outputs.size(), 2u);
+    EXPECT_TRUE(left.bytes == std::get<split::PlannedWrite>(plain.outputs[1]).bytes);
+
+    EXPECT_EQ(right.lossless, split::LosslessNote{});
+    const auto kept = imaging::decodeJpeg(right.bytes);
+    ASSERT_TRUE(kept.ok());
+    EXPECT_EQ(kept->size(), QSize(plan.size.width() - cut / step * step, plan.size.height()));
+    split::SplitOptions gutterOnly = on;
+    gutterOnly.deskew = false;
+    const split::ItemWork cutOnly = split::processItem(item, gutterOnly, folder.path());
+    ASSERT_EQ(cutOnly.outputs.size(), 2u);
+    EXPECT_TRUE(right.bytes == std::get<split::PlannedWrite>(cutOnly.outputs[0]).bytes);
+    EXPECT_EQ(std::get<split::PlannedWrite>(cutOnly.outputs[1]).lossless, split::LosslessNote{});
+
+    const split::LosslessTally expected{
+        1, {{QStringLiteral("s_2.jpg"), split::NotLosslessReason::Straightened}}};
+    on.destination = folder.path();
+    on.sourceNamedSubfolder = false;
+    split::SplitBatch batch(on, folder.path(), {item});
+    ASSERT_TRUE(batch.start());
+    batch.run([](const split::CommittedItem&) { return true; });
+    EXPECT_EQ(batch.lossless(), expected);
+    const auto inspected = split::inspectItem(item, on);
+    ASSERT_TRUE(inspected.ok());
+    split::ItemWorkspace workspace;
+    const auto planned = split::plannedLosslessPages(item, on, workspace, &*inspected);
+    ASSERT_TRUE(planned.ok());
+    split::LosslessTally foreseen;
+    for (const split::PlannedPage& page : *planned) {
+        foreseen.add(page.fileName, page.note);
+    }
+    EXPECT_EQ(foreseen, expected);
 }
 
 }  // namespace
