@@ -12,11 +12,13 @@ namespace batch {
 namespace {
 
 // One option of the command line: its names, the name of its value (empty
-// for a switch) and its line in the help.
+// for a switch) and its line in the help. An option whose value may be
+// left out takes its default when given bare ("--deskew").
 struct CommandOption {
     QStringList names;
     QString valueName;
     const char* description;  // for translation in the context "batch"
+    QString defaultValue = {};
 };
 
 const std::vector<CommandOption>& commandOptions() {
@@ -39,6 +41,22 @@ const std::vector<CommandOption>& commandOptions() {
          "L|R",
          QT_TRANSLATE_NOOP("batch",
                            "Turn the pages 90 degrees (L counter-clockwise, R clockwise)")},
+        {{"cut"},
+         "centre|gutter",
+         QT_TRANSLATE_NOOP("batch",
+                           "Where to cut a spread: at its centre (the default), or at the gutter "
+                           "searched for in the middle 35-65 % from the fold's shadow and the "
+                           "columns without print (at the centre, the image named, when none is "
+                           "found). Centre removal and the margins work from the cut")},
+        {{"deskew"},
+         "MAX",
+         QT_TRANSLATE_NOOP("batch",
+                           "Straighten each page of a cut image before its margins: its skew is "
+                           "measured on its rows or columns of text and turned back when it lies "
+                           "from 0.05 to MAX degrees (default 5); blank pages, pictures and pages "
+                           "measured without confidence are kept as they are and named. With "
+                           "--dry-run, each image's cut and each page's angle are printed"),
+         QString::number(split::SplitOptions{}.deskewCap)},
         {{"format"}, "jpg|bmp", QT_TRANSLATE_NOOP("batch", "The file format. Default: jpg")},
         {{"quality"}, "Q", QT_TRANSLATE_NOOP("batch", "The JPEG quality (0-100). Default: 80")},
         {{"lossless"},
@@ -163,6 +181,25 @@ std::optional<Refusal> readOptions(const QCommandLineParser& parser, int cores,
         options.turnDirection =
             turn == "L" ? split::TurnDirection::Left : split::TurnDirection::Right;
     }
+    if (parser.isSet("cut")) {
+        const QString cut = parser.value("cut");
+        if (cut != "centre" && cut != "gutter") {
+            return refuse("cut");
+        }
+        options.cutPlacement =
+            cut == "gutter" ? split::CutPlacement::Gutter : split::CutPlacement::Centre;
+    }
+    if (parser.isSet("deskew")) {
+        static const QRegularExpression form(QStringLiteral("^[0-9]{1,2}(\\.[0-9]{1,2})?$"));
+        const QString cap = parser.value("deskew");
+        const double degrees = cap.toDouble();
+        if (!form.match(cap).hasMatch() || degrees <= split::kLeastDeskew ||
+            degrees > split::kLargestDeskewCap) {
+            return refuse("deskew");
+        }
+        options.deskew = true;
+        options.deskewCap = degrees;
+    }
     if (parser.isSet("format")) {
         const QString format = parser.value("format");
         if (format != "jpg" && format != "bmp") {
@@ -263,7 +300,9 @@ QString helpText() {
             names << (name.size() == 1 ? "-" : "--") + name;
         }
         QString line = "  " + names.join(", ");
-        if (!option.valueName.isEmpty()) {
+        if (!option.defaultValue.isEmpty()) {
+            line += "[=" + option.valueName + "]";
+        } else if (!option.valueName.isEmpty()) {
             line += " " + option.valueName;
         }
         text += line + "\n      " + QCoreApplication::translate("batch", option.description) + "\n";
@@ -279,6 +318,26 @@ QString helpText() {
     return text;
 }
 
+namespace {
+
+// The arguments with each bare option whose value may be left out given
+// its default ("--deskew" becomes "--deskew=5").
+QStringList withDefaults(QStringList arguments) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments[i] == QLatin1String("--")) {
+            break;
+        }
+        for (const CommandOption& option : commandOptions()) {
+            if (!option.defaultValue.isEmpty() && arguments[i] == "--" + option.names.first()) {
+                arguments[i] += "=" + option.defaultValue;
+            }
+        }
+    }
+    return arguments;
+}
+
+}  // namespace
+
 CommandLine parseCommandLine(const QStringList& arguments, int cores) {
     QCommandLineParser parser;
     for (const CommandOption& option : commandOptions()) {
@@ -286,7 +345,7 @@ CommandLine parseCommandLine(const QStringList& arguments, int cores) {
     }
 
     CommandLine result;
-    if (!parser.parse(arguments)) {
+    if (!parser.parse(withDefaults(arguments))) {
         const QStringList unknown = parser.unknownOptionNames();
         result.text = unknown.isEmpty()
                           ? QCoreApplication::translate("batch", "The arguments cannot be read: %1")

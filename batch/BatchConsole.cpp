@@ -130,6 +130,14 @@ void BatchConsole::listed(const QString& path) {
     write(out_, oneLine(path) + QLatin1Char('\n'));
 }
 
+void BatchConsole::note(const QString& line) {
+    if (quiet_) {
+        return;
+    }
+    clearBar();
+    write(err_, oneLine(line) + QLatin1Char('\n'));
+}
+
 void BatchConsole::summary(const BatchSummary& summary) {
     clearBar();
     if (quiet_) {

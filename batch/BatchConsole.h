@@ -56,6 +56,9 @@ public:
     // names in it through oneLine.
     void error(const QString& message);
     void listed(const QString& path);
+    // A line about an image that was not a failure (a page kept as it was),
+    // to `err` like the progress; not shown when quiet.
+    void note(const QString& line);
     void summary(const BatchSummary& summary);
     // A dry run's lossless lines, after its list.
     void plannedLossless(const split::LosslessTally& tally);

@@ -1,6 +1,8 @@
 #include "batch/BatchRun.h"
 
 #include "batch/BatchItems.h"
+#include "core/OrderedReadAhead.h"
+#include "split/FindingsText.h"
 #include "split/LosslessWork.h"
 #include "split/OutputFolder.h"
 #include "split/OutputNames.h"
@@ -11,6 +13,7 @@
 #include <QFileInfo>
 #include <QThreadPool>
 
+#include <optional>
 #include <utility>
 
 namespace batch {
@@ -42,11 +45,12 @@ int reportUnlisted(const BatchRequest& request, const SourceListing& listing,
 }
 
 // How the item's pages would be written, into `tally`; false (the failure
-// reported) when its file cannot be read.
+// reported) when its file cannot be read. `findings`, when the measures
+// are on, say where the image is cut and which pages are turned.
 bool planLossless(const split::SplitItem& item, const split::SplitOptions& options,
-                  split::ItemWorkspace& workspace, split::LosslessTally& tally,
-                  BatchConsole& console) {
-    const auto pages = split::plannedLosslessPages(item, options, workspace);
+                  const split::ItemFindings* findings, split::ItemWorkspace& workspace,
+                  split::LosslessTally& tally, BatchConsole& console) {
+    const auto pages = split::plannedLosslessPages(item, options, workspace, findings);
     if (!pages) {
         console.failure(item.fileName, pages.error().message);
         return false;
@@ -57,18 +61,60 @@ bool planLossless(const split::SplitItem& item, const split::SplitOptions& optio
     return true;
 }
 
-int listTargets(const BatchRequest& request, const SourceListing& listing, BatchConsole& console) {
+bool measuresOn(const split::SplitOptions& options) {
+    return options.deskew || options.cutPlacement == split::CutPlacement::Gutter;
+}
+
+// The dry run: the files each item would give, each selected image's cut
+// and page angles first when the measures are on (the images are read for
+// them, `request.jobs` at a time on `workers`), and how the pages would be
+// written when lossless pages are asked for.
+int listTargets(const BatchRequest& request, const SourceListing& listing, BatchConsole& console,
+                const std::atomic<bool>& interrupted, QThreadPool& workers) {
     int failures = reportUnlisted(request, listing, console);
     const QString folder = split::outputFolderFor(request.options.destination, request.sourceFolder,
                                                   request.options.sourceNamedSubfolder);
+    const bool measure = measuresOn(request.options);
+    workers.setMaxThreadCount(request.jobs);
+    OrderedReadAhead<split::ItemFindings> findings(split::SplitBatch::readAheadFor(request.jobs),
+                                                   &workers);
     split::ItemWorkspace workspace;
     split::LosslessTally lossless;
-    for (const split::SplitItem& item : listing.items) {
+    const int count = static_cast<int>(listing.items.size());
+    for (int index = 0; index < count; ++index) {
+        const split::SplitItem& item = listing.items[static_cast<size_t>(index)];
+        std::optional<split::ItemFindings> measured;
+        if (measure && item.selected) {
+            findings.keepAhead(index, count, [&](int entry) {
+                return [item = listing.items[static_cast<size_t>(entry)],
+                        options = request.options]() -> core::Expected<split::ItemFindings> {
+                    if (!item.selected) {
+                        return split::ItemFindings{};
+                    }
+                    return split::inspectItem(item, options);
+                };
+            });
+            const auto found = findings.waitAndTake(index);
+            if (interrupted.load()) {
+                console.error(QCoreApplication::translate("batch", "Stopped"));
+                return kInterrupted;
+            }
+            if (found && found->ok()) {
+                measured = found->value();
+                console.listed(
+                    split::findingsLine(item.fileName, *measured, request.options.deskewCap));
+            } else if (found) {
+                console.failure(item.fileName, found->error().message);
+                ++failures;
+                continue;
+            }
+        }
         for (const QString& path : split::plannedTargets(item, request.options, folder)) {
             console.listed(path);
         }
         if (request.options.lossless &&
-            !planLossless(item, request.options, workspace, lossless, console)) {
+            !planLossless(item, request.options, measured ? &*measured : nullptr, workspace,
+                          lossless, console)) {
             ++failures;
         }
     }
@@ -95,7 +141,7 @@ int runBatch(const BatchRequest& request, BatchConsole& console,
     }
     SourceListing listing = listSource(request);
     if (request.dryRun) {
-        return listTargets(request, listing, console);
+        return listTargets(request, listing, console, interrupted, workers);
     }
 
     QElapsedTimer clock;
@@ -119,6 +165,10 @@ int runBatch(const BatchRequest& request, BatchConsole& console,
             summary.filesWritten += item.report.written;
             if (item.failedFile) {
                 console.failure(*item.failedFile, reasonOf(item));
+            }
+            if (item.findings.anythingKept()) {
+                console.note(split::findingsLine(batch.item(item.index).fileName, item.findings,
+                                                 request.options.deskewCap));
             }
             console.progress(item.index + 1, batch.itemCount(), clock.elapsed() / 1000.0,
                              batch.item(item.index).fileName);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace bookgen {
 
@@ -48,14 +49,18 @@ Surface Surface::cloth() {
 }
 
 Lighting Lighting::spread(QSize size) {
+    return spread(size, size.width() / 2.0);
+}
+
+Lighting Lighting::spread(QSize size, double fold) {
     const double width = size.width();
-    const double middle = width / 2;
+    const double page = width / 2;
     return Lighting{lightAlong(size.width(),
                                [=](double centre) {
-                                   return dip(centre, middle, 0.018 * width, 0.26) +
-                                          dip(centre, middle, 0.07 * width, 0.08) +
-                                          dip(centre, 0, 0.012 * width, 0.05) +
-                                          dip(centre, width, 0.012 * width, 0.05);
+                                   return dip(centre, fold, 0.018 * width, 0.26) +
+                                          dip(centre, fold, 0.07 * width, 0.08) +
+                                          dip(centre, fold - page, 0.012 * width, 0.05) +
+                                          dip(centre, fold + page, 0.012 * width, 0.05);
                                }),
                     rowLight(size.height())};
 }
@@ -70,8 +75,12 @@ Lighting Lighting::page(QSize size, float bindingShadow) {
                     rowLight(size.height())};
 }
 
-QImage composeScan(const QImage& ink, const Surface& surface, const Lighting& lighting,
-                   std::uint64_t seed) {
+namespace {
+
+// The scan with the light of each pixel given by `lightAt(x, y, rowLight)`.
+template <typename LightAt>
+QImage compose(const QImage& ink, const Surface& surface, const Lighting& lighting,
+               std::uint64_t seed, LightAt lightAt) {
     const int width = ink.width();
     const int height = ink.height();
     QImage scan(width, height, QImage::Format_RGB888);
@@ -87,7 +96,7 @@ QImage composeScan(const QImage& ink, const Surface& surface, const Lighting& li
         uchar* out = scan.scanLine(y);
         const float rowLight = lighting.rows[static_cast<std::size_t>(y)];
         for (int x = 0; x < width; ++x) {
-            const float light = lighting.columns[static_cast<std::size_t>(x)] * rowLight;
+            const float light = lightAt(x, y, rowLight);
             // Triangular noise from two random bytes: mostly small, rarely
             // the full amount.
             const std::uint64_t bits = grain.next();
@@ -102,6 +111,39 @@ QImage composeScan(const QImage& ink, const Surface& surface, const Lighting& li
         }
     }
     return scan;
+}
+
+}  // namespace
+
+QImage composeScan(const QImage& ink, const Surface& surface, const Lighting& lighting,
+                   std::uint64_t seed) {
+    return compose(ink, surface, lighting, seed, [&](int x, int, float rowLight) {
+        return lighting.columns[static_cast<std::size_t>(x)] * rowLight;
+    });
+}
+
+QImage composeScan(const QImage& ink, const Surface& surface, const Lighting& lighting,
+                   std::uint64_t seed, double skew) {
+    if (skew == 0) {
+        return composeScan(ink, surface, lighting, seed);
+    }
+    // Each pixel's centre turned back onto the book, where its light was.
+    const double radians = skew * std::numbers::pi / 180;
+    const double cosine = std::cos(radians);
+    const double sine = std::sin(radians);
+    const double cx = ink.width() / 2.0;
+    const double cy = ink.height() / 2.0;
+    const auto clamped = [](double position, const std::vector<float>& light) {
+        const auto last = static_cast<double>(light.size() - 1);
+        return light[static_cast<std::size_t>(std::clamp(std::floor(position), 0.0, last))];
+    };
+    return compose(ink, surface, lighting, seed, [&](int x, int y, float) {
+        const double dx = x + 0.5 - cx;
+        const double dy = y + 0.5 - cy;
+        const double u = cx + cosine * dx + sine * dy;
+        const double v = cy - sine * dx + cosine * dy;
+        return clamped(u, lighting.columns) * clamped(v, lighting.rows);
+    });
 }
 
 }  // namespace bookgen

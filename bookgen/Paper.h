@@ -32,6 +32,9 @@ struct Lighting {
     // A two-page spread: the gutter shadow down the middle, the outer edges
     // slightly darker.
     static Lighting spread(QSize size);
+    // The same with the fold at column `fold` (the pages half the scan wide
+    // on either side of it, their outer edges shaded where they fall).
+    static Lighting spread(QSize size, double fold);
     // One page or a cover: a narrow shadow along the bound (left) edge.
     static Lighting page(QSize size, float bindingShadow);
 };
@@ -41,5 +44,10 @@ struct Lighting {
 // the amount of ink of each pixel (0 none, 255 full). RGB888.
 QImage composeScan(const QImage& ink, const Surface& surface, const Lighting& lighting,
                    std::uint64_t seed);
+// The same for a book lying turned by `skew` degrees (clockwise on screen)
+// about the scan's centre: the lighting turns with the book (the grain,
+// the scanner's own, does not). At 0 it is composeScan's.
+QImage composeScan(const QImage& ink, const Surface& surface, const Lighting& lighting,
+                   std::uint64_t seed, double skew);
 
 }  // namespace bookgen

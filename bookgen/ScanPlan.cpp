@@ -3,6 +3,8 @@
 #include "bookgen/Random.h"
 
 #include <algorithm>
+#include <cmath>
+#include <numbers>
 
 namespace bookgen {
 
@@ -32,6 +34,39 @@ std::vector<ScanPlan> corpusPlan(int count, QSize spreadSize, std::uint64_t seed
         plan.firstPageNumber = 2 * number;
         plan.seed = Random::mix(seed, static_cast<std::uint64_t>(number));
         plans.push_back(plan);
+    }
+    return plans;
+}
+
+double foldAtMiddle(const ScanPlan& plan) {
+    const double centre = plan.size.width() / 2.0;
+    const double fold = centre + plan.foldOffset * plan.size.width();
+    // The turned fold line crosses the middle row 1 / cos(skew) as far from
+    // the centre as the fold lay.
+    return centre + (fold - centre) / std::cos(plan.skew * std::numbers::pi / 180);
+}
+
+std::vector<ScanPlan> crookedCorpusPlan(int count, QSize spreadSize, std::uint64_t seed) {
+    std::vector<ScanPlan> plans = corpusPlan(count, spreadSize, seed);
+    for (ScanPlan& plan : plans) {
+        // The layout's own seed stays as corpusPlan made it; the crooked
+        // choices come from a stream of their own.
+        Random random(Random::mix(plan.seed, 0x5eed));
+        plan.skew = -5.0 + 10.0 * random.unit();
+        plan.foldOffset = -0.15 + 0.3 * random.unit();
+        const bool japanese = random.chance(1.0 / 3);
+        const auto content = [&] {
+            const double pick = random.unit();
+            if (pick < 0.125) {
+                return PageContent::Picture;
+            }
+            if (pick < 0.225) {
+                return PageContent::Blank;
+            }
+            return japanese ? PageContent::VerticalText : PageContent::Text;
+        };
+        plan.leftPage = content();
+        plan.rightPage = content();
     }
     return plans;
 }

@@ -40,8 +40,8 @@ core::Expected<QByteArray> encodeScan(const QImage& scan, ScanFormat format, int
 }  // namespace
 
 core::Expected<qint64> writeScan(const ScanPlan& plan, const QString& folder, int quality,
-                                 Chroma chroma) {
-    const QImage scan = paintScan(plan);
+                                 Chroma chroma, GutterBand* band) {
+    const QImage scan = paintScan(plan, band);
     if (scan.isNull()) {
         return core::outOfMemory();
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bookgen/ScanPainter.h"
 #include "bookgen/ScanPlan.h"
 #include "core/Error.h"
 
@@ -18,8 +19,9 @@ enum class Chroma {
 // (temporary file, then rename). Colour JPEG goes through the program's own
 // encoder at `quality` (with Chroma::Full through libjpeg with the same
 // settings but no subsampling), greyscale JPEG through libjpeg with the
-// same settings, BMP as 24-bit. Returns the number of bytes written.
+// same settings, BMP as 24-bit. Returns the number of bytes written. For a
+// spread, `band` (when given) receives its gutter band.
 core::Expected<qint64> writeScan(const ScanPlan& plan, const QString& folder, int quality,
-                                 Chroma chroma = Chroma::Half);
+                                 Chroma chroma = Chroma::Half, GutterBand* band = nullptr);
 
 }  // namespace bookgen

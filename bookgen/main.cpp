@@ -3,6 +3,9 @@
 
 #include "bookgen/ScanPlan.h"
 #include "bookgen/ScanWriter.h"
+#include "bookgen/Truth.h"
+#include "imaging/FileCommit.h"
+#include "imaging/FileNames.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -23,6 +26,8 @@ struct Request {
     int quality = 90;
     bookgen::Chroma chroma = bookgen::Chroma::Half;
     bool quiet = false;
+    // Write the truth file of crooked spreads.
+    bool truth = false;
 };
 
 std::optional<int> numberIn(const QString& text, int low, int high) {
@@ -71,6 +76,12 @@ int main(int argc, char** argv) {
         "A5 book at 150 dpi: front cover, title page, spreads (p012 in greyscale), a picture\n"
         "plate stored as BMP (p021.bmp) and the back cover.\n"
         "\n"
+        "With --crooked: spreads for the automatic deskew and the gutter search, each book\n"
+        "turned by a known angle within +-5 degrees with its fold up to 15 % of the width off\n"
+        "centre; a third are Japanese books set in vertical columns, and some pages are\n"
+        "pictures or blank. What is known of each (angle, fold, the print-free band round the\n"
+        "fold, what each page shows) goes to truth.tsv in FOLDER.\n"
+        "\n"
         "Files of the same names in FOLDER are replaced; FOLDER is created when missing."));
     const QCommandLineOption help = parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("FOLDER"),
@@ -97,9 +108,13 @@ int main(int argc, char** argv) {
     const QCommandLineOption demo(
         QStringLiteral("demo"),
         QStringLiteral("Write the 24-scan demo book (--count, --size, --seed do not apply)."));
+    const QCommandLineOption crooked(
+        QStringLiteral("crooked"),
+        QStringLiteral(
+            "Write crooked spreads and their truth.tsv (with --count, --size, --seed)."));
     const QCommandLineOption quiet(QStringLiteral("quiet"),
                                    QStringLiteral("Print nothing but errors."));
-    parser.addOptions({count, size, quality, chroma, seed, demo, quiet});
+    parser.addOptions({count, size, quality, chroma, seed, demo, crooked, quiet});
     if (!parser.parse(QCoreApplication::arguments())) {
         return usageError(parser.errorText());
     }
@@ -139,8 +154,9 @@ int main(int argc, char** argv) {
         if (!chosenSeed) {
             return usageError(QStringLiteral("--seed must be a number from 0"));
         }
-        request.plans =
-            bookgen::corpusPlan(*chosenCount, *chosenSize, static_cast<std::uint64_t>(*chosenSeed));
+        const auto plan = parser.isSet(crooked) ? bookgen::crookedCorpusPlan : bookgen::corpusPlan;
+        request.plans = plan(*chosenCount, *chosenSize, static_cast<std::uint64_t>(*chosenSeed));
+        request.truth = parser.isSet(crooked);
     }
 
     if (!QDir().mkpath(request.folder)) {
@@ -151,9 +167,12 @@ int main(int argc, char** argv) {
     QElapsedTimer timer;
     timer.start();
     qint64 total = 0;
+    std::vector<bookgen::SpreadTruth> truths;
     for (const bookgen::ScanPlan& plan : request.plans) {
+        bookgen::GutterBand band;
         const auto written =
-            bookgen::writeScan(plan, request.folder, request.quality, request.chroma);
+            bookgen::writeScan(plan, request.folder, request.quality, request.chroma, &band);
+        truths.push_back(bookgen::truthOf(plan, band));
         if (!written) {
             std::fprintf(stderr, "quillfold-bookgen: %s: %s\n", qPrintable(plan.fileName),
                          qPrintable(written.error().message));
@@ -163,6 +182,15 @@ int main(int argc, char** argv) {
         if (!request.quiet) {
             std::printf("%s  %dx%d  %.2f MB\n", qPrintable(plan.fileName), plan.size.width(),
                         plan.size.height(), static_cast<double>(*written) / 1e6);
+        }
+    }
+    if (request.truth) {
+        const QString path = imaging::joinPath(request.folder, QStringLiteral("truth.tsv"));
+        const auto written = imaging::commitFile(path, bookgen::truthFile(truths));
+        if (!written) {
+            std::fprintf(stderr, "quillfold-bookgen: truth.tsv: %s\n",
+                         qPrintable(written.error().message));
+            return 1;
         }
     }
     if (!request.quiet) {

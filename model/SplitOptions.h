@@ -17,6 +17,10 @@ enum class SplitDirection {
 // Quarter turn: Left is counter-clockwise ("L"), Right clockwise ("R").
 enum class TurnDirection { Left, Right };
 
+// Where a spread is cut: at its centre (width / 2 or height / 2), or at the
+// gutter found in its middle band (the centre when none is found).
+enum class CutPlacement { Centre, Gutter };
+
 // Output file format, by the index of the "保存ファイル形式" group.
 enum class OutputFormat { Jpeg = 0, Bmp = 1 };
 
@@ -40,6 +44,17 @@ struct SplitOptions {
     // "中心除去する" and "除去する中心幅": pixels dropped on each side of the cut.
     bool removeCentre = false;
     int centreWidth = 20;
+
+    // Where the cut runs; centre removal and the margins then work from it.
+    CutPlacement cutPlacement = CutPlacement::Centre;
+
+    // Automatic deskew: each page of a selected image, after the cut and
+    // before the margins, has its skew measured and is turned straight when
+    // the measure is trusted and the angle lies from kLeastDeskew up to
+    // deskewCap degrees; other pages are kept as they are. Off, nothing is
+    // measured and every page comes out as it always has.
+    bool deskew = false;
+    double deskewCap = 5.0;
 
     // "余白除去する", "余白のしきい値" (0..255) and "残す余白幅" (0..9999).
     bool removeMargins = false;
@@ -71,5 +86,11 @@ struct SplitOptions {
 
     bool operator==(const SplitOptions&) const = default;
 };
+
+// Smaller skews than this (in degrees) are left alone: a turn would only
+// soften the page.
+inline constexpr double kLeastDeskew = 0.05;
+// The largest deskew cap a user may set, in degrees.
+inline constexpr double kLargestDeskewCap = 45.0;
 
 }  // namespace split

@@ -10,6 +10,7 @@ packages=(
     qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
     qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools   # translations
     libjpeg62-turbo-dev
+    libleptonica-dev        # the skew measure of the automatic deskew
     libgtest-dev
     fonts-noto-cjk
     librsvg2-bin help2man   # icon sizes and manual pages, made while building

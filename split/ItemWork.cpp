@@ -46,11 +46,19 @@ core::Expected<QByteArray> encode(const QImage& picture, const SplitOptions& opt
     return QByteArray(workspace.encoded.constData(), workspace.encoded.size());
 }
 
-// Margins, then the turn where it is not left to the encoder; nullopt when
-// memory ran out. The trimmed page is a view into the part; the turned one
-// lives in the workspace.
+// The deskew when asked (`page` set), the margins, then the turn where it
+// is not left to the encoder; nullopt when memory ran out. The trimmed page
+// is a view into the part (or the straightened page); the straightened and
+// the turned ones live in the workspace.
 std::optional<QImage> finishPart(QImage part, const SplitOptions& options, bool turn,
-                                 ItemWorkspace& workspace) {
+                                 PageFindings* page, ItemWorkspace& workspace) {
+    if (page) {
+        auto straight = straightenPage(part, options.deskewCap, workspace.straightened, *page);
+        if (!straight) {
+            return std::nullopt;
+        }
+        part = std::move(*straight);
+    }
     if (options.removeMargins) {
         part = removeMargins(part, options.marginThreshold, options.keptMargin);
         if (part.isNull()) {
@@ -66,14 +74,28 @@ std::optional<QImage> finishPart(QImage part, const SplitOptions& options, bool 
     return part;
 }
 
+// How a picture is finished before it is encoded: pages of a selected
+// image are turned when asked and straightened when asked (unless they
+// come straightened), unselected images never.
+struct Finish {
+    bool allowTurn = false;
+    bool straighten = false;
+    std::optional<LosslessNote> note;
+};
+
 // Finishes and encodes one picture into `work`; false with the problem set
 // on failure. The finished picture lives only until its bytes are made, so
 // the next part can be turned into the same memory.
 bool planWrite(QImage picture, const QString& targetPath, const SplitItem& item,
-               const SplitOptions& options, bool allowTurn, ItemWorkspace& workspace,
+               const SplitOptions& options, const Finish& finish, ItemWorkspace& workspace,
                ItemWork& work) {
-    const bool turn = allowTurn && options.turn;
-    const auto finished = finishPart(std::move(picture), options, turn, workspace);
+    const bool turn = finish.allowTurn && options.turn;
+    PageFindings* page = nullptr;
+    if (finish.straighten) {
+        page = &work.findings.pages.emplace_back();
+        page->fileName = QFileInfo(targetPath).fileName();
+    }
+    const auto finished = finishPart(std::move(picture), options, turn, page, workspace);
     if (!finished) {
         work.problem = ItemProblem{core::outOfMemory().message, item.fileName};
         return false;
@@ -86,8 +108,25 @@ bool planWrite(QImage picture, const QString& targetPath, const SplitItem& item,
         work.problem = ItemProblem{bytes.error().message, item.fileName};
         return false;
     }
-    work.outputs.push_back(PlannedWrite{targetPath, std::move(bytes).value(), std::nullopt});
+    work.outputs.push_back(PlannedWrite{targetPath, std::move(bytes).value(), finish.note});
     return true;
+}
+
+// A selected image's page: turned when asked, straightened when asked.
+Finish selectedPage(const SplitOptions& options) {
+    return Finish{true, options.deskew, std::nullopt};
+}
+
+// Decodes a selected item into the workspace and cuts it where the options
+// say, noting the cut in `findings`. The parts are views into the decoded
+// picture, which stays in the workspace's memory.
+core::Expected<SplitParts> loadAndCut(const SplitItem& item, const SplitOptions& options,
+                                      ItemWorkspace& workspace, ItemFindings& findings) {
+    const auto picture = imaging::loadPicture(item.sourcePath, workspace.reading);
+    if (!picture) {
+        return picture.error();
+    }
+    return cutSelected(*picture, options, findings);
 }
 
 void planSelected(const SplitItem& item, const SplitOptions& options, const QString& outputFolder,
@@ -98,14 +137,7 @@ void planSelected(const SplitItem& item, const SplitOptions& options, const QStr
     }
     std::optional<SplitParts> parts;
     {
-        // The parts are views into the decoded picture, which stays in the
-        // workspace's memory.
-        const auto picture = imaging::loadPicture(item.sourcePath, workspace.reading);
-        if (!picture) {
-            work.problem = ItemProblem{picture.error().message, item.fileName};
-            return;
-        }
-        auto cut = cutImage(*picture, options.direction, options.centreWidthInUse());
+        auto cut = loadAndCut(item, options, workspace, work.findings);
         if (!cut) {
             work.problem = ItemProblem{cut.error().message, item.fileName};
             return;
@@ -115,8 +147,8 @@ void planSelected(const SplitItem& item, const SplitOptions& options, const QStr
 
     const QString firstPath =
         imaging::joinPath(outputFolder, partName(item.fileName, 1, options.format));
-    if (!planWrite(std::exchange(parts->first, QImage()), firstPath, item, options, true, workspace,
-                   work)) {
+    if (!planWrite(std::exchange(parts->first, QImage()), firstPath, item, options,
+                   selectedPage(options), workspace, work)) {
         work.outputs.clear();
         return;
     }
@@ -125,7 +157,8 @@ void planSelected(const SplitItem& item, const SplitOptions& options, const QStr
             imaging::joinPath(outputFolder, partName(item.fileName, 2, options.format));
         QImage second = std::move(*parts->second);
         parts->second.reset();
-        if (!planWrite(std::move(second), secondPath, item, options, true, workspace, work)) {
+        if (!planWrite(std::move(second), secondPath, item, options, selectedPage(options),
+                       workspace, work)) {
             work.outputs.clear();
         }
     }
@@ -140,7 +173,7 @@ void planResave(const SplitItem& item, const SplitOptions& options, const QStrin
     }
     const QString target =
         imaging::joinPath(outputFolder, resavedName(item.fileName, options.format));
-    planWrite(std::move(picture).value(), target, item, options, false, workspace, work);
+    planWrite(std::move(picture).value(), target, item, options, Finish{}, workspace, work);
 }
 
 // Runs one planning step of the item. Memory running out on the way (or
@@ -190,6 +223,59 @@ ItemWork processItem(const SplitItem& item, const SplitOptions& options,
     ItemWork work;
     runStep(work, item, [&] { planItem(item, options, outputFolder, workspace, work); });
     return work;
+}
+
+core::Expected<SplitParts> cutSelected(const QImage& picture, const SplitOptions& options,
+                                       ItemFindings& findings) {
+    std::optional<int> at;
+    if (options.direction != SplitDirection::None) {
+        if (options.cutPlacement == CutPlacement::Gutter) {
+            findings.gutterSearched = true;
+            findings.cut = findGutter(picture, options.direction);
+            if (findings.cut->found()) {
+                at = findings.cut->cut;
+            }
+        } else if (options.deskew) {
+            const bool across = options.direction == SplitDirection::Right ||
+                                options.direction == SplitDirection::Left;
+            findings.cut = GutterFinding{across ? picture.width() / 2 : picture.height() / 2,
+                                         GutterSign::None};
+        }
+    }
+    return cutImage(picture, options.direction, options.centreWidthInUse(), at);
+}
+
+bool planStraightenedPage(const QImage& page, const QString& targetPath, const SplitItem& item,
+                          const SplitOptions& options, ItemWorkspace& workspace, ItemWork& work) {
+    return planWrite(page, targetPath, item, options,
+                     Finish{true, false, LosslessNote{NotLosslessReason::Straightened}}, workspace,
+                     work);
+}
+
+core::Expected<ItemFindings> inspectItem(const SplitItem& item, const SplitOptions& options) {
+    return core::withoutExceptions([&]() -> core::Expected<ItemFindings> {
+        ItemWorkspace workspace;
+        ItemFindings findings;
+        auto parts = loadAndCut(item, options, workspace, findings);
+        if (!parts) {
+            return parts.error();
+        }
+        if (!options.deskew) {
+            return findings;
+        }
+        std::vector<QImage> pages{parts->first};
+        if (parts->second) {
+            pages.push_back(*parts->second);
+        }
+        for (size_t i = 0; i < pages.size(); ++i) {
+            PageFindings& page = findings.pages.emplace_back();
+            page.fileName = partName(item.fileName, static_cast<int>(i) + 1, options.format);
+            if (!straightenPage(pages[i], options.deskewCap, workspace.straightened, page)) {
+                return core::outOfMemory();
+            }
+        }
+        return findings;
+    });
 }
 
 ItemWork processItem(const SplitItem& item, const SplitOptions& options,

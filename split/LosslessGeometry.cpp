@@ -17,10 +17,14 @@ int gridLineAtOrAbove(int position, int step) {
     return (position + step - 1) / step * step;
 }
 
-// The parts today's cut takes: the top-left part size of each rectangle (a
-// far part one pixel larger is cut to the part's size).
+// The parts today's cut takes: at the half the top-left part size of each
+// rectangle (a far part one pixel larger is cut to the part's size), at a
+// cut found elsewhere each rectangle whole.
 std::vector<PixelRect> todaysParts(const SplitGeometry& geometry) {
     const auto part = [&geometry](const PixelRect& from) {
+        if (!geometry.atCentre) {
+            return from;
+        }
         return PixelRect{from.left, from.top, from.left + geometry.partSize.width(),
                          from.top + geometry.partSize.height()};
     };
@@ -55,10 +59,12 @@ LosslessPage turnedPage(PixelRect rect, QSize picture, QSize grid, const SplitOp
 }  // namespace
 
 core::Expected<std::vector<LosslessPage>> losslessPages(QSize picture, QSize grid,
-                                                        const SplitOptions& options) {
+                                                        const SplitOptions& options,
+                                                        std::optional<int> cut) {
     const int width = picture.width();
     const int height = picture.height();
-    const auto today = splitGeometry(width, height, options.direction, options.centreWidthInUse());
+    const auto today =
+        splitGeometry(width, height, options.direction, options.centreWidthInUse(), cut);
     if (!today) {
         return today.error();
     }
@@ -71,10 +77,10 @@ core::Expected<std::vector<LosslessPage>> losslessPages(QSize picture, QSize gri
         options.direction == SplitDirection::Right || options.direction == SplitDirection::Left;
     const int length = leftRight ? width : height;
     const int step = leftRight ? grid.width() : grid.height();
-    const int half = length / 2;
+    const int at = cut.value_or(length / 2);
     const int centre = today->centreWidth;
-    const int nearEnd = centre == 0 ? gridLineAtOrBelow(half, step) : half - centre;
-    const int farStart = centre == 0 ? nearEnd : gridLineAtOrAbove(half + centre, step);
+    const int nearEnd = centre == 0 ? gridLineAtOrBelow(at, step) : at - centre;
+    const int farStart = centre == 0 ? nearEnd : gridLineAtOrAbove(at + centre, step);
     if (nearEnd < 1 || farStart >= length) {
         std::vector<LosslessPage> pages;
         for (const PixelRect& part : todaysParts(*today)) {
@@ -94,9 +100,10 @@ core::Expected<std::vector<LosslessPage>> losslessPages(QSize picture, QSize gri
         turnedPage(nearFirst ? farPage : nearPage, picture, grid, options)};
 }
 
-core::Expected<std::vector<PixelRect>> todaysParts(QSize picture, const SplitOptions& options) {
+core::Expected<std::vector<PixelRect>> todaysParts(QSize picture, const SplitOptions& options,
+                                                   std::optional<int> cut) {
     const auto today = splitGeometry(picture.width(), picture.height(), options.direction,
-                                     options.centreWidthInUse());
+                                     options.centreWidthInUse(), cut);
     if (!today) {
         return today.error();
     }

@@ -19,9 +19,10 @@ namespace split {
 // that needs (rectangles in source pixels, right/bottom exclusive; today's
 // geometry is splitGeometry's):
 //
-// - Cut without centre removal: the cut at the half moves down (left or
-//   up) to the nearest grid line, at most one grid cell, so it stays in
-//   the gutter; both pages keep their blocks.
+// - Cut without centre removal: the cut at the half (or at the gutter
+//   found, `cut`) moves down (left or up) to the nearest grid line, at
+//   most one grid cell, so it stays in the gutter; both pages keep their
+//   blocks.
 // - Cut with centre removal: the near page (left or upper) ends exactly
 //   where it does today; the far page starts at the first grid line at or
 //   after where it starts today, so the strip between them is at least as
@@ -46,16 +47,19 @@ struct LosslessPage {
     bool operator==(const LosslessPage&) const = default;
 };
 
-// The pages without margin removal, for a picture of `picture` pixels.
-// The errors of splitGeometry (a picture too small to cut at all).
+// The pages without margin removal, for a picture of `picture` pixels,
+// cut at the half or, given `cut`, there (as splitGeometry takes it). The
+// errors of splitGeometry (a picture too small to cut at all).
 core::Expected<std::vector<LosslessPage>> losslessPages(QSize picture, QSize grid,
-                                                        const SplitOptions& options);
+                                                        const SplitOptions& options,
+                                                        std::optional<int> cut = std::nullopt);
 
 // Today's parts as the cut takes them (splitGeometry's rectangles at the
-// part's size), in reading order: where margin removal looks for its box.
-// The errors of splitGeometry.
+// part's size at the half, whole at a given `cut`), in reading order:
+// where margin removal looks for its box. The errors of splitGeometry.
 core::Expected<std::vector<imaging::PixelRect>> todaysParts(QSize picture,
-                                                            const SplitOptions& options);
+                                                            const SplitOptions& options,
+                                                            std::optional<int> cut = std::nullopt);
 
 // The page made of `box`, margin removal's box on today's part in source
 // pixels.

@@ -18,6 +18,8 @@ QString notLosslessText(NotLosslessReason reason) {
         case NotLosslessReason::ColoursNotKept:
             return QCoreApplication::translate(
                 "split", "the JPEG's colours are CMYK or unknown, which are not kept");
+        case NotLosslessReason::Straightened:
+            return QCoreApplication::translate("split", "the page was straightened");
     }
     return {};
 }

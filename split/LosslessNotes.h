@@ -19,6 +19,8 @@ enum class NotLosslessReason {
     TurnOffGrid,
     // CMYK, YCCK or an unknown colour space: its blocks are not kept.
     ColoursNotKept,
+    // The deskew turned the page: its pixels moved off the blocks.
+    Straightened,
 };
 
 // The reason as the summary and the end notice show it.

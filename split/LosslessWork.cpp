@@ -25,11 +25,26 @@ imaging::QuarterTurn turnOf(const SplitOptions& options) {
                                                         : imaging::QuarterTurn::Right;
 }
 
+// Whether the gutter search or the deskew needs the image's pixels.
+bool measures(const SplitOptions& options) {
+    return options.deskew || (options.cutPlacement == CutPlacement::Gutter &&
+                              options.direction != SplitDirection::None);
+}
+
+// The cut the gutter search found, if any.
+std::optional<int> foundCut(const ItemFindings& findings) {
+    if (findings.cut && findings.cut->found()) {
+        return findings.cut->cut;
+    }
+    return std::nullopt;
+}
+
 // The pages when margins are removed: each of today's parts, its box found
 // as today, then the lossless page of that box.
 core::Expected<std::vector<LosslessPage>> pagesWithMargins(const QImage& picture, QSize grid,
-                                                           const SplitOptions& options) {
-    const auto parts = todaysParts(picture.size(), options);
+                                                           const SplitOptions& options,
+                                                           std::optional<int> cut) {
+    const auto parts = todaysParts(picture.size(), options, cut);
     if (!parts) {
         return parts.error();
     }
@@ -137,7 +152,7 @@ void planLosslessImage(const SplitItem& item, const SplitOptions& options,
         return imaging::joinPath(
             outputFolder, partName(item.fileName, static_cast<int>(index) + 1, options.format));
     };
-    if (layout->blocksKept && !options.removeMargins && !options.turn) {
+    if (layout->blocksKept && !options.removeMargins && !options.turn && !measures(options)) {
         // Pages cut without a turn are written while the file is read.
         const auto planned = losslessPages(layout->size, layout->grid, options);
         if (!planned) {
@@ -162,16 +177,49 @@ void planLosslessImage(const SplitItem& item, const SplitOptions& options,
         }
     }
     PageSource source(file, workspace);
-    if (const core::Status read = source.read(*layout, options.removeMargins); !read) {
+    if (const core::Status read = source.read(*layout, options.removeMargins || measures(options));
+        !read) {
         return fail(read.error());
     }
-    auto planned = options.removeMargins ? pagesWithMargins(source.picture(), layout->grid, options)
-                                         : losslessPages(layout->size, layout->grid, options);
+    // The measures see the parts processItem cuts from the same pixels, so
+    // they find what they find without lossless pages. The parts are views
+    // into the picture.
+    std::optional<SplitParts> parts;
+    if (measures(options)) {
+        auto cut = cutSelected(source.picture(), options, work.findings);
+        if (!cut) {
+            return fail(cut.error());
+        }
+        parts = std::move(cut).value();
+    }
+    const std::optional<int> at = foundCut(work.findings);
+    auto planned = options.removeMargins
+                       ? pagesWithMargins(source.picture(), layout->grid, options, at)
+                       : losslessPages(layout->size, layout->grid, options, at);
     if (!planned) {
         return fail(planned.error());
     }
     std::vector<LosslessPage> pages = std::move(planned).value();
     for (size_t i = 0; i < pages.size(); ++i) {
+        if (options.deskew) {
+            // A page the deskew turns has left its blocks: it is written
+            // from its straightened pixels, as without lossless pages.
+            PageFindings& findings = work.findings.pages.emplace_back();
+            findings.fileName = partName(item.fileName, static_cast<int>(i) + 1, options.format);
+            const QImage& part = i == 0 ? parts->first : *parts->second;
+            const auto straight =
+                straightenPage(part, options.deskewCap, workspace.straightened, findings);
+            if (!straight) {
+                return fail(core::outOfMemory());
+            }
+            if (!findings.kept()) {
+                if (!planStraightenedPage(*straight, pathOf(i), item, options, workspace, work)) {
+                    work.outputs.clear();
+                    return;
+                }
+                continue;
+            }
+        }
         LosslessPage& page = pages[i];
         if (!layout->blocksKept) {
             page.reencoded = NotLosslessReason::ColoursNotKept;
@@ -187,7 +235,8 @@ void planLosslessImage(const SplitItem& item, const SplitOptions& options,
 
 core::Expected<std::vector<PlannedPage>> plannedLosslessPages(const SplitItem& item,
                                                               const SplitOptions& options,
-                                                              ItemWorkspace& workspace) {
+                                                              ItemWorkspace& workspace,
+                                                              const ItemFindings* findings) {
     std::vector<PlannedPage> planned;
     if (!item.selected || !options.keepsBlocksOf(item.fileName)) {
         return planned;
@@ -196,31 +245,35 @@ core::Expected<std::vector<PlannedPage>> plannedLosslessPages(const SplitItem& i
     if (!layout) {
         return layout.error();
     }
+    const std::optional<int> at = findings ? foundCut(*findings) : std::nullopt;
     core::Expected<std::vector<LosslessPage>> pages = std::vector<LosslessPage>{};
     if (options.removeMargins && options.turn && layout->blocksKept) {
         const auto picture = imaging::loadPicture(item.sourcePath, workspace.reading);
         if (!picture) {
             return picture.error();
         }
-        pages = pagesWithMargins(*picture, layout->grid, options);
+        pages = pagesWithMargins(*picture, layout->grid, options, at);
     } else if (options.removeMargins) {
         // Without a turn the margins move the pages' edges but never cost
         // them their blocks: one page for each of today's parts.
-        const auto parts = todaysParts(layout->size, options);
+        const auto parts = todaysParts(layout->size, options, at);
         if (!parts) {
             return parts.error();
         }
         pages = std::vector<LosslessPage>(parts->size());
     } else {
-        pages = losslessPages(layout->size, layout->grid, options);
+        pages = losslessPages(layout->size, layout->grid, options, at);
     }
     if (!pages) {
         return pages.error();
     }
     for (size_t i = 0; i < pages->size(); ++i) {
-        const std::optional<NotLosslessReason> reencoded =
+        std::optional<NotLosslessReason> reencoded =
             layout->blocksKept ? (*pages)[i].reencoded
                                : std::optional(NotLosslessReason::ColoursNotKept);
+        if (findings && i < findings->pages.size() && !findings->pages[i].kept()) {
+            reencoded = NotLosslessReason::Straightened;
+        }
         planned.push_back(
             PlannedPage{partName(item.fileName, static_cast<int>(i) + 1, options.format),
                         LosslessNote{reencoded}});

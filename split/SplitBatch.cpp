@@ -128,9 +128,22 @@ CommittedItem SplitBatch::commit(core::Expected<ItemWork> result) {
     lossless_.add(committed.report.lossless);
     committed.failedFile = failures_.record(item, options_, work, committed.report);
     committed.problem = std::move(work.problem);
+    noteKept(item, work.findings);
+    committed.findings = std::move(work.findings);
     number_ += work.numberStep;
     ++nextIndex_;
     return committed;
+}
+
+void SplitBatch::noteKept(const SplitItem& item, const ItemFindings& findings) {
+    if (findings.gutterSearched && findings.cut && !findings.cut->found()) {
+        kept_.centredImages << item.fileName;
+    }
+    for (const PageFindings& page : findings.pages) {
+        if (page.kept()) {
+            kept_.pages.push_back({item.fileName, page});
+        }
+    }
 }
 
 std::optional<QString> SplitBatch::progressLine() const {

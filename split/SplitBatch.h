@@ -29,6 +29,23 @@ struct CommittedItem {
     // When the item counted as failed (see BatchFailures): the file the
     // failure concerns.
     std::optional<QString> failedFile;
+    // Where the image was cut and how its pages were straightened, when
+    // the gutter search or the deskew is on (see ItemWork::findings).
+    ItemFindings findings;
+};
+
+// What a batch left as it was, for its end notice: the images whose gutter
+// was searched and not found (cut at the centre), and the pages the deskew
+// kept as they were, each with its image and the reason.
+struct KeptAsTheyWere {
+    struct Page {
+        QString imageName;
+        PageFindings page;
+    };
+    QStringList centredImages;
+    std::vector<Page> pages;
+
+    bool empty() const { return centredImages.isEmpty() && pages.empty(); }
 };
 
 // One split batch over the items of a catalogue, without any widget: the
@@ -112,12 +129,15 @@ public:
     // which were encoded again, and why (each item's share is in its
     // CommittedItem's report).
     const LosslessTally& lossless() const { return lossless_; }
+    // The images and pages committed so far that were left as they were.
+    const KeptAsTheyWere& keptAsTheyWere() const { return kept_; }
 
 private:
     void keepAhead(int from);
     // The next item's result, waited for or only when ready, committed.
     std::optional<CommittedItem> takeAndCommit(bool wait);
     CommittedItem commit(core::Expected<ItemWork> result);
+    void noteKept(const SplitItem& item, const ItemFindings& findings);
 
     const SplitOptions options_;
     const std::vector<SplitItem> items_;
@@ -128,6 +148,7 @@ private:
     OrderedReadAhead<ItemWork> work_;
     BatchFailures failures_;
     LosslessTally lossless_;
+    KeptAsTheyWere kept_;
     int nextIndex_ = 0;
     int number_ = 1;
     bool cancelled_ = false;

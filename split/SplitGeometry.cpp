@@ -34,10 +34,45 @@ std::optional<QImage> takePart(const QImage& picture, const PixelRect& from, QSi
 
 }  // namespace
 
+namespace {
+
+// The parts on either side of a cut at `cut` (between 1 and length - 1),
+// each whole.
+core::Expected<SplitGeometry> geometryAt(int width, int height, SplitDirection direction,
+                                         int centreWidth, int cut) {
+    const bool across = direction == SplitDirection::Right || direction == SplitDirection::Left;
+    const int length = across ? width : height;
+    if (cut < 1 || cut >= length) {
+        return tooSmall();
+    }
+    int c = std::max(centreWidth, 0);
+    if (c >= cut || c >= length - cut) {
+        c = 0;
+    }
+    const PixelRect near =
+        across ? PixelRect{0, 0, cut - c, height} : PixelRect{0, 0, width, cut - c};
+    const PixelRect far =
+        across ? PixelRect{cut + c, 0, width, height} : PixelRect{0, cut + c, width, height};
+    const bool nearFirst = direction == SplitDirection::Right || direction == SplitDirection::Down;
+    SplitGeometry geometry;
+    geometry.centreWidth = c;
+    geometry.atCentre = false;
+    geometry.first = nearFirst ? near : far;
+    geometry.second = nearFirst ? far : near;
+    geometry.partSize = QSize(geometry.first.right - geometry.first.left,
+                              geometry.first.bottom - geometry.first.top);
+    return geometry;
+}
+
+}  // namespace
+
 core::Expected<SplitGeometry> splitGeometry(int width, int height, SplitDirection direction,
-                                            int centreWidth) {
+                                            int centreWidth, std::optional<int> cut) {
     if (width < 1 || height < 1) {
         return tooSmall();
+    }
+    if (cut && direction != SplitDirection::None) {
+        return geometryAt(width, height, direction, centreWidth, *cut);
     }
     const int hw = width / 2;
     const int hh = height / 2;
@@ -83,8 +118,9 @@ core::Expected<SplitGeometry> splitGeometry(int width, int height, SplitDirectio
 }
 
 core::Expected<SplitParts> cutImage(const QImage& picture, SplitDirection direction,
-                                    int centreWidth) {
-    const auto geometry = splitGeometry(picture.width(), picture.height(), direction, centreWidth);
+                                    int centreWidth, std::optional<int> cut) {
+    const auto geometry =
+        splitGeometry(picture.width(), picture.height(), direction, centreWidth, cut);
     if (!geometry) {
         return geometry.error();
     }
@@ -103,7 +139,11 @@ core::Expected<SplitParts> cutImage(const QImage& picture, SplitDirection direct
     }
     parts.first = std::move(*first);
     if (geometry->second) {
-        auto second = takePart(rgb, *geometry->second, geometry->partSize);
+        const PixelRect& from = *geometry->second;
+        const QSize size = geometry->atCentre
+                               ? geometry->partSize
+                               : QSize(from.right - from.left, from.bottom - from.top);
+        auto second = takePart(rgb, from, size);
         if (!second) {
             return outOfMemory();
         }

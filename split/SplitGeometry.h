@@ -27,27 +27,38 @@ namespace split {
 // The far part (right or lower) runs to the image's edge, so for an odd
 // width or height it is one column or row wider than the part and is
 // scaled into it.
+//
+// A cut found elsewhere (at the gutter: `cut` instead of hw or hh) takes
+// each part whole, each of its own size: (0, 0, cut-C, H) and
+// (cut+C, 0, W, H) for a left-right cut, and so on.
 struct SplitGeometry {
     // The centre width actually used for this image: the requested width,
     // or 0 when it is not smaller than the half being cut (the strip would
     // swallow the page). The fallback holds for this image only; the next
     // image of a batch is measured against the requested width again.
     int centreWidth = 0;
+    // The size of both parts at the centre; of the first part at a cut
+    // found elsewhere, whose second part is its rectangle's size.
     QSize partSize;
+    bool atCentre = true;
     imaging::PixelRect first;
     std::optional<imaging::PixelRect> second;
 
     bool operator==(const SplitGeometry&) const = default;
 };
 
-// The geometry for a width x height image. A negative centre width counts
-// as 0. An image whose part would be less than one pixel wide or high (for
-// example a 1-pixel-wide image cut left-right, or an empty image) gives an
-// error instead of empty parts.
+// The geometry for a width x height image, cut at the centre or, when
+// `cut` is given (and the direction cuts), at that column or row. A
+// negative centre width counts as 0; at a given cut the centre width falls
+// back to 0 when it is not smaller than either side. An image whose part
+// would be less than one pixel wide or high (for example a 1-pixel-wide
+// image cut left-right, an empty image, a cut at an edge) gives an error
+// instead of empty parts.
 core::Expected<SplitGeometry> splitGeometry(int width, int height, SplitDirection direction,
-                                            int centreWidth);
+                                            int centreWidth, std::optional<int> cut = std::nullopt);
 
-// The cut parts of one image, both of SplitGeometry::partSize, in RGB888.
+// The cut parts of one image in RGB888: both of SplitGeometry::partSize at
+// the centre, each of its own size at a cut found elsewhere.
 struct SplitParts {
     QImage first;
     std::optional<QImage> second;
@@ -61,6 +72,6 @@ struct SplitParts {
 // last column or row, so it is a view as well. Errors: the image is too
 // small to cut, or memory runs out. Pure; safe to call from any thread.
 core::Expected<SplitParts> cutImage(const QImage& picture, SplitDirection direction,
-                                    int centreWidth);
+                                    int centreWidth, std::optional<int> cut = std::nullopt);
 
 }  // namespace split

@@ -644,6 +644,14 @@ Exit status:
         <source>%1: not lossless: %2</source>
         <translation>%1: 無劣化ではありません: %2</translation>
     </message>
+    <message>
+        <source>Where to cut a spread: at its centre (the default), or at the gutter searched for in the middle 35-65 % from the fold&apos;s shadow and the columns without print (at the centre, the image named, when none is found). Centre removal and the margins work from the cut</source>
+        <translation>見開きを分ける位置: 中央 (既定)、またはノド (幅の中央 35-65 % の範囲で、綴じ目の影と印刷のない列から探す。見つからなければ中央で分け、その画像名を表示する)。中心除去と余白除去は分けた位置から行う</translation>
+    </message>
+    <message>
+        <source>Straighten each page of a cut image before its margins: its skew is measured on its rows or columns of text and turned back when it lies from 0.05 to MAX degrees (default 5); blank pages, pictures and pages measured without confidence are kept as they are and named. With --dry-run, each image&apos;s cut and each page&apos;s angle are printed</source>
+        <translation>分けた各ページの傾きを余白除去の前に直す: 文字の行または列から傾きを測り、0.05 度から MAX 度 (既定 5) までなら逆に回す。白紙、図版、確かに測れないページはそのまま残し、名前を表示する。--dry-run と一緒に使うと、画像ごとの分割位置とページごとの角度を表示する</translation>
+    </message>
 </context>
 <context>
     <name>catalogue</name>
@@ -968,6 +976,46 @@ quillfold --help で使い方を表示します
     <message>
         <source>%1: not lossless: %2</source>
         <translation>%1: 無劣化ではありません: %2</translation>
+    </message>
+    <message>
+        <source>the page was straightened</source>
+        <translation>傾きを直したため再圧縮しました</translation>
+    </message>
+    <message>
+        <source>not cut</source>
+        <translation>分割なし</translation>
+    </message>
+    <message>
+        <source>cut %1 (gutter)</source>
+        <translation>分割位置 %1 (ノド)</translation>
+    </message>
+    <message>
+        <source>cut %1 (centre, no gutter found)</source>
+        <translation>分割位置 %1 (中央、ノドが見つかりません)</translation>
+    </message>
+    <message>
+        <source>cut %1 (centre)</source>
+        <translation>分割位置 %1 (中央)</translation>
+    </message>
+    <message>
+        <source>under %1 deg</source>
+        <translation>%1 度未満</translation>
+    </message>
+    <message>
+        <source>over the cap of %1 deg</source>
+        <translation>上限 %1 度を超過</translation>
+    </message>
+    <message>
+        <source>not confident</source>
+        <translation>判定できません</translation>
+    </message>
+    <message>
+        <source>%1 deg</source>
+        <translation>%1 度</translation>
+    </message>
+    <message>
+        <source>%1, %2: kept</source>
+        <translation>%1、%2: そのまま</translation>
     </message>
 </context>
 <context>

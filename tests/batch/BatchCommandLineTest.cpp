@@ -83,6 +83,40 @@ TEST(BatchCommandLine, DefaultsAreTheDialogsAndEveryOptionReachesTheBatch) {
     EXPECT_EQ(parse({"--version"}).action, CommandLine::Action::ShowVersion);
 }
 
+// The deskew's cap may be left out (the default, 5 degrees) or given after
+// "="; the cut is at the centre unless the gutter is asked for. Both stay
+// off unless asked for, and wrong values are refused.
+TEST(BatchCommandLine, DeskewWithOrWithoutItsCapAndTheCutAtTheGutter) {
+    const CommandLine bare = parse({"--deskew", "--cut", "gutter", "in", "out"});
+    ASSERT_EQ(bare.action, CommandLine::Action::Run) << bare.text.toStdString();
+    EXPECT_TRUE(bare.request.options.deskew);
+    EXPECT_EQ(bare.request.options.deskewCap, 5.0);
+    EXPECT_EQ(bare.request.options.cutPlacement, split::CutPlacement::Gutter);
+
+    const CommandLine capped = parse({"in", "--deskew=2.5", "out", "--cut", "centre"});
+    ASSERT_EQ(capped.action, CommandLine::Action::Run) << capped.text.toStdString();
+    EXPECT_EQ(capped.request.options.deskewCap, 2.5);
+    EXPECT_EQ(capped.request.options.cutPlacement, split::CutPlacement::Centre);
+    EXPECT_EQ(capped.request.sourceFolder, "in");
+
+    const CommandLine plain = parse({"in", "out"});
+    EXPECT_FALSE(plain.request.options.deskew);
+    EXPECT_EQ(plain.request.options.cutPlacement, split::CutPlacement::Centre);
+    EXPECT_TRUE(batch::helpText().contains("--deskew[=MAX]"));
+
+    for (const QStringList& wrong : std::vector<QStringList>{{"--deskew=0", "in", "out"},
+                                                             {"--deskew=0.05", "in", "out"},
+                                                             {"--deskew=46", "in", "out"},
+                                                             {"--deskew=two", "in", "out"},
+                                                             {"--deskew=", "in", "out"},
+                                                             {"--deskew", "3", "in", "out"},
+                                                             {"--cut", "left", "in", "out"}}) {
+        const CommandLine result = parse(wrong);
+        EXPECT_EQ(result.action, CommandLine::Action::Refuse) << wrong.join(' ').toStdString();
+        EXPECT_FALSE(result.text.isEmpty()) << wrong.join(' ').toStdString();
+    }
+}
+
 TEST(BatchCommandLine, WrongArgumentsAreRefusedWithAReason) {
     const std::vector<QStringList> wrong = {
         {},

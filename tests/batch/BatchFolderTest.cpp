@@ -8,7 +8,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPainter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -129,6 +131,74 @@ TEST(BatchFolder, LosslessRunAndDryRunCountThePagesAndNameThoseEncodedAgain) {
               planned.mid(planned.size() - 3).replaceInStrings("would be written", "written"));
     const QStringList turnedLeft = run({"--rotate", "L"});
     EXPECT_EQ(turnedLeft.mid(1), QStringList{"2 of 2 JPEG pages written losslessly"});
+}
+
+// Two pages of "text" (rows of word blocks) laid 1.5 degrees clockwise,
+// with a gap between them at the middle: 300 dpi print on a small page.
+QImage crookedSpread() {
+    QImage spread(2400, 1600, QImage::Format_RGB888);
+    spread.fill(Qt::white);
+    QPainter painter(&spread);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(1200, 800);
+    painter.rotate(1.5);
+    painter.translate(-1200, -800);
+    for (const int left : {140, 1300}) {
+        for (int y = 200; y < 1400; y += 40) {
+            for (int x = left; x < left + 960; x += 60 + (x * 7 + y) % 80) {
+                painter.fillRect(x, y, 40 + (x + y) % 50, 16, Qt::black);
+            }
+        }
+    }
+    return spread;
+}
+
+// The dry run with the measures on reads each image and prints its cut and
+// each page's angle, and a page it would keep with the reason; it writes
+// nothing. A run names the pages it kept.
+TEST(BatchFolder, DryRunWithTheMeasuresPrintsEachCutAndAngle) {
+    QTemporaryDir root;
+    const QDir top(root.path());
+    ASSERT_TRUE(top.mkpath("book1") && top.mkpath("pages"));
+    testing_support::writeJpeg(top.filePath("book1/a.jpg"), crookedSpread(), 92);
+    QImage blank(2400, 1600, QImage::Format_RGB888);
+    blank.fill(Qt::white);
+    testing_support::writeJpeg(top.filePath("book1/b.jpg"), blank);
+
+    QProcess dryRun;
+    dryRun.start(QStringLiteral(QUILLFOLD_BATCH),
+                 {"--language", "en", "--dry-run", "--deskew", "--cut", "gutter", "--direction",
+                  "right", top.filePath("book1"), top.filePath("pages")});
+    ASSERT_TRUE(dryRun.waitForFinished(20000));
+    EXPECT_EQ(dryRun.exitCode(), 0) << dryRun.readAllStandardError().toStdString();
+    const QStringList lines =
+        QString::fromUtf8(dryRun.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 6) << lines.join('|').toStdString();
+    const auto found = QRegularExpression(
+                           "^a\\.jpg: cut (\\d+) \\(gutter\\)  a_1\\.jpg: (\\S+) deg  "
+                           "a_2\\.jpg: (\\S+) deg$")
+                           .match(lines[0]);
+    ASSERT_TRUE(found.hasMatch()) << lines[0].toStdString();
+    EXPECT_NEAR(found.captured(1).toInt(), 1200, 60);
+    EXPECT_NEAR(found.captured(2).toDouble(), -1.5, 0.1);
+    EXPECT_NEAR(found.captured(3).toDouble(), -1.5, 0.1);
+    EXPECT_TRUE(lines[1].endsWith("a_1.jpg"));
+    EXPECT_EQ(lines[3],
+              "b.jpg: cut 1200 (centre, no gutter found)  b_1.jpg: 0.00 deg, not confident: kept  "
+              "b_2.jpg: 0.00 deg, not confident: kept");
+    EXPECT_EQ(QDir(top.filePath("pages")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              QStringList{});
+
+    QProcess run;
+    run.start(QStringLiteral(QUILLFOLD_BATCH), {"--language", "en", "--deskew=3", "--cut", "gutter",
+                                                top.filePath("book1"), top.filePath("pages")});
+    ASSERT_TRUE(run.waitForFinished(20000));
+    EXPECT_EQ(run.exitCode(), 0);
+    const QString notes = QString::fromUtf8(run.readAllStandardError());
+    EXPECT_TRUE(notes.contains(lines[3])) << notes.toStdString();
+    EXPECT_FALSE(notes.contains("a.jpg: cut")) << notes.toStdString();
+    EXPECT_EQ(QDir(top.filePath("pages/book1")).entryList(QDir::Files, QDir::Name),
+              (QStringList{"a_1.jpg", "a_2.jpg", "b_1.jpg", "b_2.jpg"}));
 }
 
 }  // namespace

@@ -132,5 +132,35 @@ TEST(CutImage, TooSmallOrNullPictureIsAnErrorNotNullParts) {
     EXPECT_EQ(firstDifference(narrowest->first, cropOf(patternImage(3, 2), {1, 0, 2, 2})), "");
 }
 
+// A cut found at the gutter takes each side whole at its own size, the
+// centre strip taken off both sides of it (and dropped when it would eat
+// either side); a cut at an edge is refused; "なし" ignores the cut.
+TEST(CutImage, AtAFoundCutEachPartIsItsSideWhole) {
+    const QImage picture = patternImage(101, 30);
+    const auto left = cutImage(picture, SplitDirection::Left, 5, 37);
+    ASSERT_TRUE(left.ok());
+    EXPECT_EQ(left->centreWidth, 5);
+    EXPECT_EQ(firstDifference(left->first, cropOf(picture, {42, 0, 101, 30})), "");
+    ASSERT_TRUE(left->second.has_value());
+    EXPECT_EQ(firstDifference(*left->second, cropOf(picture, {0, 0, 32, 30})), "");
+
+    const QImage tall = patternImage(30, 90);
+    const auto down = cutImage(tall, SplitDirection::Down, 0, 60);
+    ASSERT_TRUE(down.ok());
+    EXPECT_EQ(firstDifference(down->first, cropOf(tall, {0, 0, 30, 60})), "");
+    EXPECT_EQ(firstDifference(*down->second, cropOf(tall, {0, 60, 30, 90})), "");
+
+    const auto swallowed = splitGeometry(100, 30, SplitDirection::Right, 20, 80);
+    ASSERT_TRUE(swallowed.ok());
+    EXPECT_EQ(swallowed->centreWidth, 0);
+    EXPECT_EQ(swallowed->first, (PixelRect{0, 0, 80, 30}));
+    EXPECT_EQ(swallowed->second, (PixelRect{80, 0, 100, 30}));
+    EXPECT_FALSE(splitGeometry(100, 30, SplitDirection::Right, 0, 0).ok());
+    EXPECT_FALSE(splitGeometry(100, 30, SplitDirection::Up, 0, 30).ok());
+    EXPECT_EQ(geometryOf(100, 30, SplitDirection::None, 0).first, (PixelRect{0, 0, 100, 30}));
+    EXPECT_EQ(splitGeometry(100, 30, SplitDirection::None, 0, 10)->first,
+              (PixelRect{0, 0, 100, 30}));
+}
+
 }  // namespace
 }  // namespace split
