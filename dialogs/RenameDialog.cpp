@@ -107,7 +107,7 @@ void RenameDialog::renameFile() {
 
     const dialogs::RenameCheck check = dialogs::checkRename(catalogue_.folder(), oldName, newName);
     if (check.nameRefused) {
-        notice.notify(this, dialogs::nameRefused().message, dialogs::kForbiddenCharacterList);
+        notice.notify(this, dialogs::nameRefused().message, dialogs::forbiddenCharacterList());
         return;
     }
     // Both of these may show in one pass; the box then reads the second.
@@ -122,7 +122,7 @@ void RenameDialog::renameFile() {
         !renamed) {
         notice.notify(this, renamed.error().message,
                       renamed.kind() == core::ErrorKind::NameRefused
-                          ? std::optional<QString>(dialogs::kForbiddenCharacterList)
+                          ? std::optional<QString>(dialogs::forbiddenCharacterList())
                           : std::nullopt);
         return;
     }

@@ -26,6 +26,10 @@ core::Error nameRefused() {
         QCoreApplication::translate("dialogs", "The name has characters a file name cannot hold")};
 }
 
+QString forbiddenCharacterList() {
+    return QCoreApplication::translate("dialogs", "\\ / : , ; * ? \" < > |");
+}
+
 bool isAcceptableNewName(const QString& name) {
     if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..")) {
         return false;

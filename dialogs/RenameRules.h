@@ -10,12 +10,13 @@ namespace dialogs {
 
 // A name refused, or a rename that failed for another reason than a name
 // taken or a file missing (kind NameRefused): "ファイル名に使えない文字が
-// 含まれてます", with kForbiddenCharacterList as the notice's second line.
+// 含まれてます", with forbiddenCharacterList() as the notice's second line.
 core::Error nameRefused();
 // The eleven characters the user is told to avoid, one space between each:
-// \ / : , ; * ? " < > and the full-width vertical line U+FF5C. That is 21
-// characters, 22 bytes in Shift-JIS where the last one takes two.
-inline const QString kForbiddenCharacterList = QStringLiteral("\\ / : , ; * ? \" < > \uFF5C");
+// \ / : , ; * ? " < > and a vertical line, in Japanese the full-width
+// U+FF5C (21 characters, 22 bytes in Shift-JIS where the last one takes
+// two), in English the plain |.
+QString forbiddenCharacterList();
 
 // True when `name` may be tried as a new file name in the catalogue's
 // folder. Refused: the empty name; names containing \ / : * ? " < > | or

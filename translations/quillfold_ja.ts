@@ -711,6 +711,10 @@ Exit status:
         <source>The name has characters a file name cannot hold</source>
         <translation>ファイル名に使えない文字が含まれてます</translation>
     </message>
+    <message>
+        <source>\ / : , ; * ? &quot; &lt; &gt; |</source>
+        <translation>\ / : , ; * ? &quot; &lt; &gt; ｜</translation>
+    </message>
 </context>
 <context>
     <name>imaging</name>

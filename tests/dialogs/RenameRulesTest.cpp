@@ -1,3 +1,4 @@
+#include "core/Language.h"
 #include "dialogs/RenameRules.h"
 
 #include <QStringList>
@@ -37,10 +38,14 @@ TEST(RenameRules, RefusesEmptyBlankAndDotNames) {
 }
 
 TEST(RenameRules, CharacterListOfTheNotice) {
-    const QStringList characters = dialogs::kForbiddenCharacterList.split(' ');
+    const QStringList characters = dialogs::forbiddenCharacterList().split(' ');
     EXPECT_EQ(characters, QStringList({"\\", "/", ":", ",", ";", "*", "?", "\"", "<", ">",
                                        QString(QChar(0xFF5C))}));
-    EXPECT_EQ(dialogs::kForbiddenCharacterList.size(), 21);
+    EXPECT_EQ(dialogs::forbiddenCharacterList().size(), 21);
+    // English has no full-width characters: a plain vertical line.
+    core::useLanguage(core::Language::English);
+    EXPECT_EQ(dialogs::forbiddenCharacterList(), QStringLiteral("\\ / : , ; * ? \" < > |"));
+    core::useLanguage(core::Language::Japanese);
 }
 
 }  // namespace
