@@ -65,10 +65,8 @@ QStringList losslessLines(const split::LosslessTally& tally, bool dryRun) {
                   : QCoreApplication::translate("batch", "%1 of %2 JPEG pages written losslessly"))
                  .arg(tally.lossless)
                  .arg(tally.pages());
-    for (const split::ReencodedPage& page : tally.reencoded) {
-        lines << QCoreApplication::translate("batch", "%1: not lossless: %2")
-                     .arg(oneLine(page.fileName), split::notLosslessText(page.reason));
-    }
+    for (const split::ReencodedPage& page : tally.reencoded)
+        lines << split::notLosslessLine(oneLine(page.fileName), page.reason);
     return lines;
 }
 

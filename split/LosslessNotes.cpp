@@ -45,12 +45,15 @@ QString losslessCountLine(const LosslessTally& tally) {
         .arg(tally.pages());
 }
 
+QString notLosslessLine(const QString& fileName, NotLosslessReason reason) {
+    return QCoreApplication::translate("split", "%1: not lossless: %2")
+        .arg(fileName, notLosslessText(reason));
+}
+
 QString losslessDetails(const LosslessTally& tally) {
     QStringList lines;
-    for (const ReencodedPage& page : tally.reencoded) {
-        lines << QCoreApplication::translate("split", "%1: not lossless: %2")
-                     .arg(page.fileName, notLosslessText(page.reason));
-    }
+    for (const ReencodedPage& page : tally.reencoded)
+        lines << notLosslessLine(page.fileName, page.reason);
     return lines.join(QLatin1Char('\n'));
 }
 

@@ -55,6 +55,9 @@ struct LosslessTally {
     bool operator==(const LosslessTally&) const = default;
 };
 
+// One page encoded again as lists show it: "p012_1.jpg: not lossless: why".
+QString notLosslessLine(const QString& fileName, NotLosslessReason reason);
+
 // For the end notice of a batch with lossless pages asked for: "38 of 40
 // JPEG pages lossless", and the pages encoded again, one "name: why" line
 // each. Both empty when the batch wrote no JPEG page of a JPEG source.

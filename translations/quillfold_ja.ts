@@ -641,10 +641,6 @@ Exit status:
         <translation>JPEG %2 ページのうち %1 ページを無劣化で書き出しました</translation>
     </message>
     <message>
-        <source>%1: not lossless: %2</source>
-        <translation>%1: 無劣化ではありません: %2</translation>
-    </message>
-    <message>
         <source>Where to cut a spread: at its centre (the default), or at the gutter searched for in the middle 35-65 % from the fold&apos;s shadow and the columns without print (at the centre, the image named, when none is found). Centre removal and the margins work from the cut</source>
         <translation>見開きを分ける位置: 中央 (既定)、またはノド (幅の中央 35-65 % の範囲で、綴じ目の影と印刷のない列から探す。見つからなければ中央で分け、その画像名を表示する)。中心除去と余白除去は分けた位置から行う</translation>
     </message>
