@@ -208,10 +208,14 @@ void OpenFolderDialog::setAsDefault() {
     notices_.notify(this, tr("Set"));
 }
 
+QString OpenFolderDialog::tooManyFilesText() {
+    return tr("At most 9999 files can be opened");
+}
+
 void OpenFolderDialog::openListedFiles() {
     const int count = fileCount();
     if (count > kMaxFiles) {
-        notices_.notify(this, tr("At most 9999 files can be opened"));
+        notices_.notify(this, tooManyFilesText());
         return;
     }
     // Without a selected folder there is nothing to open either.

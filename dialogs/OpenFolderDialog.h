@@ -21,6 +21,8 @@ class OpenFolderDialog : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kMaxFiles = 9999;
+    // The notice for a folder of more files than that.
+    static QString tooManyFilesText();
 
     explicit OpenFolderDialog(NoticeBox& notices);
 

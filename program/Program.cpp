@@ -69,13 +69,7 @@ void Program::wireCatalogue() {
         disableUntilClosed(*mainWindow_, *openFolderDialog_, &OpenFolderDialog::closed);
         openFolderDialog_->open();
     });
-    connect(openFolderDialog_.get(), &OpenFolderDialog::folderChosen, this,
-            [this](const QString& folder, const QStringList& fileNames, bool slowReading) {
-                trimmingView_->startFrameAnew();
-                mainWindow_->beginLoading(folder, fileNames,
-                                          model::thumbnailSideOf(settings_.thumbnailSize),
-                                          slowReading);
-            });
+    connect(openFolderDialog_.get(), &OpenFolderDialog::folderChosen, this, &Program::loadFolder);
     connect(&main, &MainWindow::splitRequested, this, [this] {
         disableUntilClosed(*mainWindow_, *splitDialog_, &SplitDialog::closed);
         splitDialog_->open();
@@ -150,7 +144,6 @@ void Program::applySettings(const model::Settings& settings) {
     place(*folderChooser_, settings.folderChooser);
     // The dialogs report what their boxes make of the texts.
     splitDialog_->setBoxes(settings.splitBoxes);
-    splitDialog_->setAddedOptions(settings.added);
     settingsDialog_->setTexts(settings.thumbnailSize, settings.tolerance);
     if (!settings.defaultOpenFolder.isEmpty()) {
         openFolderDialog_->selectFolder(settings.defaultOpenFolder);
@@ -160,7 +153,6 @@ void Program::applySettings(const model::Settings& settings) {
         splitDialog_->setDestination(settings.defaultSaveFolder);
     }
     settings_.splitBoxes = settings.splitBoxes;
-    settings_.added = settings.added;
     settings_.thumbnailSize = settings.thumbnailSize;
     settings_.tolerance = settings.tolerance;
     settings_.defaultOpenFolder = settings.defaultOpenFolder;
@@ -226,15 +218,20 @@ void Program::openFolder(const QString& folder) {
     openFolderDialog_->selectFolder(folder);
     const QStringList names = model::listPictureFiles(folder);
     if (names.size() > OpenFolderDialog::kMaxFiles) {
-        noticeBox_->notify(&main, tr("At most 9999 files can be opened"));
+        noticeBox_->notify(&main, OpenFolderDialog::tooManyFilesText());
         return;
     }
     if (names.isEmpty()) {
         noticeBox_->notify(&main, tr("The folder holds no JPEG or BMP file"), folder);
         return;
     }
+    loadFolder(folder, names, false);
+}
+
+void Program::loadFolder(const QString& folder, const QStringList& fileNames, bool slowReading) {
     trimmingView_->startFrameAnew();
-    main.beginLoading(folder, names, model::thumbnailSideOf(settings_.thumbnailSize), false);
+    mainWindow_->beginLoading(folder, fileNames, model::thumbnailSideOf(settings_.thumbnailSize),
+                              slowReading);
 }
 
 model::Settings Program::currentSettings() const {

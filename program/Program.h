@@ -64,6 +64,8 @@ public:
     void openAtStart(const QString& folder) { folderAtStart_ = folder; }
     // Opens `folder` as the open-folder dialog's OK does, or says why not.
     void openFolder(const QString& folder);
+    // Loads `fileNames` of `folder` into the catalogue with a fresh frame.
+    void loadFolder(const QString& folder, const QStringList& fileNames, bool slowReading);
 
     // The folder of Quillfold.ini: the current folder at start-up.
     const QString& settingsFolder() const { return settingsFolder_; }

@@ -224,10 +224,6 @@ While shown<byte value="xd"/>
         <translation>フォルダが見当たりません</translation>
     </message>
     <message>
-        <source>At most 9999 files can be opened</source>
-        <translation>開けるファイル数は9999までです</translation>
-    </message>
-    <message>
         <source>The folder holds no JPEG or BMP file</source>
         <translation>JPEG と BMP のファイルがないフォルダです</translation>
     </message>
