@@ -2,6 +2,7 @@
 
 #include "imaging/FileCommit.h"
 #include "imaging/RegularFile.h"
+#include "model/SplitOptions.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -35,13 +36,29 @@ AddedOptions parseAddedOptions(const QByteArray& bytes) {
         const QByteArray value = line.mid(equals + 1).trimmed();
         if (name == "lossless") {
             options.lossless = switchValue(value).value_or(options.lossless);
+        } else if (name == "deskew") {
+            options.deskew = switchValue(value).value_or(options.deskew);
+        } else if (name == "deskewCap") {
+            bool number = false;
+            const int cap = value.toInt(&number);
+            if (number && cap >= 1 && cap <= split::kLargestDeskewCap)
+                options.deskewCap = cap;
+        } else if (name == "cut") {
+            if (value == "centre" || value == "gutter")
+                options.cutAtGutter = value == "gutter";
         }
     }
     return options;
 }
 
 QByteArray formatAddedOptions(const AddedOptions& options) {
-    return QByteArray("lossless=") + (options.lossless ? "1" : "0") + '\n';
+    const auto line = [](const char* name, const QByteArray& value) {
+        return QByteArray(name) + '=' + value + '\n';
+    };
+    const auto onOff = [](bool on) { return QByteArray(on ? "1" : "0"); };
+    return line("lossless", onOff(options.lossless)) + line("deskew", onOff(options.deskew)) +
+           line("deskewCap", QByteArray::number(options.deskewCap)) +
+           line("cut", options.cutAtGutter ? "gutter" : "centre");
 }
 
 AddedOptionsReading readAddedOptions(const QString& path) {

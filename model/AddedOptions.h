@@ -13,8 +13,17 @@ namespace model {
 // is off by default, and while all are off and no such file was found,
 // none is written.
 struct AddedOptions {
+    static constexpr int kDefaultDeskewCap = 5;
+
     // Lossless JPEG pages (split::SplitOptions::lossless).
     bool lossless = false;
+    // Automatic deskew and its cap in whole degrees (SplitOptions::deskew,
+    // deskewCap).
+    bool deskew = false;
+    int deskewCap = kDefaultDeskewCap;
+    // The cut at the gutter found rather than the centre
+    // (SplitOptions::cutPlacement).
+    bool cutAtGutter = false;
 
     bool operator==(const AddedOptions&) const = default;
 };

@@ -42,18 +42,50 @@ QString keptReason(PageOutcome outcome, double cap) {
     return QString();
 }
 
+namespace {
+
+// "p012_2.jpg: -0.79 deg, not confident: kept".
+QString pageText(const PageFindings& page, double cap) {
+    QString angle = QCoreApplication::translate("split", "%1 deg").arg(degrees(page.measure.turn));
+    if (page.kept()) {
+        angle = QCoreApplication::translate("split", "%1, %2: kept")
+                    .arg(angle, keptReason(page.outcome, cap));
+    }
+    return QStringLiteral("%1: %2").arg(page.fileName, angle);
+}
+
+}  // namespace
+
 QString findingsLine(const QString& imageName, const ItemFindings& findings, double cap) {
     QString line = QStringLiteral("%1: %2").arg(imageName, cutText(findings));
-    for (const PageFindings& page : findings.pages) {
-        QString angle =
-            QCoreApplication::translate("split", "%1 deg").arg(degrees(page.measure.turn));
-        if (page.kept()) {
-            angle = QCoreApplication::translate("split", "%1, %2: kept")
-                        .arg(angle, keptReason(page.outcome, cap));
-        }
-        line += QStringLiteral("  %1: %2").arg(page.fileName, angle);
-    }
+    for (const PageFindings& page : findings.pages)
+        line += QStringLiteral("  ") + pageText(page, cap);
     return line;
+}
+
+QString keptCountLine(const KeptAsTheyWere& kept) {
+    const int pages = static_cast<int>(kept.pages.size());
+    const int centred = static_cast<int>(kept.centredImages.size());
+    QStringList parts;
+    if (pages > 0)
+        parts << QCoreApplication::translate("split", "%n page(s) kept as they were", nullptr,
+                                             pages);
+    if (centred > 0) {
+        parts << QCoreApplication::translate("split", "%n image(s) cut at the centre", nullptr,
+                                             centred);
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
+QString keptDetails(const KeptAsTheyWere& kept, double cap) {
+    QStringList lines;
+    for (const QString& image : kept.centredImages) {
+        lines << QCoreApplication::translate("split", "%1: cut at the centre, no gutter found")
+                     .arg(image);
+    }
+    for (const KeptAsTheyWere::Page& page : kept.pages)
+        lines << pageText(page.page, cap);
+    return lines.join(QLatin1Char('\n'));
 }
 
 }  // namespace split

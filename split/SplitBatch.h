@@ -3,6 +3,7 @@
 #include "core/OrderedReadAhead.h"
 #include "model/SplitOptions.h"
 #include "split/BatchFailures.h"
+#include "split/FindingsText.h"
 #include "split/ItemCommit.h"
 #include "split/ItemWork.h"
 #include "split/LosslessNotes.h"
@@ -32,20 +33,6 @@ struct CommittedItem {
     // Where the image was cut and how its pages were straightened, when
     // the gutter search or the deskew is on (see ItemWork::findings).
     ItemFindings findings;
-};
-
-// What a batch left as it was, for its end notice: the images whose gutter
-// was searched and not found (cut at the centre), and the pages the deskew
-// kept as they were, each with its image and the reason.
-struct KeptAsTheyWere {
-    struct Page {
-        QString imageName;
-        PageFindings page;
-    };
-    QStringList centredImages;
-    std::vector<Page> pages;
-
-    bool empty() const { return centredImages.isEmpty() && pages.empty(); }
 };
 
 // One split batch over the items of a catalogue, without any widget: the

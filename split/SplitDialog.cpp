@@ -32,7 +32,7 @@ namespace {
 
 constexpr int kClientWidth = 473;
 // The designed window, with the panel of the added options below it.
-constexpr int kClientHeight = 454 + 36;
+constexpr int kClientHeight = 454 + 84;
 constexpr int kNoCutItem = 4;
 constexpr int kBmpItem = 1;
 
@@ -265,9 +265,18 @@ void SplitDialog::buildButtons() {
 
 void SplitDialog::buildAddedOptions() {
     addedPanel = groupPanel(this, QStringLiteral("AddedOptionsPanel"), tr("Added options"),
-                            {16, 450, 441, 32});
+                            {16, 450, 441, 80});
     losslessBox = checkBox(addedPanel, QStringLiteral("LosslessBox"),
                            tr("Lossless JPEG pages (not encoded again)"), {10, 7, 300, 17}, false);
+    deskewBox = checkBox(addedPanel, QStringLiteral("DeskewBox"), tr("Straighten pages"),
+                         {10, 31, 150, 17}, false);
+    deskewCapLabel =
+        label(addedPanel, QStringLiteral("DeskewCapLabel"), tr("Up to (degrees)"), {170, 33});
+    deskewCapEdit = numberEdit(addedPanel, QStringLiteral("DeskewCapEdit"), tr("Up to (degrees)"),
+                               static_cast<int32_t>(split::kLargestDeskewCap), {276, 29});
+    deskewCapEdit->setEnabled(false);
+    gutterBox = checkBox(addedPanel, QStringLiteral("GutterBox"), tr("Cut at the gutter found"),
+                         {10, 55, 300, 17}, false);
 }
 
 void SplitDialog::connectHandlers() {
@@ -290,7 +299,12 @@ void SplitDialog::connectHandlers() {
             &SplitDialog::enableCentreForSplitMethod);
     connect(formatGroup, &RadioGroup::itemChosen, this, &SplitDialog::enableQualityForFormat);
     connect(batchTimer, &QTimer::timeout, this, &SplitDialog::commitNextItem);
-    connect(losslessBox, &QCheckBox::toggled, this,
+    connect(deskewBox, &QCheckBox::toggled, this, &SplitDialog::enableDeskewCap);
+    for (QCheckBox* box : {losslessBox, deskewBox, gutterBox}) {
+        connect(box, &QCheckBox::toggled, this,
+                [this] { emit addedOptionsChanged(addedOptions()); });
+    }
+    connect(deskewCapEdit, &NumberEdit::textChanged, this,
             [this] { emit addedOptionsChanged(addedOptions()); });
     for (NumberEdit* box : {qualityEdit, thresholdEdit, keptMarginEdit, centreWidthEdit}) {
         connect(box, &NumberEdit::textChanged, this, [this] { emit boxesChanged(boxes()); });
@@ -318,6 +332,13 @@ void SplitDialog::setHints() {
             tr("JPEG pages keep the source's compressed blocks:\r\nno second loss of "
                "quality. The cut moves to the\r\nblock grid (8 or 16 pixels), margins keep up "
                "to\r\none block more. For JPEG written as JPEG"));
+    setHint(*deskewBox,
+            tr("Measures the slant of each page's lines of text\r\n(across or down) and turns "
+               "the page straight\r\nBlank pages, pictures and slants over the\r\nlimit are "
+               "left as they are and named at the end"));
+    setHint(*gutterBox,
+            tr("Looks for the gutter near the middle of the spread\r\nand cuts there; where "
+               "none is found\r\nthe spread is cut at its centre and named at the end"));
 }
 
 // --- what other windows ask of the dialog ---
@@ -336,11 +357,23 @@ void SplitDialog::setDestination(const QString& folder) {
 model::AddedOptions SplitDialog::addedOptions() const {
     model::AddedOptions added;
     added.lossless = losslessBox->isChecked();
+    added.deskew = deskewBox->isChecked();
+    added.deskewCap = deskewCap();
+    added.cutAtGutter = gutterBox->isChecked();
     return added;
 }
 
 void SplitDialog::setAddedOptions(const model::AddedOptions& added) {
     losslessBox->setChecked(added.lossless);
+    deskewBox->setChecked(added.deskew);
+    deskewCapEdit->setText(QString::number(added.deskewCap));
+    gutterBox->setChecked(added.cutAtGutter);
+}
+
+int SplitDialog::deskewCap() const {
+    // An empty box, or 0, means the cap it starts with.
+    const int cap = numberIn(*deskewCapEdit);
+    return cap > 0 ? cap : model::AddedOptions::kDefaultDeskewCap;
 }
 
 model::SplitBoxes SplitDialog::boxes() const {
@@ -420,7 +453,7 @@ void SplitDialog::showHints() {
     const bool on = hintsBox->isChecked();
     for (QWidget* control : std::initializer_list<QWidget*>{
              sourceNamedSubfolderBox, copyUnselectedBox, resaveUnselectedBox, splitMethodGroup,
-             centrePanel, marginsPanel, losslessBox}) {
+             centrePanel, marginsPanel, losslessBox, deskewBox, gutterBox}) {
         showHint(*control, on);
     }
 }
@@ -432,6 +465,13 @@ void SplitDialog::enableCentreForSplitMethod() {
     } else {
         removeCentreBox->setEnabled(true);
     }
+    // An image that is not cut has no gutter to look for; the choice is
+    // kept for the next time.
+    gutterBox->setEnabled(splitMethodGroup->itemIndex() != kNoCutItem);
+}
+
+void SplitDialog::enableDeskewCap() {
+    deskewCapEdit->setEnabled(deskewBox->isChecked());
 }
 
 void SplitDialog::enableQualityForFormat() {
@@ -461,12 +501,16 @@ void SplitDialog::setOptions(const split::SplitOptions& options) {
     formatGroup->setItemIndex(static_cast<int>(options.format));
     qualityEdit->setText(QString::number(options.jpegQuality));
     losslessBox->setChecked(options.lossless);
+    deskewBox->setChecked(options.deskew);
+    deskewCapEdit->setText(QString::number(qRound(options.deskewCap)));
+    gutterBox->setChecked(options.cutPlacement == split::CutPlacement::Gutter);
     // The interlocks, as the controls' own change handling would set them.
     enableCentreForSplitMethod();
     enableCentreControls();
     enableMarginControls();
     enableTurnDirections();
     enableQualityForFormat();
+    enableDeskewCap();
 }
 
 split::SplitOptions SplitDialog::options() const {
@@ -489,6 +533,10 @@ split::SplitOptions SplitDialog::options() const {
         formatGroup->itemIndex() == kBmpItem ? split::OutputFormat::Bmp : split::OutputFormat::Jpeg;
     options.jpegQuality = numberIn(*qualityEdit);
     options.lossless = losslessBox->isChecked();
+    options.deskew = deskewBox->isChecked();
+    options.deskewCap = deskewCap();
+    options.cutPlacement =
+        gutterBox->isChecked() ? split::CutPlacement::Gutter : split::CutPlacement::Centre;
     return options;
 }
 
@@ -554,14 +602,23 @@ void SplitDialog::finishBatch() {
         completionSound->play();
     }
     const split::BatchFailures& failures = batch_->failures();
-    // With lossless pages asked for, the line tells how many kept their
-    // blocks, unless a failure needs it; the hint names every page
-    // encoded again, with why.
+    // Unless a failure needs the line, it tells how many JPEG pages kept
+    // their blocks and what was left as it was; the hint names each page
+    // encoded again or kept, with why.
     const split::LosslessTally& lossless = batch_->lossless();
-    notices_.showBatchEnd(
-        split::completionMessage(failures.count()),
-        failures.count() > 0 ? failures.firstFileName() : split::losslessCountLine(lossless),
-        split::losslessDetails(lossless));
+    const split::KeptAsTheyWere& kept = batch_->keptAsTheyWere();
+    const auto joined = [](const QStringList& parts, const QString& separator) {
+        QStringList shown = parts;
+        shown.removeAll(QString());
+        return shown.join(separator);
+    };
+    const QString counts = joined({split::losslessCountLine(lossless), split::keptCountLine(kept)},
+                                  QStringLiteral("; "));
+    const QString details = joined(
+        {split::losslessDetails(lossless), split::keptDetails(kept, batch_->options().deskewCap)},
+        QStringLiteral("\n"));
+    notices_.showBatchEnd(split::completionMessage(failures.count()),
+                          failures.count() > 0 ? failures.firstFileName() : counts, details);
     stopBatch();
 }
 

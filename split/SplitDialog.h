@@ -119,6 +119,10 @@ public:
     // Below the designed controls: the options added since.
     QFrame* addedPanel = nullptr;
     QCheckBox* losslessBox = nullptr;
+    QCheckBox* deskewBox = nullptr;
+    QLabel* deskewCapLabel = nullptr;
+    NumberEdit* deskewCapEdit = nullptr;
+    QCheckBox* gutterBox = nullptr;
 
     QCheckBox* hintsBox = nullptr;
     QPushButton* okButton = nullptr;
@@ -160,6 +164,9 @@ private:
     void showHints();
     void enableCentreForSplitMethod();
     void enableQualityForFormat();
+    void enableDeskewCap();
+    // The cap the deskew box asks for, in whole degrees.
+    int deskewCap() const;
 
     void restoreDefaultTexts();
     // Cancel and close: the item the status bar names is selected again.

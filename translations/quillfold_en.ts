@@ -20,5 +20,19 @@
             <numerusform>Done (%n images could not be processed)</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n page(s) kept as they were</source>
+        <translation>
+            <numerusform>%n page kept as it was</numerusform>
+            <numerusform>%n pages kept as they were</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n image(s) cut at the centre</source>
+        <translation>
+            <numerusform>%n image cut at the centre</numerusform>
+            <numerusform>%n images cut at the centre</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -454,6 +454,36 @@ one block more. For JPEG written as JPEG</source>
 (8 または 16 ピクセル) に移り、余白は最大<byte value="xd"/>
 1 ブロック多く残ります。JPEG を JPEG で保存するときに使います</translation>
     </message>
+    <message>
+        <source>Straighten pages</source>
+        <translation>傾きを直す</translation>
+    </message>
+    <message>
+        <source>Up to (degrees)</source>
+        <translation>上限 (度)</translation>
+    </message>
+    <message>
+        <source>Cut at the gutter found</source>
+        <translation>ノドを探して分割する</translation>
+    </message>
+    <message>
+        <source>Measures the slant of each page&apos;s lines of text<byte value="xd"/>
+(across or down) and turns the page straight<byte value="xd"/>
+Blank pages, pictures and slants over the<byte value="xd"/>
+limit are left as they are and named at the end</source>
+        <translation>各ページの文字の行 (横書き・縦書き) の<byte value="xd"/>
+傾きを測ってまっすぐに直します<byte value="xd"/>
+白紙・図版のページと上限を超える傾きは<byte value="xd"/>
+そのままにして、最後に知らせます</translation>
+    </message>
+    <message>
+        <source>Looks for the gutter near the middle of the spread<byte value="xd"/>
+and cuts there; where none is found<byte value="xd"/>
+the spread is cut at its centre and named at the end</source>
+        <translation>見開きの中央付近でノドを探して分割します<byte value="xd"/>
+見つからないときは中央で分割し<byte value="xd"/>
+最後に知らせます</translation>
+    </message>
 </context>
 <context>
     <name>TrimmingView</name>
@@ -1013,6 +1043,22 @@ quillfold --help で使い方を表示します
         <source>%1, %2: kept</source>
         <translation>%1、%2: そのまま</translation>
     </message>
+    <message>
+        <source>%1: cut at the centre, no gutter found</source>
+        <translation>%1: ノドが見つからず中央で分割</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s) kept as they were</source>
+        <translation>
+            <numerusform>%n ページはそのまま</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n image(s) cut at the centre</source>
+        <translation>
+            <numerusform>%n 枚は中央で分割</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>trimming</name>
@@ -1119,6 +1165,14 @@ quillfold --help で使い方を表示します
     <message>
         <source>DblClick Close</source>
         <translation>DblClick 閉じる</translation>
+    </message>
+    <message>
+        <source>Finding the gutter and the slant...</source>
+        <translation>ノドと傾きを調べています...</translation>
+    </message>
+    <message>
+        <source>[G] Cut &amp; slant</source>
+        <translation>[G] 分割位置・傾き</translation>
     </message>
 </context>
 </TS>

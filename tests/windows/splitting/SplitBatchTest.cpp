@@ -1,5 +1,7 @@
 #include "tests/windows/splitting/SplitFixture.h"
 
+#include "bookgen/ScanPainter.h"
+#include "bookgen/ScanPlan.h"
 #include "catalogue/CatalogueList.h"
 #include "catalogue/MainWindow.h"
 #include "dialogs/NoticeBox.h"
@@ -7,6 +9,7 @@
 #include "split/SplitDialog.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/TestFiles.h"
+#include "trimming/TrimmingView.h"
 #include "widgets/FormLook.h"
 #include "widgets/NumberEdit.h"
 
@@ -290,6 +293,53 @@ TEST_F(SplitBatchTest, LosslessPagesAreCountedAtTheEndAndThoseEncodedAgainNamed)
     // The next notice has no hint of this batch.
     pressNoticeOk();
     EXPECT_TRUE(noticeBox().secondLineLabel->toolTip().isEmpty());
+}
+
+TEST_F(SplitBatchTest, GutterAndSlantAreShownOnRequestAndWhatWasKeptIsNamedAtTheEnd) {
+    // A spread turned by 1.8 degrees, its fold 11 % right of the centre:
+    // text on the left page, the right one blank.
+    bookgen::ScanPlan plan;
+    plan.size = QSize(1754, 1240);
+    plan.seed = 41;
+    plan.skew = -1.8;
+    plan.foldOffset = 0.11;
+    plan.leftPage = bookgen::PageContent::Text;
+    plan.rightPage = bookgen::PageContent::Blank;
+    bookgen::GutterBand band;
+    loadBook({{QStringLiteral("s.bmp"), bookgen::paintScan(plan, &band)}});
+
+    // G in the trimming view shows what a batch would find, before one runs.
+    selectRows({0});
+    emit mainWindow().trimmingRequested();
+    ASSERT_TRUE(trimmingView().isVisible());
+    QTest::keyClick(&trimmingView(), Qt::Key_G);
+    QLabel& findings = *trimmingView().findingsPanel;
+    EXPECT_TRUE(findings.isVisible());
+    ASSERT_TRUE(waitFor([&] { return findings.text().startsWith("s.bmp: "); }, 30000));
+    EXPECT_TRUE(findings.text().contains(QStringLiteral("(ノド)")))
+        << findings.text().toStdString();
+    EXPECT_TRUE(
+        findings.text().contains(QStringLiteral("s_1.jpg: 0.00 度、判定できません: そのまま")))
+        << findings.text().toStdString();
+    EXPECT_TRUE(findings.text().contains(QStringLiteral("s_2.jpg: 1.80 度")))
+        << findings.text().toStdString();
+    QTest::keyClick(&trimmingView(), Qt::Key_G);
+    EXPECT_FALSE(findings.isVisible());
+    trimmingView().closeView();
+
+    openSplitDialog();
+    click(splitDialog().deskewBox);
+    click(splitDialog().gutterBox);
+    splitDialog().formatGroup->setItemIndex(1);
+    pressOk(out_);
+    runToEnd();
+    EXPECT_EQ(noticeText(), QStringLiteral("完了"));
+    EXPECT_EQ(noticeLine(), QStringLiteral("1 ページはそのまま"));
+    EXPECT_TRUE(noticeBox().secondLineLabel->toolTip().startsWith(QStringLiteral("s_1.bmp: ")));
+    // The left page, cut at the fold and turned straight, lost nothing of
+    // the spread's height.
+    EXPECT_EQ(loadOutput(outputPath("s_2.bmp")).height(), 1240);
+    EXPECT_TRUE(settings().added.deskew && settings().added.cutAtGutter);
 }
 
 }  // namespace

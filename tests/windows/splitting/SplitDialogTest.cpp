@@ -58,7 +58,7 @@ TEST_F(SplitDialogTest, OpensOnlyWithASelectionAndFocusesCancel) {
     EXPECT_EQ(splitDialog().focusWidget(), splitDialog().cancelButton);
     EXPECT_EQ(splitDialog().windowTitle(), QStringLiteral("分割"));
     // The designed size, with the panel of added options below it.
-    EXPECT_EQ(splitDialog().size(), QSize(473, 454 + 36));
+    EXPECT_EQ(splitDialog().size(), QSize(473, 454 + 84));
 }
 
 TEST_F(SplitDialogTest, ControlsStartWithTheirDesignedValues) {

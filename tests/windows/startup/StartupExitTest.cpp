@@ -291,16 +291,19 @@ TEST_F(PreparedSettings, ALinkToAnotherKindOfFileIsToldAndKeptAsideWithoutTouchi
 TEST_F(PreparedSettings, AddedOptionsLiveInTheirOwnFileAndLeaveQuillfoldIniAsItWas) {
     const QString options = pathInStart("QuillfoldOptions.ini");
     // A later version's option is passed over.
-    writeBytes(options, "future=7\nlossless=1\n");
+    writeBytes(options, "future=7\nlossless=1\ndeskew=1\ndeskewCap=7\ncut=gutter\n");
     startWith(formatSettings(designedSettings()));
     EXPECT_FALSE(noticeShown());
     EXPECT_TRUE(splitDialog().losslessBox->isChecked());
-    EXPECT_TRUE(splitDialog().options().lossless);
+    const split::SplitOptions read = splitDialog().options();
+    EXPECT_TRUE(read.lossless && read.deskew);
+    EXPECT_EQ(read.deskewCap, 7.0);
+    EXPECT_EQ(read.cutPlacement, split::CutPlacement::Gutter);
     splitDialog().losslessBox->click();
     mainWindow().exitAction->trigger();
     EXPECT_EQ(readBytes(settingsPath()), formatSettings(designedSettings()));
     // Found at start, so written back although the option is off again.
-    EXPECT_EQ(readBytes(options), "lossless=0\n");
+    EXPECT_EQ(readBytes(options), "lossless=0\ndeskew=1\ndeskewCap=7\ncut=gutter\n");
 }
 
 TEST_F(PreparedSettings, AnAddedOptionsNameThatIsNoFileIsToldAndLeftAlone) {
