@@ -11,6 +11,7 @@
 #include "model/FolderListing.h"
 #include "model/SettingsTable.h"
 #include "model/ThumbnailSide.h"
+#include "split/FindingsInspector.h"
 #include "split/SplitDialog.h"
 #include "trimming/TrimmingView.h"
 #include "widgets/FormLook.h"
@@ -49,6 +50,7 @@ Program::Program() {
     renameDialog_ = std::make_unique<RenameDialog>(catalogue_, *noticeBox_);
     trimmingView_ = std::make_unique<TrimmingView>();
     splitDialog_ = std::make_unique<SplitDialog>(catalogue_, *noticeBox_, *folderChooser_);
+    findings_ = std::make_unique<split::FindingsInspector>();
     mainWindow_ = std::make_unique<MainWindow>(catalogue_, *noticeBox_);
 
     wireCatalogue();
@@ -118,6 +120,14 @@ void Program::wireTrimming() {
         }
         disableUntilClosed(*openFolderDialog_, *trimmingView_, &TrimmingView::closed);
     });
+    // G in the view: the gutter and slant the split would find, measured
+    // with the split dialog's direction and cap.
+    connect(trimmingView_.get(), &TrimmingView::findingsRequested, this,
+            [this](const QString& path, const QString& fileName) {
+                findings_->inspect(split::SplitItem{path, fileName, true}, splitDialog_->options());
+            });
+    connect(findings_.get(), &split::FindingsInspector::inspected, trimmingView_.get(),
+            &TrimmingView::showFindings);
     // A picture the view stepped to cannot be shown: once the user has
     // read why, the view closes.
     connect(trimmingView_.get(), &TrimmingView::stepFailed, this, [this](const QString& reason) {

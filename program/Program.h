@@ -18,6 +18,9 @@ class SettingsDialog;
 class NoticeBox;
 class TrimmingView;
 class FolderChooser;
+namespace split {
+class FindingsInspector;
+}
 
 // The running program, the roof over everything: it owns the settings and
 // the catalogue, creates the eight windows (each given the models and the
@@ -112,5 +115,6 @@ private:
     std::unique_ptr<RenameDialog> renameDialog_;
     std::unique_ptr<TrimmingView> trimmingView_;
     std::unique_ptr<SplitDialog> splitDialog_;
+    std::unique_ptr<split::FindingsInspector> findings_;
     std::unique_ptr<MainWindow> mainWindow_;
 };

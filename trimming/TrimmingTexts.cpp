@@ -39,6 +39,10 @@ QString namingPanelText(TrimNaming naming) {
     return QCoreApplication::translate("trimming", "[N] Name");
 }
 
+QString measuringText() {
+    return QCoreApplication::translate("trimming", "Finding the gutter and the slant...");
+}
+
 QString trimBusyText() {
     return QCoreApplication::translate("trimming", "Working");
 }

@@ -33,6 +33,10 @@ QString showNextPanelText(bool showNext);
 // Status panel 2, the naming switch: the name plain, with "_1" or "_2".
 QString namingPanelText(TrimNaming naming);
 
+// The findings panel while the cut and slant of the shown image are
+// measured.
+QString measuringText();
+
 // Message panel texts of the trim and copy sequence: busy and done.
 QString trimBusyText();
 QString trimDoneText();
@@ -48,14 +52,14 @@ core::Error folderNotMade();         // the trimming folder cannot be made
 core::Error folderIsSourceFolder();  // "trimming" leads back to the catalogue's folder
 }  // namespace errors
 
-// The twelve key-hint panels of the status bar, left to right, with their
+// The key-hint panels of the status bar, left to right, with their
 // start texts and widths in pixels. Panels 0 to 2 (the frame step and the
 // two switches) show the view's state from its creation on.
 struct StatusPanel {
     const char* text;  // for translation in the context "trimming"
     int width;
 };
-inline constexpr int kStatusPanelCount = 12;
+inline constexpr int kStatusPanelCount = 13;
 inline constexpr std::array<StatusPanel, kStatusPanelCount> kStatusPanels{{
     {QT_TRANSLATE_NOOP("trimming", "[1]-[6] Step 100"), 118},
     {QT_TRANSLATE_NOOP("trimming", "[T] Next: on"), 93},
@@ -69,6 +73,8 @@ inline constexpr std::array<StatusPanel, kStatusPanelCount> kStatusPanels{{
     {QT_TRANSLATE_NOOP("trimming", "[Space] Copy"), 80},
     {QT_TRANSLATE_NOOP("trimming", "[Enter] Trim"), 90},
     {QT_TRANSLATE_NOOP("trimming", "DblClick Close"), 50},
+    // Added after the designed twelve.
+    {QT_TRANSLATE_NOOP("trimming", "[G] Cut & slant"), 90},
 }};
 
 // The text of status panel `panel` as it starts, translated.

@@ -56,7 +56,7 @@ TrimmingView::TrimmingView() {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    // The twelve hint panels are wider than a small screen: they are cut at
+    // The hint panels are wider than a small screen: they are cut at
     // the right rather than widening the window past the screen.
     layout->setSizeConstraint(QLayout::SetNoConstraint);
     pictureArea = named(new ViewPicture(this), QStringLiteral("Image1"), tr("Picture"));
@@ -72,6 +72,13 @@ TrimmingView::TrimmingView() {
     messagePanel->setAutoFillBackground(true);
     messagePanel->resize(kPanelWidth, kPanelHeight);
     messagePanel->hide();
+
+    findingsPanel = named(new QLabel(this), QStringLiteral("FindingsPanel"));
+    findingsPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    findingsPanel->setWordWrap(true);
+    findingsPanel->setAutoFillBackground(true);
+    findingsPanel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    findingsPanel->hide();
 
     sequenceTimer = new QTimer(this);
     sequenceTimer->setObjectName(QStringLiteral("Timer1"));
@@ -191,6 +198,8 @@ core::Status TrimmingView::showCurrent(Mode mode) {
     }
     shownPath_ = path;
     shownName_ = pictures.fileName(pictures.current());
+    // Findings belong to the picture they were asked for.
+    findingsPanel->hide();
     if (mode == Mode::Preview) {
         statusBar->hide();
         showOnScreen(false);
@@ -263,6 +272,7 @@ void TrimmingView::closeView() {
         }
     }
     pictureArea->clearPicture();
+    findingsPanel->hide();
     mode_ = Mode::Hidden;
     hide();
     statusBar->show();

@@ -66,6 +66,10 @@ public:
     // as its preview, without frame or status bar.
     core::Status showPreview(model::PictureSequence& files);
 
+    // The findings asked for with G: shown when they concern the picture
+    // shown at `path`, dropped otherwise.
+    void showFindings(const QString& path, const QString& text);
+
     // The tick of the trim and copy sequence (the sequence timer's timeout):
     // does the current phase's step and shows the next phase.
     void advanceSequence();
@@ -77,6 +81,9 @@ public:
     ViewPicture* pictureArea = nullptr;
     // Says what the trim and copy sequence is doing, over the picture.
     QLabel* messagePanel = nullptr;
+    // G: where the shown image would be cut at its gutter and how its pages
+    // would be straightened, over the top of the picture.
+    QLabel* findingsPanel = nullptr;
     QStatusBar* statusBar = nullptr;
     QLabel* stepPanel = nullptr;
     QLabel* showNextPanel = nullptr;
@@ -91,6 +98,9 @@ signals:
     // A step (X, Z, or the step after a save) reached a picture that cannot
     // be shown, for `reason`; the view stays as it was.
     void stepFailed(const QString& reason);
+    // G: the user asks where the picture at `path` (named `fileName`) would
+    // be cut and straightened; showFindings answers.
+    void findingsRequested(const QString& path, const QString& fileName);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -138,6 +148,10 @@ private:
     void resetFrame();
     void toggleShowNext();
     void cycleNaming();
+    // G: asks for the findings of the shown picture, or hides them.
+    void toggleFindings();
+    // The findings panel across the top of the picture area.
+    void placeFindingsPanel();
     // Enter and Space: start the trim or the copy sequence.
     void trim();
     void copy();

@@ -7,8 +7,12 @@
 #include "trimming/FrameMapping.h"
 #include "trimming/PhysicalKey.h"
 #include "trimming/StepTarget.h"
+#include "trimming/ViewPicture.h"
 
 #include <QKeyEvent>
+#include <QLabel>
+
+#include <algorithm>
 
 namespace {
 
@@ -85,6 +89,9 @@ void TrimmingView::runKeyCommand(int key, Qt::KeyboardModifiers modifiers) {
     if (key == Qt::Key_N) {
         cycleNaming();
     }
+    if (key == Qt::Key_G) {
+        toggleFindings();
+    }
     showStepAndSwitches();
     if (isEnter(key)) {
         trim();
@@ -126,4 +133,30 @@ void TrimmingView::toggleShowNext() {
 
 void TrimmingView::cycleNaming() {
     naming_ = trimming::nextNaming(naming_);
+}
+
+void TrimmingView::toggleFindings() {
+    if (findingsPanel->isVisible()) {
+        findingsPanel->hide();
+        return;
+    }
+    findingsPanel->setText(trimming::measuringText());
+    placeFindingsPanel();
+    findingsPanel->show();
+    emit findingsRequested(shownPath_, shownName_);
+}
+
+void TrimmingView::showFindings(const QString& path, const QString& text) {
+    if (mode_ != Mode::Item || path != shownPath_ || !findingsPanel->isVisible()) {
+        return;
+    }
+    findingsPanel->setText(text);
+    placeFindingsPanel();
+}
+
+void TrimmingView::placeFindingsPanel() {
+    constexpr int kInset = 8;
+    const int width = std::max(0, pictureArea->width() - 2 * kInset);
+    findingsPanel->setGeometry(kInset, kInset, width, findingsPanel->heightForWidth(width));
+    findingsPanel->raise();
 }

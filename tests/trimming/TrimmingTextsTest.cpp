@@ -45,7 +45,7 @@ TEST(TrimmingTexts, NamingSwitchCyclesAndGivesSuffixes) {
 }
 
 TEST(TrimmingTexts, StatusPanelsStartWithTheSwitchesAtTheirStartValues) {
-    ASSERT_EQ(kStatusPanels.size(), 12u);
+    ASSERT_EQ(kStatusPanels.size(), 13u);
     EXPECT_EQ(statusPanelText(1), showNextPanelText(true));
     EXPECT_EQ(statusPanelText(2), namingPanelText(TrimNaming::Plain));
 }

@@ -69,7 +69,8 @@ TEST_F(TrimmingViewTest, DoubleClickShowsThePictureWithTheWholeFrameAndTitle) {
     EXPECT_EQ(stepText(), QStringLiteral("[1]-[6] 枠移動量 5"));
     EXPECT_EQ(showNextText(), QStringLiteral("[T] 次表示 有効"));
     EXPECT_EQ(namingText(), QStringLiteral("[N] 元名+なし"));
-    EXPECT_EQ(trimmingView().keyHintPanels.back()->text(), QStringLiteral("DblClick 閉じる"));
+    EXPECT_EQ(trimmingView().keyHintPanels[8]->text(), QStringLiteral("DblClick 閉じる"));
+    EXPECT_EQ(trimmingView().keyHintPanels.back()->text(), QStringLiteral("[G] 分割位置・傾き"));
     EXPECT_FALSE(messageShown());
 
     doubleClickPicture();

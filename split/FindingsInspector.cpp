@@ -1,0 +1,35 @@
+#include "split/FindingsInspector.h"
+
+#include "split/FindingsText.h"
+
+#include <QtConcurrent/QtConcurrentRun>
+
+namespace split {
+
+FindingsInspector::FindingsInspector(QObject* parent) : QObject(parent) {
+    connect(&watcher_, &QFutureWatcherBase::finished, this, [this] {
+        const Result result = watcher_.result();
+        // A later request's result follows; this one is out of date.
+        if (result.path == latestPath_)
+            emit inspected(result.path, result.line);
+    });
+}
+
+// A measure still running works on its own copies and ends on its own.
+FindingsInspector::~FindingsInspector() = default;
+
+void FindingsInspector::inspect(const SplitItem& item, const SplitOptions& options) {
+    SplitOptions asked = options;
+    asked.cutPlacement = CutPlacement::Gutter;
+    asked.deskew = true;
+    latestPath_ = item.sourcePath;
+    watcher_.setFuture(QtConcurrent::run([item, asked] {
+        const core::Expected<ItemFindings> findings = inspectItem(item, asked);
+        const QString line =
+            findings ? findingsLine(item.fileName, findings.value(), asked.deskewCap)
+                     : QStringLiteral("%1: %2").arg(item.fileName, findings.error().message);
+        return Result{item.sourcePath, line};
+    }));
+}
+
+}  // namespace split
