@@ -41,11 +41,15 @@ public:
         buffer_.reserve(kWriteBuffer);
     }
 
+    // Small pieces (object headers, dictionaries) are gathered; a page's
+    // data, which qpdf hands over whole, go straight to the file.
     void write(unsigned char const* data, size_t length) override {
-        buffer_.append(reinterpret_cast<const char*>(data), length);
-        if (buffer_.size() >= kWriteBuffer) {
-            flush();
+        if (buffer_.size() + length < kWriteBuffer) {
+            buffer_.append(reinterpret_cast<const char*>(data), length);
+            return;
         }
+        flush();
+        put(reinterpret_cast<const char*>(data), length);
     }
     void finish() override { flush(); }
 
@@ -53,10 +57,12 @@ public:
 
 private:
     void flush() {
-        const core::Status written =
-            file_.write(buffer_.data(), static_cast<qint64>(buffer_.size()));
+        put(buffer_.data(), buffer_.size());
         buffer_.clear();
-        if (!written) {
+    }
+
+    void put(const char* data, size_t length) {
+        if (const core::Status written = file_.write(data, static_cast<qint64>(length)); !written) {
             failure = written.error();
             throw WritingStopped{};
         }
