@@ -22,7 +22,7 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 count=600
 rounds=3
 size=4960x3508
-quality=92
+quality=85
 work=$here/build/bench-book
 build=$here/build
 while getopts "n:r:s:q:w:b:" option; do
