@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ConsoleText.h"
 #include "split/LosslessNotes.h"
 
 #include <QString>
@@ -34,11 +35,8 @@ QStringList losslessLines(const split::LosslessTally& tally, bool dryRun);
 // Before the first image is done the speed and the time left are not shown.
 QString progressBar(int done, int total, double seconds);
 
-// `text` on one line: a backslash and the control characters are written
-// as C escapes ("\\", "\n", "\r", "\t", "\x7f" ...), so a file name never
-// spans two lines of output and can be told apart from any other. Every
-// name and path the console writes goes through this.
-QString oneLine(const QString& text);
+// Every name and path the console writes goes through core::oneLine.
+using core::oneLine;
 
 // Where a run reports. Progress goes to `err`: a bar redrawn in place on a
 // terminal, one plain line per image otherwise; failures go to `err`, each
@@ -64,14 +62,12 @@ public:
     void plannedLossless(const split::LosslessTally& tally);
 
 private:
-    void clearBar();
     static void write(std::FILE* stream, const QString& line);
 
     std::FILE* out_;
     std::FILE* err_;
-    const bool terminal_;
+    core::ProgressLine bar_;
     const bool quiet_;
-    bool barShown_ = false;
 };
 
 }  // namespace batch

@@ -110,6 +110,8 @@ std::optional<BmpHeader> parseBmpHeader(const QByteArray& start) {
         header.bitsPerPixel = static_cast<int>(unsignedAt(start, 28, 2));
         header.compression = unsignedAt(start, 30, 4);
         header.compressedSize = unsignedAt(start, 34, 4);
+        header.xPixelsPerMetre = unsignedAt(start, 38, 4);
+        header.yPixelsPerMetre = unsignedAt(start, 42, 4);
         header.colourCount = unsignedAt(start, 46, 4);
     } else {
         return std::nullopt;

@@ -29,6 +29,9 @@ struct BmpHeader {
     quint32 compressedSize = 0;  // bytes of pixel data the header declares; may be 0
     quint32 colourCount = 0;     // palette entries; 0 means the full 2^bits
     quint32 pixelOffset = 0;
+    // The density, 0 when not given (and always in the OS/2 1.x header).
+    quint32 xPixelsPerMetre = 0;
+    quint32 yPixelsPerMetre = 0;
 
     bool isRunLengthEncoded() const;
     // Where Qt's reader starts on the pixels: at the offset the file header

@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 lupdate=${LUPDATE:-/usr/lib/qt6/bin/lupdate}
 ts_dir=${TS_DIR:-translations}
-folders=(core imaging model widgets dialogs trimming split catalogue program batch)
+folders=(core imaging model widgets dialogs trimming split book catalogue program batch)
 options=(-silent -locations none -no-obsolete -extensions cpp,h -I .)
 "$lupdate" "${options[@]}" "${folders[@]}" -ts "$ts_dir/quillfold_ja.ts"
 "$lupdate" "${options[@]}" -pluralonly "${folders[@]}" -ts "$ts_dir/quillfold_en.ts"

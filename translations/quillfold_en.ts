@@ -2,6 +2,16 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>book</name>
+    <message numerus="yes">
+        <source>%n page(s) cannot be read, so the book was not written</source>
+        <translation>
+            <numerusform>%n page cannot be read, so the book was not written</numerusform>
+            <numerusform>%n pages cannot be read, so the book was not written</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>catalogue</name>
     <message numerus="yes">
         <source> %n unreadable file(s) kept their selection</source>

@@ -676,6 +676,157 @@ Exit status:
     </message>
 </context>
 <context>
+    <name>book</name>
+    <message>
+        <source>The kind of book: PDF or comic book archive. Default: from the output file&apos;s suffix (.pdf or .cbz)</source>
+        <translation>本の形式: PDF かコミックアーカイブ (CBZ)。既定は出力ファイルの拡張子 (.pdf か .cbz) で決まる</translation>
+    </message>
+    <message>
+        <source>The reading direction. A right-to-left book opens from the right (a PDF two pages at a time, starting on the right). Default: ltr</source>
+        <translation>読む向き。rtl (右から左) の本は右から開く (PDF は見開きで、右ページから始まる)。既定は ltr</translation>
+    </message>
+    <message>
+        <source>The pixels per inch of every page, for the PDF&apos;s page size. Default: each page&apos;s own density, 300 for a page without one</source>
+        <translation>PDF のページの大きさを決める、全ページの解像度 (ピクセル/インチ)。既定は各ページの解像度、解像度のないページは 300</translation>
+    </message>
+    <message>
+        <source>The book&apos;s title</source>
+        <translation>本の題名</translation>
+    </message>
+    <message>
+        <source>The book&apos;s author</source>
+        <translation>本の著者</translation>
+    </message>
+    <message>
+        <source>Leave out the pages that cannot be read (each named) instead of writing no book</source>
+        <translation>読めないページがあっても本を書き出し、そのページを除く (名前を表示する)</translation>
+    </message>
+    <message>
+        <source>No progress and no summary line (problems are still shown)</source>
+        <translation>進み具合と結果の行を表示しない (問題は表示する)</translation>
+    </message>
+    <message>
+        <source>Messages in Japanese or English. Default: Japanese when the locale is Japanese, English otherwise</source>
+        <translation>メッセージの言語 (日本語か英語)。既定はロケールが日本語なら日本語、それ以外は英語</translation>
+    </message>
+    <message>
+        <source>Show this help and exit</source>
+        <translation>このヘルプを表示して終わる</translation>
+    </message>
+    <message>
+        <source>Show the version and exit</source>
+        <translation>版を表示して終わる</translation>
+    </message>
+    <message>
+        <source>The value &quot;%2&quot; of --%1 cannot be used</source>
+        <translation>--%1 の値 &quot;%2&quot; は使えません</translation>
+    </message>
+    <message>
+        <source>The output file ends neither in .pdf nor in .cbz: give --format</source>
+        <translation>出力ファイルの拡張子が .pdf でも .cbz でもありません。--format で形式を指定してください</translation>
+    </message>
+    <message>
+        <source>Usage: quillfold-book [options] PAGES_FOLDER OUTPUT_FILE
+Binds the JPEG and BMP pages of the folder, in the natural order of their names, into one PDF or comic book archive (CBZ).
+JPEG pages go into the book as they are, never encoded again; BMP pages are compressed without loss in a PDF. The book is written to a temporary file and then renamed; the pages folder is never changed.
+
+Options:
+</source>
+        <translation>使い方: quillfold-book [オプション] ページのフォルダ 出力ファイル
+フォルダの JPEG と BMP のページを、名前の自然な順に一冊の PDF またはコミックアーカイブ (CBZ) にまとめる。
+JPEG のページは再圧縮せずそのまま入れる。PDF では BMP のページを無劣化で圧縮する。本は一時ファイルに書いてから名前を変える。ページのフォルダは一切変えない。
+
+オプション:
+</translation>
+    </message>
+    <message>
+        <source>
+Exit status:
+  0    every page was bound
+  1    some page could not be read (each named on standard error), or the book could not be written
+  2    wrong arguments, or a missing pages folder
+  130  ended by Ctrl+C or SIGTERM (no book and no temporary file is left)
+</source>
+        <translation>
+終了状態:
+  0    すべてのページをまとめた
+  1    読めなかったページがある (標準エラーに一件ずつ)、または本を書けなかった
+  2    引数の誤り、またはページのフォルダがない
+  130  Ctrl+C か SIGTERM で中断した (本も一時ファイルも残さない)
+</translation>
+    </message>
+    <message>
+        <source>The arguments cannot be read: %1</source>
+        <translation>引数を読めません: %1</translation>
+    </message>
+    <message>
+        <source>Unknown option: %1</source>
+        <translation>知らないオプションです: %1</translation>
+    </message>
+    <message>
+        <source>Give one pages folder and one output file</source>
+        <translation>ページのフォルダと出力ファイルを一つずつ指定してください</translation>
+    </message>
+    <message>
+        <source>Pages %1, %2, %3 s</source>
+        <translation>ページ %1、%2、%3 秒</translation>
+    </message>
+    <message>
+        <source>  %1 pages/s  %2 left</source>
+        <translation>  %1 ページ/秒  残り %2</translation>
+    </message>
+    <message>
+        <source>The pages folder does not exist</source>
+        <translation>ページのフォルダがありません</translation>
+    </message>
+    <message>
+        <source>The folder of the book file does not exist</source>
+        <translation>本を書き出すフォルダがありません</translation>
+    </message>
+    <message>
+        <source>A folder has the book file&apos;s name</source>
+        <translation>本のファイル名と同じ名前のフォルダがあります</translation>
+    </message>
+    <message>
+        <source>The book cannot be written into the pages folder: choose another folder</source>
+        <translation>ページのフォルダには本を書き出せません。別のフォルダを指定してください</translation>
+    </message>
+    <message>
+        <source>The folder has no JPEG or BMP pages</source>
+        <translation>JPEG と BMP のページがないフォルダです</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s) cannot be read, so the book was not written</source>
+        <translation>
+            <numerusform>読めないページが %n ページあるため、本を書き出しませんでした</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The page changed while the book was written</source>
+        <translation>本を書き出している間にページが変わりました</translation>
+    </message>
+    <message>
+        <source>The pages folder cannot be read</source>
+        <translation>ページのフォルダを読めません</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>中断しました</translation>
+    </message>
+    <message>
+        <source>The PDF cannot be made: %1</source>
+        <translation>PDF を作れません: %1</translation>
+    </message>
+    <message>
+        <source>The archive cannot be written: %1</source>
+        <translation>アーカイブを書き出せません: %1</translation>
+    </message>
+    <message>
+        <source>quillfold-book --help shows how to use it</source>
+        <translation>使い方は quillfold-book --help で表示されます</translation>
+    </message>
+</context>
+<context>
     <name>catalogue</name>
     <message>
         <source>Loading</source>
