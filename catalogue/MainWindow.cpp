@@ -98,6 +98,8 @@ void MainWindow::buildMenu() {
     addMenu(&fileMenu, /*objectName=*/"Open1", QT_TR_NOOP("&File"),
             {{&openAction, /*objectName=*/"Folder1", QT_TR_NOOP("&Open"), Qt::Key_O,
               &MainWindow::openFolder},
+             {&bookAction, /*objectName=*/"BookAction", QT_TR_NOOP("&Bind into a book..."),
+              Qt::Key_unknown, &MainWindow::openBookDialog},
              {&exitAction, /*objectName=*/"SyuuRyou", QT_TR_NOOP("E&xit"), Qt::Key_X,
               &MainWindow::exitProgram}});
     addMenu(&editMenu, /*objectName=*/"Riname", QT_TR_NOOP("&Edit"),
@@ -153,6 +155,11 @@ void MainWindow::openFolder() {
 void MainWindow::openSplitDialog() {
     if (!isBusy() && catalogue_.selectedCount() > 0)
         emit splitRequested();
+}
+
+void MainWindow::openBookDialog() {
+    if (!isBusy())
+        emit bookRequested();
 }
 
 void MainWindow::openRenameDialog() {

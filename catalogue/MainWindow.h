@@ -45,6 +45,7 @@ public:
     void selectBySample();
     void invertSelection();
     void openSplitDialog();
+    void openBookDialog();
     void openRenameDialog();
     void openSettingsDialog();
     void showVersion();
@@ -77,6 +78,7 @@ public:
 
     QMenu* fileMenu = nullptr;
     QAction* openAction = nullptr;
+    QAction* bookAction = nullptr;
     QAction* exitAction = nullptr;
     QMenu* editMenu = nullptr;
     QAction* autoSelectAction = nullptr;
@@ -94,6 +96,8 @@ signals:
     void startUpDue();
     void openFolderRequested();
     void splitRequested();
+    // File > Bind into a book: the pages of the open folder into one file.
+    void bookRequested();
     void renameRequested();
     void settingsRequested();
     void trimmingRequested();

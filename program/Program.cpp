@@ -1,5 +1,6 @@
 #include "program/Program.h"
 
+#include "book/BookDialog.h"
 #include "catalogue/MainWindow.h"
 #include "dialogs/FolderChooser.h"
 #include "dialogs/NoticeBox.h"
@@ -51,6 +52,7 @@ Program::Program() {
     trimmingView_ = std::make_unique<TrimmingView>();
     splitDialog_ = std::make_unique<SplitDialog>(catalogue_, *noticeBox_, *folderChooser_);
     findings_ = std::make_unique<split::FindingsInspector>();
+    bookDialog_ = std::make_unique<BookDialog>(*noticeBox_);
     mainWindow_ = std::make_unique<MainWindow>(catalogue_, *noticeBox_);
 
     wireCatalogue();
@@ -75,6 +77,17 @@ void Program::wireCatalogue() {
     connect(&main, &MainWindow::splitRequested, this, [this] {
         disableUntilClosed(*mainWindow_, *splitDialog_, &SplitDialog::closed);
         splitDialog_->open();
+    });
+    connect(&main, &MainWindow::bookRequested, this, [this] {
+        if (catalogue_.folder().isEmpty()) {
+            noticeBox_->notify(mainWindow_.get(), tr("Open a folder of pages first"));
+            return;
+        }
+        // A book split right to left (the Japanese way) reads right to left.
+        const bool rightToLeft = splitDialog_->options().direction == split::SplitDirection::Left;
+        disableUntilClosed(*mainWindow_, *bookDialog_, &BookDialog::closed);
+        bookDialog_->open(catalogue_.folder(), rightToLeft ? book::Direction::RightToLeft
+                                                           : book::Direction::LeftToRight);
     });
     connect(&main, &MainWindow::renameRequested, this, [this] {
         disableUntilClosed(*mainWindow_, *renameDialog_, &RenameDialog::closed,
@@ -279,6 +292,8 @@ void Program::closeOtherWindows() {
     closeWindow(*settingsDialog_);
     closeWindow(*renameDialog_);
     closeWindow(*splitDialog_);
+    closeWindow(*bookDialog_);
+    bookDialog_->stopBinding();
     closeWindow(*openFolderDialog_);
 }
 
@@ -286,6 +301,7 @@ void Program::tellSettingsNotSaved(const core::Error& error) {
     // The program is ending: nothing may take the notice box over meanwhile.
     mainWindow_->abortLoading();
     splitDialog_->stopBatch();
+    bookDialog_->stopBinding();
     settingsNoticeShown_ = true;
     noticeBox_->notify(mainWindow_.get(), tr("The settings cannot be saved"), error.message,
                        [this] { mainWindow_->close(); });

@@ -18,6 +18,7 @@ class SettingsDialog;
 class NoticeBox;
 class TrimmingView;
 class FolderChooser;
+class BookDialog;
 namespace split {
 class FindingsInspector;
 }
@@ -46,6 +47,7 @@ public:
     MainWindow& mainWindow() { return *mainWindow_; }
     TrimmingView& trimmingView() { return *trimmingView_; }
     SplitDialog& splitDialog() { return *splitDialog_; }
+    BookDialog& bookDialog() { return *bookDialog_; }
     RenameDialog& renameDialog() { return *renameDialog_; }
     SettingsDialog& settingsDialog() { return *settingsDialog_; }
     NoticeBox& noticeBox() { return *noticeBox_; }
@@ -116,5 +118,6 @@ private:
     std::unique_ptr<TrimmingView> trimmingView_;
     std::unique_ptr<SplitDialog> splitDialog_;
     std::unique_ptr<split::FindingsInspector> findings_;
+    std::unique_ptr<BookDialog> bookDialog_;
     std::unique_ptr<MainWindow> mainWindow_;
 };

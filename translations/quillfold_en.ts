@@ -2,6 +2,16 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>BookDialog</name>
+    <message numerus="yes">
+        <source>%1: %n page(s)</source>
+        <translation>
+            <numerusform>%1: %n page</numerusform>
+            <numerusform>%1: %n pages</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>book</name>
     <message numerus="yes">
         <source>%n page(s) cannot be read, so the book was not written</source>

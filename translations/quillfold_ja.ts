@@ -2,6 +2,85 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
+    <name>BookDialog</name>
+    <message>
+        <source>Bind into a book</source>
+        <translation>本にまとめる</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>ページのフォルダ</translation>
+    </message>
+    <message>
+        <source>Book file</source>
+        <translation>本のファイル</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>タイトル</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>形式</translation>
+    </message>
+    <message>
+        <source>CBZ (comic book archive)</source>
+        <translation>CBZ (コミック用アーカイブ)</translation>
+    </message>
+    <message>
+        <source>Reading direction</source>
+        <translation>読む向き</translation>
+    </message>
+    <message>
+        <source>Left to right</source>
+        <translation>左から右へ (左開き)</translation>
+    </message>
+    <message>
+        <source>Right to left</source>
+        <translation>右から左へ (右開き)</translation>
+    </message>
+    <message>
+        <source>Density (dpi)</source>
+        <translation>解像度 (dpi)</translation>
+    </message>
+    <message>
+        <source>own</source>
+        <translation>各ページ</translation>
+    </message>
+    <message>
+        <source>Empty: each page&apos;s own density, %1 dpi where it has none<byte value="xd"/>
+A number: that density for every page</source>
+        <translation>空欄: 各ページの解像度 (ないページは %1 dpi)<byte value="xd"/>
+数値: すべてのページをその解像度に</translation>
+    </message>
+    <message>
+        <source>Leave out pages that cannot be read</source>
+        <translation>読めないページは飛ばす</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Reading the pages</source>
+        <translation>ページを読んでいます</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完了</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n page(s)</source>
+        <translation>
+            <numerusform>%1: %n ページ</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The book was not made</source>
+        <translation>本を作れませんでした</translation>
+    </message>
+</context>
+<context>
     <name>FolderChooser</name>
     <message>
         <source>Choose a folder</source>
@@ -101,6 +180,10 @@
     <message>
         <source>Files cannot be renamed this way</source>
         <translation>この方法でリネームはできません</translation>
+    </message>
+    <message>
+        <source>&amp;Bind into a book...</source>
+        <translation>本にまとめる(&amp;K)</translation>
     </message>
 </context>
 <context>
@@ -238,6 +321,10 @@ While shown<byte value="xd"/>
     <message>
         <source>%1: %2; it is left as it is</source>
         <translation>%1: %2。このファイルはそのままにします</translation>
+    </message>
+    <message>
+        <source>Open a folder of pages first</source>
+        <translation>先にページのフォルダを開いて下さい</translation>
     </message>
 </context>
 <context>

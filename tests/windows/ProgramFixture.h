@@ -47,6 +47,7 @@ protected:
     MainWindow& mainWindow() { return program_->mainWindow(); }
     OpenFolderDialog& openFolderDialog() { return program_->openFolderDialog(); }
     SplitDialog& splitDialog() { return program_->splitDialog(); }
+    BookDialog& bookDialog() { return program_->bookDialog(); }
     RenameDialog& renameDialog() { return program_->renameDialog(); }
     SettingsDialog& settingsDialog() { return program_->settingsDialog(); }
     NoticeBox& noticeBox() { return program_->noticeBox(); }

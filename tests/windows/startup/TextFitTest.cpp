@@ -3,6 +3,7 @@
 // measured in the font found on this machine.
 #include "tests/windows/ProgramFixture.h"
 
+#include "book/BookDialog.h"
 #include "catalogue/MainWindow.h"
 #include "core/Language.h"
 #include "dialogs/FolderChooser.h"
@@ -70,7 +71,7 @@ TEST_P(TextFit, EveryWindowShowsItsTextsWhole) {
     expectAllFit(mainWindow());
     for (QWidget* window :
          std::initializer_list<QWidget*>{&openFolderDialog(), &splitDialog(), &renameDialog(),
-                                         &settingsDialog(), &folderChooser()}) {
+                                         &settingsDialog(), &folderChooser(), &bookDialog()}) {
         expectAllFit(*window);
         window->hide();
     }
