@@ -5,6 +5,7 @@
 #include "book/BookPages.h"
 #include "book/CbzBook.h"
 #include "book/PdfBook.h"
+#include "model/FolderListing.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -34,6 +35,11 @@ core::Status checkPlaces(const BindRequest& request) {
     // no page can be replaced by the book.
     if (isPagesFolder(output.absolutePath(), request.pagesFolder)) {
         return errors::outputInPagesFolder();
+    }
+    // Nor over a scan elsewhere: a name the program lists as a picture
+    // ("--format pdf book/p001.jpg") is refused.
+    if (model::isListedPictureName(output.fileName())) {
+        return errors::outputNamedLikeAPicture();
     }
     return core::success();
 }

@@ -21,7 +21,7 @@
 namespace {
 
 constexpr int kClientWidth = 400;
-constexpr int kClientHeight = 340;
+constexpr int kClientHeight = 356;
 constexpr int kLargestDensity = 9999;
 
 QLabel* label(QWidget* parent, const QString& name, const QString& text, QPoint at) {
@@ -45,7 +45,7 @@ QRadioButton* radio(QGroupBox* parent, const QString& name, const QString& text,
 
 QGroupBox* groupBox(QWidget* parent, const QString& name, const QString& title, int y) {
     auto* box = named(new QGroupBox(title, parent), name);
-    box->setGeometry(16, y, kClientWidth - 32, 46);
+    box->setGeometry(16, y, kClientWidth - 32, 52);
     return box;
 }
 
@@ -69,35 +69,35 @@ BookDialog::BookDialog(NoticeBox& notices) : notices_(notices) {
     titleEdit = lineEdit(this, QStringLiteral("TitleEdit"), tr("Title"), 120);
 
     formatPanel = groupBox(this, QStringLiteral("FormatPanel"), tr("Format"), 150);
-    pdfButton = radio(formatPanel, QStringLiteral("PdfButton"), QStringLiteral("PDF"), {10, 20});
+    pdfButton = radio(formatPanel, QStringLiteral("PdfButton"), QStringLiteral("PDF"), {10, 26});
     cbzButton =
-        radio(formatPanel, QStringLiteral("CbzButton"), tr("CBZ (comic book archive)"), {120, 20});
+        radio(formatPanel, QStringLiteral("CbzButton"), tr("CBZ (comic book archive)"), {120, 26});
     pdfButton->setChecked(true);
 
-    directionPanel = groupBox(this, QStringLiteral("DirectionPanel"), tr("Reading direction"), 202);
+    directionPanel = groupBox(this, QStringLiteral("DirectionPanel"), tr("Reading direction"), 208);
     leftToRightButton =
-        radio(directionPanel, QStringLiteral("LeftToRightButton"), tr("Left to right"), {10, 20});
+        radio(directionPanel, QStringLiteral("LeftToRightButton"), tr("Left to right"), {10, 26});
     rightToLeftButton =
-        radio(directionPanel, QStringLiteral("RightToLeftButton"), tr("Right to left"), {180, 20});
+        radio(directionPanel, QStringLiteral("RightToLeftButton"), tr("Right to left"), {180, 26});
     leftToRightButton->setChecked(true);
 
-    label(this, QStringLiteral("DensityLabel"), tr("Density (dpi)"), {16, 260});
+    label(this, QStringLiteral("DensityLabel"), tr("Density (dpi)"), {16, 274});
     densityEdit = named(new NumberEdit(kLargestDensity, 4, this), QStringLiteral("DensityEdit"),
                         tr("Density (dpi)"));
-    densityEdit->setGeometry(120, 256, 48, 21);
+    densityEdit->setGeometry(120, 270, 48, 21);
     densityEdit->setPlaceholderText(tr("own"));
     setHint(*densityEdit, tr("Empty: each page's own density, %1 dpi where it has none\r\n"
                              "A number: that density for every page")
                               .arg(book::kDefaultDpi));
     skipBadBox = named(new QCheckBox(tr("Leave out pages that cannot be read"), this),
                        QStringLiteral("SkipBadBox"));
-    skipBadBox->setGeometry(16, 284, 300, 17);
+    skipBadBox->setGeometry(16, 300, 300, 17);
     widenToShowText(*skipBadBox);
 
     okButton = pushButton(this, QStringLiteral("OkButton"), QStringLiteral("OK"),
-                          QRect(kClientWidth - 176, 306, 75, 25));
+                          QRect(kClientWidth - 176, 322, 75, 25));
     cancelButton = pushButton(this, QStringLiteral("CancelButton"), tr("Cancel"),
-                              QRect(kClientWidth - 91, 306, 75, 25));
+                              QRect(kClientWidth - 91, 322, 75, 25));
 
     connect(okButton, &QPushButton::clicked, this, &BookDialog::startBinding);
     connect(cancelButton, &QPushButton::clicked, this, &BookDialog::cancel);
@@ -163,6 +163,8 @@ void BookDialog::closeEvent(QCloseEvent* event) {
 void BookDialog::startBinding() {
     if (bookFileEdit->text().trimmed().isEmpty() || binding())
         return;
+    // The name ends as the format says ("book.jpg" becomes "book.jpg.pdf").
+    matchSuffixToFormat();
     const book::BindRequest asked = request();
     cancelled_ = std::make_shared<std::atomic<bool>>(false);
     // The notice's キャンセル, or the OK of its end, ends the dialog's work.
@@ -198,10 +200,14 @@ void BookDialog::finishBinding() {
     for (const book::PageProblem& problem : result.badPages)
         badPages << problem.line();
     if (result.status) {
-        notices_.showBatchEnd(tr("Done"),
-                              tr("%1: %n page(s)", nullptr, result.pagesBound)
-                                  .arg(QDir::toNativeSeparators(bookFileEdit->text())),
-                              badPages.join(QLatin1Char('\n')));
+        // The line names the file; its hint gives the whole path and the
+        // pages left out.
+        const QString book = bookFileEdit->text();
+        badPages.prepend(QDir::toNativeSeparators(book));
+        notices_.showBatchEnd(
+            tr("Done"),
+            tr("%1: %n page(s)", nullptr, result.pagesBound).arg(QFileInfo(book).fileName()),
+            badPages.join(QLatin1Char('\n')));
     } else {
         notices_.showBatchEnd(tr("The book was not made"), result.status.error().message,
                               badPages.join(QLatin1Char('\n')));

@@ -28,6 +28,12 @@ Error outputInPagesFolder() {
                 "book", "The book cannot be written into the pages folder: choose another folder")};
 }
 
+Error outputNamedLikeAPicture() {
+    return {ErrorKind::SourceProtected,
+            QCoreApplication::translate(
+                "book", "The book file has the name of a picture: give it a .pdf or .cbz name")};
+}
+
 Error noPages() {
     return {ErrorKind::NothingToWrite,
             QCoreApplication::translate("book", "The folder has no JPEG or BMP pages")};

@@ -11,6 +11,7 @@ core::Error pagesFolderMissing();
 core::Error outputFolderMissing();
 core::Error outputIsFolder();
 core::Error outputInPagesFolder();
+core::Error outputNamedLikeAPicture();
 core::Error noPages();
 core::Error badPages(int count);
 core::Error pageChanged();

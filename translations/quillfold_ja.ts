@@ -912,6 +912,10 @@ Exit status:
         <source>quillfold-book --help shows how to use it</source>
         <translation>使い方は quillfold-book --help で表示されます</translation>
     </message>
+    <message>
+        <source>The book file has the name of a picture: give it a .pdf or .cbz name</source>
+        <translation>本のファイル名が画像の名前です。.pdf か .cbz の名前にしてください</translation>
+    </message>
 </context>
 <context>
     <name>catalogue</name>

@@ -167,6 +167,13 @@ TEST_F(BookFolder, RefusesItsPagesFolderAnEmptyOneAndLeavesNothingWhenCancelled)
     const book::BindResult inside =
         book::bindBook(book_test::bindRequest(pages, path("book.pdf")), {}, notCancelled);
     EXPECT_EQ(inside.status.kind(), core::ErrorKind::SourceProtected);
+    // A scan kept beside the pages is never taken for the book's name.
+    testing_support::writeBytes(output("cover.jpg"), "scan");
+    const book::BindResult overScan =
+        book::bindBook(book_test::bindRequest(pages, output("cover.jpg")), {}, notCancelled);
+    EXPECT_EQ(overScan.status.kind(), core::ErrorKind::SourceProtected);
+    EXPECT_EQ(testing_support::readBytes(output("cover.jpg")), "scan");
+    QFile::remove(output("cover.jpg"));
     ASSERT_TRUE(QDir(root.path()).mkpath("empty"));
     const book::BindResult empty = book::bindBook(
         book_test::bindRequest(output("empty"), output("empty.pdf")), {}, notCancelled);

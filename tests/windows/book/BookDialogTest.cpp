@@ -62,7 +62,7 @@ TEST_F(BookDialogTest, BindsTheOpenFolderBesideItAndNamesAPageThatCannotBeRead) 
     click(dialog.okButton);
     EXPECT_FALSE(dialog.isVisible());
     ASSERT_TRUE(waitFor([&] { return noticeText() == QStringLiteral("完了"); }, 20000));
-    EXPECT_EQ(noticeLine(), book + QStringLiteral(": 3 ページ"));
+    EXPECT_EQ(noticeLine(), QStringLiteral("book1.pdf: 3 ページ"));
     EXPECT_TRUE(readBytes(book).startsWith("%PDF-"));
     pressNoticeOk();
     EXPECT_TRUE(mainWindow().isEnabled());
