@@ -84,7 +84,7 @@ BookDialog::BookDialog(NoticeBox& notices) : notices_(notices) {
     label(this, QStringLiteral("DensityLabel"), tr("Density (dpi)"), {16, 274});
     densityEdit = named(new NumberEdit(kLargestDensity, 4, this), QStringLiteral("DensityEdit"),
                         tr("Density (dpi)"));
-    densityEdit->setGeometry(120, 270, 48, 21);
+    densityEdit->setGeometry(120, 270, 64, 21);
     densityEdit->setPlaceholderText(tr("own"));
     setHint(*densityEdit, tr("Empty: each page's own density, %1 dpi where it has none\r\n"
                              "A number: that density for every page")

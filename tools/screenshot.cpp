@@ -8,6 +8,7 @@
 // In English the pictures are named with "-en" before ".png".
 // (scripts/screenshots.sh builds it and runs it so.)
 
+#include "book/BookDialog.h"
 #include "bookgen/ScanPlan.h"
 #include "bookgen/ScanWriter.h"
 #include "catalogue/CatalogueList.h"
@@ -139,6 +140,13 @@ bool shootAll(Program& program, const QString& book, const QString& pages, const
     if (!save(settings, out, QStringLiteral("settings-dialog.png")))
         return false;
     settings.cancel();
+
+    // File > Bind into a book on the folder shown.
+    main.bookAction->trigger();
+    BookDialog& binder = program.bookDialog();
+    if (!save(binder, out, QStringLiteral("book-dialog.png")))
+        return false;
+    binder.cancel();
 
     // The trimming view on a spread, its frame drawn in from the edges by
     // the keys a user would press: D and S move the top-left corner, the
