@@ -1,5 +1,7 @@
 #include "batch/BatchCommandLine.h"
 
+#include "core/CommandOptions.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -14,12 +16,7 @@ namespace {
 // One option of the command line: its names, the name of its value (empty
 // for a switch) and its line in the help. An option whose value may be
 // left out takes its default when given bare ("--deskew").
-struct CommandOption {
-    QStringList names;
-    QString valueName;
-    const char* description;  // for translation in the context "batch"
-    QString defaultValue = {};
-};
+using core::CommandOption;
 
 const std::vector<CommandOption>& commandOptions() {
     static const std::vector<CommandOption> options = {
@@ -294,19 +291,7 @@ QString helpText() {
         "Each line of output names one file: control characters in a name (a newline, "
         "say) and \\ are written as \\n, \\t, \\x01, \\\\.\n\n"
         "Options:\n");
-    for (const CommandOption& option : commandOptions()) {
-        QStringList names;
-        for (const QString& name : option.names) {
-            names << (name.size() == 1 ? "-" : "--") + name;
-        }
-        QString line = "  " + names.join(", ");
-        if (!option.defaultValue.isEmpty()) {
-            line += "[=" + option.valueName + "]";
-        } else if (!option.valueName.isEmpty()) {
-            line += " " + option.valueName;
-        }
-        text += line + "\n      " + QCoreApplication::translate("batch", option.description) + "\n";
-    }
+    text += core::optionsHelp(commandOptions(), "batch");
     text += QCoreApplication::translate(
         "batch",
         "\nExit status:\n"
@@ -340,30 +325,22 @@ QStringList withDefaults(QStringList arguments) {
 
 CommandLine parseCommandLine(const QStringList& arguments, int cores) {
     QCommandLineParser parser;
-    for (const CommandOption& option : commandOptions()) {
-        parser.addOption(QCommandLineOption(option.names, QString(), option.valueName));
-    }
-
     CommandLine result;
-    if (!parser.parse(withDefaults(arguments))) {
-        const QStringList unknown = parser.unknownOptionNames();
-        result.text = unknown.isEmpty()
-                          ? QCoreApplication::translate("batch", "The arguments cannot be read: %1")
-                                .arg(parser.errorText())
-                          : QCoreApplication::translate("batch", "Unknown option: %1")
-                                .arg(unknown.join(", "));
-        return result;
-    }
-    if (parser.isSet("help")) {
-        result.action = CommandLine::Action::ShowHelp;
-        result.text = helpText();
-        return result;
-    }
-    if (parser.isSet("version")) {
-        result.action = CommandLine::Action::ShowVersion;
-        result.text = QStringLiteral("quillfold-batch (Quillfold) %1\n")
-                          .arg(QStringLiteral(QUILLFOLD_VERSION));
-        return result;
+    switch (
+        core::startCommandLine(parser, commandOptions(), withDefaults(arguments), result.text)) {
+        case core::CommandStart::Refused:
+            return result;
+        case core::CommandStart::Help:
+            result.action = CommandLine::Action::ShowHelp;
+            result.text = helpText();
+            return result;
+        case core::CommandStart::Version:
+            result.action = CommandLine::Action::ShowVersion;
+            result.text = QStringLiteral("quillfold-batch (Quillfold) %1\n")
+                              .arg(QStringLiteral(QUILLFOLD_VERSION));
+            return result;
+        case core::CommandStart::Parsed:
+            break;
     }
     result.language = core::languageNamed(parser.value("language"));
     if (const auto refusal = readOptions(parser, cores, result.request)) {

@@ -1,5 +1,7 @@
 #include "book/BookCommandLine.h"
 
+#include "core/CommandOptions.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -14,11 +16,7 @@ namespace {
 constexpr int kLeastDpi = 1;
 constexpr int kMostDpi = 9600;
 
-struct CommandOption {
-    QStringList names;
-    QString valueName;
-    const char* description;  // for translation in the context "book"
-};
+using core::CommandOption;
 
 const std::vector<CommandOption>& commandOptions() {
     static const std::vector<CommandOption> options = {
@@ -119,17 +117,7 @@ QString helpText() {
         "compressed without loss in a PDF. The book is written to a temporary file and then "
         "renamed; the pages folder is never changed.\n\n"
         "Options:\n");
-    for (const CommandOption& option : commandOptions()) {
-        QStringList names;
-        for (const QString& name : option.names) {
-            names << (name.size() == 1 ? "-" : "--") + name;
-        }
-        QString line = "  " + names.join(", ");
-        if (!option.valueName.isEmpty()) {
-            line += " " + option.valueName;
-        }
-        text += line + "\n      " + QCoreApplication::translate("book", option.description) + "\n";
-    }
+    text += core::optionsHelp(commandOptions(), "book");
     text += QCoreApplication::translate(
         "book",
         "\nExit status:\n"
@@ -143,29 +131,21 @@ QString helpText() {
 
 CommandLine parseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
-    for (const CommandOption& option : commandOptions()) {
-        parser.addOption(QCommandLineOption(option.names, QString(), option.valueName));
-    }
     CommandLine result;
-    if (!parser.parse(arguments)) {
-        const QStringList unknown = parser.unknownOptionNames();
-        result.text =
-            unknown.isEmpty()
-                ? QCoreApplication::translate("book", "The arguments cannot be read: %1")
-                      .arg(parser.errorText())
-                : QCoreApplication::translate("book", "Unknown option: %1").arg(unknown.join(", "));
-        return result;
-    }
-    if (parser.isSet("help")) {
-        result.action = CommandLine::Action::ShowHelp;
-        result.text = helpText();
-        return result;
-    }
-    if (parser.isSet("version")) {
-        result.action = CommandLine::Action::ShowVersion;
-        result.text = QStringLiteral("quillfold-book (Quillfold) %1\n")
-                          .arg(QStringLiteral(QUILLFOLD_VERSION));
-        return result;
+    switch (core::startCommandLine(parser, commandOptions(), arguments, result.text)) {
+        case core::CommandStart::Refused:
+            return result;
+        case core::CommandStart::Help:
+            result.action = CommandLine::Action::ShowHelp;
+            result.text = helpText();
+            return result;
+        case core::CommandStart::Version:
+            result.action = CommandLine::Action::ShowVersion;
+            result.text = QStringLiteral("quillfold-book (Quillfold) %1\n")
+                              .arg(QStringLiteral(QUILLFOLD_VERSION));
+            return result;
+        case core::CommandStart::Parsed:
+            break;
     }
     result.language = core::languageNamed(parser.value("language"));
     const QStringList places = parser.positionalArguments();

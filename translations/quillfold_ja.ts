@@ -694,14 +694,6 @@ Exit status:
 </translation>
     </message>
     <message>
-        <source>The arguments cannot be read: %1</source>
-        <translation>引数を読めません: %1</translation>
-    </message>
-    <message>
-        <source>Unknown option: %1</source>
-        <translation>知らないオプションです: %1</translation>
-    </message>
-    <message>
         <source>Give one source folder and one destination folder</source>
         <translation>元フォルダと保存先フォルダを一つずつ指定してください</translation>
     </message>
@@ -843,14 +835,6 @@ Exit status:
 </translation>
     </message>
     <message>
-        <source>The arguments cannot be read: %1</source>
-        <translation>引数を読めません: %1</translation>
-    </message>
-    <message>
-        <source>Unknown option: %1</source>
-        <translation>知らないオプションです: %1</translation>
-    </message>
-    <message>
         <source>Give one pages folder and one output file</source>
         <translation>ページのフォルダと出力ファイルを一つずつ指定してください</translation>
     </message>
@@ -956,6 +940,17 @@ Exit status:
     <message>
         <source> Unreadable files %1: %2 and %3 more</source>
         <translation> 読めないファイル %1 件: %2 ほか %3 件</translation>
+    </message>
+</context>
+<context>
+    <name>commandline</name>
+    <message>
+        <source>The arguments cannot be read: %1</source>
+        <translation>引数を読めません: %1</translation>
+    </message>
+    <message>
+        <source>Unknown option: %1</source>
+        <translation>知らないオプションです: %1</translation>
     </message>
 </context>
 <context>

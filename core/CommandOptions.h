@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QCommandLineParser>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+namespace core {
+
+// The options of a command-line program, as its parser takes them and its
+// help lists them.
+struct CommandOption {
+    QStringList names;
+    QString valueName;
+    const char* description;  // for translation in the program's context
+    // A value the option may be given without ("--deskew" for
+    // "--deskew=5"), listed as "--name[=VALUE]"; none for most.
+    QString defaultValue = {};
+};
+
+// The options part of a help text: each option's names and value, then its
+// description translated in `context`, on a line of its own.
+QString optionsHelp(const std::vector<CommandOption>& options, const char* context);
+
+// What the first reading of a command line found.
+enum class CommandStart {
+    Parsed,   // go on reading the options' values
+    Refused,  // the arguments cannot be read; the text says why
+    Help,     // --help
+    Version,  // --version
+};
+
+// Gives `parser` the options and parses `arguments`; for Refused `why`
+// holds the message for the user. --help and --version win over the rest.
+CommandStart startCommandLine(QCommandLineParser& parser, const std::vector<CommandOption>& options,
+                              const QStringList& arguments, QString& why);
+
+}  // namespace core
