@@ -61,10 +61,15 @@ private:
         buffer_.clear();
     }
 
+    // Never throws: qpdf finishes pipelines from destructors. Once a write
+    // has failed the rest is dropped, and the pages stop the writing
+    // (PageImages::stopOnFailureOf).
     void put(const char* data, size_t length) {
+        if (failure) {
+            return;
+        }
         if (const core::Status written = file_.write(data, static_cast<qint64>(length)); !written) {
             failure = written.error();
-            throw WritingStopped{};
         }
     }
 
@@ -78,12 +83,13 @@ public:
     explicit PageImages(const BookJob& job) : job_(job) {}
 
     void add(QPDFObjGen stream, int page) { pageOf_[stream] = page; }
+    // The book file's failure ends the writing at the next page or chunk.
+    void stopOnFailureOf(const std::optional<core::Error>& sinkFailure) {
+        sinkFailure_ = &sinkFailure;
+    }
 
     void provideStreamData(QPDFObjGen const& stream, Pipeline* pipeline) override {
-        if (job_.cancelled.load()) {
-            cancelled = true;
-            throw WritingStopped{};
-        }
+        stopWhenAsked();
         const BookPage& page = job_.pages[static_cast<size_t>(pageOf_.at(stream))];
         const core::Status copied = page.header.kind == imaging::PictureKind::Jpeg
                                         ? copyFile(page, *pipeline)
@@ -102,6 +108,18 @@ public:
     bool cancelled = false;
 
 private:
+    // Ends the writing, from qpdf's call for a page's data, when the user
+    // cancelled or the book file cannot take more.
+    void stopWhenAsked() {
+        if (job_.cancelled.load()) {
+            cancelled = true;
+            throw WritingStopped{};
+        }
+        if (sinkFailure_ != nullptr && sinkFailure_->has_value()) {
+            throw WritingStopped{};
+        }
+    }
+
     // The file's bytes as they are, as long as it is still the file the
     // header was read from.
     core::Status copyFile(const BookPage& page, Pipeline& pipeline) {
@@ -115,10 +133,7 @@ private:
         chunk_.resize(kCopyChunk);
         qint64 left = page.header.fileSize;
         while (left > 0) {
-            if (job_.cancelled.load()) {
-                cancelled = true;
-                throw WritingStopped{};
-            }
+            stopWhenAsked();
             const qint64 read = file.value().read(chunk_.data(), std::min(left, kCopyChunk));
             if (read <= 0) {
                 return read < 0 ? imaging::errors::cannotRead() : errors::pageChanged();
@@ -149,6 +164,7 @@ private:
     }
 
     const BookJob& job_;
+    const std::optional<core::Error>* sinkFailure_ = nullptr;
     std::map<QPDFObjGen, int> pageOf_;
     QByteArray chunk_;
     int done_ = 0;
@@ -252,6 +268,7 @@ BookOutput writePdf(const BookJob& job) {
     }
     auto images = std::make_shared<PageImages>(job);
     ReplacementPipeline sink(file);
+    images->stopOnFailureOf(sink.failure);
     try {
         QPDF pdf;
         buildDocument(pdf, job, images);

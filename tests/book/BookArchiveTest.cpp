@@ -3,6 +3,7 @@
 #include "book/BindBook.h"
 #include "core/Language.h"
 #include "tests/book/PageFiles.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/TestFiles.h"
 
 #include <QDir>
@@ -163,7 +164,7 @@ TEST_F(BookFolder, UnreadablePagesWriteNoBookUnlessLeftOut) {
               QStringList{});
 }
 
-TEST_F(BookFolder, RefusesItsPagesFolderAnEmptyOneAndLeavesNothingWhenCancelled) {
+TEST_F(BookFolder, RefusesItsPagesFolderAnEmptyOneAndLeavesNothingWhenCancelledOrFull) {
     const book::BindResult inside =
         book::bindBook(book_test::bindRequest(pages, path("book.pdf")), {}, notCancelled);
     EXPECT_EQ(inside.status.kind(), core::ErrorKind::SourceProtected);
@@ -187,6 +188,12 @@ TEST_F(BookFolder, RefusesItsPagesFolderAnEmptyOneAndLeavesNothingWhenCancelled)
             [&](int done, int, const QString&) { cancelled = done >= 1; }, cancelled);
         EXPECT_TRUE(result.cancelled);
         EXPECT_FALSE(result.status.ok());
+        // A disk that fills up: told, not a crash, and nothing left.
+        const testing_support::FileSizeLimit fullDisk(1024);
+        const book::BindResult full =
+            book::bindBook(book_test::bindRequest(pages, output("full"), format), {}, notCancelled);
+        EXPECT_FALSE(full.status.ok());
+        EXPECT_FALSE(full.cancelled);
     }
     EXPECT_EQ(entriesBesides(root.path(), {"pages", "empty"}), QStringList{});
     EXPECT_EQ(QDir(pages).entryList(QDir::Files).size(), 3);
