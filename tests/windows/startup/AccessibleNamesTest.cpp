@@ -1,6 +1,7 @@
 // What screen readers and accessibility-driven tools read from the windows.
 #include "tests/windows/ProgramFixture.h"
 
+#include "book/BookDialog.h"
 #include "catalogue/MainWindow.h"
 #include "dialogs/FolderChooser.h"
 #include "dialogs/NoticeBox.h"
@@ -95,7 +96,7 @@ TEST_F(ScreenReaders, ReadEveryLabelPanelAndControlOfEveryWindow) {
     openTrimmingView();
     for (QWidget* window : std::initializer_list<QWidget*>{
              &mainWindow(), &openFolderDialog(), &splitDialog(), &renameDialog(), &settingsDialog(),
-             &noticeBox(), &trimmingView(), &folderChooser()}) {
+             &noticeBox(), &trimmingView(), &folderChooser(), &bookDialog()}) {
         expectReadable(*window);
     }
     EXPECT_EQ(accessibleName(*noticeBox().messageLabel),
