@@ -2,6 +2,7 @@
 
 #include "book/BookErrors.h"
 #include "book/PdfMetadata.h"
+#include "imaging/BmpRows.h"
 #include "imaging/ImagingErrors.h"
 #include "imaging/PictureIo.h"
 #include "imaging/RegularFile.h"
@@ -17,11 +18,14 @@
 
 #include <QByteArray>
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <exception>
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace book {
 
@@ -146,7 +150,54 @@ private:
     }
 
     // The decoded rows, compressed with zlib on their way into the file.
-    static core::Status copyPixels(const BookPage& page, Pipeline& output) {
+    // The page's pixels as 8-bit RGB, deflated. A plain BMP is read a band
+    // of rows at a time, so a large page costs little memory; any other is
+    // decoded whole.
+    core::Status copyPixels(const BookPage& page, Pipeline& output) {
+        auto file = imaging::RegularFile::open(page.path);
+        if (!file) {
+            return file.error();
+        }
+        if (file->size() != page.header.fileSize) {
+            return errors::pageChanged();
+        }
+        Pl_Flate pipeline("page pixels", &output, Pl_Flate::a_deflate);
+        const std::optional<imaging::BmpRowLayout> rows = imaging::plainBmpRows(file.value());
+        const core::Status copied =
+            rows ? copyRows(file.value(), *rows, page, pipeline) : copyDecoded(page, pipeline);
+        if (copied) {
+            pipeline.finish();
+        }
+        return copied;
+    }
+
+    core::Status copyRows(const imaging::RegularFile& file, const imaging::BmpRowLayout& rows,
+                          const BookPage& page, Pipeline& pipeline) {
+        if (QSize(rows.width, rows.height) != page.header.size) {
+            return errors::pageChanged();
+        }
+        constexpr int kBandRows = 64;
+        chunk_.resize(static_cast<qsizetype>(rows.stride * kBandRows));
+        std::vector<uchar> line(static_cast<size_t>(rows.width) * 3);
+        for (int top = 0; top < rows.height; top += kBandRows) {
+            stopWhenAsked();
+            const int count = std::min(kBandRows, rows.height - top);
+            const auto length = static_cast<size_t>(rows.stride * count);
+            if (::pread(file.handle(), chunk_.data(), length, rows.offsetOfRows(top, count)) !=
+                static_cast<ssize_t>(length)) {
+                return errors::pageChanged();
+            }
+            for (int i = 0; i < count; ++i) {
+                const int stored = rows.topDown ? i : count - 1 - i;
+                imaging::bgrToRgb(chunk_.constData() + stored * rows.stride, rows.width,
+                                  line.data());
+                pipeline.write(line.data(), line.size());
+            }
+        }
+        return core::success();
+    }
+
+    static core::Status copyDecoded(const BookPage& page, Pipeline& pipeline) {
         const auto picture = imaging::loadPicture(page.path);
         if (!picture) {
             return picture.error();
@@ -154,12 +205,10 @@ private:
         if (picture->size() != page.header.size) {
             return errors::pageChanged();
         }
-        Pl_Flate pipeline("page pixels", &output, Pl_Flate::a_deflate);
         const auto rowBytes = static_cast<size_t>(picture->width()) * 3;
         for (int y = 0; y < picture->height(); ++y) {
             pipeline.write(picture->constScanLine(y), rowBytes);
         }
-        pipeline.finish();
         return core::success();
     }
 

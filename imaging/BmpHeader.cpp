@@ -116,6 +116,7 @@ std::optional<BmpHeader> parseBmpHeader(const QByteArray& start) {
     } else {
         return std::nullopt;
     }
+    header.topDown = header.height < 0;
     header.height = header.height < 0 ? -header.height : header.height;  // 64 bits: INT32_MIN too
     if (!compressionFitsDepth(header.compression, header.bitsPerPixel)) {
         return std::nullopt;

@@ -24,6 +24,7 @@ struct BmpHeader {
     quint32 infoSize = 0;  // 12 (OS/2 1.x), 40, 64, 108 or 124
     qint64 width = 0;      // may be zero or negative: checked by the picture limits
     qint64 height = 0;     // rows, whatever their order in the file
+    bool topDown = false;  // the file's first row is the top one (a negative height)
     int bitsPerPixel = 0;
     quint32 compression = kBiRgb;
     quint32 compressedSize = 0;  // bytes of pixel data the header declares; may be 0
