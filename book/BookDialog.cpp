@@ -111,10 +111,14 @@ BookDialog::~BookDialog() {
 
 void BookDialog::open(const QString& pagesFolder, book::Direction direction) {
     pagesFolder_ = pagesFolder;
-    const QFileInfo folder(pagesFolder);
     pagesEdit->setText(QDir::toNativeSeparators(pagesFolder));
+    // Beside the folder ("scans/book1/" gives "scans/book1.pdf"); the root
+    // has no name of its own.
+    const QFileInfo folder(QDir::cleanPath(pagesFolder));
     const QString name = folder.fileName();
-    bookFileEdit->setText(QDir(folder.absolutePath()).filePath(name + suffixOf(request().format)));
+    bookFileEdit->setText(QDir(folder.absolutePath())
+                              .filePath((name.isEmpty() ? QStringLiteral("book") : name) +
+                                        suffixOf(request().format)));
     titleEdit->setText(name);
     (direction == book::Direction::RightToLeft ? rightToLeftButton : leftToRightButton)
         ->setChecked(true);
