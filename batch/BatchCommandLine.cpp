@@ -326,21 +326,11 @@ QStringList withDefaults(QStringList arguments) {
 CommandLine parseCommandLine(const QStringList& arguments, int cores) {
     QCommandLineParser parser;
     CommandLine result;
-    switch (
-        core::startCommandLine(parser, commandOptions(), withDefaults(arguments), result.text)) {
-        case core::CommandStart::Refused:
-            return result;
-        case core::CommandStart::Help:
-            result.action = CommandLine::Action::ShowHelp;
-            result.text = helpText();
-            return result;
-        case core::CommandStart::Version:
-            result.action = CommandLine::Action::ShowVersion;
-            result.text = QStringLiteral("quillfold-batch (Quillfold) %1\n")
-                              .arg(QStringLiteral(QUILLFOLD_VERSION));
-            return result;
-        case core::CommandStart::Parsed:
-            break;
+    const core::CommandStart start =
+        core::startCommandLine(parser, commandOptions(), withDefaults(arguments), result.text);
+    if (!core::readOn(start, result, &helpText,
+                      QStringLiteral("quillfold-batch (Quillfold) " QUILLFOLD_VERSION "\n"))) {
+        return result;
     }
     result.language = core::languageNamed(parser.value("language"));
     if (const auto refusal = readOptions(parser, cores, result.request)) {

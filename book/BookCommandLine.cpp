@@ -132,20 +132,11 @@ QString helpText() {
 CommandLine parseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     CommandLine result;
-    switch (core::startCommandLine(parser, commandOptions(), arguments, result.text)) {
-        case core::CommandStart::Refused:
-            return result;
-        case core::CommandStart::Help:
-            result.action = CommandLine::Action::ShowHelp;
-            result.text = helpText();
-            return result;
-        case core::CommandStart::Version:
-            result.action = CommandLine::Action::ShowVersion;
-            result.text = QStringLiteral("quillfold-book (Quillfold) %1\n")
-                              .arg(QStringLiteral(QUILLFOLD_VERSION));
-            return result;
-        case core::CommandStart::Parsed:
-            break;
+    const core::CommandStart start =
+        core::startCommandLine(parser, commandOptions(), arguments, result.text);
+    if (!core::readOn(start, result, &helpText,
+                      QStringLiteral("quillfold-book (Quillfold) " QUILLFOLD_VERSION "\n"))) {
+        return result;
     }
     result.language = core::languageNamed(parser.value("language"));
     const QStringList places = parser.positionalArguments();

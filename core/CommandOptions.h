@@ -36,4 +36,29 @@ enum class CommandStart {
 CommandStart startCommandLine(QCommandLineParser& parser, const std::vector<CommandOption>& options,
                               const QStringList& arguments, QString& why);
 
+// After startCommandLine: whether the options are to be read on. For help
+// and version `commandLine` (a program's own CommandLine, with an Action of
+// ShowHelp and ShowVersion and a text) gets its action and text; a refusal
+// already has its text.
+template <typename CommandLine>
+bool readOn(CommandStart start, CommandLine& commandLine, QString (*help)(),
+            const QString& versionLine) {
+    using Action = typename CommandLine::Action;
+    switch (start) {
+        case CommandStart::Parsed:
+            return true;
+        case CommandStart::Refused:
+            return false;
+        case CommandStart::Help:
+            commandLine.action = Action::ShowHelp;
+            commandLine.text = help();
+            return false;
+        case CommandStart::Version:
+            commandLine.action = Action::ShowVersion;
+            commandLine.text = versionLine;
+            return false;
+    }
+    return false;
+}
+
 }  // namespace core
