@@ -5,6 +5,7 @@
 #include "imaging/FileNames.h"
 #include "imaging/ImagingErrors.h"
 #include "imaging/RegularFile.h"
+#include "imaging/ReplacementFile.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -186,9 +187,13 @@ QString archivePageName(int index, int count, const QString& fileName) {
 
 BookOutput writeCbz(const BookJob& job) {
     BookOutput output;
+    // libzip writes by name, into a file of its own that it renames over
+    // the name given: a hidden name beside the book, which then goes on
+    // the disk and over the book's name as every output does.
+    const QString temporary = imaging::temporaryNameBeside(job.request.outputFile);
     int error = 0;
-    std::unique_ptr<zip_t, ArchiveDiscard> archive(zip_open(
-        QFile::encodeName(job.request.outputFile).constData(), ZIP_CREATE | ZIP_TRUNCATE, &error));
+    std::unique_ptr<zip_t, ArchiveDiscard> archive(
+        zip_open(QFile::encodeName(temporary).constData(), ZIP_CREATE | ZIP_EXCL, &error));
     if (!archive) {
         zip_error_t reason;
         zip_error_init_with_code(&reason, error);
@@ -224,7 +229,8 @@ BookOutput writeCbz(const BookJob& job) {
     }
     if (zip_close(archive.get()) == 0) {
         archive.release();
-        output.bytes = QFileInfo(job.request.outputFile).size();
+        output.bytes = QFileInfo(temporary).size();
+        output.status = imaging::replaceWith(temporary, job.request.outputFile);
         return output;
     }
     if (state.cancelled) {

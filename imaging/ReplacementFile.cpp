@@ -43,6 +43,21 @@ QByteArray temporaryName(const QString& path) {
     return QFile::encodeName(joinPath(target.absolutePath(), name));
 }
 
+// Gives the file at `descriptor` the permissions of a regular file at
+// `target`, so that replacing it keeps them.
+void takePermissionsOf(int descriptor, const QByteArray& target) {
+    struct stat existing {};
+    if (::lstat(target.constData(), &existing) == 0 && S_ISREG(existing.st_mode)) {
+        ::fchmod(descriptor, existing.st_mode & 07777);
+    }
+}
+
+// Some file systems report a full disk or an I/O error only at the sync.
+// A file system that cannot sync is no failure.
+bool synced(int descriptor) {
+    return ::fdatasync(descriptor) == 0 || errno == EINVAL || errno == EROFS;
+}
+
 }  // namespace
 
 ReplacementFile::ReplacementFile(const QString& path)
@@ -66,10 +81,7 @@ core::Status ReplacementFile::open() {
     if (descriptor_ < 0) {
         return failureFromErrno(path_, errno);
     }
-    struct stat existing {};
-    if (::lstat(target_.constData(), &existing) == 0 && S_ISREG(existing.st_mode)) {
-        ::fchmod(descriptor_, existing.st_mode & 07777);
-    }
+    takePermissionsOf(descriptor_, target_);
     return core::success();
 }
 
@@ -98,10 +110,8 @@ void ReplacementFile::startWriteback() {
     writebackStart_ = written_;
 }
 
-// Some file systems report a full disk or an I/O error only at the sync.
-// A file system that cannot sync is no failure.
 core::Status ReplacementFile::commit() {
-    if (::fdatasync(descriptor_) != 0 && errno != EINVAL && errno != EROFS) {
+    if (!synced(descriptor_)) {
         return failureFromErrno(path_, errno);
     }
     if (temporary_.isEmpty() && !giveName()) {
@@ -145,6 +155,32 @@ bool ReplacementFile::giveName() {
         }
     }
     return false;
+}
+
+QString temporaryNameBeside(const QString& target) {
+    return QFile::decodeName(temporaryName(target));
+}
+
+core::Status replaceWith(const QString& temporary, const QString& target) {
+    const QByteArray from = QFile::encodeName(temporary);
+    const int descriptor = ::open(from.constData(), O_RDONLY | O_CLOEXEC);
+    bool done = descriptor >= 0;
+    int failure = done ? 0 : errno;
+    if (done) {
+        takePermissionsOf(descriptor, QFile::encodeName(target));
+        done = synced(descriptor);
+        failure = done ? 0 : errno;
+        ::close(descriptor);
+    }
+    if (done && std::rename(from.constData(), QFile::encodeName(target).constData()) != 0) {
+        done = false;
+        failure = errno;
+    }
+    if (!done) {
+        ::unlink(from.constData());
+        return failureFromErrno(target, failure);
+    }
+    return core::success();
 }
 
 }  // namespace imaging

@@ -50,4 +50,12 @@ private:
     QByteArray temporary_;
 };
 
+// The same for a library that writes a file by its name itself (libzip):
+// it writes at temporaryNameBeside(target), then replaceWith() puts that
+// file on the disk, gives it the permissions of a regular file at the
+// target, and renames it over the target as a name. On failure the
+// temporary file is removed and the target stays as it was.
+QString temporaryNameBeside(const QString& target);
+core::Status replaceWith(const QString& temporary, const QString& target);
+
 }  // namespace imaging
