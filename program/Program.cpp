@@ -12,7 +12,7 @@
 #include "model/FolderListing.h"
 #include "model/SettingsTable.h"
 #include "model/ThumbnailSide.h"
-#include "split/FindingsInspector.h"
+#include "split/FindingsLookup.h"
 #include "split/SplitDialog.h"
 #include "trimming/TrimmingView.h"
 #include "widgets/FormLook.h"
@@ -51,7 +51,7 @@ Program::Program() {
     renameDialog_ = std::make_unique<RenameDialog>(catalogue_, *noticeBox_);
     trimmingView_ = std::make_unique<TrimmingView>();
     splitDialog_ = std::make_unique<SplitDialog>(catalogue_, *noticeBox_, *folderChooser_);
-    findings_ = std::make_unique<split::FindingsInspector>();
+    findings_ = std::make_unique<split::FindingsLookup>();
     bookDialog_ = std::make_unique<BookDialog>(*noticeBox_);
     mainWindow_ = std::make_unique<MainWindow>(catalogue_, *noticeBox_);
 
@@ -137,9 +137,9 @@ void Program::wireTrimming() {
     // with the split dialog's direction and cap.
     connect(trimmingView_.get(), &TrimmingView::findingsRequested, this,
             [this](const QString& path, const QString& fileName) {
-                findings_->inspect(split::SplitItem{path, fileName, true}, splitDialog_->options());
+                findings_->lookUp(split::SplitItem{path, fileName, true}, splitDialog_->options());
             });
-    connect(findings_.get(), &split::FindingsInspector::inspected, trimmingView_.get(),
+    connect(findings_.get(), &split::FindingsLookup::found, trimmingView_.get(),
             &TrimmingView::showFindings);
     // A picture the view stepped to cannot be shown: once the user has
     // read why, the view closes.

@@ -20,7 +20,7 @@ class TrimmingView;
 class FolderChooser;
 class BookDialog;
 namespace split {
-class FindingsInspector;
+class FindingsLookup;
 }
 
 // The running program, the roof over everything: it owns the settings and
@@ -117,7 +117,7 @@ private:
     std::unique_ptr<RenameDialog> renameDialog_;
     std::unique_ptr<TrimmingView> trimmingView_;
     std::unique_ptr<SplitDialog> splitDialog_;
-    std::unique_ptr<split::FindingsInspector> findings_;
+    std::unique_ptr<split::FindingsLookup> findings_;
     std::unique_ptr<BookDialog> bookDialog_;
     std::unique_ptr<MainWindow> mainWindow_;
 };

@@ -1,4 +1,4 @@
-#include "split/FindingsInspector.h"
+#include "split/FindingsLookup.h"
 
 #include "split/FindingsText.h"
 
@@ -6,19 +6,19 @@
 
 namespace split {
 
-FindingsInspector::FindingsInspector(QObject* parent) : QObject(parent) {
+FindingsLookup::FindingsLookup(QObject* parent) : QObject(parent) {
     connect(&watcher_, &QFutureWatcherBase::finished, this, [this] {
         const Result result = watcher_.result();
         // A later request's result follows; this one is out of date.
         if (result.path == latestPath_)
-            emit inspected(result.path, result.line);
+            emit found(result.path, result.line);
     });
 }
 
 // A measure still running works on its own copies and ends on its own.
-FindingsInspector::~FindingsInspector() = default;
+FindingsLookup::~FindingsLookup() = default;
 
-void FindingsInspector::inspect(const SplitItem& item, const SplitOptions& options) {
+void FindingsLookup::lookUp(const SplitItem& item, const SplitOptions& options) {
     SplitOptions asked = options;
     asked.cutPlacement = CutPlacement::Gutter;
     asked.deskew = true;

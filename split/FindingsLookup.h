@@ -14,18 +14,18 @@ namespace split {
 // before a batch. The gutter search and the deskew are asked for whatever
 // the options say; the reading direction, centre removal and the deskew's
 // cap are the options'. A new request drops the result of the one before.
-class FindingsInspector : public QObject {
+class FindingsLookup : public QObject {
     Q_OBJECT
 public:
-    explicit FindingsInspector(QObject* parent = nullptr);
-    ~FindingsInspector() override;
+    explicit FindingsLookup(QObject* parent = nullptr);
+    ~FindingsLookup() override;
 
-    void inspect(const SplitItem& item, const SplitOptions& options);
+    void lookUp(const SplitItem& item, const SplitOptions& options);
 
 signals:
     // The findings of the image at `path` on one line (findingsLine), or
     // why it could not be measured.
-    void inspected(const QString& path, const QString& line);
+    void found(const QString& path, const QString& line);
 
 private:
     struct Result {
