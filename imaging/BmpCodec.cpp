@@ -176,17 +176,21 @@ core::Expected<QByteArray> encodeBmp(const QImage& picture) {
 
 namespace detail {
 
+core::Expected<BmpHeader> readBmpFileHeader(RegularFile& file) {
+    if (file.size() == 0) {
+        return errors::fileEmpty();
+    }
+    QByteArray start(kBmpHeaderBytes, '\0');
+    start.resize(std::max<qint64>(file.read(start.data(), start.size()), 0));
+    return checkedHeader(start);
+}
+
 core::Expected<QSize> readBmpFileSize(const QString& path) {
     auto file = RegularFile::open(path);
     if (!file) {
         return file.error();
     }
-    if (file->size() == 0) {
-        return errors::fileEmpty();
-    }
-    QByteArray start(detail::kBmpHeaderBytes, '\0');
-    start.resize(std::max<qint64>(file.value().read(start.data(), start.size()), 0));
-    const auto header = checkedHeader(start);
+    const auto header = readBmpFileHeader(file.value());
     if (!header) {
         return header.error();
     }

@@ -3,6 +3,8 @@
 // Header-only size readers behind readPictureSize. Internal to imaging/.
 
 #include "core/Error.h"
+#include "imaging/BmpHeader.h"
+#include "imaging/RegularFile.h"
 
 #include <QSize>
 #include <QString>
@@ -13,5 +15,9 @@ namespace imaging::detail {
 // against the picture limits like a decode would.
 core::Expected<QSize> readJpegFileSize(const QString& path);
 core::Expected<QSize> readBmpFileSize(const QString& path);
+
+// The header of an open BMP file, read from its start and checked against
+// the picture limits.
+core::Expected<BmpHeader> readBmpFileHeader(RegularFile& file);
 
 }  // namespace imaging::detail

@@ -2,6 +2,7 @@
 
 #include "imaging/BmpHeader.h"
 #include "imaging/ExifDensity.h"
+#include "imaging/HeaderSizes.h"
 #include "imaging/ImagingErrors.h"
 #include "imaging/JpegErrorManager.h"
 #include "imaging/RegularFile.h"
@@ -112,18 +113,9 @@ core::Expected<PictureHeader> readJpegHeader(RegularFile file) {
 }
 
 core::Expected<PictureHeader> readBmpHeader(RegularFile file) {
-    if (file.size() == 0) {
-        return errors::fileEmpty();
-    }
-    QByteArray start(detail::kBmpHeaderBytes, '\0');
-    start.resize(std::max<qint64>(file.read(start.data(), start.size()), 0));
-    const auto bmp = detail::parseBmpHeader(start);
+    const auto bmp = detail::readBmpFileHeader(file);
     if (!bmp) {
-        return start.startsWith("BM") ? errors::damagedBmp() : errors::notBmp();
-    }
-    if (const core::Status allowed = checkPictureSize(bmp->width, bmp->height, kMaxBmpPixels);
-        !allowed) {
-        return allowed.error();
+        return bmp.error();
     }
     if (file.size() < bmp->minimumFileSize()) {
         return errors::bmpCutOff();
