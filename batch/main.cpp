@@ -1,6 +1,7 @@
 #include "batch/BatchCommandLine.h"
 #include "batch/BatchConsole.h"
 #include "batch/BatchRun.h"
+#include "core/CommandOptions.h"
 #include "core/Language.h"
 
 #include <QCoreApplication>
@@ -31,20 +32,9 @@ int main(int argc, char** argv) {
     core::useLanguage(language.value_or(core::languageOf(QLocale::system().uiLanguages())));
     const batch::CommandLine commandLine =
         batch::parseCommandLine(application.arguments(), QThread::idealThreadCount());
-    switch (commandLine.action) {
-        case batch::CommandLine::Action::ShowHelp:
-        case batch::CommandLine::Action::ShowVersion:
-            std::fputs(commandLine.text.toUtf8().constData(), stdout);
-            return batch::kNothingFailed;
-        case batch::CommandLine::Action::Refuse:
-            std::fprintf(
-                stderr, "quillfold-batch: %s\n%s\n", commandLine.text.toUtf8().constData(),
-                QCoreApplication::translate("batch", "quillfold-batch --help shows how to use it")
-                    .toUtf8()
-                    .constData());
-            return batch::kBadArguments;
-        case batch::CommandLine::Action::Run:
-            break;
+    if (const auto answered = core::answerBeforeRunning(
+            commandLine, QStringLiteral("quillfold-batch"), batch::kBadArguments)) {
+        return *answered;
     }
     // Ctrl+C and SIGTERM let the images in work go and end after the file
     // being written, so no output is left half-done.

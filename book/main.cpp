@@ -1,6 +1,7 @@
 #include "book/BindBook.h"
 #include "book/BookCommandLine.h"
 #include "book/BookConsole.h"
+#include "core/CommandOptions.h"
 #include "core/Language.h"
 
 #include <QCoreApplication>
@@ -39,20 +40,9 @@ int main(int argc, char** argv) {
     const auto language = book::parseCommandLine(application.arguments()).language;
     core::useLanguage(language.value_or(core::languageOf(QLocale::system().uiLanguages())));
     const book::CommandLine commandLine = book::parseCommandLine(application.arguments());
-    switch (commandLine.action) {
-        case book::CommandLine::Action::ShowHelp:
-        case book::CommandLine::Action::ShowVersion:
-            std::fputs(commandLine.text.toUtf8().constData(), stdout);
-            return kAllBound;
-        case book::CommandLine::Action::Refuse:
-            std::fprintf(
-                stderr, "quillfold-book: %s\n%s\n", commandLine.text.toUtf8().constData(),
-                QCoreApplication::translate("book", "quillfold-book --help shows how to use it")
-                    .toUtf8()
-                    .constData());
-            return kBadArguments;
-        case book::CommandLine::Action::Run:
-            break;
+    if (const auto answered = core::answerBeforeRunning(
+            commandLine, QStringLiteral("quillfold-book"), kBadArguments)) {
+        return *answered;
     }
     // Ctrl+C and SIGTERM stop at the next page; the temporary file goes.
     std::signal(SIGINT, interrupt);

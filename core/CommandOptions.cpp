@@ -22,6 +22,10 @@ QString optionsHelp(const std::vector<CommandOption>& options, const char* conte
     return text;
 }
 
+QString helpHint(const QString& program) {
+    return QCoreApplication::translate("commandline", "%1 --help shows how to use it").arg(program);
+}
+
 CommandStart startCommandLine(QCommandLineParser& parser, const std::vector<CommandOption>& options,
                               const QStringList& arguments, QString& why) {
     for (const CommandOption& option : options) {

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdio>
+#include <optional>
 #include <vector>
 
 namespace core {
@@ -59,6 +61,32 @@ bool readOn(CommandStart start, CommandLine& commandLine, QString (*help)(),
             return false;
     }
     return false;
+}
+
+// The hint after a refusal: "quillfold-book --help shows how to use it".
+QString helpHint(const QString& program);
+
+// What a program does before running: help and version go to standard
+// output (exit status 0), a refusal to standard error with the hint
+// (`badArguments`). Nothing for a command line to run.
+template <typename CommandLine>
+std::optional<int> answerBeforeRunning(const CommandLine& commandLine, const QString& program,
+                                       int badArguments) {
+    using Action = typename CommandLine::Action;
+    switch (commandLine.action) {
+        case Action::ShowHelp:
+        case Action::ShowVersion:
+            std::fputs(commandLine.text.toUtf8().constData(), stdout);
+            return 0;
+        case Action::Refuse:
+            std::fprintf(stderr, "%s: %s\n%s\n", program.toUtf8().constData(),
+                         commandLine.text.toUtf8().constData(),
+                         helpHint(program).toUtf8().constData());
+            return badArguments;
+        case Action::Run:
+            break;
+    }
+    return std::nullopt;
 }
 
 }  // namespace core

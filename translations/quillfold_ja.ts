@@ -730,10 +730,6 @@ Exit status:
         <translation>中断しました</translation>
     </message>
     <message>
-        <source>quillfold-batch --help shows how to use it</source>
-        <translation>使い方は quillfold-batch --help で表示されます</translation>
-    </message>
-    <message>
         <source>Keep the compressed blocks of JPEG pages instead of encoding them again: cuts move to the JPEG&apos;s block grid (8 or 16 pixels), margins keep up to one block more. Pages that cannot keep them (a quarter turn where the page reaches the picture&apos;s edge off the grid, CMYK) are encoded at the quality and named in the summary. For JPEG sources written as JPEG</source>
         <translation>JPEG のページを再圧縮せず、圧縮されたブロックのまま書き出す。分け目は JPEG のブロックの区切り (8 または 16 ピクセル) に移り、余白は最大 1 ブロック多く残る。ブロックのまま書き出せないページ (画像の端が区切りにないページの 90 度回転、CMYK) は品質の設定で圧縮し、結果の行に名前を挙げる。JPEG を JPEG で保存するときに使う</translation>
     </message>
@@ -893,10 +889,6 @@ Exit status:
         <translation>アーカイブを書き出せません: %1</translation>
     </message>
     <message>
-        <source>quillfold-book --help shows how to use it</source>
-        <translation>使い方は quillfold-book --help で表示されます</translation>
-    </message>
-    <message>
         <source>The book file has the name of a picture: give it a .pdf or .cbz name</source>
         <translation>本のファイル名が画像の名前です。.pdf か .cbz の名前にしてください</translation>
     </message>
@@ -951,6 +943,10 @@ Exit status:
     <message>
         <source>Unknown option: %1</source>
         <translation>知らないオプションです: %1</translation>
+    </message>
+    <message>
+        <source>%1 --help shows how to use it</source>
+        <translation>使い方は %1 --help で表示されます</translation>
     </message>
 </context>
 <context>
