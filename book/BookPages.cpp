@@ -1,5 +1,6 @@
 #include "book/BookPages.h"
 
+#include "book/BookErrors.h"
 #include "imaging/FileNames.h"
 #include "model/UnlistedPictures.h"
 
@@ -32,6 +33,14 @@ PageSurvey surveyPages(const QString& folder, const std::atomic<bool>& cancelled
         }
     }
     return survey;
+}
+
+core::Expected<imaging::RegularFile> openPage(const BookPage& page) {
+    auto file = imaging::RegularFile::open(page.path);
+    if (file && file->size() != page.header.fileSize) {
+        return errors::pageChanged();
+    }
+    return file;
 }
 
 PageSize pageSizeInPoints(const imaging::PictureHeader& header, std::optional<int> dpi) {

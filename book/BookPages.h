@@ -2,6 +2,7 @@
 
 #include "book/BindBook.h"
 #include "imaging/PictureHeader.h"
+#include "imaging/RegularFile.h"
 
 #include <QString>
 
@@ -33,6 +34,10 @@ struct PageSurvey {
 // is no regular file is never waited on. `cancelled` is polled between
 // pages.
 PageSurvey surveyPages(const QString& folder, const std::atomic<bool>& cancelled);
+
+// The page's file opened for reading, as long as it is still the file its
+// header was read from (of the same length).
+core::Expected<imaging::RegularFile> openPage(const BookPage& page);
 
 // The size of a page in points (1/72 inch): its pixels at `dpi` when
 // given, else at the file's own density, else at kDefaultDpi.

@@ -70,12 +70,9 @@ private:
         if (stopRequested()) {
             return -1;
         }
-        auto opened = imaging::RegularFile::open(page().path);
+        auto opened = openPage(page());
         if (!opened) {
             return fail(opened.error());
-        }
-        if (opened->size() != page().header.fileSize) {
-            return fail(errors::pageChanged());
         }
         file_.emplace(std::move(opened).value());
         left_ = page().header.fileSize;

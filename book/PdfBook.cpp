@@ -127,12 +127,9 @@ private:
     // The file's bytes as they are, as long as it is still the file the
     // header was read from.
     core::Status copyFile(const BookPage& page, Pipeline& pipeline) {
-        auto file = imaging::RegularFile::open(page.path);
+        auto file = openPage(page);
         if (!file) {
             return file.error();
-        }
-        if (file->size() != page.header.fileSize) {
-            return errors::pageChanged();
         }
         chunk_.resize(kCopyChunk);
         qint64 left = page.header.fileSize;
@@ -149,17 +146,13 @@ private:
         return core::success();
     }
 
-    // The decoded rows, compressed with zlib on their way into the file.
     // The page's pixels as 8-bit RGB, deflated. A plain BMP is read a band
     // of rows at a time, so a large page costs little memory; any other is
     // decoded whole.
     core::Status copyPixels(const BookPage& page, Pipeline& output) {
-        auto file = imaging::RegularFile::open(page.path);
+        auto file = openPage(page);
         if (!file) {
             return file.error();
-        }
-        if (file->size() != page.header.fileSize) {
-            return errors::pageChanged();
         }
         Pl_Flate pipeline("page pixels", &output, Pl_Flate::a_deflate);
         const std::optional<imaging::BmpRowLayout> rows = imaging::plainBmpRows(file.value());
