@@ -267,12 +267,11 @@ core::Expected<ItemFindings> inspectItem(const SplitItem& item, const SplitOptio
         if (parts->second) {
             pages.push_back(*parts->second);
         }
+        // Only the measure: nothing is written, so nothing is turned.
         for (size_t i = 0; i < pages.size(); ++i) {
             PageFindings& page = findings.pages.emplace_back();
             page.fileName = partName(item.fileName, static_cast<int>(i) + 1, options.format);
-            if (!straightenPage(pages[i], options.deskewCap, workspace.straightened, page)) {
-                return core::outOfMemory();
-            }
+            measurePage(pages[i], options.deskewCap, page);
         }
         return findings;
     });

@@ -40,11 +40,25 @@ double measureReach(double cap) {
     return cap + kBeyondCap;
 }
 
-std::optional<QImage> straightenPage(const QImage& page, double cap, imaging::PixelBuffer& into,
-                                     PageFindings& findings) {
-    const PageSurvey survey = surveyPage(page);
+namespace {
+
+// Measures `page` into `findings`; the survey, for the turn's paper colour.
+PageSurvey measureInto(const QImage& page, double cap, PageFindings& findings) {
+    PageSurvey survey = surveyPage(page);
     findings.measure = measureSkew(survey, measureReach(cap));
     findings.outcome = judgeSkew(findings.measure, cap);
+    return survey;
+}
+
+}  // namespace
+
+void measurePage(const QImage& page, double cap, PageFindings& findings) {
+    measureInto(page, cap, findings);
+}
+
+std::optional<QImage> straightenPage(const QImage& page, double cap, imaging::PixelBuffer& into,
+                                     PageFindings& findings) {
+    const PageSurvey survey = measureInto(page, cap, findings);
     if (findings.kept()) {
         return page;
     }

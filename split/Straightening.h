@@ -54,6 +54,10 @@ PageOutcome judgeSkew(const SkewMeasure& measure, double cap);
 // that a page skewed past the cap is named as such.
 double measureReach(double cap);
 
+// Measures `page` (RGB888) as straightenPage does, into `findings` (its
+// fileName left as it is), without turning it.
+void measurePage(const QImage& page, double cap, PageFindings& findings);
+
 // Measures `page` (RGB888) and turns it straight when judgeSkew allows,
 // bringing in its own paper colour, into `into` (see PixelBuffer). The
 // findings go to `findings` (its fileName is left as it is). A kept page
