@@ -126,6 +126,21 @@ void TrimmingView::placeMessagePanel() {
                        windowOuterHeight(*this) / 2 - kPanelHeight / 2);
 }
 
+void TrimmingView::showFindings(const QString& path, const QString& text) {
+    if (mode_ != Mode::Item || path != shownPath_ || !findingsPanel->isVisible()) {
+        return;
+    }
+    findingsPanel->setText(text);
+    placeFindingsPanel();
+}
+
+void TrimmingView::placeFindingsPanel() {
+    constexpr int kInset = 8;
+    const int width = std::max(0, pictureArea->width() - 2 * kInset);
+    findingsPanel->setGeometry(kInset, kInset, width, findingsPanel->heightForWidth(width));
+    findingsPanel->raise();
+}
+
 QList<QLabel*> TrimmingView::statusPanels() const {
     QList<QLabel*> panels{stepPanel, showNextPanel, namingPanel};
     panels.append(QList<QLabel*>(keyHintPanels.begin(), keyHintPanels.end()));

@@ -7,12 +7,9 @@
 #include "trimming/FrameMapping.h"
 #include "trimming/PhysicalKey.h"
 #include "trimming/StepTarget.h"
-#include "trimming/ViewPicture.h"
 
 #include <QKeyEvent>
 #include <QLabel>
-
-#include <algorithm>
 
 namespace {
 
@@ -144,19 +141,4 @@ void TrimmingView::toggleFindings() {
     placeFindingsPanel();
     findingsPanel->show();
     emit findingsRequested(shownPath_, shownName_);
-}
-
-void TrimmingView::showFindings(const QString& path, const QString& text) {
-    if (mode_ != Mode::Item || path != shownPath_ || !findingsPanel->isVisible()) {
-        return;
-    }
-    findingsPanel->setText(text);
-    placeFindingsPanel();
-}
-
-void TrimmingView::placeFindingsPanel() {
-    constexpr int kInset = 8;
-    const int width = std::max(0, pictureArea->width() - 2 * kInset);
-    findingsPanel->setGeometry(kInset, kInset, width, findingsPanel->heightForWidth(width));
-    findingsPanel->raise();
 }
